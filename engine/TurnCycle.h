@@ -1,0 +1,18 @@
+#pragma once
+
+#include "world/Game.h"
+
+namespace gh {
+
+// Ends the active side's turn and announces the next one. fromCommand is 0
+// when match setup opens the first turn, 1 from the toolbar and the
+// computer player.
+void PassTurn(Game& g, int fromCommand);
+
+// The bookkeeping of a turn change; called only by PassTurn.
+void AdvanceTurn(Game& g);
+
+// Announces the winner and brings the battlefield to rest.
+void AnnounceVictory(Game& g, int winner);
+
+} // namespace gh

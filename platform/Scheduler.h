@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace gh {
+
+// The six battlefield timers. Handlers fire in this order within one tick.
+enum class TimerId { Tmr, Tmr1, Tmr2, Tmr3, Tmr4, TmrEnemy };
+inline constexpr int kTimerCount = 6;
+
+// Owns the battlefield timers and fires them on a fixed system tick of 16 ms.
+// A timer fires on the first tick at which its interval has passed since it
+// was switched on or last fired. The program drives Tick() from one QTimer;
+// tests and the simulator drive it with a virtual clock.
+class Scheduler {
+public:
+    static constexpr int kTickMs = 16;
+
+    struct Timer {
+        int interval = 1;
+        bool enabled = false;
+        std::int64_t since = 0; // time it was switched on or last fired
+        std::function<void()> handler;
+    };
+
+    void SetHandler(TimerId id, std::function<void()> handler) { At(id).handler = std::move(handler); }
+
+    // Switching on a timer that is already on leaves its count alone, as the
+    // controls this models do; switching it on afresh starts counting now.
+    void SetEnabled(TimerId id, bool on);
+    bool Enabled(TimerId id) const { return At(id).enabled; }
+
+    // Re-timing restarts the count from now.
+    void SetInterval(TimerId id, int ms);
+    int Interval(TimerId id) const { return At(id).interval; }
+
+    void DisableAll();
+
+    // One system tick: advance the clock by 16 ms and fire every due timer.
+    // Ignored while held (a modal box is open) or when re-entered.
+    void Tick();
+
+    // While a modal message box is open no handler may run.
+    void Hold() { ++holds_; }
+    void Release()
+    {
+        if (holds_ > 0)
+            --holds_;
+    }
+    bool Held() const { return holds_ > 0; }
+    bool InTick() const { return inTick_; }
+
+    std::int64_t Now() const { return now_; }
+    std::uint64_t Ticks() const { return ticks_; }
+
+    // Deliver a single timer's event directly (tests of a handler in isolation).
+    void Fire(TimerId id);
+
+private:
+    Timer& At(TimerId id) { return timers_[static_cast<int>(id)]; }
+    const Timer& At(TimerId id) const { return timers_[static_cast<int>(id)]; }
+
+    std::array<Timer, kTimerCount> timers_{};
+    std::int64_t now_ = 0;
+    std::uint64_t ticks_ = 0;
+    int holds_ = 0;
+    bool inTick_ = false;
+};
+
+// Holds the scheduler for the lifetime of a modal box.
+class SchedulerHold {
+public:
+    explicit SchedulerHold(Scheduler* s) : s_(s)
+    {
+        if (s_)
+            s_->Hold();
+    }
+    ~SchedulerHold()
+    {
+        if (s_)
+            s_->Release();
+    }
+    SchedulerHold(const SchedulerHold&) = delete;
+    SchedulerHold& operator=(const SchedulerHold&) = delete;
+
+private:
+    Scheduler* s_;
+};
+
+} // namespace gh
