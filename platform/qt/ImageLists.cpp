@@ -1,0 +1,245 @@
+#include "platform/qt/ImageLists.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QString>
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace gh {
+
+namespace {
+
+// tools/import-art turns the team-colour magenta into grey of the ramp's own
+// brightness, and Wesnoth's reference magenta #EC008C lands on this level.
+// That level gets the team colour itself; darker greys darken it, lighter ones
+// lighten it towards white, so folds and highlights survive the tint.
+constexpr int kReferenceGrey = 125;
+
+QString ResourcePath(ImageList list, int index)
+{
+    switch (list) {
+    case ImageList::Unit:
+        return QStringLiteral(":/unit/%1.png").arg(index, 2, 10, QLatin1Char('0'));
+    case ImageList::Spell:
+        return QStringLiteral(":/spell/%1.png").arg(index);
+    case ImageList::Icons:
+        return QStringLiteral(":/icons/%1.png").arg(index);
+    case ImageList::Face:
+        return QStringLiteral(":/face/%1.png").arg(index);
+    }
+    return {};
+}
+
+int CountOf(ImageList list)
+{
+    switch (list) {
+    case ImageList::Unit:
+        return kUnitPictures;
+    case ImageList::Spell:
+        return kSpellPictures;
+    case ImageList::Icons:
+        return kIconPictures;
+    case ImageList::Face:
+        return kFacePictures;
+    }
+    return 0;
+}
+
+QSize SizeOf(ImageList list)
+{
+    switch (list) {
+    case ImageList::Unit:
+        return {48, 48};
+    case ImageList::Spell:
+        return {64, 64};
+    case ImageList::Icons:
+        return {32, 32};
+    case ImageList::Face:
+        return {97, 97};
+    }
+    return {};
+}
+
+QImage BlackImage(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+// Pictures are copied without blending, so whatever the file holds is forced
+// opaque here; a missing file becomes black rather than a hole.
+QImage LoadOpaque(const QString& path, QSize size)
+{
+    QImage image(path);
+    if (image.isNull()) {
+        qWarning("ImageLists: missing picture %s", qPrintable(path));
+        return BlackImage(size);
+    }
+    if (image.hasAlphaChannel()) {
+        QImage flat = BlackImage(image.size());
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        image = flat;
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    if (image.size() != size) {
+        qWarning("ImageLists: %s is %dx%d, expected %dx%d", qPrintable(path), image.width(),
+                 image.height(), size.width(), size.height());
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return image;
+}
+
+int Shade(int channel, int grey)
+{
+    if (grey <= kReferenceGrey)
+        return channel * grey / kReferenceGrey;
+    return channel + (255 - channel) * (grey - kReferenceGrey) / (255 - kReferenceGrey);
+}
+
+int Mix(int from, int to, int weight)
+{
+    return from + (to - from) * weight / 255;
+}
+
+} // namespace
+
+const ImageLists& ImageLists::Get()
+{
+    Q_ASSERT_X(QGuiApplication::instance(), "ImageLists::Get",
+               "pixmaps need a QGuiApplication; create it first");
+    static const ImageLists lists;
+    return lists;
+}
+
+ImageLists::ImageLists()
+{
+    for (ImageList list : {ImageList::Unit, ImageList::Spell, ImageList::Icons, ImageList::Face}) {
+        List& l = lists_[static_cast<int>(list)];
+        l.size = SizeOf(list);
+        l.missing = QPixmap::fromImage(BlackImage(l.size));
+        const int count = CountOf(list);
+        l.plain.reserve(count);
+        l.mirrored.reserve(count);
+        for (int i = 1; i <= count; ++i) {
+            QImage image = LoadOpaque(ResourcePath(list, i), l.size);
+            l.plain.push_back(QPixmap::fromImage(image));
+            l.mirrored.push_back(QPixmap::fromImage(image.mirrored(true, false)));
+            if (list == ImageList::Unit) {
+                unitImages_.push_back(image);
+                const QString maskPath = QStringLiteral(":/unit/%1_mask.png").arg(i, 2, 10, QLatin1Char('0'));
+                QImage mask(maskPath);
+                if (mask.isNull() || mask.size() != l.size) {
+                    // Without a mask the unit simply stays in its plain colours.
+                    qWarning("ImageLists: missing or odd mask %s", qPrintable(maskPath));
+                    mask = QImage(l.size, QImage::Format_Grayscale8);
+                    mask.fill(0);
+                }
+                unitMasks_.push_back(mask.convertToFormat(QImage::Format_Grayscale8));
+            }
+        }
+    }
+    for (auto& byMirror : tinted_)
+        for (auto& pixmaps : byMirror)
+            pixmaps.resize(kUnitPictures);
+    splash_ = QPixmap::fromImage(LoadOpaque(QStringLiteral(":/splash.png"), QSize(418, 306)));
+}
+
+const ImageLists::List& ImageLists::ListOf(ImageList list) const
+{
+    return lists_[static_cast<int>(list)];
+}
+
+int ImageLists::Count(ImageList list) const
+{
+    return static_cast<int>(ListOf(list).plain.size());
+}
+
+QSize ImageLists::PictureSize(ImageList list) const
+{
+    return ListOf(list).size;
+}
+
+const QPixmap& ImageLists::Picture(ImageList list, int index, bool mirrored, int team) const
+{
+    const List& l = ListOf(list);
+    if (index < 1 || index > static_cast<int>(l.plain.size()))
+        return l.missing;
+    const std::size_t i = static_cast<std::size_t>(index - 1);
+    if (list != ImageList::Unit || team < 0 || team >= kTeams)
+        return mirrored ? l.mirrored[i] : l.plain[i];
+
+    QPixmap& cached = tinted_[static_cast<std::size_t>(team)][mirrored ? 1 : 0][i];
+    if (cached.isNull()) {
+        QImage tinted = Tint(unitImages_[i], unitMasks_[i], TeamColour(team));
+        if (mirrored)
+            tinted = tinted.mirrored(true, false);
+        cached = QPixmap::fromImage(tinted);
+    }
+    return cached;
+}
+
+const QImage& ImageLists::TeamMask(int index) const
+{
+    if (index < 1 || index > static_cast<int>(unitMasks_.size()))
+        return noMask_;
+    return unitMasks_[static_cast<std::size_t>(index - 1)];
+}
+
+const QPixmap& ImageLists::Splash() const
+{
+    return splash_;
+}
+
+QColor ImageLists::TeamColour(int team)
+{
+    // Five colours that stay apart on black and from each other at 48 px,
+    // including for the commoner kinds of colour blindness (blue vs. gold).
+    switch (team) {
+    case 1:
+        return {220, 40, 40};
+    case 2:
+        return {50, 100, 235};
+    case 3:
+        return {40, 175, 60};
+    case 4:
+        return {235, 190, 30};
+    case 5:
+        return {160, 70, 215};
+    default:
+        return {150, 150, 150};
+    }
+}
+
+QImage ImageLists::Tint(const QImage& plain, const QImage& mask, const QColor& colour)
+{
+    QImage out = plain.convertToFormat(QImage::Format_RGB32);
+    if (mask.isNull())
+        return out;
+    const QImage m = mask.convertToFormat(QImage::Format_Grayscale8);
+    const int w = std::min(out.width(), m.width());
+    const int h = std::min(out.height(), m.height());
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const uchar* weights = m.constScanLine(y);
+        for (int x = 0; x < w; ++x) {
+            const int weight = weights[x];
+            if (weight == 0)
+                continue;
+            const QRgb c = line[x];
+            // Scaled edges mix grey with the neighbours; their average still
+            // tells how light the cloth was, which is all the tint needs.
+            const int grey = (qRed(c) + qGreen(c) + qBlue(c)) / 3;
+            line[x] = qRgb(Mix(qRed(c), Shade(colour.red(), grey), weight),
+                           Mix(qGreen(c), Shade(colour.green(), grey), weight),
+                           Mix(qBlue(c), Shade(colour.blue(), grey), weight));
+        }
+    }
+    return out;
+}
+
+} // namespace gh

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+
+#include <array>
+#include <vector>
+
+#include "platform/ImageListId.h"
+
+namespace gh {
+
+// The game's four picture lists (ImgUnit, ImgSpell, ImgIcons, ImgLstFace) and
+// the splash picture, read once from the compiled-in resources.
+//
+// Every picture is opaque. A mirrored copy of each is made at load, because the
+// battlefield mirrors a unit by painting it with a negative width and Qt's
+// painter does not flip for that. Unit pictures can also be had in a team's
+// colour: the grey team-colour areas (marked by each picture's mask) are
+// recoloured on first use and kept.
+class ImageLists {
+public:
+    // Loads on first call; QGuiApplication must exist by then.
+    static const ImageLists& Get();
+
+    int Count(ImageList list) const;
+    QSize PictureSize(ImageList list) const;
+
+    // Picture `index` (1-based). Outside 1..Count the answer is a black
+    // picture of the list's size, so a wrong index shows up but never crashes.
+    // `team` (0 = nobody, 1..5 = heroes) only applies to ImageList::Unit;
+    // kNoTeam or an unknown team gives the plain picture.
+    const QPixmap& Picture(ImageList list, int index, bool mirrored = false, int team = kNoTeam) const;
+
+    // Where unit picture `index` carries its team colour: 0 nowhere, 255 fully
+    // (Format_Grayscale8). Null outside 1..63.
+    const QImage& TeamMask(int index) const;
+
+    const QPixmap& Splash() const;
+
+    static constexpr int kTeams = 6;
+    // 0 = grey for nobody, 1..5 = red, blue, green, gold, purple. Anything
+    // else is given nobody's grey.
+    static QColor TeamColour(int team);
+
+    // Recolours the team-colour area of `plain` (as marked by `mask`) into
+    // `colour`, keeping the area's light and shade. Pixels where the mask is 0
+    // come back unchanged.
+    static QImage Tint(const QImage& plain, const QImage& mask, const QColor& colour);
+
+    ImageLists(const ImageLists&) = delete;
+    ImageLists& operator=(const ImageLists&) = delete;
+
+private:
+    ImageLists();
+
+    struct List {
+        QSize size;
+        std::vector<QPixmap> plain;    // index - 1
+        std::vector<QPixmap> mirrored; // index - 1
+        QPixmap missing;               // black, for bad indices
+    };
+
+    const List& ListOf(ImageList list) const;
+
+    std::array<List, 4> lists_;
+    std::vector<QImage> unitImages_; // plain unit pictures, for tinting
+    std::vector<QImage> unitMasks_;
+    QImage noMask_;
+    // Tinted unit pictures, made on first use: [team][mirrored][index - 1];
+    // a null pixmap means not made yet. Sized once at load, so references
+    // handed out stay valid.
+    mutable std::array<std::array<std::vector<QPixmap>, 2>, kTeams> tinted_;
+    QPixmap splash_;
+};
+
+} // namespace gh
