@@ -369,6 +369,7 @@ def write_credits(assets, deb):
         "  from Debian's fonts-liberation2, SIL Open Font License 1.1.",
         "fonts/ComicNeue-Regular.otf, fonts/ComicNeue-Bold.otf: Comic Neue,",
         "  from Debian's fonts-comic-neue, SIL Open Font License 1.1.",
+        "The licence texts are fonts/COPYING-LiberationSans and fonts/COPYING-ComicNeue.",
         "",
         "Translations",
         "------------",
