@@ -1,0 +1,172 @@
+#include "engine/TurnCycle.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "platform/Numbers.h"
+#include "world/Catalogue.h"
+
+namespace gh {
+
+namespace {
+
+// Each unspent action point is worth this much mana at the end of a turn.
+constexpr double kManaPerAction = 5.17;
+
+bool IsSide(int side) { return side >= 0 && side <= kHeroes; }
+
+bool IsHumanSide(const Game& g, int side)
+{
+    return IsSide(side) && g.HeroIsHuman[static_cast<std::size_t>(side)];
+}
+
+std::string DayTitle(const Game& g) { return "День " + std::to_string(g.Day); }
+
+void ShowOk(Game& g, const std::string& text)
+{
+    MessageBoxRequest box;
+    box.title = DayTitle(g);
+    box.text = text;
+    box.buttons = BoxButtons::Ok;
+    g.shell->MessageBox(box);
+}
+
+// The side's hero regains mana for what it did not spend, and every unit of
+// the side gets its action points back; its dead rot one step further.
+void CloseSideTurn(Game& g, int side)
+{
+    if (IsSide(side)) {
+        // Side 0 has no hero: this touches the scratch record, harmlessly.
+        Unit& hero = g.U(side);
+        hero.Mana = CLng(hero.Actions * kManaPerAction + hero.Mana);
+        if (hero.Mana > hero.ManaMax)
+            hero.Mana = hero.ManaMax;
+    }
+
+    const int last = std::clamp(g.UnitCount, 0, kMaxUnit);
+    for (int i = 1; i <= last; ++i) {
+        g.LoopI = static_cast<std::int16_t>(i);
+        Unit& u = g.U(i);
+        if (u.Owner != side)
+            continue;
+        u.Actions = u.ActionsMax;
+        if (u.Hp < 1)
+            u.Hp -= 1;
+        // Bones are nobody's: from here on they rot at the neutral side's
+        // turn ends, and at last free their cell.
+        if (u.Hp < -3)
+            u.Owner = 0;
+        if (u.Hp < -7)
+            u.OnField = false;
+    }
+}
+
+bool OtherHeroOnField(const Game& g, int hero)
+{
+    for (int h = 1; h <= kHeroes; ++h)
+        if (h != hero && g.U(h).OnField)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void PassTurn(Game& g, int fromCommand)
+{
+    // Record 0 doubles as the neutral side's "hero" in the texts below.
+    g.U(0).UnitType = 0;
+    g.U(0).Name.clear();
+
+    if (fromCommand == 0)
+        g.shell->CloseSelection();
+
+    AdvanceTurn(g);
+    if (!g.MatchRunning)
+        return;
+
+    const int side = g.ActiveHero;
+    const Unit& hero = g.U(IsSide(side) ? side : 0);
+    if (side != 0)
+        ShowOk(g, "Ходит " + UnitTypeName(hero.UnitType) + " " + hero.Name);
+    else
+        ShowOk(g, "Ходят " + UnitTypeName(hero.UnitType) + " " + hero.Name);
+
+    g.Selected = 0;
+    g.ShpSel.Visible = false;
+
+    if (!IsHumanSide(g, side) && side != 0) {
+        const int r = Int(g.rnd->Rnd() * 2.0f + 1.0f);
+        if (r == 2)
+            g.shell->ShowSpeech();
+    }
+}
+
+void AdvanceTurn(Game& g)
+{
+    if (!IsSide(g.ActiveHero))
+        g.ActiveHero = 0;
+    g.LoopJ = static_cast<std::int16_t>(g.ActiveHero);
+
+    CloseSideTurn(g, g.ActiveHero);
+
+    // The last hero standing wins when its own turn ends. The neutral side
+    // takes its turn even when a single hero is left, so the came-back test
+    // below could never crown a hero; this one is made before the advance,
+    // so the winner's box still carries the day of the win. A hero slot
+    // counts while its record is on the field, corpse and bones included:
+    // remains can still be raised, so a fallen rival is out of the match
+    // only once its bones have crumbled away.
+    if (g.LoopJ >= 1 && g.LoopJ <= kHeroes && !OtherHeroOnField(g, g.LoopJ)) {
+        AnnounceVictory(g, g.LoopJ);
+        return;
+    }
+
+    // Sides whose hero has left the field are passed over, but their units
+    // still get the end-of-turn bookkeeping as if they had played.
+    for (int visited = 0; visited <= kHeroes; ++visited) {
+        g.ActiveHero += 1;
+        if (g.ActiveHero == kHeroes + 1) {
+            g.ActiveHero = 0;
+            g.Day += 1;
+        }
+
+        // Only the neutral side can come back round to itself: it is never
+        // passed over.
+        if (g.ActiveHero == g.LoopJ) {
+            AnnounceVictory(g, std::abs(g.LoopJ));
+            return;
+        }
+
+        if (!IsHumanSide(g, g.ActiveHero)) {
+            g.timers.SetEnabled(TimerId::TmrEnemy, true);
+            g.AiCursor = 0;
+        }
+
+        if (g.ActiveHero == 0 || g.U(g.ActiveHero).OnField)
+            return;
+
+        CloseSideTurn(g, g.ActiveHero);
+    }
+}
+
+void AnnounceVictory(Game& g, int winner)
+{
+    const Unit& w = g.U(IsSide(winner) ? winner : 0);
+    const Unit& named = g.U(IsSide(g.ActiveHero) ? g.ActiveHero : 0);
+    const std::string verb = w.IsMale ? "В битве победил " : "В битве победила ";
+    ShowOk(g, verb + UnitTypeName(named.UnitType) + " " + named.Name);
+
+    for (TimerId t : {TimerId::Tmr, TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4})
+        g.timers.SetEnabled(t, false);
+    g.ShpAt.Visible = false;
+    g.ShpSel.Visible = false;
+    g.LblUdar.Visible = false;
+    g.LblXP.Visible = false;
+
+    g.ActiveHero = 0;
+    g.Selected = 0;
+    g.MatchRunning = false;
+}
+
+} // namespace gh
