@@ -1,0 +1,294 @@
+#include "engine/Movement.h"
+
+#include <cmath>
+
+#include "battlefield/Drawing.h"
+#include "engine/Blows.h"
+#include "platform/Numbers.h"
+#include "world/Units.h"
+
+namespace gh {
+
+namespace {
+
+constexpr std::uint8_t kGoal = 253;    // the walker's own cell: where the wave stops
+constexpr std::uint8_t kFree = 254;    // not reached yet
+constexpr std::uint8_t kBlocked = 255; // a record stands there, or the border column/row 0
+constexpr int kLastPlanned = kPlannedCells - 1; // the planner works on columns and rows 0..20
+constexpr std::int32_t kMaxWaves = 99;
+
+// The cell a field coordinate stands on, when it is the corner of a planned
+// cell; -1 otherwise. Units can stand far outside the planned area (a summon
+// may be placed at column 40) and their positions are floats of any size, so
+// nothing is converted before it is known to be small.
+int PlannedCell(double twips)
+{
+    const double c = twips / kCell;
+    if (!(c >= 0.0 && c <= kLastPlanned) || c != std::floor(c))
+        return -1;
+    return static_cast<int>(c);
+}
+
+// Same as PlannedCell but rounding down, as the target point is (it need not
+// be a corner: the computer player aims 24 twips inside a cell).
+int PlannedCellFloor(double twips)
+{
+    const double c = std::floor(twips / kCell);
+    if (!(c >= 0.0 && c <= kLastPlanned))
+        return -1;
+    return static_cast<int>(c);
+}
+
+std::uint8_t GridAt(const Game& g, double col, double row)
+{
+    // Anything outside the planned area is blocked, whatever PathGrid holds there.
+    if (!(col >= 0.0 && col <= kLastPlanned && row >= 0.0 && row <= kLastPlanned))
+        return kBlocked;
+    if (col != std::floor(col) || row != std::floor(row))
+        return kBlocked;
+    return g.PathGrid[static_cast<int>(col)][static_cast<int>(row)];
+}
+
+int LastUnit(const Game& g) { return g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit; }
+
+bool ComputerSide(const Game& g)
+{
+    return g.ActiveHero < 0 || g.ActiveHero > kHeroes || !g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+}
+
+bool ValidWalker(const Game& g) { return g.Selected >= 1 && g.Selected <= kMaxUnit; }
+
+// Ticks a step takes are Int(720 / (AnimSpeed x 90)); the settings slider only
+// offers 1, 2, 4 and 8, anything else is held to that range.
+std::int32_t StepSpeed(const Game& g)
+{
+    if (g.AnimSpeed < 1)
+        return 1;
+    if (g.AnimSpeed > 8)
+        return 8;
+    return g.AnimSpeed;
+}
+
+void FillGrid(Game& g, const Unit& walker)
+{
+    // The order of writes in the game's planner makes the last rule win:
+    // border over walker over target over occupied over free.
+    for (int i = 0; i <= kLastPlanned; ++i)
+        for (int a = 0; a <= kLastPlanned; ++a)
+            g.PathGrid[i][a] = kFree;
+
+    for (int u = 1; u <= LastUnit(g); ++u) {
+        const Unit& r = g.U(u);
+        if (!r.OnField)
+            continue;
+        // A unit partly outside still blocks the part that lies inside, so
+        // the footprint is walked cell by cell from its corner.
+        const double c0 = static_cast<double>(r.PosX) / kCell;
+        const double r0 = static_cast<double>(r.PosY) / kCell;
+        if (c0 != std::floor(c0) || r0 != std::floor(r0))
+            continue;
+        for (std::int32_t j = 0; j < r.CellsWide && j <= kLastPlanned; ++j)
+            for (std::int32_t k = 0; k < r.CellsHigh && k <= kLastPlanned; ++k) {
+                const int cj = PlannedCell((c0 + j) * kCell);
+                const int ck = PlannedCell((r0 + k) * kCell);
+                if (cj >= 0 && ck >= 0)
+                    g.PathGrid[cj][ck] = kBlocked;
+            }
+    }
+
+    const int tc = PlannedCellFloor(g.TargetCellX);
+    const int tr = PlannedCellFloor(g.TargetCellY);
+    if (tc >= 0 && tr >= 0)
+        g.PathGrid[tc][tr] = 0;
+
+    const int wc = PlannedCellFloor(walker.PosX);
+    const int wr = PlannedCellFloor(walker.PosY);
+    if (wc >= 0 && wr >= 0)
+        g.PathGrid[wc][wr] = kGoal;
+
+    for (int a = 0; a <= kLastPlanned; ++a) {
+        g.PathGrid[0][a] = kBlocked;
+        g.PathGrid[a][0] = kBlocked;
+    }
+}
+
+void EndWalk(Game& g)
+{
+    g.timers.SetEnabled(TimerId::Tmr1, false);
+    g.shell->DefaultPointer();
+    g.InputMode = kModeOrders;
+    DrawUnits(g);
+    if (ComputerSide(g))
+        g.timers.SetEnabled(TimerId::TmrEnemy, true);
+}
+
+// The walker has run into a unit (or reached one within range): the exchange
+// takes over from the walk.
+void OpenExchange(Game& g)
+{
+    const int walker = g.Selected;
+    g.ReturnBlowDue = true;
+    g.timers.SetEnabled(TimerId::TmrEnemy, false);
+    StartBlow(g);
+    // StartBlow may have handed the first blow to the defender and with it
+    // Selected; the no-target point belongs to the walker.
+    const Unit& w = g.U(walker);
+    g.dx = 0;
+    g.dy = 0;
+    g.TargetCellX = w.PosX - 120;
+    g.TargetCellY = w.PosY - 120;
+    g.Moving = 0;
+    g.InputMode = kModeOrders;
+    g.timers.SetEnabled(TimerId::Tmr1, false);
+}
+
+} // namespace
+
+void PlanPath(Game& g)
+{
+    // Orders are only given to a selected unit; with nothing selected there is
+    // no walker to plan for.
+    if (!ValidWalker(g))
+        return;
+    const Unit& walker = g.U(g.Selected);
+    FillGrid(g, walker);
+
+    // Breadth-first wave from the target cell; the first wave that touches the
+    // walker's cell decides the number of steps.
+    static constexpr int kNeighbour[8][2] = {{0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}};
+    g.PathSteps = 0;
+    for (;;) {
+        bool waveAlive = false;
+        for (int j = 1; j <= kLastPlanned; ++j)
+            for (int b = 1; b <= kLastPlanned; ++b) {
+                if (g.PathGrid[j][b] != g.PathSteps)
+                    continue;
+                waveAlive = true;
+                for (const auto& n : kNeighbour) {
+                    const int nj = j + n[0];
+                    const int nb = b + n[1];
+                    if (nj > kLastPlanned || nb > kLastPlanned)
+                        continue; // outside the planned area: blocked
+                    std::uint8_t& cell = g.PathGrid[nj][nb];
+                    if (cell == kGoal) {
+                        g.InputMode = kModeWalk;
+                        g.timers.SetEnabled(TimerId::Tmr1, true);
+                        return;
+                    }
+                    if (cell == kFree)
+                        cell = static_cast<std::uint8_t>(g.PathSteps + 1);
+                }
+            }
+        g.PathSteps += 1;
+        // A wave that found no cell of its own number has died out; the later
+        // ones could find nothing either.
+        if (g.PathSteps > kMaxWaves || !waveAlive)
+            break;
+    }
+
+    // No path: forget the target so no later exact-position test matches it.
+    g.TargetCellX = walker.PosX - 120;
+    g.TargetCellY = walker.PosY - 120;
+    DrawUnits(g);
+    g.shell->DefaultPointer();
+    if (ComputerSide(g))
+        g.timers.SetEnabled(TimerId::TmrEnemy, true);
+}
+
+void WalkTick(Game& g)
+{
+    if (g.InputMode != kModeWalk)
+        return;
+
+    if (g.Moving == 0) {
+        if (!ValidWalker(g) || g.U(g.Selected).Actions == 0) {
+            // Nothing left to walk with. Tmr1 is switched off here as well,
+            // not left idling: then "Tmr1 on" always means a walk is under way.
+            g.shell->DefaultPointer();
+            g.InputMode = kModeOrders;
+            g.timers.SetEnabled(TimerId::Tmr1, false);
+            if (ComputerSide(g))
+                g.timers.SetEnabled(TimerId::TmrEnemy, true);
+            return;
+        }
+        Unit& w = g.U(g.Selected);
+
+        // Reach test against the unit Target named when the tick began, then
+        // the look at the target point, which may name another.
+        bool inX = false, inY = false;
+        if (Game::ValidUnit(g.Target)) {
+            const Unit& t = g.U(g.Target);
+            const double reach = static_cast<double>(w.AttackRange) * kCell;
+            inX = std::fabs(static_cast<double>(t.PosX) - w.PosX) <= reach;
+            inY = std::fabs(static_cast<double>(t.PosY) - w.PosY) <= reach;
+        }
+        const bool occupied = !IsCellFree(g, g.TargetCellX, g.TargetCellY);
+        if (inX && inY && occupied) {
+            OpenExchange(g);
+            return;
+        }
+
+        // The lowest neighbour wins; on equal values the earlier one does.
+        // Diagonals cost two points, so a walker with one point left keeps to
+        // the straight neighbours even when that leads it astray.
+        g.Min = kFree;
+        int sx = 0, sy = 0;
+        const double col = static_cast<double>(w.PosX) / kCell;
+        const double row = static_cast<double>(w.PosY) / kCell;
+        auto consider = [&](int cx, int cy) {
+            const std::uint8_t v = GridAt(g, col + cx, row + cy);
+            if (v < g.Min) {
+                sx = cx;
+                sy = cy;
+                g.Min = v;
+            }
+        };
+        consider(0, -1);
+        consider(-1, 0);
+        consider(1, 0);
+        consider(0, 1);
+        if (w.Actions >= 2) {
+            consider(1, -1);
+            consider(1, 1);
+            consider(-1, 1);
+            consider(-1, -1);
+        }
+        const float stride = static_cast<float>(90 * StepSpeed(g));
+        g.dx = static_cast<float>(sx) * stride;
+        g.dy = static_cast<float>(sy) * stride;
+        w.Facing = g.dx > 0 ? 0 : 1;
+
+        g.Moving = 1;
+        // With no step at all the next cell is the walker's own, which it
+        // occupies itself: the exchange with itself is refused.
+        if (!IsCellFree(g, w.PosX + static_cast<float>(sx * kCell), w.PosY + static_cast<float>(sy * kCell))) {
+            OpenExchange(g);
+            return;
+        }
+    }
+
+    if (!ValidWalker(g)) {
+        EndWalk(g);
+        return;
+    }
+    Unit& w = g.U(g.Selected);
+    w.PosX += g.dx;
+    w.PosY += g.dy;
+    g.canvas->Clear();
+    DrawUnits(g);
+
+    if (g.Moving != 0)
+        g.Moving = static_cast<std::uint8_t>(g.Moving + 1);
+
+    if (Int(720.0 / (StepSpeed(g) * 90.0)) < g.Moving) {
+        g.Moving = 0;
+        g.PathSteps -= 1;
+        w.Actions -= (g.dx == 0 || g.dy == 0) ? 1 : 2;
+    }
+
+    if (g.PathSteps >= 0 && w.Actions != 0)
+        return;
+    EndWalk(g);
+}
+
+} // namespace gh
