@@ -1,0 +1,58 @@
+#include "engine/Computer.h"
+
+#include "engine/Movement.h"
+#include "engine/TurnCycle.h"
+#include "platform/Numbers.h"
+
+namespace gh {
+
+namespace {
+
+bool HumanSide(const Game& g)
+{
+    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+}
+
+} // namespace
+
+void ComputerTick(Game& g)
+{
+    // A unit that cannot be given an order gives the cursor straight to the
+    // next one within this tick; every pass moves the cursor, so the loop ends
+    // at the latest when the cursor runs past UnitCount.
+    for (;;) {
+        if (HumanSide(g))
+            return; // the timer may stay on during a person's turn
+
+        g.AiCursor += 1;
+        const std::int32_t last = g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit;
+        if (g.AiCursor >= last + 1 || g.AiCursor < 1) {
+            // Every unit has had its chance: the side's turn is over.
+            g.AiCursor = 0;
+            g.timers.SetEnabled(TimerId::TmrEnemy, false);
+            PassTurn(g, 1);
+            return;
+        }
+
+        const int u = g.AiCursor;
+        if (g.U(u).Owner != g.ActiveHero || g.U(u).Kind == kKindRemains)
+            return;
+
+        g.Selected = u;
+        g.timers.SetEnabled(TimerId::TmrEnemy, false);
+
+        // Any living record can be drawn, whichever side it is on.
+        const int t = CInt(Int(g.rnd->Rnd() * static_cast<float>(last)) + 1);
+        if (t != u && Game::ValidUnit(t) && g.U(t).Hp >= 1) {
+            g.TargetCellX = g.U(t).PosX + 24;
+            g.TargetCellY = g.U(t).PosY + 24;
+            PlanPath(g);
+            return;
+        }
+
+        g.U(u).Actions = 0;
+        g.timers.SetEnabled(TimerId::TmrEnemy, true);
+    }
+}
+
+} // namespace gh
