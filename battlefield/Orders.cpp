@@ -1,0 +1,242 @@
+#include "battlefield/Orders.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "battlefield/Drawing.h"
+#include "engine/Effects.h"
+#include "engine/Movement.h"
+#include "platform/Numbers.h"
+#include "world/Catalogue.h"
+#include "world/Units.h"
+
+namespace gh {
+
+namespace {
+
+constexpr int kFirstSummonRecord = 6;
+constexpr int kLastSummonRecord = 20;
+
+int LastUnit(const Game& g) { return g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit; }
+
+bool HumanSide(const Game& g)
+{
+    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+}
+
+// Corner of the cell under a window coordinate, in field twips.
+float CellCorner(float view, float m)
+{
+    return static_cast<float>(Int(static_cast<double>(view + m) / kCell)) * kCell;
+}
+
+bool Occupied(const Game& g, float x, float y)
+{
+    for (int i = 1; i <= LastUnit(g); ++i) {
+        const Unit& u = g.U(i);
+        if (u.PosX == x && u.PosY == y && u.OnField)
+            return true;
+    }
+    return false;
+}
+
+void ShowBox(Game& g, const std::string& title, const std::string& text)
+{
+    SchedulerHold hold(&g.timers);
+    g.shell->MessageBox({title, text, BoxButtons::Ok, BoxIcon::None, false});
+}
+
+bool AskYes(Game& g, const std::string& title, const std::string& text)
+{
+    SchedulerHold hold(&g.timers);
+    return g.shell->MessageBox({title, text, BoxButtons::YesNo, BoxIcon::None, false}) == BoxAnswer::Yes;
+}
+
+bool ValidSlot(const Game& g) { return g.ChosenSlot >= 0 && g.ChosenSlot < kSpellSlots; }
+
+std::vector<InfoRequest> RightClick(Game& g, float mx, float my)
+{
+    std::vector<InfoRequest> open;
+    if (g.InputMode == kModeSummon || g.InputMode == kModeSpell) {
+        g.InputMode = kModeOrders; // cancelled: nothing paid, the entry stays
+        return open;
+    }
+    if (g.InputMode != kModeOrders)
+        return open;
+    // Every unit under the pointer gets its window, lower records first. The
+    // windows read Selected as they open, so it points at each in turn.
+    for (int i = 1; i <= LastUnit(g); ++i) {
+        const Unit& u = g.U(i);
+        if (!HitTest(g, i, mx, my) || !u.OnField)
+            continue;
+        const int remembered = g.Selected;
+        g.Selected = i;
+        const bool own = (u.Kind == kKindCreature && u.Owner == g.ActiveHero) || (i == g.ActiveHero && u.Kind != kKindRemains);
+        open.push_back({i, own ? InfoWindow::Creature : InfoWindow::Object});
+        g.Selected = remembered;
+    }
+    return open;
+}
+
+void OrderClick(Game& g, float mx, float my)
+{
+    // Only the player's own units are selected; a click anywhere else is an
+    // order for the one already selected.
+    for (int i = 1; i <= LastUnit(g); ++i) {
+        const Unit& u = g.U(i);
+        if (HitTest(g, i, mx, my) && (u.Owner == g.ActiveHero || i == g.ActiveHero)) {
+            g.Selected = u.Kind == kKindRemains ? 0 : i;
+            return;
+        }
+    }
+    if (g.Selected != 0 && Game::ValidUnit(g.Selected) && g.U(g.Selected).Kind != kKindRemains)
+        PlanPath(g);
+}
+
+void SummonClick(Game& g)
+{
+    const int h = g.ActiveHero;
+    if (h < 1 || h > kHeroes)
+        return;
+    Unit& hero = g.U(h);
+    if (hero.Leadership == hero.LeadershipMax) {
+        const std::string question = UnitTypeName(hero.UnitType) + " " + hero.Name + " может возглавить только " +
+                                     std::to_string(hero.LeadershipMax) +
+                                     " существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?";
+        if (!AskYes(g, "Предупреждение", question))
+            return;
+    }
+    if (!IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
+        ShowBox(g, "Не получается", "Это место уже занято! Выберите другое или правый клик для отмены.");
+        return;
+    }
+    g.Selected = h;
+    g.ShpSel.Visible = true;
+    DrawUnits(g);
+
+    int record = 0;
+    for (int i = kFirstSummonRecord; i <= kLastSummonRecord; ++i)
+        if (!g.U(i).OnField) {
+            record = i;
+            break;
+        }
+    if (record == 0) {
+        ShowBox(g, "Не получается",
+                "Не удалось призвать " + UnitTypeName(g.U(0).UnitType) + "! Слишком много живности развелось...");
+        g.InputMode = kModeOrders;
+        return;
+    }
+
+    g.InputMode = kModeOrders;
+    hero.Mana -= g.CastMana;
+
+    const float chance = static_cast<float>(Int(hero.Magic / 13.0) + g.CastChance);
+    if (!(chance >= g.rnd->Rnd() * 100.0f)) {
+        ShowBox(g, "Заклинание провалено",
+                "Заклинание провалено! " + UnitTypeName(g.U(0).UnitType) + " призвать не удалось, и мана протрачена впустую!");
+        if (ValidSlot(g))
+            g.Spellbook[h][g.ChosenSlot] = 0;
+        return;
+    }
+
+    const int type = ValidSlot(g) ? std::abs(static_cast<int>(g.Spellbook[h][g.ChosenSlot])) : 0;
+    if (!CreateUnit(g, record, type, h))
+        return; // the casting dialog only offers creatures; nothing to place
+    Unit& born = g.U(record);
+    born.PosX = g.TargetCellX;
+    born.PosY = g.TargetCellY;
+    g.Spellbook[h][g.ChosenSlot] = 0;
+    if (hero.Leadership == hero.LeadershipMax)
+        born.Owner = 0; // more than the hero can lead: it obeys nobody
+    else
+        hero.Leadership += 1;
+    if (record > g.UnitCount)
+        g.UnitCount = record;
+    StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, 1, 1);
+    DrawUnits(g);
+}
+
+void SpellClick(Game& g)
+{
+    const int h = g.ActiveHero;
+    if (h < 1 || h > kHeroes)
+        return;
+    g.Selected = h;
+    g.ShpSel.Visible = true;
+    DrawUnits(g);
+    g.U(h).Mana -= g.CastMana;
+    if (ValidSlot(g))
+        g.Spellbook[h][g.ChosenSlot] = 0;
+    // InputMode stays 2: the spell lands when its pictures have played.
+    StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, g.CurrentSpell.AnimFirstFrame, g.CurrentSpell.AnimCycles);
+}
+
+} // namespace
+
+bool HitTest(const Game& g, int i, float mx, float my)
+{
+    if (!Game::ValidUnit(i))
+        return false;
+    const Unit& u = g.U(i);
+    // Strictly inside: the border lines of the footprint belong to no unit.
+    const double left = static_cast<double>(u.PosX) - g.ViewX;
+    const double top = static_cast<double>(u.PosY) - g.ViewY;
+    return left < mx && mx < left + static_cast<double>(kCell) * u.CellsWide && top < my &&
+           my < top + static_cast<double>(kCell) * u.CellsHigh;
+}
+
+std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my)
+{
+    if (!HumanSide(g) || !g.MatchRunning)
+        return {};
+    // While a spell's pictures play the cast is already paid for; another
+    // click would pay again or lose the spell, so the field waits.
+    const bool spellUnderWay = g.InputMode == kModeSpell && g.timers.Enabled(TimerId::Tmr2);
+    if (spellUnderWay)
+        return {};
+
+    if (button == kRightButton)
+        return RightClick(g, mx, my);
+    if (button != kLeftButton)
+        return {};
+
+    // A walk and a result label read the target cell on every tick; clicks
+    // during them are shut out so they cannot steer the unit mid-way.
+    if (g.InputMode == kModeResult || g.InputMode == kModeWalk)
+        return {};
+
+    g.TargetCellX = CellCorner(g.ViewX, mx);
+    g.TargetCellY = CellCorner(g.ViewY, my);
+    switch (g.InputMode) {
+    case kModeOrders: OrderClick(g, mx, my); break;
+    case kModeSummon: SummonClick(g); break;
+    case kModeSpell: SpellClick(g); break;
+    default: break;
+    }
+    return {};
+}
+
+void FieldMouseMove(Game& g, float mx, float my)
+{
+    if (!g.MatchRunning)
+        return;
+    g.ShpAt.Visible = false;
+    if (!HumanSide(g) || g.InputMode == kModeResult)
+        return;
+    const float cx = CellCorner(g.ViewX, mx) - g.ViewX;
+    const float cy = CellCorner(g.ViewY, my) - g.ViewY;
+    g.ShpAt.Top = cy - 120;
+    g.ShpAt.Left = cx - 120;
+    // Hovering over a unit names it as Target, which the first tick of a walk
+    // uses to reach it from afar; during a walk Target must stay the walk's.
+    bool unitThere;
+    if (g.InputMode == kModeWalk)
+        unitThere = Occupied(g, g.ViewX + cx, g.ViewY + cy);
+    else
+        unitThere = !IsCellFree(g, g.ViewX + cx, g.ViewY + cy);
+    if (unitThere || g.InputMode == kModeOrders || g.InputMode == kModeSummon)
+        g.ShpAt.Visible = true;
+}
+
+} // namespace gh
