@@ -8,13 +8,15 @@ Every picture is made opaque on black, because the battlefield copies pictures
 without blending: a unit picture covers its whole cell. Unit pictures lose their
 team-colour magenta to a neutral grey ramp, and a mask beside each one remembers
 where that magenta was, so the game can paint every owner's colour itself.
+Every living unit also stands on a thin grey ring that the mask covers too, so
+that the owner shows even on sprites with little or no team colour.
 """
 
 import colorsys
 import os
 import sys
 
-from PIL import Image, ImageChops, ImageEnhance, ImageOps
+from PIL import Image, ImageChops, ImageDraw, ImageEnhance, ImageOps
 
 PKG_PREFIX = "usr/share/games/wesnoth/1.16/data/core/images/"
 LICENCE = "GPL-2.0-or-later, Battle for Wesnoth (wesnoth-1.16-data)"
@@ -33,6 +35,16 @@ SPELL = 64
 ICON = 32
 FACE = 97
 SPLASH = (418, 306)
+
+# The owner's ring on the ground under every living unit, in battlefield
+# pixels: a thin ellipse centred across the cell. Many sprites carry only a few
+# pixels of team colour and the demon none at all; the ring is what tells
+# whose unit it is. It is grey at the reference level (see split_team_colour),
+# so the tint turns it into exactly the owner's colour.
+RING_SIZE = (36, 12)
+RING_LINE = 2
+RING_GREY = 125
+RING_SUPERSAMPLE = 8
 
 credits = []
 
@@ -142,8 +154,23 @@ def laid_down(im, squash, bbox):
     return out
 
 
-def unit_frame(images, spec):
-    """spec: (source, {ops}). Returns (48x48 RGB picture, 48x48 L mask, sources)."""
+def ground_ring(centre_y):
+    """The ring's coverage on a UNIT x UNIT picture: an anti-aliased ellipse
+    outline centred across the cell, centre_y pixels from the top. Drawn at
+    battlefield size, not scaled down with the sprite, so that its line stays
+    crisp and exactly at the reference grey."""
+    k = RING_SUPERSAMPLE
+    w, h = RING_SIZE[0] * k, RING_SIZE[1] * k
+    cx, cy = UNIT * k / 2, centre_y * k
+    ring = Image.new("L", (UNIT * k, UNIT * k), 0)
+    ImageDraw.Draw(ring).ellipse((cx - w / 2, cy - h / 2, cx + w / 2 - 1, cy + h / 2 - 1),
+                                 outline=255, width=RING_LINE * k)
+    return ring.resize((UNIT, UNIT), Image.BOX)
+
+
+def unit_frame(images, spec, ring_y=None):
+    """spec: (source, {ops}); ring_y: where the ground ring's centre goes, or
+    None for no ring. Returns (48x48 RGB picture, 48x48 L mask, sources)."""
     rel, ops = spec
     sources = [rel]
     im = fit_frame(load(images, rel))
@@ -171,15 +198,29 @@ def unit_frame(images, spec):
         pic = faded(pic, ops["fade"])
 
     # The mask only counts where the sprite itself is seen on black.
-    mask = ImageChops.multiply(mask, pic.getchannel("A"))
+    alpha = pic.getchannel("A")
+    mask = ImageChops.multiply(mask, alpha)
 
     canvas = Image.new("RGBA", (SRC, SRC), (0, 0, 0, 255))
+    cover = alpha
     if "halo" in ops:
-        canvas.alpha_composite(fit_frame(load(images, ops["halo"])))
+        halo = fit_frame(load(images, ops["halo"]))
+        canvas.alpha_composite(halo)
+        cover = ImageChops.screen(cover, halo.getchannel("A"))
         sources.append(ops["halo"])
     canvas.alpha_composite(pic)
     out = canvas.convert("RGB").resize((UNIT, UNIT), Image.LANCZOS)
     mask = mask.resize((UNIT, UNIT), Image.LANCZOS)
+
+    if ring_y is not None:
+        # The ring lies behind the halo and the sprite: on black, whatever of
+        # it they leave uncovered adds its grey to the picture and its weight
+        # to the mask.
+        cover = cover.resize((UNIT, UNIT), Image.LANCZOS)
+        seen = ImageChops.multiply(ground_ring(ring_y), ImageChops.invert(cover))
+        grey = seen.point(lambda v: (v * RING_GREY + 127) // 255)
+        out = ImageChops.add(out, Image.merge("RGB", (grey, grey, grey)))
+        mask = ImageChops.add(mask, seen)
     return out, mask, sources
 
 
@@ -234,6 +275,12 @@ UNITS = [
      (GH + "attack-2.png", G), (GH + "2.png", dict(G, flash=True, shift=(-2, 0))),
      (GH + "3.png", dict(G, squash=0.45, fade=0.55))],
 ]
+
+# Where each type's ground ring sits (centre, battlefield pixels from the top):
+# under the feet of those who stand, at the bottom of the cell, like a shadow,
+# for the bat and the ghost, which hover.
+RING_Y = [41, 39, 39, 41, 41, 39, 41]
+assert len(RING_Y) == len(UNITS)
 
 SPELLS = [
     [f"halo/lightning-bolt-1-{i}.png" for i in range(1, 5)],
@@ -296,11 +343,13 @@ def main():
     images, assets, deb = sys.argv[1], sys.argv[2], sys.argv[3]
 
     n = 0
-    for block in UNITS:
+    for block, ring_y in zip(UNITS, RING_Y):
         assert len(block) == 9
-        for spec in block:
+        for offset, spec in enumerate(block):
             n += 1
-            pic, mask, sources = unit_frame(images, spec)
+            # Every frame of a living unit wears its owner's ring; the dead
+            # (offset 8) belong to nobody.
+            pic, mask, sources = unit_frame(images, spec, ring_y if offset < 8 else None)
             save(pic, os.path.join(assets, "unit", f"{n:02d}.png"), f"unit/{n:02d}.png", sources)
             save(mask, os.path.join(assets, "unit", f"{n:02d}_mask.png"),
                  f"unit/{n:02d}_mask.png", sources)
@@ -352,8 +401,9 @@ def write_credits(assets, deb):
         "Pictures were converted by tools/import-art from the Debian package",
         f"{deb} (Battle for Wesnoth art), licensed GPL-2.0-or-later.",
         "The team-colour magenta of unit pictures was replaced by grey, and a",
-        "mask of its place written beside each (NN_mask.png); all pictures were",
-        "scaled and flattened onto black. Paths below are inside that package.",
+        "mask of its place written beside each (NN_mask.png); living units were",
+        "given a grey ground ring, also in the mask; all pictures were scaled",
+        "and flattened onto black. Paths below are inside that package.",
         "",
         "Pictures",
         "--------",

@@ -137,10 +137,94 @@ TEST(ImageLists, HeroPicturesCarryTeamColour)
     EXPECT_TRUE(lists.TeamMask(64).isNull());
 }
 
+// The ends of the ground ring: the low corners of the cell, left and right of
+// where any unit stands. Sprites reach there only with a weapon, if at all.
+struct RingEnds {
+    int fullLeft = 0, fullRight = 0, strong = 0;
+    // Fully masked pixels there that are not close to the reference grey 125
+    // (close, not equal: where a staff or a scythe crosses the ring, the edge
+    // pixels mix the two).
+    int notReferenceGrey = 0;
+};
+
+RingEnds LookAtRingEnds(const QImage& picture, const QImage& mask)
+{
+    RingEnds ends;
+    for (int y = 28; y < 48; ++y) {
+        for (int x = 0; x < 48; ++x) {
+            if (x >= 12 && x < 36)
+                continue;
+            const int m = qGray(mask.pixel(x, y));
+            ends.strong += m >= 128 ? 1 : 0;
+            if (m < 255)
+                continue;
+            (x < 12 ? ends.fullLeft : ends.fullRight) += 1;
+            const QRgb c = picture.pixel(x, y);
+            const bool grey = std::abs(qRed(c) - 125) <= 10 && std::abs(qGreen(c) - 125) <= 10 &&
+                              std::abs(qBlue(c) - 125) <= 10;
+            ends.notReferenceGrey += grey ? 0 : 1;
+        }
+    }
+    return ends;
+}
+
+TEST(ImageLists, EveryLivingFrameStandsOnATeamRingAndCorpsesOnNone)
+{
+    const ImageLists& lists = ImageLists::Get();
+    for (int type = 0; type < 7; ++type) {
+        for (int k = 0; k < 9; ++k) {
+            const int index = type * 9 + 1 + k;
+            const QImage mask = lists.TeamMask(index);
+            const QImage picture = ImageOf(lists.Picture(ImageList::Unit, index));
+            ASSERT_EQ(mask.size(), QSize(48, 48)) << "picture " << index;
+            const RingEnds ends = LookAtRingEnds(picture, mask);
+            if (k < 8) {
+                // Living: even the demon, who has no team colour of his own,
+                // shows his owner; the ring is seen at least at its left end,
+                // in the grey the tint takes as the team colour itself.
+                EXPECT_GE(MaskPixels(mask, 128), 60) << "picture " << index;
+                EXPECT_GE(ends.fullLeft, 4) << "picture " << index;
+                EXPECT_GE(ends.fullLeft + ends.fullRight, 8) << "picture " << index;
+                EXPECT_EQ(ends.notReferenceGrey, 0) << "picture " << index;
+            } else {
+                // Dead: at most the few scraps of cloth of the original
+                // sprite (their blurred edges may brush the corners), no ring.
+                EXPECT_EQ(ends.strong, 0) << "picture " << index;
+                EXPECT_LT(MaskPixels(mask, 128), 30) << "picture " << index;
+            }
+        }
+    }
+    // Picture 18 is everybody's bones: nobody's colour at all.
+    EXPECT_EQ(MaskPixels(lists.TeamMask(18), 1), 0);
+}
+
+TEST(ImageLists, RingTakesEachOwnersColour)
+{
+    const ImageLists& lists = ImageLists::Get();
+    // The demon's ring is all the team colour he has.
+    const QImage mask = lists.TeamMask(1);
+    int checked = 0;
+    for (int y = 28; y < 48; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            if (qGray(mask.pixel(x, y)) != 255)
+                continue;
+            ++checked;
+            for (int team = 1; team < ImageLists::kTeams; ++team) {
+                const QRgb c = ImageOf(lists.Picture(ImageList::Unit, 1, false, team)).pixel(x, y);
+                EXPECT_EQ(QColor(c), ImageLists::TeamColour(team)) << x << "," << y << " team " << team;
+            }
+            // Nobody's ring stays a neutral grey.
+            const QRgb none = ImageOf(lists.Picture(ImageList::Unit, 1, false, 0)).pixel(x, y);
+            EXPECT_TRUE(qRed(none) == qGreen(none) && qGreen(none) == qBlue(none)) << x << "," << y;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
 TEST(ImageLists, TeamTintChangesOnlyTheMaskedArea)
 {
     const ImageLists& lists = ImageLists::Get();
-    for (int index : {19, 40, 46, 55}) {
+    for (int index : {1, 19, 40, 46, 55}) {
         const QImage mask = lists.TeamMask(index);
         const QImage plain = ImageOf(lists.Picture(ImageList::Unit, index));
         const QImage red = ImageOf(lists.Picture(ImageList::Unit, index, false, 1));
