@@ -1,0 +1,318 @@
+// Turn order, days, the end-of-turn bookkeeping, announcements and victory.
+#include <gtest/gtest.h>
+
+#include "ScriptedMatch.h"
+#include "engine/TurnCycle.h"
+
+namespace gh {
+namespace {
+
+using testing::ScriptedMatch;
+
+// Two to five heroes on the field, each with a creature of its own.
+struct TurnTest : ::testing::Test {
+    ScriptedMatch m;
+    Game& g = m.g;
+
+    void SetUp() override
+    {
+        m.Place(1, 2, 1, 1, 2, "Гэндальф");
+        m.Place(2, 6, 2, 2, 2, "Арвен");
+        m.Place(3, 5, 3, 3, 2, "Мракодей");
+        m.Place(4, 2, 4, 4, 2, "Джэк");
+        m.Place(5, 5, 5, 5, 2, "Мордор");
+        m.Place(6, 1, 0, 6, 2);
+        m.Place(7, 3, 1, 7, 2);
+        m.Place(8, 4, 2, 8, 2);
+        g.UnitCount = 10;
+        for (int h = 1; h <= 5; ++h)
+            g.HeroIsHuman[static_cast<std::size_t>(h)] = true;
+        g.Day = 1;
+        g.MatchRunning = true;
+        g.ActiveHero = 1;
+    }
+
+    const MessageBoxRequest& LastBox() const { return m.shell.boxes.back(); }
+};
+
+TEST_F(TurnTest, UnspentActionsBecomeManaRoundedHalfToEvenAndCapped)
+{
+    Unit& mage = g.U(1);
+    mage.Actions = 10;
+    mage.Mana = 3;
+    PassTurn(g, 1);
+    EXPECT_EQ(mage.Mana, 55); // CLng(54.7)
+    EXPECT_EQ(mage.Actions, 4);
+
+    g.ActiveHero = 1;
+    mage.Actions = 3;
+    mage.Mana = 0;
+    PassTurn(g, 1);
+    EXPECT_EQ(mage.Mana, 16); // 15.51 rounds up, not down
+
+    g.ActiveHero = 1;
+    mage.Actions = 1;
+    mage.Mana = 0;
+    PassTurn(g, 1);
+    EXPECT_EQ(mage.Mana, 5); // 5.17
+
+    g.ActiveHero = 1;
+    mage.Actions = 4;
+    mage.Mana = 190;
+    PassTurn(g, 1);
+    EXPECT_EQ(mage.Mana, 200); // capped at ManaMax
+}
+
+TEST_F(TurnTest, OnlyTheEndingSideGetsItsActionsBack)
+{
+    g.U(7).Actions = 0; // hero 1's skeleton
+    g.U(8).Actions = 1; // hero 2's bat
+    g.U(6).Actions = 0; // neutral demon
+    g.U(2).Mana = 10;
+    PassTurn(g, 1);
+    EXPECT_EQ(g.U(7).Actions, 6);
+    EXPECT_EQ(g.U(8).Actions, 1);
+    EXPECT_EQ(g.U(6).Actions, 0);
+    EXPECT_EQ(g.U(2).Mana, 10);
+    EXPECT_EQ(g.ActiveHero, 2);
+}
+
+TEST_F(TurnTest, RemainsRotAtTheirOwnersTurnsThenAtTheNeutralSidesAndVanish)
+{
+    Unit& skeleton = g.U(7); // hero 1's
+    skeleton.Hp = 0;
+    skeleton.Kind = kKindRemains;
+
+    const int expectedHp[] = {-1, -2, -3, -4};
+    for (int turn = 0; turn < 4; ++turn) {
+        g.ActiveHero = 1;
+        AdvanceTurn(g);
+        EXPECT_EQ(skeleton.Hp, expectedHp[turn]);
+        EXPECT_TRUE(skeleton.OnField);
+    }
+    EXPECT_EQ(skeleton.Owner, 0); // -4: bones belong to nobody
+
+    g.ActiveHero = 1;
+    AdvanceTurn(g); // no longer hero 1's
+    EXPECT_EQ(skeleton.Hp, -4);
+
+    for (int hp = -5; hp >= -8; --hp) {
+        g.ActiveHero = 0;
+        AdvanceTurn(g);
+        EXPECT_EQ(skeleton.Hp, hp);
+        EXPECT_EQ(skeleton.OnField, hp >= -7) << hp;
+    }
+}
+
+TEST_F(TurnTest, EmptySlotsArePassedOverButTheirUnitsStillKeepTime)
+{
+    g.U(2).OnField = false;
+    g.U(3).OnField = false;
+    Unit& orphan = g.U(8); // hero 2's bat, dead
+    orphan.Hp = -3;
+    orphan.Actions = 0;
+    g.HeroIsHuman[3] = false;
+
+    PassTurn(g, 1);
+
+    EXPECT_EQ(g.ActiveHero, 4);
+    EXPECT_EQ(orphan.Hp, -4);
+    EXPECT_EQ(orphan.Owner, 0);
+    EXPECT_EQ(orphan.Actions, 8);
+    EXPECT_EQ(g.LoopJ, 1);
+    // The computer slot 3 was passed over but still set the computer going;
+    // its ticks do nothing during a person's turn.
+    EXPECT_TRUE(g.timers.Enabled(TimerId::TmrEnemy));
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().text, "Ходит Маг Джэк");
+}
+
+TEST_F(TurnTest, TheFirstTurnGoesToTheLowestPlayingSlotOnDayOne)
+{
+    g.ActiveHero = 0;
+    g.U(1).OnField = false;
+    g.U(0).UnitType = 4; // a preview left by the casting dialog
+    g.U(0).Name = "x";
+
+    PassTurn(g, 0);
+
+    EXPECT_EQ(m.shell.selectionCloses, 1);
+    EXPECT_EQ(g.ActiveHero, 2);
+    EXPECT_EQ(g.Day, 1);
+    EXPECT_EQ(g.U(0).UnitType, 0);
+    EXPECT_EQ(g.U(0).Name, "");
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().title, "День 1");
+    EXPECT_EQ(LastBox().text, "Ходит Лучница Арвен");
+    EXPECT_EQ(LastBox().buttons, BoxButtons::Ok);
+    EXPECT_EQ(LastBox().icon, BoxIcon::None);
+
+    PassTurn(g, 1);
+    EXPECT_EQ(m.shell.selectionCloses, 1);
+}
+
+TEST_F(TurnTest, TheNeutralSideMovesOnTheNextDay)
+{
+    g.ActiveHero = 5;
+    g.U(0).UnitType = 3;
+    g.U(0).Name = "x";
+    g.Selected = 5;
+    g.ShpSel.Visible = true;
+
+    PassTurn(g, 1);
+
+    EXPECT_EQ(g.ActiveHero, 0);
+    EXPECT_EQ(g.Day, 2);
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().title, "День 2");
+    EXPECT_EQ(LastBox().text, "Ходят нейтральные юниты ");
+    EXPECT_EQ(g.Selected, 0);
+    EXPECT_FALSE(g.ShpSel.Visible);
+    EXPECT_TRUE(g.timers.Enabled(TimerId::TmrEnemy));
+
+    PassTurn(g, 1);
+    EXPECT_EQ(g.ActiveHero, 1);
+    EXPECT_EQ(g.Day, 2);
+    EXPECT_EQ(LastBox().title, "День 2");
+    EXPECT_EQ(LastBox().text, "Ходит Маг Гэндальф");
+}
+
+TEST_F(TurnTest, ComputerSidesStartTheComputerPlayerFromTheFirstUnit)
+{
+    g.HeroIsHuman[2] = false;
+    g.AiCursor = 9;
+    m.rnd.Push(0.0f);
+    PassTurn(g, 1);
+    EXPECT_TRUE(g.timers.Enabled(TimerId::TmrEnemy));
+    EXPECT_EQ(g.AiCursor, 0);
+
+    g.timers.SetEnabled(TimerId::TmrEnemy, false);
+    g.AiCursor = 9;
+    PassTurn(g, 1); // to hero 3, a person
+    EXPECT_FALSE(g.timers.Enabled(TimerId::TmrEnemy));
+    EXPECT_EQ(g.AiCursor, 9);
+}
+
+TEST_F(TurnTest, OnlyComputerHeroesSpeakAndOnlyOnADrawOfTwo)
+{
+    g.HeroIsHuman[2] = false;
+    g.HeroIsHuman[3] = false;
+    m.rnd.Push({0.5f, 0.49f});
+
+    PassTurn(g, 1); // to computer hero 2: r = Int(0.5 * 2 + 1) = 2
+    EXPECT_EQ(m.shell.speeches, 1);
+    PassTurn(g, 1); // to computer hero 3: r = 1
+    EXPECT_EQ(m.shell.speeches, 1);
+    EXPECT_EQ(m.rnd.Drawn(), 2u);
+
+    PassTurn(g, 1); // to person 4: no draw at all
+    PassTurn(g, 1); // person 5
+    PassTurn(g, 1); // neutral side: no draw either
+    EXPECT_EQ(g.ActiveHero, 0);
+    EXPECT_EQ(m.rnd.Drawn(), 2u);
+    EXPECT_EQ(m.shell.speeches, 1);
+}
+
+TEST_F(TurnTest, TheLastHeroOnTheFieldWinsWhenItsTurnEnds)
+{
+    for (int h = 2; h <= 5; ++h)
+        g.U(h).OnField = false;
+    g.Day = 7;
+    g.Selected = 7;
+    for (TimerId t : {TimerId::Tmr, TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4})
+        g.timers.SetEnabled(t, true);
+    g.ShpAt.Visible = g.ShpSel.Visible = g.LblUdar.Visible = g.LblXP.Visible = true;
+
+    PassTurn(g, 1);
+
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().title, "День 7");
+    EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
+    for (TimerId t : {TimerId::Tmr, TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4})
+        EXPECT_FALSE(g.timers.Enabled(t));
+    EXPECT_FALSE(g.timers.Enabled(TimerId::TmrEnemy));
+    EXPECT_FALSE(g.ShpAt.Visible || g.ShpSel.Visible || g.LblUdar.Visible || g.LblXP.Visible);
+    EXPECT_EQ(g.ActiveHero, 0);
+    EXPECT_EQ(g.Selected, 0);
+    EXPECT_FALSE(g.MatchRunning);
+    EXPECT_EQ(g.Day, 7);
+
+    // The match is over: a further pass announces nothing.
+    PassTurn(g, 1);
+    EXPECT_EQ(m.shell.boxes.size(), 1u);
+}
+
+TEST_F(TurnTest, AHeroineWinsInTheFeminine)
+{
+    for (int h : {1, 3, 4, 5})
+        g.U(h).OnField = false;
+    g.ActiveHero = 2;
+    PassTurn(g, 1);
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().text, "В битве победила Лучница Арвен");
+    EXPECT_FALSE(g.MatchRunning);
+}
+
+TEST_F(TurnTest, ARivalsRemainsKeepTheMatchGoingUntilTheyCrumble)
+{
+    for (int h = 3; h <= 5; ++h)
+        g.U(h).OnField = false;
+    Unit& rival = g.U(2);
+    rival.Hp = -7;
+    rival.Owner = 0;
+    rival.Kind = kKindRemains;
+
+    PassTurn(g, 1); // hero 2's bones still lie there: no winner, and its slot plays on
+    EXPECT_TRUE(g.MatchRunning);
+    EXPECT_EQ(g.ActiveHero, 2);
+
+    PassTurn(g, 1); // to the neutral side, at whose end the bones crumble
+    PassTurn(g, 1);
+    EXPECT_FALSE(rival.OnField);
+    EXPECT_EQ(g.ActiveHero, 1);
+    EXPECT_TRUE(g.MatchRunning);
+
+    PassTurn(g, 1);
+    EXPECT_FALSE(g.MatchRunning);
+    EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
+}
+
+TEST_F(TurnTest, TheNeutralSideWinsWhenNoHeroIsLeft)
+{
+    for (int h = 1; h <= 5; ++h)
+        g.U(h).OnField = false;
+    g.ActiveHero = 0;
+    g.Day = 4;
+    g.U(0).IsMale = true;
+    PassTurn(g, 1);
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().title, "День 5");
+    EXPECT_EQ(LastBox().text, "В битве победил нейтральные юниты ");
+    EXPECT_FALSE(g.MatchRunning);
+    EXPECT_EQ(g.ActiveHero, 0);
+}
+
+TEST_F(TurnTest, TheNeutralVictoryTakesItsEndingFromTheScratchRecord)
+{
+    for (int h = 1; h <= 5; ++h)
+        g.U(h).OnField = false;
+    g.ActiveHero = 0;
+    g.U(0).IsMale = false;
+    PassTurn(g, 1);
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().text, "В битве победила нейтральные юниты ");
+}
+
+TEST_F(TurnTest, ANeutralTurnEndNeverCrownsAHero)
+{
+    for (int h = 2; h <= 5; ++h)
+        g.U(h).OnField = false;
+    g.ActiveHero = 0;
+    PassTurn(g, 1);
+    EXPECT_TRUE(g.MatchRunning);
+    EXPECT_EQ(g.ActiveHero, 1);
+    EXPECT_EQ(LastBox().text, "Ходит Маг Гэндальф");
+}
+
+} // namespace
+} // namespace gh
