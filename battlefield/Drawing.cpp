@@ -13,9 +13,15 @@ namespace {
 constexpr int kBonesPicture = 18;
 constexpr int kCorpseOffset = 8;
 
-int LastRecord(const Game& g) { return std::clamp(g.UnitCount, 0, kMaxUnit); }
+int LastRecord(const Game& g)
+{
+    return std::clamp(g.UnitCount, 0, kMaxUnit);
+}
 
-bool PictureExists(int pic) { return pic >= 1 && pic <= kUnitPictures; }
+bool PictureExists(int pic)
+{
+    return pic >= 1 && pic <= kUnitPictures;
+}
 
 // The idle cycle shows frames 1, 2, 3, 2; a step outside the cycle (a record
 // not made by CreateUnit) shows the first frame rather than a neighbour's.
@@ -28,7 +34,10 @@ int IdleFrameOffset(std::int32_t animFrame)
     return 0;
 }
 
-int TeamOf(const Unit& u) { return (u.Owner >= 0 && u.Owner <= kHeroes) ? u.Owner : 0; }
+int TeamOf(const Unit& u)
+{
+    return (u.Owner >= 0 && u.Owner <= kHeroes) ? u.Owner : 0;
+}
 
 void DrawLiving(Game& g, const Unit& u)
 {
@@ -115,7 +124,10 @@ void AnimateIdle(Game& g)
 
 namespace {
 
-int ClampToBar(const ScrollBarControl& bar, int value) { return std::clamp(value, bar.Min, bar.Max); }
+int ClampToBar(const ScrollBarControl& bar, int value)
+{
+    return std::clamp(value, bar.Min, bar.Max);
+}
 
 } // namespace
 

@@ -14,14 +14,20 @@ namespace {
 // Each unspent action point is worth this much mana at the end of a turn.
 constexpr double kManaPerAction = 5.17;
 
-bool IsSide(int side) { return side >= 0 && side <= kHeroes; }
+bool IsSide(int side)
+{
+    return side >= 0 && side <= kHeroes;
+}
 
 bool IsHumanSide(const Game& g, int side)
 {
     return IsSide(side) && g.HeroIsHuman[static_cast<std::size_t>(side)];
 }
 
-std::string DayTitle(const Game& g) { return "День " + std::to_string(g.Day); }
+std::string DayTitle(const Game& g)
+{
+    return "День " + std::to_string(g.Day);
+}
 
 void ShowOk(Game& g, const std::string& text)
 {

@@ -74,7 +74,8 @@ void PlaceUnit(Game& g, int n)
 {
     Unit& u = g.U(n);
     for (int tries = 0; tries < kGiveUpAfter; ++tries) {
-        u.PosX = static_cast<float>((Int(g.rnd->Rnd() * static_cast<float>(kColumns)) + kFirstColumn) * kCell);
+        u.PosX =
+            static_cast<float>((Int(g.rnd->Rnd() * static_cast<float>(kColumns)) + kFirstColumn) * kCell);
         u.PosY = static_cast<float>((Int(g.rnd->Rnd() * static_cast<float>(kRows)) + kFirstRow) * kCell);
         if (CellAcceptable(g, n))
             return;

@@ -32,7 +32,10 @@ constexpr std::array<ElementWords, kElements> kElementWords{{
     {"разум", "разума"},
 }};
 
-bool KnownElement(int e) { return e >= 0 && e < kElements; }
+bool KnownElement(int e)
+{
+    return e >= 0 && e < kElements;
+}
 
 } // namespace
 

@@ -46,6 +46,9 @@ struct ScriptedMatch {
 };
 
 // A value that makes Int(Rnd * n) come out as k.
-inline float Pick(int k, int n) { return (static_cast<float>(k) + 0.5f) / static_cast<float>(n); }
+inline float Pick(int k, int n)
+{
+    return (static_cast<float>(k) + 0.5f) / static_cast<float>(n);
+}
 
 } // namespace gh::testing

@@ -14,11 +14,12 @@ namespace {
 using testing::Pick;
 using testing::ScriptedMatch;
 
-const std::vector<std::string> kMale = {"Гэндальф",      "Джэк",          "Грэнт Непобедимый", "Кащей Смертный",
-                                        "Мракодей",      "Лорд Вони",     "Святой Гавиллан",   "Мордор",
-                                        "Герцог Тангус", "Граф Блэксторм"};
-const std::vector<std::string> kFemale = {"Арвен", "Галадриэль", "Эовин", "Принцесса Гарнет", "Королева Бранэ",
-                                          "Аллерия", "Фаун", "Лани", "Шива", "Кид"};
+const std::vector<std::string> kMale = {
+    "Гэндальф",        "Джэк",   "Грэнт Непобедимый", "Кащей Смертный", "Мракодей", "Лорд Вони",
+    "Святой Гавиллан", "Мордор", "Герцог Тангус",     "Граф Блэксторм"};
+const std::vector<std::string> kFemale = {"Арвен",          "Галадриэль", "Эовин", "Принцесса Гарнет",
+                                          "Королева Бранэ", "Аллерия",    "Фаун",  "Лани",
+                                          "Шива",           "Кид"};
 
 TEST(DefaultNames, EachDrawPicksItsEntryFromTheListOfTheHerosSex)
 {
@@ -37,8 +38,8 @@ TEST(DefaultNames, UniqueNameRedrawsOnAnyClashIncludingTypedNames)
 {
     ScriptedMatch m;
     m.Place(1, 2, 1, 1, 2, "Гэндальф"); // its own old name does not count
-    m.Place(2, 5, 2, 2, 2, "Джэк");      // typed by a player
-    m.Place(3, 2, 3, 3, 2, "мордор");    // comparison is case-sensitive
+    m.Place(2, 5, 2, 2, 2, "Джэк");     // typed by a player
+    m.Place(3, 2, 3, 3, 2, "мордор");   // comparison is case-sensitive
     m.Place(4, 5, 4, 4, 2, "Мракодей");
     m.Place(5, 6, 5, 5, 2, "Кид");
     m.g.U(4).OnField = false; // a hero out of the match still holds its name
