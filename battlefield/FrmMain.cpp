@@ -1,0 +1,321 @@
+#include "battlefield/FrmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "battlefield/Drawing.h"
+#include "battlefield/Orders.h"
+#include "battlefield/Toolbar.h"
+#include "platform/qt/Forms.h"
+#include "platform/qt/ImageLists.h"
+#include "platform/qt/Twips.h"
+#include "windows/FrmSplash.h"
+
+namespace gh {
+
+namespace {
+
+constexpr int kToolbarHeight = 870;
+constexpr int kBarThickness = 375;
+constexpr int kVertBarTop = 840;
+
+struct ToolbarButtonDef {
+    const char* caption;
+    const char* toolTip;
+};
+
+// Left to right; the caption is also how a click is told apart.
+constexpr ToolbarButtonDef kButtons[] = {
+    {"Главное меню", "В главное меню"},
+    {"Магия", "Скастовать спелл"},
+    {"Дипломатия", "Дипломатия"},
+    {"Закончить ход", "Закончить ход"},
+    {"Сдаться", "Признать себя побежденным"},
+    {"Настройки", "Меню настроек"},
+    {"Помощь", "Помощь"},
+};
+
+QFont LabelFont(qreal points)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
+int ButtonOf(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::LeftButton: return kLeftButton;
+    case Qt::RightButton: return kRightButton;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+FrmMain::FrmMain(Forms& forms) : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas)
+{
+    setWindowTitle(QStringLiteral("Grimhollow"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    g_.canvas = &canvas;
+    // The experience label's colour is the window's design value; the rules
+    // only ever show and move it.
+    g_.LblXP.ForeColor = kLightYellow;
+
+    BuildToolbar();
+
+    HorBar = new QScrollBar(Qt::Horizontal, this);
+    VertBar = new QScrollBar(Qt::Vertical, this);
+    HorBar->setObjectName(QStringLiteral("HorBar"));
+    VertBar->setObjectName(QStringLiteral("VertBar"));
+    for (QScrollBar* bar : {HorBar, VertBar}) {
+        // The keyboard belongs to the window, which scrolls through the bars.
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->hide();
+    }
+    connect(HorBar, &QScrollBar::valueChanged, this, &FrmMain::OnHorBar);
+    connect(VertBar, &QScrollBar::valueChanged, this, &FrmMain::OnVertBar);
+    SyncScrollBar(HorBar, g_.HorBar);
+    SyncScrollBar(VertBar, g_.VertBar);
+}
+
+FrmMain::~FrmMain()
+{
+    if (g_.canvas == &canvas)
+        g_.canvas = previousCanvas_;
+}
+
+void FrmMain::BuildToolbar()
+{
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setAutoFillBackground(true);
+    int icon = 1;
+    for (const ToolbarButtonDef& def : kButtons) {
+        const QString caption = QString::fromUtf8(def.caption);
+        QAction* a = Toolbar1->addAction(QIcon(ImageLists::Get().Picture(ImageList::Icons, icon++)), caption);
+        a->setToolTip(QString::fromUtf8(def.toolTip));
+        connect(a, &QAction::triggered, this, [this, caption] { ToolbarClicked(caption); });
+        if (QWidget* button = Toolbar1->widgetForAction(a))
+            button->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+QAction* FrmMain::ToolbarButton(const QString& caption) const
+{
+    for (QAction* a : Toolbar1->actions())
+        if (a->text() == caption)
+            return a;
+    return nullptr;
+}
+
+void FrmMain::Load()
+{
+    auto* splash = new FrmSplash();
+    splash->show();
+    QCoreApplication::processEvents();
+
+    forms_.Img();
+
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(screen->geometry());
+    ArrangeScrollBars();
+
+    for (ScrollBarControl* bar : {&g_.HorBar, &g_.VertBar}) {
+        bar->LargeChange = 1000;
+        bar->Max = 10000;
+        bar->Min = 0;
+        bar->SmallChange = 250;
+        bar->Value = 0;
+        bar->Visible = false;
+    }
+    RenderControls();
+
+    g_.MatchRunning = false;
+
+    splash->close();
+}
+
+void FrmMain::ArrangeScrollBars()
+{
+    const int w = width() * kTwipsPerPixel;
+    const int h = height() * kTwipsPerPixel;
+    Toolbar1->setGeometry(0, 0, width(), TwipsToPixels(kToolbarHeight));
+    VertBar->setGeometry(
+        TwipsRect(w - kBarThickness, kVertBarTop, kBarThickness, h - kVertBarTop - kBarThickness));
+    HorBar->setGeometry(TwipsRect(0, h - kBarThickness, w - kBarThickness, kBarThickness));
+}
+
+void FrmMain::SyncScrollBar(QScrollBar* bar, const ScrollBarControl& data)
+{
+    QSignalBlocker quiet(bar);
+    bar->setRange(data.Min, data.Max);
+    bar->setSingleStep(data.SmallChange);
+    bar->setPageStep(data.LargeChange);
+    bar->setValue(data.Value);
+    bar->setVisible(data.Visible);
+}
+
+void FrmMain::RenderControls()
+{
+    SyncScrollBar(HorBar, g_.HorBar);
+    SyncScrollBar(VertBar, g_.VertBar);
+    update();
+}
+
+void FrmMain::OnHorBar(int value)
+{
+    g_.HorBar.Value = value;
+    HorBarChanged(g_, value);
+    RenderControls();
+}
+
+void FrmMain::OnVertBar(int value)
+{
+    g_.VertBar.Value = value;
+    VertBarChanged(g_, value);
+    RenderControls();
+}
+
+void FrmMain::ToolbarClicked(const QString& caption)
+{
+    switch (ToolbarCommand(g_, caption.toStdString())) {
+    case ToolbarAction::OpenMenu: forms_.OpenMenu(); break;
+    case ToolbarAction::OpenCast: forms_.OpenCast(); break;
+    case ToolbarAction::OpenSettings: forms_.OpenSettings(); break;
+    case ToolbarAction::None: break;
+    }
+    RenderControls();
+}
+
+void FrmMain::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    p.drawImage(QPointF(0, 0), canvas.Image());
+    PaintControls(p);
+}
+
+void FrmMain::PaintControls(QPainter& p)
+{
+    auto frame = [&](const ShapeControl& shape, const QColor& colour) {
+        if (!shape.Visible)
+            return;
+        const qreal size = ShapeControl::Size / kTwipsPerPixel;
+        QPen pen(colour);
+        pen.setWidthF(2.0);
+        pen.setJoinStyle(Qt::MiterJoin);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(
+            QRectF(canvas.Snap(shape.Left) + 1.0, canvas.Snap(shape.Top) + 1.0, size - 2.0, size - 2.0));
+    };
+    frame(g_.ShpAt, QColor(255, 0, 0));
+    frame(g_.ShpSel, QColor(0, 255, 0));
+
+    auto label = [&](const LabelControl& l, int widthTwips, int heightTwips, const QFont& font) {
+        if (!l.Visible)
+            return;
+        p.setFont(font);
+        p.setPen(QColor(l.ForeColor.r, l.ForeColor.g, l.ForeColor.b));
+        const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top), widthTwips / double(kTwipsPerPixel),
+                         heightTwips / double(kTwipsPerPixel));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
+                   QString::fromStdString(l.Caption));
+    };
+    static const QFont udarFont = LabelFont(14.25);
+    static const QFont xpFont = LabelFont(11.25);
+    label(g_.LblUdar, 660, 330, udarFont);
+    label(g_.LblXP, 480, 270, xpFont);
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    canvas.Resize(size(), devicePixelRatioF());
+    ArrangeScrollBars();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    if (forms_.quitting) {
+        event->accept();
+        return;
+    }
+    if (ConfirmExit(g_)) {
+        g_.shell->Quit();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* bar = nullptr;
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: bar = HorBar, step = -HorBar->singleStep(); break;
+    case Qt::Key_Right: bar = HorBar, step = HorBar->singleStep(); break;
+    case Qt::Key_Up: bar = VertBar, step = -VertBar->singleStep(); break;
+    case Qt::Key_Down: bar = VertBar, step = VertBar->singleStep(); break;
+    case Qt::Key_PageUp: bar = VertBar, step = -VertBar->pageStep(); break;
+    case Qt::Key_PageDown: bar = VertBar, step = VertBar->pageStep(); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    // A hidden bar cannot be moved with the mouse either.
+    if ((bar == HorBar ? g_.HorBar : g_.VertBar).Visible)
+        bar->setValue(bar->value() + step);
+    event->accept();
+}
+
+void FrmMain::mousePressEvent(QMouseEvent* event)
+{
+    // Presses the toolbar or a bar lets through are not clicks on the field.
+    if (childAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    const int button = ButtonOf(event->button());
+    if (button == 0)
+        return;
+    const QPointF at = event->position();
+    const auto requests = FieldMouseDown(g_, button, PixelsToTwips(at.x()), PixelsToTwips(at.y()));
+    for (const InfoRequest& r : requests)
+        forms_.OpenInfo(r);
+    RenderControls();
+}
+
+void FrmMain::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    FieldMouseMove(g_, PixelsToTwips(at.x()), PixelsToTwips(at.y()));
+    RenderControls();
+}
+
+} // namespace gh

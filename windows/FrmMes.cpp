@@ -1,0 +1,57 @@
+#include "windows/FrmMes.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "platform/qt/Forms.h"
+#include "platform/qt/Pictures.h"
+#include "platform/qt/Twips.h"
+#include "windows/FrmImg.h"
+#include "windows/Speech.h"
+
+namespace gh {
+
+FrmMes::FrmMes(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Dialog)
+{
+    setWindowTitle(QStringLiteral("Сообщение"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(TwipsSize(6120, 3000));
+    setFont(QFont(QStringLiteral("Comic Sans MS")));
+
+    Game& g = forms.g;
+    const Unit& hero = g.U(g.ActiveHero);
+
+    ImgFace = new QLabel(this);
+    ImgFace->setGeometry(TwipsRect(2280, 120, 1455, 1455));
+    ImgFace->setPixmap(
+        ScaledPicture(forms.Img()->ImgLstFace(hero.Portrait), ImgFace->size(), devicePixelRatioF()));
+
+    LblMes = new QLabel(this);
+    LblMes->setGeometry(TwipsRect(120, 1680, 5895, 1095));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(12);
+    LblMes->setFont(arial);
+    LblMes->setTextFormat(Qt::PlainText);
+    LblMes->setWordWrap(true);
+    LblMes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblMes->setText(QString::fromStdString(SpeechText(g)));
+
+    CentreOnScreen(this);
+}
+
+void FrmMes::mousePressEvent(QMouseEvent*)
+{
+    // Clicks on the portrait and the line come here too: labels pass them on.
+    close();
+}
+
+void FrmMes::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace gh

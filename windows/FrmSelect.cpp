@@ -1,0 +1,238 @@
+#include "windows/FrmSelect.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "battlefield/Drawing.h"
+#include "platform/Numbers.h"
+#include "platform/qt/Forms.h"
+#include "platform/qt/ImageLists.h"
+#include "platform/qt/Pictures.h"
+#include "platform/qt/Twips.h"
+#include "windows/FrmImg.h"
+#include "world/Catalogue.h"
+#include "world/Setup.h"
+#include "world/Units.h"
+
+namespace gh {
+
+namespace {
+
+constexpr int kRowPitch = 1200;
+
+} // namespace
+
+FrmSelect::FrmSelect(Forms& forms, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      forms_(forms), g_(forms.g)
+{
+    setWindowTitle(QStringLiteral("Выбор участников"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(TwipsSize(7530, 6150));
+
+    for (int h = 1; h <= kSlots; ++h)
+        before_.heroes[static_cast<std::size_t>(h - 1)] = g_.U(h);
+    before_.heroIsHuman = g_.HeroIsHuman;
+    before_.activeHero = g_.ActiveHero;
+
+    CmdCancel = new QPushButton(QStringLiteral("Назад"), this);
+    CmdCancel->setGeometry(TwipsRect(5880, 120, 1455, 375));
+    connect(CmdCancel, &QPushButton::clicked, this, &FrmSelect::Back);
+
+    for (int i = 0; i < kSlots; ++i)
+        BuildRow(i);
+
+    CmdOK = new QPushButton(QStringLiteral("Начать"), this);
+    CmdOK->setGeometry(TwipsRect(5880, 5520, 1455, 375));
+    CmdOK->setDefault(true);
+    connect(CmdOK, &QPushButton::clicked, this, &FrmSelect::StartMatch);
+
+    OpenSelection();
+    CentreOnScreen(this);
+}
+
+void FrmSelect::BuildRow(int i)
+{
+    const int dy = i * kRowPitch;
+
+    Iss[i] = new QCheckBox(QString::number(i + 1), this);
+    Iss[i]->setGeometry(TwipsRect(240, 120 + dy, 375, 1095));
+    Iss[i]->setToolTip(QStringLiteral("Нажмите для участия данного героя"));
+    Iss[i]->setChecked(i < 2);
+    connect(Iss[i], &QCheckBox::toggled, this, [this, i] { EnableRow(i); });
+
+    SideColour[i] = new QFrame(this);
+    SideColour[i]->setGeometry(TwipsRect(1635, 240 + dy, 90, 855));
+    SideColour[i]->setAutoFillBackground(true);
+    QPalette pal = SideColour[i]->palette();
+    pal.setColor(QPalette::Window, ImageLists::TeamColour(i + 1));
+    SideColour[i]->setPalette(pal);
+
+    Img[i] = new QLabel(this);
+    Img[i]->setGeometry(TwipsRect(840, 120 + dy, 735, 735));
+    Img[i]->setToolTip(QStringLiteral("П-клик для информации"));
+    Img[i]->installEventFilter(this);
+
+    CmdD[i] = new QPushButton(QStringLiteral("<"), this);
+    CmdD[i]->setGeometry(TwipsRect(840, 840 + dy, 375, 285));
+    CmdD[i]->setToolTip(QStringLiteral("Предыдущий герой"));
+    connect(CmdD[i], &QPushButton::clicked, this, [this, i] { StepClass(i, -1); });
+
+    CmdU[i] = new QPushButton(QStringLiteral(">"), this);
+    CmdU[i]->setGeometry(TwipsRect(1200, 840 + dy, 375, 285));
+    CmdU[i]->setToolTip(QStringLiteral("Следующий герой"));
+    connect(CmdU[i], &QPushButton::clicked, this, [this, i] { StepClass(i, +1); });
+
+    Txt[i] = new QLineEdit(this);
+    Txt[i]->setGeometry(TwipsRect(1800, 240 + dy, 2895, 375));
+    Txt[i]->setToolTip(QStringLiteral("Имя героя"));
+    connect(Txt[i], &QLineEdit::textChanged, this,
+            [this, i](const QString& text) { g_.U(i + 1).Name = text.toStdString(); });
+
+    Ai[i] = new QCheckBox(QStringLiteral("AI"), this);
+    Ai[i]->setGeometry(TwipsRect(1800, 720 + dy, 2895, 375));
+    Ai[i]->setToolTip(QStringLiteral("Нажмите, чтобы герой управлялся компом"));
+    Ai[i]->setChecked(i == 1);
+
+    Cmd[i] = new QPushButton(QStringLiteral("?"), this);
+    Cmd[i]->setGeometry(TwipsRect(4920, 360 + dy, 615, 615));
+    Cmd[i]->setToolTip(QStringLiteral("Случайный герой"));
+    connect(Cmd[i], &QPushButton::clicked, this,
+            [this, i] { ReplaceHero(i, HeroTypeOfClass(Int(g_.rnd->Rnd() * 3.0f) + 1)); });
+
+    for (QPushButton* b : {CmdD[i], CmdU[i], Cmd[i]})
+        b->setAutoDefault(false);
+}
+
+void FrmSelect::OpenSelection()
+{
+    g_.rnd->Reseed();
+    for (int i = 0; i < kSlots; ++i) {
+        g_.LoopI = static_cast<std::int16_t>(i);
+        CreateUnit(g_, i + 1, HeroTypeOfClass(Int(g_.rnd->Rnd() * 3.0f) + 1), i + 1);
+        GiveUniqueDefaultName(g_, i);
+        ShowHero(i);
+        EnableRow(i);
+    }
+}
+
+void FrmSelect::ReplaceHero(int i, int type)
+{
+    CreateUnit(g_, i + 1, type, i + 1);
+    GiveUniqueDefaultName(g_, i);
+    ShowHero(i);
+    forms_.Refresh();
+}
+
+void FrmSelect::ShowHero(int i)
+{
+    const Unit& hero = g_.U(i + 1);
+    Txt[i]->setText(QString::fromStdString(hero.Name));
+    Img[i]->setPixmap(
+        ScaledPicture(forms_.Img()->ImgLstFace(hero.Portrait), Img[i]->size(), devicePixelRatioF()));
+}
+
+void FrmSelect::EnableRow(int i)
+{
+    const bool on = Iss[i]->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{Img[i], Txt[i], CmdD[i], CmdU[i], Ai[i], Cmd[i]})
+        w->setEnabled(on);
+}
+
+void FrmSelect::StepClass(int i, int delta)
+{
+    // Маг, Некромант, Лучница: the ends stop instead of wrapping round.
+    const int k = ClassOfHeroType(g_.U(i + 1).UnitType);
+    if (delta < 0 && k < 2)
+        return;
+    if (delta > 0 && k > 2)
+        return;
+    ReplaceHero(i, HeroTypeOfClass(k + delta));
+}
+
+void FrmSelect::StartMatch()
+{
+    g_.LoopJ = 0;
+    for (int i = 0; i < kSlots; ++i) {
+        g_.LoopI = static_cast<std::int16_t>(i);
+        const int h = i + 1;
+        g_.HeroIsHuman[static_cast<std::size_t>(h)] = !Ai[i]->isChecked();
+        if (Iss[i]->isChecked()) {
+            g_.U(h).OnField = true;
+            g_.ActiveHero = 0;
+            ++g_.LoopJ;
+        } else {
+            g_.U(h).OnField = false;
+        }
+    }
+    if (g_.LoopJ >= 2) {
+        started_ = true;
+        SetUpMatch(g_);
+        close();
+        forms_.Refresh();
+        return;
+    }
+    MessageBoxRequest box;
+    box.title = windowTitle().toStdString();
+    box.text = "Минимум два героя должны быть выбраны.";
+    box.icon = BoxIcon::Exclamation;
+    g_.shell->MessageBox(box);
+}
+
+void FrmSelect::Back()
+{
+    forms_.OpenMenu();
+    close();
+}
+
+void FrmSelect::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape: CmdCancel->click(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: CmdOK->click(); return;
+    default: QWidget::keyPressEvent(event);
+    }
+}
+
+void FrmSelect::closeEvent(QCloseEvent* event)
+{
+    if (!started_ && !restored_) {
+        for (int h = 1; h <= kSlots; ++h)
+            g_.U(h) = before_.heroes[static_cast<std::size_t>(h - 1)];
+        g_.HeroIsHuman = before_.heroIsHuman;
+        g_.ActiveHero = before_.activeHero;
+        restored_ = true;
+        // The running match gets its own heroes back on the field at once.
+        if (g_.MatchRunning) {
+            g_.canvas->Clear();
+            DrawUnits(g_);
+        }
+        forms_.Refresh();
+    }
+    event->accept();
+}
+
+bool FrmSelect::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < kSlots; ++i) {
+            if (watched != Img[i])
+                continue;
+            auto* press = static_cast<QMouseEvent*>(event);
+            if (press->button() == Qt::RightButton && Img[i]->isEnabled()) {
+                // The information window reads Selected while it opens.
+                g_.LoopI = static_cast<std::int16_t>(g_.Selected);
+                g_.Selected = i + 1;
+                forms_.OpenInfo({i + 1, InfoWindow::Creature});
+                g_.Selected = g_.LoopI;
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace gh

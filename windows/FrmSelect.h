@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+#include "world/Game.h"
+
+namespace gh {
+
+class Forms;
+
+// Where a new match is configured: five hero slots, each a live unit record
+// (heroes 1..5) with its portrait, name, class and who plays it.
+class FrmSelect final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kSlots = 5;
+
+    FrmSelect(Forms& forms, QWidget* parent = nullptr);
+
+    QCheckBox* Iss[kSlots];
+    QLabel* Img[kSlots];
+    QPushButton* CmdD[kSlots];
+    QPushButton* CmdU[kSlots];
+    QLineEdit* Txt[kSlots];
+    QCheckBox* Ai[kSlots];
+    QPushButton* Cmd[kSlots];
+    // The side's colour beside each row, the colour its units wear on the field.
+    QFrame* SideColour[kSlots];
+    QPushButton* CmdOK;
+    QPushButton* CmdCancel;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildRow(int i);
+    void OpenSelection();
+    void ReplaceHero(int i, int type);
+    void ShowHero(int i);
+    void EnableRow(int i);
+    void StepClass(int i, int delta);
+    void StartMatch();
+    void Back();
+
+    Forms& forms_;
+    Game& g_;
+
+    // The dialog works on the live records 1..5. Unless it starts a match,
+    // they are put back as they were when it opened, so that looking at the
+    // selection during a match does not swap that match's heroes.
+    struct Before {
+        std::array<Unit, kSlots> heroes;
+        std::array<bool, kHeroes + 1> heroIsHuman;
+        std::int32_t activeHero;
+    } before_;
+    bool started_ = false;
+    bool restored_ = false;
+};
+
+} // namespace gh
