@@ -116,13 +116,14 @@ void AdvanceTurn(Game& g)
 
     CloseSideTurn(g, g.ActiveHero);
 
-    // The last hero standing wins when its own turn ends. The neutral side
-    // takes its turn even when a single hero is left, so the came-back test
-    // below could never crown a hero; this one is made before the advance,
-    // so the winner's box still carries the day of the win. A hero slot
-    // counts while its record is on the field, corpse and bones included:
-    // remains can still be raised, so a fallen rival is out of the match
-    // only once its bones have crumbled away.
+    // The last hero on the field wins when its own turn ends. The neutral
+    // side takes its turn even when a single hero is left, so the came-back
+    // test below could never crown a hero; this one is made before the
+    // advance, so the winner's box still carries the day of the win.
+    // "On the field" is the same test that decides whether a slot gets its
+    // turn at all, corpse and bones included: a fallen rival's remains can
+    // still be raised, and a hero's side fights on with its creatures while
+    // its remains lie there, so it can also win then.
     if (g.LoopJ >= 1 && g.LoopJ <= kHeroes && !OtherHeroOnField(g, g.LoopJ)) {
         AnnounceVictory(g, g.LoopJ);
         return;

@@ -277,6 +277,20 @@ TEST_F(TurnTest, ARivalsRemainsKeepTheMatchGoingUntilTheyCrumble)
     EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
 }
 
+TEST_F(TurnTest, ASideWhoseHeroLiesDeadStillWinsWhileItsRemainsLieThere)
+{
+    for (int h = 1; h <= 4; ++h)
+        g.U(h).OnField = false;
+    Unit& necromancer = g.U(5);
+    necromancer.Hp = -2;
+    necromancer.Kind = kKindRemains;
+    g.ActiveHero = 5;
+    PassTurn(g, 1);
+    EXPECT_EQ(necromancer.Hp, -3);
+    EXPECT_FALSE(g.MatchRunning);
+    EXPECT_EQ(LastBox().text, "В битве победил Некромант Мордор");
+}
+
 TEST_F(TurnTest, TheNeutralSideWinsWhenNoHeroIsLeft)
 {
     for (int h = 1; h <= 5; ++h)
