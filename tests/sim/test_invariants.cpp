@@ -1,0 +1,138 @@
+// The soak's invariant checker must notice what it is there to notice: a
+// checker that never complains would let every simulated match pass.
+#include <gtest/gtest.h>
+
+#include "Invariants.h"
+#include "Simulation.h"
+#include "world/Catalogue.h"
+#include "world/Units.h"
+
+namespace gh::sim {
+namespace {
+
+class Checker : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g.rnd = &rnd;
+        g.MatchRunning = true;
+        g.ActiveHero = 1;
+        for (int i : {1, 2}) {
+            CreateUnit(g, i, kMage, i);
+            g.U(i).PosX = 720.0f * i;
+            g.U(i).PosY = 1440;
+        }
+        g.UnitCount = 2;
+        g.timers.SetEnabled(TimerId::TmrEnemy, true);
+    }
+    Game g;
+    ClockRandom rnd{2};
+};
+
+TEST_F(Checker, AQuietComputerTurnPasses)
+{
+    EXPECT_EQ(CheckInvariants(g), "");
+    EXPECT_EQ(Carriers(g), 1);
+}
+
+TEST_F(Checker, CatchesPlantedFaults)
+{
+    g.U(2).PosX = 720; // both on one cell
+    EXPECT_NE(CheckInvariants(g).find("share the cell"), std::string::npos);
+    g.U(2).PosX = 1440;
+
+    g.U(1).Hp = g.U(1).HpMax + 1;
+    EXPECT_NE(CheckInvariants(g).find("Hp"), std::string::npos);
+    g.U(1).Hp = 1;
+
+    g.U(2).HitChance = 100;
+    EXPECT_NE(CheckInvariants(g).find("HitChance"), std::string::npos);
+    g.U(2).HitChance = 50;
+
+    g.Target = 101;
+    EXPECT_NE(CheckInvariants(g).find("Target"), std::string::npos);
+    g.Target = 0;
+
+    g.InputMode = 5;
+    EXPECT_NE(CheckInvariants(g).find("InputMode"), std::string::npos);
+    g.InputMode = 0;
+    EXPECT_EQ(CheckInvariants(g), "");
+}
+
+TEST_F(Checker, CountsCarriersByWhoPlaysTheSide)
+{
+    g.timers.SetEnabled(TimerId::Tmr3, true);
+    EXPECT_EQ(Carriers(g), 2);
+    EXPECT_NE(CheckInvariants(g).find("carry"), std::string::npos);
+
+    g.timers.SetEnabled(TimerId::Tmr3, false);
+    g.timers.SetEnabled(TimerId::TmrEnemy, false);
+    EXPECT_NE(CheckInvariants(g), ""); // a computer side with nothing running is stuck
+
+    g.HeroIsHuman[1] = true; // a person's side may wait with nothing running
+    EXPECT_EQ(CheckInvariants(g), "");
+    g.timers.SetEnabled(TimerId::TmrEnemy, true); // idle there
+    EXPECT_EQ(Carriers(g), 0);
+
+    g.timers.SetEnabled(TimerId::Tmr1, true); // enabled but no walk: idle
+    EXPECT_EQ(Carriers(g), 0);
+    g.InputMode = kModeWalk;
+    EXPECT_EQ(Carriers(g), 1);
+}
+
+TEST_F(Checker, TheWalkerMidStepIsExempt)
+{
+    g.Selected = 1;
+    g.InputMode = kModeWalk;
+    g.Moving = 1;
+    g.U(1).PosX = 1080;
+    g.timers.SetEnabled(TimerId::TmrEnemy, false);
+    g.timers.SetEnabled(TimerId::Tmr1, true);
+    EXPECT_EQ(CheckInvariants(g), "");
+    g.Moving = 0;
+    EXPECT_NE(CheckInvariants(g).find("off a cell corner"), std::string::npos);
+}
+
+TEST(Simulation, AMatchReportsAPlantedFaultWithSeedAndTick)
+{
+    Options o;
+    o.heroes = 2;
+    o.days = 5;
+    const MatchResult r = PlayMatch(o, 7, [](Game& g) {
+        if (g.timers.Ticks() == 30)
+            g.U(6).Hp = g.U(6).HpMax + 5;
+    });
+    EXPECT_NE(r.violation.find("seed 7, tick 30"), std::string::npos) << r.violation;
+    EXPECT_EQ(r.winner, -1);
+}
+
+TEST(Simulation, AStalledTurnIsReported)
+{
+    Options o;
+    o.heroes = 2;
+    o.days = 5;
+    o.ticksPerDayCap = 1000;
+    // Every timer but the idle animation stops, as if a hand-over were lost.
+    const MatchResult r = PlayMatch(o, 3, [](Game& g) {
+        if (g.timers.Ticks() >= 20) {
+            g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)] = true;
+            g.timers.SetEnabled(TimerId::TmrEnemy, false);
+        }
+    });
+    EXPECT_NE(r.violation.find("stalled"), std::string::npos) << r.violation;
+}
+
+TEST(Simulation, TheSameSeedPlaysTheSameMatch)
+{
+    Options o;
+    o.heroes = 3;
+    o.days = 30;
+    const MatchResult a = PlayMatch(o, 11), b = PlayMatch(o, 11);
+    EXPECT_EQ(a.violation, "");
+    EXPECT_EQ(a.ticks, b.ticks);
+    EXPECT_EQ(a.days, b.days);
+    EXPECT_EQ(a.winnerName, b.winnerName);
+}
+
+} // namespace
+} // namespace gh::sim

@@ -1,0 +1,76 @@
+// grimhollow-sim: computer-only matches on the virtual clock.
+//   --matches N  --heroes N (2..5)  --seed S  --days D
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "Simulation.h"
+
+namespace {
+
+bool ParseNumber(const char* text, long long lo, long long hi, long long& out)
+{
+    char* end = nullptr;
+    const long long v = std::strtoll(text, &end, 10);
+    if (!end || *end != '\0' || v < lo || v > hi)
+        return false;
+    out = v;
+    return true;
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: grimhollow-sim [--matches N] [--heroes 2..5] [--seed S] [--days D]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    gh::sim::Options options;
+    options.matches = 10;
+    for (int i = 1; i < argc; ++i) {
+        const char* flag = argv[i];
+        if (i + 1 >= argc)
+            return Usage();
+        long long v = 0;
+        const char* value = argv[++i];
+        if (!std::strcmp(flag, "--matches") && ParseNumber(value, 1, 1000000, v))
+            options.matches = static_cast<int>(v);
+        else if (!std::strcmp(flag, "--heroes") && ParseNumber(value, 2, 5, v))
+            options.heroes = static_cast<int>(v);
+        else if (!std::strcmp(flag, "--seed") && ParseNumber(value, 0, 1LL << 62, v))
+            options.seed = static_cast<std::uint64_t>(v);
+        else if (!std::strcmp(flag, "--days") && ParseNumber(value, 1, 1000000, v))
+            options.days = static_cast<int>(v);
+        else
+            return Usage();
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    long long days = 0, ticks = 0;
+    int won = 0;
+    for (int m = 0; m < options.matches; ++m) {
+        const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
+        const gh::sim::MatchResult r = gh::sim::PlayMatch(options, seed);
+        days += r.days;
+        ticks += static_cast<long long>(r.ticks);
+        if (!r.violation.empty()) {
+            std::fprintf(stderr, "match %d: invariant broken: %s\n", m + 1, r.violation.c_str());
+            return 1;
+        }
+        if (r.winner >= 0)
+            ++won;
+        std::printf("match %d (seed %llu): %d days, winner: %s\n", m + 1, static_cast<unsigned long long>(seed),
+                    r.days, r.winnerName.c_str());
+        std::fflush(stdout);
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("total: %d matches, %d won, %d without a winner, %lld days, %lld ticks, %.2f s, %.1f simulated days/s\n",
+                options.matches, won, options.matches - won, days, ticks, seconds,
+                seconds > 0 ? static_cast<double>(days) / seconds : 0.0);
+    return 0;
+}
