@@ -18,11 +18,15 @@ namespace {
 constexpr int kFirstSummonRecord = 6;
 constexpr int kLastSummonRecord = 20;
 
-int LastUnit(const Game& g) { return g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit; }
+int LastUnit(const Game& g)
+{
+    return g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit;
+}
 
 bool HumanSide(const Game& g)
 {
-    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes &&
+           g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
 }
 
 // Corner of the cell under a window coordinate, in field twips.
@@ -53,7 +57,10 @@ bool AskYes(Game& g, const std::string& title, const std::string& text)
     return g.shell->MessageBox({title, text, BoxButtons::YesNo, BoxIcon::None, false}) == BoxAnswer::Yes;
 }
 
-bool ValidSlot(const Game& g) { return g.ChosenSlot >= 0 && g.ChosenSlot < kSpellSlots; }
+bool ValidSlot(const Game& g)
+{
+    return g.ChosenSlot >= 0 && g.ChosenSlot < kSpellSlots;
+}
 
 std::vector<InfoRequest> RightClick(Game& g, float mx, float my)
 {
@@ -72,7 +79,8 @@ std::vector<InfoRequest> RightClick(Game& g, float mx, float my)
             continue;
         const int remembered = g.Selected;
         g.Selected = i;
-        const bool own = (u.Kind == kKindCreature && u.Owner == g.ActiveHero) || (i == g.ActiveHero && u.Kind != kKindRemains);
+        const bool own = (u.Kind == kKindCreature && u.Owner == g.ActiveHero) ||
+                         (i == g.ActiveHero && u.Kind != kKindRemains);
         open.push_back({i, own ? InfoWindow::Creature : InfoWindow::Object});
         g.Selected = remembered;
     }
@@ -101,9 +109,10 @@ void SummonClick(Game& g)
         return;
     Unit& hero = g.U(h);
     if (hero.Leadership == hero.LeadershipMax) {
-        const std::string question = UnitTypeName(hero.UnitType) + " " + hero.Name + " может возглавить только " +
-                                     std::to_string(hero.LeadershipMax) +
-                                     " существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?";
+        const std::string question =
+            UnitTypeName(hero.UnitType) + " " + hero.Name + " может возглавить только " +
+            std::to_string(hero.LeadershipMax) +
+            " существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?";
         if (!AskYes(g, "Предупреждение", question))
             return;
     }
@@ -123,7 +132,8 @@ void SummonClick(Game& g)
         }
     if (record == 0) {
         ShowBox(g, "Не получается",
-                "Не удалось призвать " + UnitTypeName(g.U(0).UnitType) + "! Слишком много живности развелось...");
+                "Не удалось призвать " + UnitTypeName(g.U(0).UnitType) +
+                    "! Слишком много живности развелось...");
         g.InputMode = kModeOrders;
         return;
     }
@@ -134,7 +144,8 @@ void SummonClick(Game& g)
     const float chance = static_cast<float>(Int(hero.Magic / 13.0) + g.CastChance);
     if (!(chance >= g.rnd->Rnd() * 100.0f)) {
         ShowBox(g, "Заклинание провалено",
-                "Заклинание провалено! " + UnitTypeName(g.U(0).UnitType) + " призвать не удалось, и мана протрачена впустую!");
+                "Заклинание провалено! " + UnitTypeName(g.U(0).UnitType) +
+                    " призвать не удалось, и мана протрачена впустую!");
         if (ValidSlot(g))
             g.Spellbook[h][g.ChosenSlot] = 0;
         return;
@@ -169,7 +180,8 @@ void SpellClick(Game& g)
     if (ValidSlot(g))
         g.Spellbook[h][g.ChosenSlot] = 0;
     // InputMode stays 2: the spell lands when its pictures have played.
-    StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, g.CurrentSpell.AnimFirstFrame, g.CurrentSpell.AnimCycles);
+    StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, g.CurrentSpell.AnimFirstFrame,
+                g.CurrentSpell.AnimCycles);
 }
 
 } // namespace

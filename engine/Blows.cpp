@@ -12,7 +12,10 @@ namespace gh {
 
 namespace {
 
-bool Alive(const Game& g, int i) { return i >= 1 && i <= kMaxUnit && g.U(i).Hp > 0; }
+bool Alive(const Game& g, int i)
+{
+    return i >= 1 && i <= kMaxUnit && g.U(i).Hp > 0;
+}
 
 int ElementOf(const Unit& u)
 {
@@ -34,7 +37,8 @@ void PaintPose(Game& g, const Unit& u, int k)
     const int picture = u.ImageBase + k - 1;
     const float y = u.PosY - g.ViewY;
     if (u.Facing == 1)
-        g.canvas->PaintWidth(ImageList::Unit, picture, u.PosX + kCell - g.ViewX, y, -static_cast<float>(kCell), TeamOf(u));
+        g.canvas->PaintWidth(ImageList::Unit, picture, u.PosX + kCell - g.ViewX, y,
+                             -static_cast<float>(kCell), TeamOf(u));
     else
         g.canvas->Paint(ImageList::Unit, picture, u.PosX - g.ViewX, y, TeamOf(u));
 }
@@ -47,7 +51,10 @@ void EndExchange(Game& g)
     g.timers.SetEnabled(TimerId::TmrEnemy, true);
 }
 
-std::int16_t Negate(std::int16_t d) { return CInt(-static_cast<double>(d)); }
+std::int16_t Negate(std::int16_t d)
+{
+    return CInt(-static_cast<double>(d));
+}
 
 } // namespace
 

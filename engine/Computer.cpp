@@ -10,7 +10,8 @@ namespace {
 
 bool HumanSide(const Game& g)
 {
-    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes &&
+           g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
 }
 
 } // namespace

@@ -30,7 +30,8 @@ void PictureTick(Game& g)
         g.EffectFrame = 1;
     }
     Redraw(g);
-    g.canvas->Paint(ImageList::Spell, g.EffectFirstImage + g.EffectFrame - 1, g.EffectX - g.ViewX, g.EffectY - g.ViewY);
+    g.canvas->Paint(ImageList::Spell, g.EffectFirstImage + g.EffectFrame - 1, g.EffectX - g.ViewX,
+                    g.EffectY - g.ViewY);
 }
 
 void LabelTick(Game& g)

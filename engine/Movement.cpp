@@ -11,9 +11,9 @@ namespace gh {
 
 namespace {
 
-constexpr std::uint8_t kGoal = 253;    // the walker's own cell: where the wave stops
-constexpr std::uint8_t kFree = 254;    // not reached yet
-constexpr std::uint8_t kBlocked = 255; // a record stands there, or the border column/row 0
+constexpr std::uint8_t kGoal = 253;             // the walker's own cell: where the wave stops
+constexpr std::uint8_t kFree = 254;             // not reached yet
+constexpr std::uint8_t kBlocked = 255;          // a record stands there, or the border column/row 0
 constexpr int kLastPlanned = kPlannedCells - 1; // the planner works on columns and rows 0..20
 constexpr std::int32_t kMaxWaves = 99;
 
@@ -49,14 +49,21 @@ std::uint8_t GridAt(const Game& g, double col, double row)
     return g.PathGrid[static_cast<int>(col)][static_cast<int>(row)];
 }
 
-int LastUnit(const Game& g) { return g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit; }
+int LastUnit(const Game& g)
+{
+    return g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit;
+}
 
 bool ComputerSide(const Game& g)
 {
-    return g.ActiveHero < 0 || g.ActiveHero > kHeroes || !g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+    return g.ActiveHero < 0 || g.ActiveHero > kHeroes ||
+           !g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
 }
 
-bool ValidWalker(const Game& g) { return g.Selected >= 1 && g.Selected <= kMaxUnit; }
+bool ValidWalker(const Game& g)
+{
+    return g.Selected >= 1 && g.Selected <= kMaxUnit;
+}
 
 // Ticks a step takes are Int(720 / (AnimSpeed x 90)); the settings slider only
 // offers 1, 2, 4 and 8, anything else is held to that range.
@@ -155,7 +162,8 @@ void PlanPath(Game& g)
 
     // Breadth-first wave from the target cell; the first wave that touches the
     // walker's cell decides the number of steps.
-    static constexpr int kNeighbour[8][2] = {{0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}};
+    static constexpr int kNeighbour[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
+                                             {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
     g.PathSteps = 0;
     for (;;) {
         bool waveAlive = false;
@@ -261,7 +269,8 @@ void WalkTick(Game& g)
         g.Moving = 1;
         // With no step at all the next cell is the walker's own, which it
         // occupies itself: the exchange with itself is refused.
-        if (!IsCellFree(g, w.PosX + static_cast<float>(sx * kCell), w.PosY + static_cast<float>(sy * kCell))) {
+        if (!IsCellFree(g, w.PosX + static_cast<float>(sx * kCell),
+                        w.PosY + static_cast<float>(sy * kCell))) {
             OpenExchange(g);
             return;
         }

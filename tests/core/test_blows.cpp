@@ -297,8 +297,8 @@ TEST_F(Exchange, AWholeExchangeOnTheTimersStrikesBackAndHandsBack)
     BindTimers(g);
     // The idle animation runs between the blows; keep it from drawing numbers.
     g.U(a).AnimDelay = g.U(b).AnimDelay = 1000;
-    g.U(b).Speed = 70;     // the defender strikes first
-    rnd.Push({0.0f, 0.0f,  // b's blow hits a for 10
+    g.U(b).Speed = 70;      // the defender strikes first
+    rnd.Push({0.0f, 0.0f,   // b's blow hits a for 10
               0.0f, 0.0f}); // a strikes back for 10
     g.timers.SetEnabled(TimerId::Tmr, true);
     Open();

@@ -74,8 +74,8 @@ TEST_F(Computer, OrdersAUnitTowardsTheDrawnUnitAndWaitsForTheWalk)
 
 TEST_F(Computer, OtherSidesAndRemainsAreSkippedOnePerTick)
 {
-    Put(3, kSkeleton, 2, 5, 5);           // another side
-    Put(4, kSkeleton, 1, 6, 6);           // own, but remains
+    Put(3, kSkeleton, 2, 5, 5); // another side
+    Put(4, kSkeleton, 1, 6, 6); // own, but remains
     g.U(4).Kind = kKindRemains;
     g.U(4).Hp = -1;
     Put(5, kSkeleton, 1, 7, 7);

@@ -244,7 +244,8 @@ TEST_P(WalkPace, OneCellTakesTicksByAnimSpeed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, WalkPace,
-                         ::testing::Values(std::pair{1, 8}, std::pair{2, 4}, std::pair{4, 2}, std::pair{8, 1}));
+                         ::testing::Values(std::pair{1, 8}, std::pair{2, 4}, std::pair{4, 2},
+                                           std::pair{8, 1}));
 
 TEST_F(Walk, EveryStepButToTheRightFacesLeft)
 {

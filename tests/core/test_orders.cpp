@@ -76,12 +76,12 @@ TEST_F(Orders, HitTestExcludesTheBorderLines)
     g.ViewX = 250;
     g.ViewY = 1000;
     const float left = 2 * C - 250, top = 2 * C - 1000;
-    EXPECT_FALSE(HitTest(g, 1, left, top + 100));       // leftmost pixel column
+    EXPECT_FALSE(HitTest(g, 1, left, top + 100)); // leftmost pixel column
     EXPECT_TRUE(HitTest(g, 1, left + Px, top + 100));
-    EXPECT_FALSE(HitTest(g, 1, left + 100, top));       // top pixel row
+    EXPECT_FALSE(HitTest(g, 1, left + 100, top)); // top pixel row
     EXPECT_TRUE(HitTest(g, 1, left + 100, top + Px));
     EXPECT_TRUE(HitTest(g, 1, left + C - Px, top + C - Px));
-    EXPECT_FALSE(HitTest(g, 1, left + C, top + 100));   // the next cell's border
+    EXPECT_FALSE(HitTest(g, 1, left + C, top + 100)); // the next cell's border
     EXPECT_FALSE(HitTest(g, 1, left + 100, top + C));
     EXPECT_FALSE(HitTest(g, 101, left + 100, top + 100));
     EXPECT_FALSE(HitTest(g, -1, left + 100, top + 100));
@@ -165,7 +165,7 @@ TEST_F(Orders, RightClickAsksForAWindowPerUnitUnderThePointer)
     EXPECT_EQ(open[0].window, InfoWindow::Creature); // the active hero himself
     open = Click(kRightButton, 9, 9);
     ASSERT_EQ(open.size(), 1u);
-    EXPECT_EQ(open[0].window, InfoWindow::Object);  // another hero
+    EXPECT_EQ(open[0].window, InfoWindow::Object); // another hero
 
     g.U(1).Kind = kKindRemains;
     open = Click(kRightButton, 2, 2);
@@ -294,7 +294,8 @@ TEST_F(Orders, MagicAddsToTheChanceAndAFailureStillCosts)
     EXPECT_EQ(g.InputMode, kModeOrders);
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].title, "Заклинание провалено");
-    EXPECT_EQ(shell.boxes[0].text, "Заклинание провалено! Скелет призвать не удалось, и мана протрачена впустую!");
+    EXPECT_EQ(shell.boxes[0].text,
+              "Заклинание провалено! Скелет призвать не удалось, и мана протрачена впустую!");
 }
 
 TEST_F(Orders, AnOccupiedCellKeepsThePlacementPending)
@@ -338,8 +339,9 @@ TEST_F(Orders, AFullLeaderIsAskedAndHisNewCreatureObeysNobody)
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].buttons, BoxButtons::YesNo);
     EXPECT_EQ(shell.boxes[0].title, "Предупреждение");
-    EXPECT_EQ(shell.boxes[0].text, "Маг Гэндальф может возглавить только 5 существ. Если призвать это существо, "
-                                   "оно не будет подчиняться! Так вызвать или нет?");
+    EXPECT_EQ(shell.boxes[0].text,
+              "Маг Гэндальф может возглавить только 5 существ. Если призвать это существо, "
+              "оно не будет подчиняться! Так вызвать или нет?");
     EXPECT_EQ(g.InputMode, kModeSummon);
 
     shell.answers.push_back(BoxAnswer::Yes);

@@ -11,10 +11,14 @@ namespace {
 
 bool Human(const Game& g)
 {
-    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+    return g.ActiveHero >= 0 && g.ActiveHero <= kHeroes &&
+           g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
 }
 
-bool OnCorner(float v) { return std::fmod(static_cast<double>(v), kCell) == 0.0; }
+bool OnCorner(float v)
+{
+    return std::fmod(static_cast<double>(v), kCell) == 0.0;
+}
 
 struct Cap {
     const char* name;
@@ -24,10 +28,12 @@ struct Cap {
 
 // The caps promotion holds the statistics to.
 constexpr Cap kCaps[] = {
-    {"HpMax", &Unit::HpMax, 99999},       {"ActionsMax", &Unit::ActionsMax, 99}, {"ManaMax", &Unit::ManaMax, 9999},
-    {"Strength", &Unit::Strength, 9999},  {"Magic", &Unit::Magic, 9999},         {"Reason", &Unit::Reason, 9999},
-    {"Speed", &Unit::Speed, 999},         {"LeadershipMax", &Unit::LeadershipMax, 99},
-    {"Will", &Unit::Will, 9999},          {"HitChance", &Unit::HitChance, 99},   {"Level", &Unit::Level, 99},
+    {"HpMax", &Unit::HpMax, 99999},    {"ActionsMax", &Unit::ActionsMax, 99},
+    {"ManaMax", &Unit::ManaMax, 9999}, {"Strength", &Unit::Strength, 9999},
+    {"Magic", &Unit::Magic, 9999},     {"Reason", &Unit::Reason, 9999},
+    {"Speed", &Unit::Speed, 999},      {"LeadershipMax", &Unit::LeadershipMax, 99},
+    {"Will", &Unit::Will, 9999},       {"HitChance", &Unit::HitChance, 99},
+    {"Level", &Unit::Level, 99},
 };
 
 } // namespace
@@ -93,15 +99,16 @@ std::string CheckInvariants(const Game& g)
         for (int j = i + 1; j <= g.UnitCount; ++j) {
             const Unit& o = g.U(j);
             if (o.OnField && !(walking && j == g.Selected) && o.PosX == u.PosX && o.PosY == u.PosY)
-                out << "units " << i << " and " << j << " share the cell (" << u.PosX << ", " << u.PosY << "); ";
+                out << "units " << i << " and " << j << " share the cell (" << u.PosX << ", " << u.PosY
+                    << "); ";
         }
     }
 
     const int carriers = Carriers(g);
     if (Human(g) ? carriers > 1 : carriers != 1)
         out << carriers << " timers carry the game (Tmr1 " << g.timers.Enabled(TimerId::Tmr1) << ", Tmr2 "
-            << g.timers.Enabled(TimerId::Tmr2) << ", Tmr3 " << g.timers.Enabled(TimerId::Tmr3) << ", TmrEnemy "
-            << g.timers.Enabled(TimerId::TmrEnemy) << ", InputMode " << g.InputMode << "); ";
+            << g.timers.Enabled(TimerId::Tmr2) << ", Tmr3 " << g.timers.Enabled(TimerId::Tmr3)
+            << ", TmrEnemy " << g.timers.Enabled(TimerId::TmrEnemy) << ", InputMode " << g.InputMode << "); ";
     return out.str();
 }
 

@@ -65,8 +65,8 @@ MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::fun
     std::uint64_t dayStart = 0;
     auto fail = [&](const std::string& what) {
         std::ostringstream out;
-        out << "seed " << seed << ", tick " << g.timers.Ticks() << ", day " << g.Day << ", side " << g.ActiveHero
-            << ": " << what;
+        out << "seed " << seed << ", tick " << g.timers.Ticks() << ", day " << g.Day << ", side "
+            << g.ActiveHero << ": " << what;
         result.violation = out.str();
     };
 

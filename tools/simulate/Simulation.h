@@ -10,9 +10,9 @@ namespace gh::sim {
 
 struct Options {
     int matches = 1;
-    int heroes = 5;           // heroes taking part, 2..5
-    std::uint64_t seed = 1;   // match m plays with seed + m
-    int days = 100;           // a match that reaches this day ends without a winner
+    int heroes = 5;         // heroes taking part, 2..5
+    std::uint64_t seed = 1; // match m plays with seed + m
+    int days = 100;         // a match that reaches this day ends without a winner
     // A day that takes more ticks than this has stalled: the turn engine has
     // stopped advancing.
     std::uint64_t ticksPerDayCap = 200000;
@@ -20,11 +20,11 @@ struct Options {
 
 struct MatchResult {
     std::uint64_t seed = 0;
-    int days = 0;             // days played
-    int winner = -1;          // winning side (0 the neutral side), -1 none
-    std::string winnerName;   // type name and name, or "нет"
+    int days = 0;           // days played
+    int winner = -1;        // winning side (0 the neutral side), -1 none
+    std::string winnerName; // type name and name, or "нет"
     std::uint64_t ticks = 0;
-    std::string violation;    // empty when every tick kept the invariants
+    std::string violation; // empty when every tick kept the invariants
 };
 
 // Prepares the heroes the way the selection dialog does, all played by the

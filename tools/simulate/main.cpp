@@ -64,12 +64,13 @@ int main(int argc, char** argv)
         }
         if (r.winner >= 0)
             ++won;
-        std::printf("match %d (seed %llu): %d days, winner: %s\n", m + 1, static_cast<unsigned long long>(seed),
-                    r.days, r.winnerName.c_str());
+        std::printf("match %d (seed %llu): %d days, winner: %s\n", m + 1,
+                    static_cast<unsigned long long>(seed), r.days, r.winnerName.c_str());
         std::fflush(stdout);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("total: %d matches, %d won, %d without a winner, %lld days, %lld ticks, %.2f s, %.1f simulated days/s\n",
+    std::printf("total: %d matches, %d won, %d without a winner, %lld days, %lld ticks, %.2f s, %.1f "
+                "simulated days/s\n",
                 options.matches, won, options.matches - won, days, ticks, seconds,
                 seconds > 0 ? static_cast<double>(days) / seconds : 0.0);
     return 0;
