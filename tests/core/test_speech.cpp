@@ -19,7 +19,7 @@ TEST(Speech, EachOfTheTenLinesInQuotesAfterTheHero)
         "Ты мне не равен!",
         "Вы все ничто передо мною!",
         "Тебе не избежать физической расправы...",
-        "...",
+        "...", // the whole line: Маг Гэндальф: "..."
         "Сдавайся, пока еще есть возможность.",
         "Мы могли бы управлять миром вместе... Подумай об этом!",
         "Мммозззги... Нннужны мозззгииии...",
@@ -35,15 +35,6 @@ TEST(Speech, EachOfTheTenLinesInQuotesAfterTheHero)
         EXPECT_EQ(m.rnd.Drawn(), 1u);
         EXPECT_EQ(SpeechLine(n), lines[n - 1]);
     }
-}
-
-TEST(Speech, LineFiveIsOnlyThreeDots)
-{
-    ScriptedMatch m;
-    m.Place(2, 2, 2, 1, 2, "Гэндальф");
-    m.g.ActiveHero = 2;
-    m.rnd.Push(0.4f);
-    EXPECT_EQ(SpeechText(m.g), "Маг Гэндальф: \"...\"");
 }
 
 TEST(Speech, SpeakerIsTheActiveHeroWhateverItsClass)

@@ -293,28 +293,21 @@ TEST_F(TurnTest, ASideWhoseHeroLiesDeadStillWinsWhileItsRemainsLieThere)
 
 TEST_F(TurnTest, TheNeutralSideWinsWhenNoHeroIsLeft)
 {
-    for (int h = 1; h <= 5; ++h)
-        g.U(h).OnField = false;
-    g.ActiveHero = 0;
-    g.Day = 4;
-    g.U(0).IsMale = true;
-    PassTurn(g, 1);
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
-    EXPECT_EQ(LastBox().title, "День 5");
-    EXPECT_EQ(LastBox().text, "В битве победил нейтральные юниты ");
-    EXPECT_FALSE(g.MatchRunning);
-    EXPECT_EQ(g.ActiveHero, 0);
-}
-
-TEST_F(TurnTest, TheNeutralVictoryTakesItsEndingFromTheScratchRecord)
-{
-    for (int h = 1; h <= 5; ++h)
-        g.U(h).OnField = false;
-    g.ActiveHero = 0;
-    g.U(0).IsMale = false;
-    PassTurn(g, 1);
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
-    EXPECT_EQ(LastBox().text, "В битве победила нейтральные юниты ");
+    // The ending comes from the scratch record, which no hero ever fills.
+    for (bool male : {true, false}) {
+        ScriptedMatch fresh;
+        Game& n = fresh.g;
+        n.MatchRunning = true;
+        n.Day = 4;
+        n.U(0).IsMale = male;
+        PassTurn(n, 1);
+        ASSERT_EQ(fresh.shell.boxes.size(), 1u);
+        EXPECT_EQ(fresh.shell.boxes[0].title, "День 5");
+        EXPECT_EQ(fresh.shell.boxes[0].text,
+                  male ? "В битве победил нейтральные юниты " : "В битве победила нейтральные юниты ");
+        EXPECT_FALSE(n.MatchRunning);
+        EXPECT_EQ(n.ActiveHero, 0);
+    }
 }
 
 TEST_F(TurnTest, ANeutralTurnEndNeverCrownsAHero)
