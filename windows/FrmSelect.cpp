@@ -22,6 +22,16 @@ namespace {
 
 constexpr int kRowPitch = 1200;
 
+// The boxes are drawn wider than their caption; a click anywhere on one
+// ticks it, not only on the square and the caption.
+class WholeCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 } // namespace
 
 FrmSelect::FrmSelect(Forms& forms, QWidget* parent)
@@ -57,10 +67,13 @@ void FrmSelect::BuildRow(int i)
 {
     const int dy = i * kRowPitch;
 
-    Iss[i] = new QCheckBox(QString::number(i + 1), this);
+    Iss[i] = new WholeCheckBox(QString::number(i + 1), this);
     Iss[i]->setGeometry(TwipsRect(240, 120 + dy, 375, 1095));
     Iss[i]->setToolTip(QStringLiteral("Нажмите для участия данного героя"));
     Iss[i]->setChecked(i < 2);
+    // The box is only 375 twips wide; with the style's usual gap the number
+    // would be cut off.
+    Iss[i]->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
     connect(Iss[i], &QCheckBox::toggled, this, [this, i] { EnableRow(i); });
 
     SideColour[i] = new QFrame(this);
@@ -91,7 +104,7 @@ void FrmSelect::BuildRow(int i)
     connect(Txt[i], &QLineEdit::textChanged, this,
             [this, i](const QString& text) { g_.U(i + 1).Name = text.toStdString(); });
 
-    Ai[i] = new QCheckBox(QStringLiteral("AI"), this);
+    Ai[i] = new WholeCheckBox(QStringLiteral("AI"), this);
     Ai[i]->setGeometry(TwipsRect(1800, 720 + dy, 2895, 375));
     Ai[i]->setToolTip(QStringLiteral("Нажмите, чтобы герой управлялся компом"));
     Ai[i]->setChecked(i == 1);

@@ -56,10 +56,11 @@ FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 
     Label2[0] = MakeLabel(Picture1, QStringLiteral("Beta-version"), ArialFont(11.25, true),
                           QColor(128, 128, 128), TwipsRect(3480, 1200, 1380, 270));
-    Label2[1] = MakeLabel(Picture1, QStringLiteral("Свободная игра под GPL-3.0"), ArialFont(12, true),
-                          Qt::black, TwipsRect(3480, 3600, 2700, 300));
-    Label2[2] = MakeLabel(Picture1, QStringLiteral("Графика: Battle for Wesnoth (GPL-2.0+)"),
-                          ArialFont(9.75, true), Qt::black, TwipsRect(3480, 3960, 2700, 270));
+    // The credit lines sit on dark grass: white reads there.
+    Label2[1] = MakeLabel(Picture1, QStringLiteral("Игра под GPL-3.0+"), ArialFont(12, true), Qt::white,
+                          TwipsRect(3480, 3600, 2670, 300));
+    Label2[2] = MakeLabel(Picture1, QStringLiteral("Рисунки: Battle for Wesnoth"), ArialFont(9.75, true),
+                          Qt::white, TwipsRect(3480, 3960, 2670, 270));
 
     CentreOnScreen(this);
 }

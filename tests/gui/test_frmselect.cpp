@@ -1,0 +1,283 @@
+// The hero selection dialog: its controls and initial states, stepping and
+// drawing classes, names, starting a match and going back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
+#include <set>
+
+#include "GuiGame.h"
+#include "platform/qt/ImageLists.h"
+#include "platform/qt/Twips.h"
+#include "windows/FrmMenu.h"
+#include "windows/FrmSelect.h"
+#include "world/Catalogue.h"
+
+namespace gh {
+namespace {
+
+using gui::GuiGame;
+
+struct Selection : GuiGame {
+    Selection() { Open(); }
+    void Open()
+    {
+        dlg = forms.OpenSelect();
+        ASSERT_NE(dlg, nullptr);
+    }
+    // Clicks a button the way a player would.
+    static void Press(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+    QPointer<FrmSelect> dlg;
+};
+
+TEST(FrmSelect, OpensWithTwoHeroesProposedAndEveryControlInPlace)
+{
+    Selection s;
+    FrmSelect& d = *s.dlg;
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Выбор участников"));
+    EXPECT_EQ(d.size(), TwipsSize(7530, 6150));
+    EXPECT_EQ(d.minimumSize(), d.maximumSize());
+    EXPECT_FALSE(d.isModal());
+    EXPECT_TRUE(d.testAttribute(Qt::WA_DeleteOnClose));
+
+    for (int i = 0; i < 5; ++i) {
+        const int dy = 1200 * i;
+        EXPECT_EQ(d.Iss[i]->isChecked(), i < 2) << i;
+        EXPECT_EQ(d.Ai[i]->isChecked(), i == 1) << i;
+        EXPECT_EQ(d.Iss[i]->text(), QString::number(i + 1));
+        // The number fits beside the box.
+        EXPECT_LE(d.Iss[i]->sizeHint().width(), d.Iss[i]->width()) << i;
+        EXPECT_EQ(d.Ai[i]->text(), QStringLiteral("AI"));
+        EXPECT_EQ(d.CmdD[i]->text(), QStringLiteral("<"));
+        EXPECT_EQ(d.CmdU[i]->text(), QStringLiteral(">"));
+        EXPECT_EQ(d.Cmd[i]->text(), QStringLiteral("?"));
+        EXPECT_EQ(d.Iss[i]->geometry(), TwipsRect(240, 120 + dy, 375, 1095));
+        EXPECT_EQ(d.Img[i]->geometry(), TwipsRect(840, 120 + dy, 735, 735));
+        EXPECT_EQ(d.CmdD[i]->geometry(), TwipsRect(840, 840 + dy, 375, 285));
+        EXPECT_EQ(d.CmdU[i]->geometry(), TwipsRect(1200, 840 + dy, 375, 285));
+        EXPECT_EQ(d.Txt[i]->geometry(), TwipsRect(1800, 240 + dy, 2895, 375));
+        EXPECT_EQ(d.Ai[i]->geometry(), TwipsRect(1800, 720 + dy, 2895, 375));
+        EXPECT_EQ(d.Cmd[i]->geometry(), TwipsRect(4920, 360 + dy, 615, 615));
+        EXPECT_EQ(d.Iss[i]->toolTip(), QStringLiteral("Нажмите для участия данного героя"));
+        EXPECT_EQ(d.Img[i]->toolTip(), QStringLiteral("П-клик для информации"));
+        EXPECT_EQ(d.CmdD[i]->toolTip(), QStringLiteral("Предыдущий герой"));
+        EXPECT_EQ(d.CmdU[i]->toolTip(), QStringLiteral("Следующий герой"));
+        EXPECT_EQ(d.Txt[i]->toolTip(), QStringLiteral("Имя героя"));
+        EXPECT_EQ(d.Ai[i]->toolTip(), QStringLiteral("Нажмите, чтобы герой управлялся компом"));
+        EXPECT_EQ(d.Cmd[i]->toolTip(), QStringLiteral("Случайный герой"));
+        // The row's colour is the one its units wear on the field.
+        EXPECT_EQ(d.SideColour[i]->palette().color(QPalette::Window), ImageLists::TeamColour(i + 1));
+    }
+    EXPECT_EQ(d.CmdOK->text(), QStringLiteral("Начать"));
+    EXPECT_EQ(d.CmdCancel->text(), QStringLiteral("Назад"));
+    EXPECT_EQ(d.CmdOK->geometry(), TwipsRect(5880, 5520, 1455, 375));
+    EXPECT_EQ(d.CmdCancel->geometry(), TwipsRect(5880, 120, 1455, 375));
+}
+
+TEST(FrmSelect, RowControlsFollowTheirTakePartBox)
+{
+    Selection s;
+    FrmSelect& d = *s.dlg;
+    auto rowEnabled = [&](int i) {
+        std::set<bool> states;
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{d.Img[i], d.Txt[i], d.CmdD[i], d.CmdU[i], d.Ai[i], d.Cmd[i]})
+            states.insert(w->isEnabled());
+        EXPECT_EQ(states.size(), 1u) << "row " << i << " is half enabled";
+        return *states.begin();
+    };
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(rowEnabled(i), i < 2) << i;
+    Selection::Press(d.Iss[3]);
+    Selection::Press(d.Iss[0]);
+    EXPECT_TRUE(rowEnabled(3));
+    EXPECT_FALSE(rowEnabled(0));
+    EXPECT_TRUE(d.Iss[0]->isEnabled());
+    // A disabled row reacts to nothing.
+    const std::string name = s.g.U(1).Name;
+    Selection::Press(d.Cmd[0]);
+    Selection::Press(d.CmdU[0]);
+    EXPECT_EQ(s.g.U(1).Name, name);
+}
+
+TEST(FrmSelect, EveryOpeningDrawsFiveHeroesWithDifferentNames)
+{
+    GuiGame gg;
+    for (int round = 0; round < 15; ++round) {
+        QPointer<FrmSelect> d = gg.forms.OpenSelect();
+        std::set<std::string> names;
+        for (int h = 1; h <= 5; ++h) {
+            const Unit& u = gg.g.U(h);
+            EXPECT_GE(ClassOfHeroType(u.UnitType), 1);
+            EXPECT_EQ(u.Owner, h);
+            EXPECT_FALSE(u.Name.empty());
+            EXPECT_EQ(d->Txt[h - 1]->text().toStdString(), u.Name);
+            EXPECT_FALSE(d->Img[h - 1]->pixmap().isNull());
+            names.insert(u.Name);
+        }
+        EXPECT_EQ(names.size(), 5u) << "round " << round;
+        d->close();
+        gui::FlushDeletes();
+    }
+}
+
+TEST(FrmSelect, StepsThroughTheClassesAndStopsAtTheEnds)
+{
+    Selection s;
+    FrmSelect& d = *s.dlg;
+    // Two steps back from anything reach the Маг.
+    Selection::Press(d.CmdD[0]);
+    Selection::Press(d.CmdD[0]);
+    ASSERT_EQ(s.g.U(1).UnitType, kMage);
+    const std::string mageName = s.g.U(1).Name;
+    const std::size_t drawn = s.g.rnd->Drawn();
+    Selection::Press(d.CmdD[0]);
+    EXPECT_EQ(s.g.U(1).UnitType, kMage);
+    EXPECT_EQ(s.g.U(1).Name, mageName);
+    EXPECT_EQ(s.g.rnd->Drawn(), drawn) << "\"<\" on a Маг drew a new hero";
+
+    Selection::Press(d.CmdU[0]);
+    EXPECT_EQ(s.g.U(1).UnitType, kNecromancer);
+    Selection::Press(d.CmdU[0]);
+    ASSERT_EQ(s.g.U(1).UnitType, kArcheress);
+    EXPECT_EQ(d.Txt[0]->text().toStdString(), s.g.U(1).Name);
+    const std::string archerName = s.g.U(1).Name;
+    const std::size_t drawn2 = s.g.rnd->Drawn();
+    Selection::Press(d.CmdU[0]);
+    EXPECT_EQ(s.g.U(1).UnitType, kArcheress);
+    EXPECT_EQ(s.g.U(1).Name, archerName);
+    EXPECT_EQ(s.g.rnd->Drawn(), drawn2) << "\">\" on a Лучница drew a new hero";
+}
+
+TEST(FrmSelect, NamesFollowEveryEditAndAClassChangeReplacesThem)
+{
+    Selection s;
+    FrmSelect& d = *s.dlg;
+    d.Txt[1]->clear();
+    EXPECT_EQ(s.g.U(2).Name, "");
+    QTest::keyClicks(d.Txt[1], QStringLiteral("<b>Zo"));
+    EXPECT_EQ(s.g.U(2).Name, "<b>Zo");
+    d.Txt[1]->insert(QStringLiteral("я"));
+    EXPECT_EQ(s.g.U(2).Name, "<b>Zoя");
+    QTest::keyClick(d.Txt[1], Qt::Key_Backspace);
+    EXPECT_EQ(s.g.U(2).Name, "<b>Zo");
+
+    Selection::Press(d.Cmd[1]);
+    EXPECT_NE(s.g.U(2).Name, "<b>Zo");
+    EXPECT_EQ(d.Txt[1]->text().toStdString(), s.g.U(2).Name);
+    EXPECT_EQ(s.g.U(2).Hp, s.g.U(2).HpMax);
+}
+
+TEST(FrmSelect, OneHeroIsNotEnoughButTwoStartTheMatch)
+{
+    Selection s;
+    FrmSelect& d = *s.dlg;
+    Selection::Press(d.Iss[1]);
+    Selection::Press(d.CmdOK);
+    ASSERT_EQ(s.shell.boxes.size(), 1u);
+    const MessageBoxRequest& box = s.shell.boxes[0];
+    EXPECT_EQ(box.title, "Выбор участников");
+    EXPECT_EQ(box.text, "Минимум два героя должны быть выбраны.");
+    EXPECT_EQ(box.icon, BoxIcon::Exclamation);
+    EXPECT_EQ(box.buttons, BoxButtons::Ok);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_FALSE(s.g.MatchRunning);
+
+    Selection::Press(d.Iss[3]);
+    Selection::Press(d.Ai[3]);
+    Selection::Press(d.CmdOK);
+    gui::FlushDeletes();
+    EXPECT_TRUE(s.dlg.isNull());
+    EXPECT_TRUE(s.g.MatchRunning);
+    for (int h = 1; h <= 5; ++h)
+        EXPECT_EQ(s.g.U(h).OnField, h == 1 || h == 4) << h;
+    EXPECT_TRUE(s.g.HeroIsHuman[1]);
+    EXPECT_FALSE(s.g.HeroIsHuman[4]);
+    EXPECT_EQ(s.g.ActiveHero, 1);
+    // The opening announcement came after the message.
+    ASSERT_GE(s.shell.boxes.size(), 2u);
+    EXPECT_EQ(s.shell.boxes[1].title, "День 1");
+}
+
+TEST(FrmSelect, EnterStartsAndEscapeGoesBackToTheMenu)
+{
+    {
+        Selection s;
+        QTest::keyClick(s.dlg, Qt::Key_Return);
+        gui::FlushDeletes();
+        EXPECT_TRUE(s.dlg.isNull());
+        EXPECT_TRUE(s.g.MatchRunning);
+    }
+    {
+        Selection s;
+        QTest::keyClick(s.dlg, Qt::Key_Escape);
+        gui::FlushDeletes();
+        EXPECT_TRUE(s.dlg.isNull());
+        EXPECT_FALSE(s.g.MatchRunning);
+        ASSERT_NE(s.forms.Menu(), nullptr);
+        EXPECT_TRUE(s.forms.Menu()->isVisible());
+    }
+}
+
+TEST(FrmSelect, GoingBackDuringAMatchLeavesItsHeroesAsTheyWere)
+{
+    Selection s;
+    Selection::Press(s.dlg->CmdOK);
+    gui::FlushDeletes();
+    ASSERT_TRUE(s.g.MatchRunning);
+    s.g.U(1).Hp -= 3;
+    s.g.U(2).Name = "Старый";
+    std::array<Unit, 6> before{};
+    for (int h = 1; h <= 5; ++h)
+        before[h] = s.g.U(h);
+    const auto human = s.g.HeroIsHuman;
+    const int active = s.g.ActiveHero;
+
+    // Open it again, fiddle, even fail to start, then go back.
+    s.Open();
+    FrmSelect& d = *s.dlg;
+    Selection::Press(d.Iss[1]);
+    Selection::Press(d.Ai[0]);
+    Selection::Press(d.CmdOK); // one hero: refused, but it set its flags
+    Selection::Press(d.Cmd[0]);
+    Selection::Press(d.CmdCancel);
+    gui::FlushDeletes();
+
+    EXPECT_TRUE(s.dlg.isNull());
+    EXPECT_TRUE(s.g.MatchRunning);
+    for (int h = 1; h <= 5; ++h) {
+        const Unit& u = s.g.U(h);
+        EXPECT_EQ(u.Name, before[h].Name) << h;
+        EXPECT_EQ(u.UnitType, before[h].UnitType) << h;
+        EXPECT_EQ(u.Hp, before[h].Hp) << h;
+        EXPECT_EQ(u.OnField, before[h].OnField) << h;
+        EXPECT_EQ(u.PosX, before[h].PosX) << h;
+        EXPECT_EQ(u.PosY, before[h].PosY) << h;
+    }
+    EXPECT_EQ(s.g.HeroIsHuman, human);
+    EXPECT_EQ(s.g.ActiveHero, active);
+    ASSERT_NE(s.forms.Menu(), nullptr);
+}
+
+TEST(FrmSelect, RightClickOnAPortraitKeepsTheSelection)
+{
+    Selection s;
+    s.g.Selected = 7;
+    QTest::mouseClick(s.dlg->Img[0], Qt::RightButton);
+    QTest::mouseClick(s.dlg->Img[0], Qt::LeftButton);
+    EXPECT_EQ(s.g.Selected, 7);
+}
+
+TEST(FrmSelect, Screenshot)
+{
+    Selection s;
+    s.dlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(s.dlg));
+    EXPECT_TRUE(s.dlg->grab().save(gui::ShotPath(QStringLiteral("frmselect.png"))));
+}
+
+} // namespace
+} // namespace gh

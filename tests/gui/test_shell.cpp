@@ -1,0 +1,187 @@
+// The Qt side of the rules' services: the tick driver and the message boxes
+// that hold it, and ending the program.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "GuiGame.h"
+#include "battlefield/FrmMain.h"
+#include "platform/qt/QtShell.h"
+#include "platform/qt/TickDriver.h"
+#include "windows/FrmMenu.h"
+#include "windows/FrmMes.h"
+
+namespace gh {
+namespace {
+
+using gui::GuiGame;
+
+// Runs `inspect` on the modal box once it is up, then answers it with `answer`.
+void WhenBoxOpens(std::function<void(QMessageBox&)> inspect, QMessageBox::StandardButton answer)
+{
+    QTimer::singleShot(150, [inspect, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        inspect(*box);
+        box->button(answer)->click();
+    });
+}
+
+struct Driven : GuiGame {
+    Driven()
+    {
+        g.shell = &qtShell;
+        qtShell.leaveEventLoop = [this] { ++leftLoop; };
+        forms.driver = &driver;
+        g.timers.SetHandler(TimerId::Tmr, [this] { ++tmrRuns; });
+        g.timers.SetInterval(TimerId::Tmr, 1);
+        g.timers.SetEnabled(TimerId::Tmr, true);
+    }
+    QtShell qtShell{forms};
+    int renders = 0;
+    TickDriver driver{g, [this] { ++renders; }};
+    int tmrRuns = 0;
+    int leftLoop = 0;
+};
+
+TEST(TickDriver, TicksTheTimersAndLetsTheWindowsRender)
+{
+    Driven d;
+    d.driver.Start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d.tmrRuns >= 3; }, 2000));
+    EXPECT_GE(d.renders, d.tmrRuns);
+    d.driver.Stop();
+    const int runs = d.tmrRuns;
+    QTest::qWait(100);
+    EXPECT_EQ(d.tmrRuns, runs);
+}
+
+TEST(TickDriver, NoTimerRunsWhileAModalBoxIsOpenAndAllGoOnAfterwards)
+{
+    Driven d;
+    d.driver.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.tmrRuns >= 1; }, 2000));
+
+    const int runsBefore = d.tmrRuns;
+    const auto ticksBefore = d.g.timers.Ticks();
+    int runsInside = -1;
+    int rendersInside = 0;
+    const int rendersBefore = d.renders;
+    WhenBoxOpens(
+        [&](QMessageBox&) {
+            runsInside = d.tmrRuns;
+            rendersInside = d.renders;
+            EXPECT_TRUE(d.g.timers.Held());
+            EXPECT_EQ(d.g.timers.Ticks(), ticksBefore);
+        },
+        QMessageBox::Ok);
+    MessageBoxRequest box;
+    box.title = "День 1";
+    box.text = "Ходит Маг Эльза";
+    EXPECT_EQ(d.qtShell.MessageBox(box), BoxAnswer::Ok);
+
+    EXPECT_EQ(runsInside, runsBefore);
+    // The driver itself kept running (the window still repaints under the box).
+    EXPECT_GT(rendersInside, rendersBefore);
+    EXPECT_FALSE(d.g.timers.Held());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d.tmrRuns >= runsBefore + 3; }, 2000));
+}
+
+TEST(QtShell, QuestionsArePlainTextWithRussianButtonsAndNoAsDefault)
+{
+    Driven d;
+    MessageBoxRequest ask;
+    ask.title = "Grimhollow";
+    ask.text = "<b>Выйти</b> в систему?";
+    ask.buttons = BoxButtons::YesNo;
+    ask.icon = BoxIcon::Question;
+    ask.defaultNo = true;
+    for (auto [answer, expected] :
+         {std::pair{QMessageBox::Yes, BoxAnswer::Yes}, std::pair{QMessageBox::No, BoxAnswer::No}}) {
+        WhenBoxOpens(
+            [&](QMessageBox& box) {
+                EXPECT_EQ(box.windowTitle(), QStringLiteral("Grimhollow"));
+                EXPECT_EQ(box.text(), QStringLiteral("<b>Выйти</b> в систему?"));
+                EXPECT_EQ(box.textFormat(), Qt::PlainText);
+                EXPECT_EQ(box.icon(), QMessageBox::Question);
+                EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+                EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+                          QStringLiteral("Да"));
+                EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
+                          QStringLiteral("Нет"));
+            },
+            answer);
+        EXPECT_EQ(d.qtShell.MessageBox(ask), expected);
+    }
+}
+
+TEST(QtShell, InformationAndWarningBoxesHaveOneOkButton)
+{
+    Driven d;
+    MessageBoxRequest warn;
+    warn.title = "Выбор участников";
+    warn.text = "Минимум два героя должны быть выбраны.";
+    warn.icon = BoxIcon::Exclamation;
+    WhenBoxOpens(
+        [](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), QMessageBox::Warning);
+            EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+            EXPECT_EQ(box.windowTitle(), QStringLiteral("Выбор участников"));
+        },
+        QMessageBox::Ok);
+    EXPECT_EQ(d.qtShell.MessageBox(warn), BoxAnswer::Ok);
+
+    MessageBoxRequest info;
+    info.title = "День 2";
+    info.text = "Ходят нейтральные юниты ";
+    WhenBoxOpens([](QMessageBox& box) { EXPECT_EQ(box.icon(), QMessageBox::NoIcon); }, QMessageBox::Ok);
+    EXPECT_EQ(d.qtShell.MessageBox(info), BoxAnswer::Ok);
+}
+
+TEST(QtShell, QuitClosesEveryWindowAndStopsEveryTimer)
+{
+    Driven d;
+    FrmMain* main = d.forms.LoadMain();
+    main->show();
+    QPointer<FrmMenu> menu = d.forms.OpenMenu();
+    d.g.timers.SetEnabled(TimerId::TmrEnemy, true);
+    d.driver.Start();
+
+    d.qtShell.Quit();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(menu == nullptr || !menu->isVisible());
+    EXPECT_FALSE(d.driver.Running());
+    for (TimerId t : {TimerId::Tmr, TimerId::TmrEnemy})
+        EXPECT_FALSE(d.g.timers.Enabled(t));
+    EXPECT_EQ(d.leftLoop, 1);
+    // It went without asking.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(QtShell, CloseSelectionAndShowSpeechReachTheWindows)
+{
+    Driven d;
+    d.qtShell.CloseSelection(); // nothing open: nothing happens
+    d.forms.OpenSelect();
+    ASSERT_NE(d.forms.Select(), nullptr);
+    d.qtShell.CloseSelection();
+    gui::FlushDeletes();
+    EXPECT_EQ(d.forms.Select(), nullptr);
+
+    d.qtShell.ShowSpeech();
+    ASSERT_NE(d.forms.Speech(), nullptr);
+    EXPECT_TRUE(d.forms.Speech()->isVisible());
+    EXPECT_FALSE(d.forms.Speech()->isModal());
+}
+
+} // namespace
+} // namespace gh

@@ -1,0 +1,180 @@
+// The main menu, the hero speech window and the splash.
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTest>
+
+#include "GuiGame.h"
+#include "platform/qt/Twips.h"
+#include "windows/FrmMenu.h"
+#include "windows/FrmMes.h"
+#include "windows/FrmSelect.h"
+#include "windows/FrmSplash.h"
+#include "world/Catalogue.h"
+#include "world/Units.h"
+
+namespace gh {
+namespace {
+
+using gui::GuiGame;
+
+TEST(FrmMenu, ButtonsStandByTheirTopsWithSaveAndLoadGreyedOut)
+{
+    GuiGame gg;
+    QPointer<FrmMenu> menu = gg.forms.OpenMenu();
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Главное Меню"));
+    EXPECT_EQ(menu->size(), TwipsSize(3165, 3660));
+    EXPECT_EQ(menu->minimumSize(), menu->maximumSize());
+    EXPECT_TRUE(menu->windowFlags().testFlag(Qt::Tool));
+    const char* captions[] = {"Заново", "Сохранить", "Загрузить", "От Автора", "Продолжить", "Выход"};
+    const int tops[] = {360, 840, 1320, 2280, 1800, 2880};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(menu->Cmd[i]->text(), QString::fromUtf8(captions[i]));
+        EXPECT_EQ(menu->Cmd[i]->geometry(), TwipsRect(480, tops[i], 2175, 375));
+        EXPECT_EQ(menu->Cmd[i]->isEnabled(), i != 1 && i != 2) << i;
+        EXPECT_TRUE(menu->Cmd[i]->font().bold());
+    }
+    // Greyed-out buttons do nothing when clicked.
+    QTest::mouseClick(menu->Cmd[1], Qt::LeftButton);
+    QTest::mouseClick(menu->Cmd[2], Qt::LeftButton);
+    gui::FlushDeletes();
+    EXPECT_FALSE(menu.isNull());
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(gg.forms.OpenMenu(), menu.data());
+}
+
+TEST(FrmMenu, NewMatchOpensTheSelectionAndCloses)
+{
+    GuiGame gg;
+    QPointer<FrmMenu> menu = gg.forms.OpenMenu();
+    QTest::mouseClick(menu->Cmd[0], Qt::LeftButton);
+    gui::FlushDeletes();
+    EXPECT_TRUE(menu.isNull());
+    ASSERT_NE(gg.forms.Select(), nullptr);
+    EXPECT_TRUE(gg.forms.Select()->isVisible());
+}
+
+TEST(FrmMenu, ContinueAuthorAndEscapeClose)
+{
+    for (int way = 0; way < 3; ++way) {
+        GuiGame gg;
+        QPointer<FrmMenu> menu = gg.forms.OpenMenu();
+        if (way == 0)
+            QTest::mouseClick(menu->Cmd[4], Qt::LeftButton);
+        else if (way == 1)
+            QTest::mouseClick(menu->Cmd[3], Qt::LeftButton);
+        else
+            QTest::keyClick(menu, Qt::Key_Escape);
+        gui::FlushDeletes();
+        EXPECT_TRUE(menu.isNull()) << way;
+        EXPECT_TRUE(gg.shell.boxes.empty());
+    }
+    GuiGame gg;
+    QPointer<FrmMenu> menu = gg.forms.OpenMenu();
+    QTest::keyClick(menu, Qt::Key_A);
+    gui::FlushDeletes();
+    EXPECT_FALSE(menu.isNull());
+}
+
+TEST(FrmMenu, ExitAsksAndNoKeepsTheMenuOpen)
+{
+    GuiGame gg;
+    QPointer<FrmMenu> menu = gg.forms.OpenMenu();
+    gg.shell.answers = {BoxAnswer::No, BoxAnswer::Yes};
+    QTest::mouseClick(menu->Cmd[5], Qt::LeftButton);
+    gui::FlushDeletes();
+    ASSERT_EQ(gg.shell.boxes.size(), 1u);
+    EXPECT_EQ(gg.shell.boxes[0].title, "Grimhollow");
+    EXPECT_EQ(gg.shell.boxes[0].text, "Выйти в систему?");
+    EXPECT_EQ(gg.shell.boxes[0].buttons, BoxButtons::YesNo);
+    EXPECT_EQ(gg.shell.boxes[0].icon, BoxIcon::Question);
+    EXPECT_TRUE(gg.shell.boxes[0].defaultNo);
+    EXPECT_FALSE(menu.isNull());
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(gg.shell.quits, 0);
+
+    QTest::mouseClick(menu->Cmd[5], Qt::LeftButton);
+    EXPECT_EQ(gg.shell.quits, 1);
+}
+
+// A computer hero that has the turn, named with something that looks like markup.
+struct Speaking : GuiGame {
+    Speaking()
+    {
+        CreateUnit(g, 2, kNecromancer, 2);
+        g.U(2).Name = "<i>Морг</i>";
+        g.ActiveHero = 2;
+        mes = forms.OpenSpeech();
+    }
+    QPointer<FrmMes> mes;
+};
+
+TEST(FrmMes, ShowsThePortraitAndTheHeroQuotedLine)
+{
+    Speaking s;
+    FrmMes& m = *s.mes;
+    EXPECT_EQ(m.windowTitle(), QStringLiteral("Сообщение"));
+    EXPECT_EQ(m.size(), TwipsSize(6120, 3000));
+    EXPECT_EQ(m.ImgFace->geometry(), TwipsRect(2280, 120, 1455, 1455));
+    EXPECT_EQ(m.LblMes->geometry(), TwipsRect(120, 1680, 5895, 1095));
+    EXPECT_FALSE(m.ImgFace->pixmap().isNull());
+    EXPECT_EQ(m.ImgFace->pixmap().deviceIndependentSize().toSize(), m.ImgFace->size());
+    EXPECT_EQ(m.LblMes->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(m.LblMes->wordWrap());
+    const QString text = m.LblMes->text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Некромант <i>Морг</i>: \""))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QLatin1Char('"')));
+    EXPECT_GT(text.size(), QStringLiteral("Некромант <i>Морг</i>: \"\"").size());
+    EXPECT_EQ(m.font().family(), QStringLiteral("Comic Sans MS"));
+    EXPECT_EQ(m.LblMes->font().family(), QStringLiteral("Arial"));
+}
+
+TEST(FrmMes, AnyClickOrEscapeClosesItButOtherKeysDoNot)
+{
+    for (int way = 0; way < 4; ++way) {
+        Speaking s;
+        switch (way) {
+        case 0: QTest::mouseClick(s.mes, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20)); break;
+        case 1: QTest::mouseClick(s.mes->ImgFace, Qt::RightButton); break;
+        case 2: QTest::mouseClick(s.mes->LblMes, Qt::LeftButton); break;
+        case 3: QTest::keyClick(s.mes, Qt::Key_Escape); break;
+        }
+        gui::FlushDeletes();
+        EXPECT_TRUE(s.mes.isNull()) << way;
+    }
+    Speaking s;
+    QTest::keyClick(s.mes, Qt::Key_Space);
+    QTest::keyClick(s.mes, Qt::Key_Return);
+    gui::FlushDeletes();
+    EXPECT_FALSE(s.mes.isNull());
+}
+
+TEST(FrmSplash, TitleHasAMagentaCopyUpAndLeft)
+{
+    FrmSplash splash;
+    EXPECT_EQ(splash.size(), TwipsSize(6270, 4590));
+    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(splash.Picture1->pixmap().isNull());
+    EXPECT_EQ(splash.Label1[0]->text(), QStringLiteral("Grimhollow"));
+    EXPECT_EQ(splash.Label1[1]->text(), QStringLiteral("Grimhollow"));
+    EXPECT_EQ(splash.Label1[0]->pos(), TwipsRect(480, 600, 0, 0).topLeft());
+    EXPECT_EQ(splash.Label1[1]->pos(), splash.Label1[0]->pos() - QPoint(2, 2));
+    EXPECT_EQ(splash.Label1[1]->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+    EXPECT_DOUBLE_EQ(splash.Label1[0]->font().pointSizeF(), 26.25);
+    EXPECT_EQ(splash.Label2[0]->text(), QStringLiteral("Beta-version"));
+    EXPECT_EQ(splash.Label2[0]->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    EXPECT_TRUE(splash.Label2[0]->font().bold());
+    for (QLabel* label : {splash.Label1[0], splash.Label2[0], splash.Label2[1], splash.Label2[2]}) {
+        EXPECT_FALSE(label->text().isEmpty());
+        // Nothing is cut off at the label's or the window's edge.
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->text().toStdString();
+        EXPECT_LE(label->geometry().right(), splash.width()) << label->text().toStdString();
+    }
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    EXPECT_TRUE(splash.grab().save(gui::ShotPath(QStringLiteral("frmsplash.png"))));
+}
+
+} // namespace
+} // namespace gh
