@@ -20,9 +20,11 @@ BoxAnswer QtShell::MessageBox(const MessageBoxRequest& request)
     // would otherwise re-enter the rule that opened it.
     SchedulerHold hold(&forms_.g.timers);
 
-    QWidget* parent = QApplication::activeWindow();
+    // On the battlefield, not on whichever dialog is active: a speech window
+    // may be replaced by the next turn's while a box sits on it.
+    QWidget* parent = forms_.DialogParent();
     if (!parent)
-        parent = forms_.DialogParent();
+        parent = QApplication::activeWindow();
     QMessageBox box(parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(QString::fromStdString(request.title));
