@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "platform/Canvas.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
@@ -21,8 +23,9 @@ struct ScriptedMatch {
     }
 
     // A unit of `type` for `owner` standing on cell (col, row). CreateUnit's
-    // three draws come from the script, so they are taken from a separate
-    // source that leaves the test's own script untouched.
+    // three draws are taken from a separate source of zeros that leaves the
+    // test's own script untouched: every unit starts facing right (Facing 0)
+    // with AnimFrame 1 and AnimDelay 1.
     Unit& Place(int index, int type, int owner, int col, int row, const std::string& name = "")
     {
         ScriptedRandom creation({0.0f, 0.0f, 0.0f});
@@ -44,6 +47,10 @@ struct ScriptedMatch {
     RecordingCanvas canvas;
     ScriptedShell shell;
 };
+
+// The same match as a TEST_F fixture: the test body reaches g, rnd, canvas,
+// shell and Place directly.
+class ScriptedMatchTest : public ::testing::Test, public ScriptedMatch {};
 
 // A value that makes Int(Rnd * n) come out as k.
 inline float Pick(int k, int n)

@@ -3,11 +3,11 @@
 // exchange as a whole on the timers.
 #include <gtest/gtest.h>
 
+#include "ScriptedMatch.h"
 #include "engine/Blows.h"
 #include "engine/Effects.h"
 #include "engine/Engine.h"
 #include "world/Catalogue.h"
-#include "world/Units.h"
 
 namespace gh {
 namespace {
@@ -15,17 +15,14 @@ namespace {
 constexpr float C = 720;
 constexpr int kElemFire = 2;
 
-class Exchange : public ::testing::Test {
+class Exchange : public testing::ScriptedMatchTest {
 protected:
     void SetUp() override
     {
-        g.rnd = &rnd;
-        g.canvas = &canvas;
-        g.shell = &shell;
         g.MatchRunning = true;
         g.ActiveHero = 1;
-        a = Put(7, kSkeleton, 1, 3, 3);
-        b = Put(8, kSkeleton, 0, 4, 3);
+        Place(a, kSkeleton, 1, 3, 3);
+        Place(b, kSkeleton, 0, 4, 3);
         // Plain fighters: no element flags, predictable numbers.
         for (int i : {a, b}) {
             Unit& u = g.U(i);
@@ -41,20 +38,6 @@ protected:
         }
         g.U(a).Speed = 60;
         g.U(b).Speed = 50;
-    }
-
-    int Put(int index, int type, int owner, float col, float row)
-    {
-        Random* keep = g.rnd;
-        ClockRandom setupRnd(3);
-        g.rnd = &setupRnd;
-        CreateUnit(g, index, type, owner);
-        g.rnd = keep;
-        g.U(index).PosX = col * C;
-        g.U(index).PosY = row * C;
-        if (index > g.UnitCount)
-            g.UnitCount = index;
-        return index;
     }
 
     // a opens an exchange against b, as the walk does.
@@ -80,11 +63,7 @@ protected:
         StrikeOut();
     }
 
-    Game g;
-    ScriptedRandom rnd;
-    RecordingCanvas canvas;
-    ScriptedShell shell;
-    int a = 0, b = 0;
+    static constexpr int a = 7, b = 8;
 };
 
 TEST_F(Exchange, TheQuickerStrikesFirstAndEqualSpeedIsOneDraw)

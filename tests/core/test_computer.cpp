@@ -2,52 +2,31 @@
 // a drawn target that cannot be walked to is handled, and the end of a turn.
 #include <gtest/gtest.h>
 
+#include "ScriptedMatch.h"
 #include "engine/Computer.h"
 #include "engine/Engine.h"
 #include "engine/Movement.h"
 #include "world/Catalogue.h"
-#include "world/Units.h"
 
 namespace gh {
 namespace {
 
 constexpr float C = 720;
 
-class Computer : public ::testing::Test {
+class Computer : public testing::ScriptedMatchTest {
 protected:
     void SetUp() override
     {
-        g.rnd = &rnd;
-        g.canvas = &canvas;
-        g.shell = &shell;
         g.MatchRunning = true;
         g.Day = 1;
-        Put(1, kMage, 1, 2, 2);
-        Put(2, kNecromancer, 2, 10, 10);
+        Place(1, kMage, 1, 2, 2);
+        Place(2, kNecromancer, 2, 10, 10);
         g.ActiveHero = 1;
         g.timers.SetEnabled(TimerId::TmrEnemy, true);
     }
 
-    int Put(int index, int type, int owner, float col, float row)
-    {
-        ClockRandom setupRnd(9);
-        g.rnd = &setupRnd;
-        CreateUnit(g, index, type, owner);
-        g.rnd = &rnd;
-        g.U(index).PosX = col * C;
-        g.U(index).PosY = row * C;
-        if (index > g.UnitCount)
-            g.UnitCount = index;
-        return index;
-    }
-
     // Rnd value that draws record t among UnitCount.
-    float Draw(int t) const { return (static_cast<float>(t) - 0.5f) / static_cast<float>(g.UnitCount); }
-
-    Game g;
-    ScriptedRandom rnd;
-    RecordingCanvas canvas;
-    ScriptedShell shell;
+    float Draw(int t) const { return testing::Pick(t - 1, g.UnitCount); }
 };
 
 TEST_F(Computer, APersonsSideIsLeftAlone)
@@ -74,11 +53,11 @@ TEST_F(Computer, OrdersAUnitTowardsTheDrawnUnitAndWaitsForTheWalk)
 
 TEST_F(Computer, OtherSidesAndRemainsAreSkippedOnePerTick)
 {
-    Put(3, kSkeleton, 2, 5, 5); // another side
-    Put(4, kSkeleton, 1, 6, 6); // own, but remains
+    Place(3, kSkeleton, 2, 5, 5); // another side
+    Place(4, kSkeleton, 1, 6, 6); // own, but remains
     g.U(4).Kind = kKindRemains;
     g.U(4).Hp = -1;
-    Put(5, kSkeleton, 1, 7, 7);
+    Place(5, kSkeleton, 1, 7, 7);
     g.AiCursor = 1;
     ComputerTick(g);
     EXPECT_EQ(g.AiCursor, 2);
@@ -94,10 +73,10 @@ TEST_F(Computer, OtherSidesAndRemainsAreSkippedOnePerTick)
 
 TEST_F(Computer, SelfAndDeadTargetsSpendTheUnitAndMoveOnWithinTheTick)
 {
-    Put(3, kSkeleton, 1, 5, 5);
-    Put(4, kSkeleton, 1, 6, 6);
-    Put(5, kSkeleton, 1, 8, 8);
-    Put(6, kSkeleton, 0, 9, 9);
+    Place(3, kSkeleton, 1, 5, 5);
+    Place(4, kSkeleton, 1, 6, 6);
+    Place(5, kSkeleton, 1, 8, 8);
+    Place(6, kSkeleton, 0, 9, 9);
     g.U(6).Hp = 0;
     g.U(6).Kind = kKindRemains;
     g.AiCursor = 2;
@@ -145,7 +124,7 @@ TEST_F(Computer, AFarTargetIsWalkedToNotShotAt)
 {
     // The archeress' range would reach, but the computer's aim point is
     // inside the cell, so she walks until she bumps into somebody.
-    Put(3, kArcheress, 1, 7, 10);
+    Place(3, kArcheress, 1, 7, 10);
     g.AiCursor = 2;
     g.Target = 2;
     rnd.Push(Draw(2));

@@ -9,21 +9,17 @@ namespace {
 
 using Call = RecordingCanvas::Call;
 using testing::Pick;
-using testing::ScriptedMatch;
 
-struct DrawingTest : ::testing::Test {
-    ScriptedMatch m;
-    Game& g = m.g;
-
-    std::vector<Call> Pictures() const { return m.canvas.Pictures(); }
+struct DrawingTest : testing::ScriptedMatchTest {
+    std::vector<Call> Pictures() const { return canvas.Pictures(); }
 };
 
 TEST_F(DrawingTest, FacingUnitsAreMirroredInsideTheirOwnCell)
 {
-    Unit& demon = m.Place(1, 1, 1, 2, 3);
+    Unit& demon = Place(1, 1, 1, 2, 3);
     demon.Facing = 1;
     demon.AnimFrame = 1;
-    Unit& ghost = m.Place(2, 7, 2, 4, 5);
+    Unit& ghost = Place(2, 7, 2, 4, 5);
     ghost.Facing = 0;
     ghost.AnimFrame = 3;
     g.ViewX = 250;
@@ -48,11 +44,11 @@ TEST_F(DrawingTest, FacingUnitsAreMirroredInsideTheirOwnCell)
 
 TEST_F(DrawingTest, IdleCycleShowsFramesOneTwoThreeTwo)
 {
-    Unit& mage = m.Place(1, 2, 1, 1, 2);
+    Unit& mage = Place(1, 2, 1, 1, 2);
     mage.Facing = 0;
     const int expected[] = {19, 20, 21, 20};
     for (int frame = 1; frame <= 4; ++frame) {
-        m.canvas.Reset();
+        canvas.Reset();
         mage.AnimFrame = frame;
         DrawUnits(g);
         auto pics = Pictures();
@@ -63,11 +59,11 @@ TEST_F(DrawingTest, IdleCycleShowsFramesOneTwoThreeTwo)
 
 TEST_F(DrawingTest, CorpsesShowTheTypeRemainsAndBonesArePictureEighteen)
 {
-    Unit& bat = m.Place(1, 4, 2, 1, 2);
+    Unit& bat = Place(1, 4, 2, 1, 2);
     bat.Facing = 1; // remains are never mirrored
     bat.Kind = kKindRemains;
     for (int hp = 0; hp >= -7; --hp) {
-        m.canvas.Reset();
+        canvas.Reset();
         bat.Hp = hp;
         DrawUnits(g);
         auto pics = Pictures();
@@ -81,11 +77,11 @@ TEST_F(DrawingTest, CorpsesShowTheTypeRemainsAndBonesArePictureEighteen)
 
 TEST_F(DrawingTest, OnlyRecordsOnTheFieldAreDrawnAndTheHigherIndexLast)
 {
-    m.Place(3, 3, 0, 6, 6).Facing = 0;
-    m.Place(7, 1, 0, 6, 6).Facing = 0;
-    Unit& gone = m.Place(5, 7, 5, 2, 2);
+    Place(3, 3, 0, 6, 6).Facing = 0;
+    Place(7, 1, 0, 6, 6).Facing = 0;
+    Unit& gone = Place(5, 7, 5, 2, 2);
     gone.OnField = false;
-    Unit& goneCorpse = m.Place(6, 7, 0, 3, 2);
+    Unit& goneCorpse = Place(6, 7, 0, 3, 2);
     goneCorpse.OnField = false;
     goneCorpse.Hp = -5;
 
@@ -100,12 +96,12 @@ TEST_F(DrawingTest, OnlyRecordsOnTheFieldAreDrawnAndTheHigherIndexLast)
 
 TEST_F(DrawingTest, LivingUnitsWearTheirSideColoursRemainsNone)
 {
-    m.Place(1, 2, 1, 1, 2);
-    m.Place(2, 3, 0, 2, 2);
-    m.Place(3, 3, 5, 3, 2);
-    m.Place(4, 3, 9, 4, 2);  // no such side: grey
-    m.Place(5, 3, -2, 5, 2); // likewise
-    m.Place(6, 3, 4, 6, 2).Hp = 0;
+    Place(1, 2, 1, 1, 2);
+    Place(2, 3, 0, 2, 2);
+    Place(3, 3, 5, 3, 2);
+    Place(4, 3, 9, 4, 2);  // no such side: grey
+    Place(5, 3, -2, 5, 2); // likewise
+    Place(6, 3, 4, 6, 2).Hp = 0;
 
     DrawUnits(g);
 
@@ -121,16 +117,16 @@ TEST_F(DrawingTest, LivingUnitsWearTheirSideColoursRemainsNone)
 
 TEST_F(DrawingTest, NeverReadsPastTheRecordsOrPaintsAMissingPicture)
 {
-    m.Place(100, 7, 0, 1, 2).AnimFrame = 2; // last record, still drawn
-    Unit& past = m.Place(1, 7, 0, 2, 2);
+    Place(100, 7, 0, 1, 2).AnimFrame = 2; // last record, still drawn
+    Unit& past = Place(1, 7, 0, 2, 2);
     past.ImageBase = 63;
     past.AnimFrame = 2; // picture 64 does not exist
-    Unit& before = m.Place(2, 1, 0, 3, 2);
+    Unit& before = Place(2, 1, 0, 3, 2);
     before.ImageBase = 0; // picture 0 does not exist either
     before.AnimFrame = 1;
-    Unit& odd = m.Place(3, 1, 0, 4, 2);
+    Unit& odd = Place(3, 1, 0, 4, 2);
     odd.AnimFrame = 9; // outside the cycle: first frame
-    Unit& lastRemains = m.Place(4, 7, 0, 5, 2);
+    Unit& lastRemains = Place(4, 7, 0, 5, 2);
     lastRemains.ImageBase = 56;
     lastRemains.Hp = -1; // corpse picture 64 does not exist
     g.UnitCount = 5000;
@@ -148,7 +144,7 @@ TEST_F(DrawingTest, NeverReadsPastTheRecordsOrPaintsAMissingPicture)
 
 TEST_F(DrawingTest, SelectionFrameDuringAPersonsTurn)
 {
-    Unit& archer = m.Place(4, 6, 4, 3, 4);
+    Unit& archer = Place(4, 6, 4, 3, 4);
     g.HeroIsHuman[4] = true;
     g.ActiveHero = 4;
     g.ViewX = 500;
@@ -181,7 +177,7 @@ TEST_F(DrawingTest, SelectionFrameDuringAPersonsTurn)
 
 TEST_F(DrawingTest, SelectionFrameIsLeftAloneDuringAComputerTurn)
 {
-    m.Place(2, 5, 2, 3, 4);
+    Place(2, 5, 2, 3, 4);
     g.HeroIsHuman[1] = true;
     g.ActiveHero = 2; // computer
     g.Selected = 2;
@@ -203,23 +199,23 @@ TEST_F(DrawingTest, SelectionFrameIsLeftAloneDuringAComputerTurn)
 
 TEST_F(DrawingTest, IdleStepComesEveryAnimDelayTicksAndMayTurnAbout)
 {
-    Unit& ghost = m.Place(1, 7, 0, 1, 2);
+    Unit& ghost = Place(1, 7, 0, 1, 2);
     ghost.AnimDelay = 3;
     ghost.AnimFrame = 3;
     ghost.Facing = 0;
-    m.rnd.Push({Pick(7, 34), Pick(6, 34), Pick(7, 34)});
+    rnd.Push({Pick(7, 34), Pick(6, 34), Pick(7, 34)});
 
     AnimateIdle(g);
     AnimateIdle(g);
     EXPECT_EQ(ghost.AnimTick, 2);
     EXPECT_EQ(ghost.AnimFrame, 3);
-    EXPECT_EQ(m.rnd.Drawn(), 0u);
+    EXPECT_EQ(rnd.Drawn(), 0u);
 
     AnimateIdle(g); // third tick: step, and r = 7 turns it about
     EXPECT_EQ(ghost.AnimTick, 0);
     EXPECT_EQ(ghost.AnimFrame, 4);
     EXPECT_EQ(ghost.Facing, 1);
-    EXPECT_EQ(m.rnd.Drawn(), 1u);
+    EXPECT_EQ(rnd.Drawn(), 1u);
 
     for (int i = 0; i < 3; ++i)
         AnimateIdle(g); // r = 6: keeps facing; frame 4 wraps to 1
@@ -230,25 +226,25 @@ TEST_F(DrawingTest, IdleStepComesEveryAnimDelayTicksAndMayTurnAbout)
         AnimateIdle(g); // r = 7 again: back to 0
     EXPECT_EQ(ghost.Facing, 0);
     EXPECT_EQ(ghost.AnimFrame, 2);
-    EXPECT_EQ(m.rnd.Drawn(), 3u);
+    EXPECT_EQ(rnd.Drawn(), 3u);
 }
 
 TEST_F(DrawingTest, IdleAnimationSkipsTheDeadButNotTheRecordsOffTheField)
 {
-    Unit& corpse = m.Place(1, 4, 0, 1, 2);
+    Unit& corpse = Place(1, 4, 0, 1, 2);
     corpse.Hp = 0;
     corpse.AnimDelay = 1;
-    Unit& away = m.Place(2, 3, 0, 2, 2);
+    Unit& away = Place(2, 3, 0, 2, 2);
     away.OnField = false;
     away.AnimDelay = 1;
     away.AnimFrame = 1;
-    m.rnd.Push(0.0f);
+    rnd.Push(0.0f);
 
     AnimateIdle(g);
 
     EXPECT_EQ(corpse.AnimTick, 0);
     EXPECT_EQ(away.AnimFrame, 2);
-    EXPECT_EQ(m.rnd.Drawn(), 1u);
+    EXPECT_EQ(rnd.Drawn(), 1u);
     // It was painted too: the corpse only.
     auto pics = Pictures();
     ASSERT_EQ(pics.size(), 1u);
@@ -257,7 +253,7 @@ TEST_F(DrawingTest, IdleAnimationSkipsTheDeadButNotTheRecordsOffTheField)
 
 TEST_F(DrawingTest, ScrollingClearsAndRedrawsAtTheBarsValue)
 {
-    m.Place(1, 1, 0, 15, 15).Facing = 0;
+    Place(1, 1, 0, 15, 15).Facing = 0;
     HorBarChanged(g, 10000);
     VertBarChanged(g, 250);
     EXPECT_FLOAT_EQ(g.ViewX, 10000);
@@ -265,11 +261,11 @@ TEST_F(DrawingTest, ScrollingClearsAndRedrawsAtTheBarsValue)
     EXPECT_EQ(g.HorBar.Value, 10000);
     EXPECT_EQ(g.VertBar.Value, 250);
 
-    ASSERT_EQ(m.canvas.calls.size(), 4u);
-    EXPECT_EQ(m.canvas.calls[0].kind, Call::Clear);
-    EXPECT_EQ(m.canvas.calls[2].kind, Call::Clear);
-    EXPECT_FLOAT_EQ(m.canvas.calls[3].x, 15 * 720 - 10000);
-    EXPECT_FLOAT_EQ(m.canvas.calls[3].y, 15 * 720 - 250);
+    ASSERT_EQ(canvas.calls.size(), 4u);
+    EXPECT_EQ(canvas.calls[0].kind, Call::Clear);
+    EXPECT_EQ(canvas.calls[2].kind, Call::Clear);
+    EXPECT_FLOAT_EQ(canvas.calls[3].x, 15 * 720 - 10000);
+    EXPECT_FLOAT_EQ(canvas.calls[3].y, 15 * 720 - 250);
 
     HorBarChanged(g, 12000); // a bar cannot go past its end
     EXPECT_FLOAT_EQ(g.ViewX, 10000);

@@ -2,20 +2,17 @@
 // result label, and what the end of each hands over to.
 #include <gtest/gtest.h>
 
+#include "ScriptedMatch.h"
 #include "engine/Effects.h"
 #include "world/Catalogue.h"
-#include "world/Units.h"
 
 namespace gh {
 namespace {
 
-class Effects : public ::testing::Test {
+class Effects : public testing::ScriptedMatchTest {
 protected:
     void SetUp() override
     {
-        g.rnd = &rnd;
-        g.canvas = &canvas;
-        g.shell = &shell;
         g.ViewX = 100;
         g.ViewY = 200;
     }
@@ -28,11 +25,6 @@ protected:
                 out.push_back(c.index);
         return out;
     }
-
-    Game g;
-    ScriptedRandom rnd;
-    RecordingCanvas canvas;
-    ScriptedShell shell;
 };
 
 TEST_F(Effects, ResultLabelRisesOnTicksTwoToSixAndHidesAtSeven)
@@ -100,14 +92,8 @@ protected:
     void SetUp() override
     {
         Effects::SetUp();
-        ClockRandom r(5);
-        g.rnd = &r;
-        CreateUnit(g, 1, kMage, 1);
-        CreateUnit(g, 6, kSkeleton, 0);
-        g.rnd = &rnd;
-        g.U(1).PosX = 1440;
-        g.U(6).PosX = 2160;
-        g.UnitCount = 6;
+        Place(1, kMage, 1, 2, 0);
+        Place(6, kSkeleton, 0, 3, 0);
         g.ActiveHero = 1;
         g.HeroIsHuman[1] = true;
         g.Attacker = 1;

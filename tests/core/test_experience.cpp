@@ -2,51 +2,40 @@
 // its growth rates and caps.
 #include <gtest/gtest.h>
 
+#include "ScriptedMatch.h"
 #include "world/Catalogue.h"
 #include "world/Experience.h"
-#include "world/Units.h"
 
 namespace gh {
 namespace {
 
-class Award : public ::testing::Test {
+class Award : public testing::ScriptedMatchTest {
 protected:
-    void SetUp() override
-    {
-        g.rnd = &rnd;
-        g.UnitCount = 20;
-    }
+    void SetUp() override { g.UnitCount = 20; }
 
-    int Put(int index, int type, float x = 1440, float y = 2160)
+    // `killer` opened the exchange against a fresh unit of `victimType` in
+    // record 7 and struck it down.
+    void Kill(int killer, int victimType)
     {
-        CreateUnit(g, index, type, 0);
-        g.U(index).PosX = x;
-        g.U(index).PosY = y;
-        return index;
-    }
-
-    // `killer` opened the exchange against `victim` and struck it down.
-    void Kill(int killer, int victim)
-    {
+        constexpr int victim = 7;
+        Place(victim, victimType, 0, 2, 3);
         g.Attacker = killer;
         g.Defender = victim;
         g.Target = victim;
         g.U(victim).Hp = 0;
         AwardKill(g);
     }
-
-    Game g;
-    ClockRandom rnd{11};
 };
 
 TEST_F(Award, KillGainsAreTheVictimsWorthOverOnePointThreeSeven)
 {
-    const int killer = Put(6, kDemon);
+    constexpr int killer = 6;
+    Place(killer, kDemon, 0, 2, 3);
     g.U(killer).ExpNext = 100000; // no promotion in the way
     const std::pair<int, int> gains[] = {{kVampireBat, 64}, {kNecromancer, 402}, {kDemon, 243}};
     for (const auto& [type, gain] : gains) {
         g.U(killer).Exp = 5;
-        Kill(killer, Put(7, type));
+        Kill(killer, type);
         EXPECT_EQ(g.U(killer).Exp, 5 + gain) << type;
         EXPECT_EQ(g.LblXP.Caption, std::to_string(gain));
     }
@@ -56,8 +45,9 @@ TEST_F(Award, TheLabelStandsAboveTheGainerAndTmr4HidesIt)
 {
     g.ViewX = 250;
     g.ViewY = 1000;
-    const int killer = Put(6, kSkeleton, 2880, 3600);
-    Kill(killer, Put(7, kVampireBat));
+    constexpr int killer = 6;
+    Place(killer, kSkeleton, 0, 4, 5);
+    Kill(killer, kVampireBat);
     EXPECT_TRUE(g.LblXP.Visible);
     EXPECT_FLOAT_EQ(g.LblXP.Left, 2880 - 250);
     EXPECT_FLOAT_EQ(g.LblXP.Top, 3600 - 430 - 1000);
@@ -71,8 +61,10 @@ TEST_F(Award, TheLabelStandsAboveTheGainerAndTmr4HidesIt)
 
 TEST_F(Award, ADefenderThatKillsOnTheReturnBlowGainsAndIsSelected)
 {
-    const int opener = Put(6, kVampireBat);
-    const int defender = Put(7, kSkeleton);
+    constexpr int opener = 6;
+    Place(opener, kVampireBat, 0, 2, 3);
+    constexpr int defender = 7;
+    Place(defender, kSkeleton, 0, 2, 3);
     g.Attacker = opener;
     g.Defender = defender;
     g.Target = opener;
@@ -86,11 +78,12 @@ TEST_F(Award, ADefenderThatKillsOnTheReturnBlowGainsAndIsSelected)
 
 TEST_F(Award, ADemonReachesLevelTwo)
 {
-    const int demon = Put(6, kDemon);
+    constexpr int demon = 6;
+    Place(demon, kDemon, 0, 2, 3);
     const int hp = g.U(demon).Hp - 17;
     g.U(demon).Hp = hp;
     g.U(demon).Exp = 300;
-    Kill(demon, Put(7, kVampireBat)); // 364 >= 334
+    Kill(demon, kVampireBat); // 364 >= 334
     const Unit& u = g.U(demon);
     EXPECT_EQ(g.LblXP.Caption, "повышение");
     EXPECT_EQ(u.Level, 2);
@@ -111,10 +104,11 @@ TEST_F(Award, ADemonReachesLevelTwo)
 
 TEST_F(Award, AMagesLeadershipFillsUpAtPromotion)
 {
-    const int mage = Put(1, kMage);
+    constexpr int mage = 1;
+    Place(mage, kMage, 0, 2, 3);
     g.U(mage).Leadership = 2;
     g.U(mage).Exp = g.U(mage).ExpNext - 1;
-    Kill(mage, Put(7, kVampireBat));
+    Kill(mage, kVampireBat);
     EXPECT_EQ(g.U(mage).LeadershipMax, 6);
     EXPECT_EQ(g.U(mage).Leadership, 6);
     EXPECT_EQ(g.U(mage).ManaMax, 238);
@@ -123,11 +117,12 @@ TEST_F(Award, AMagesLeadershipFillsUpAtPromotion)
 
 TEST_F(Award, LevelNinetyNineKeepsExperienceFullAndShowsTheGain)
 {
-    const int u = Put(6, kSkeleton);
+    constexpr int u = 6;
+    Place(u, kSkeleton, 0, 2, 3);
     g.U(u).Level = 99;
     g.U(u).Exp = g.U(u).ExpNext - 10;
     const int hpMax = g.U(u).HpMax;
-    Kill(u, Put(7, kVampireBat));
+    Kill(u, kVampireBat);
     EXPECT_EQ(g.U(u).Exp, g.U(u).ExpNext);
     EXPECT_EQ(g.U(u).Level, 99);
     EXPECT_EQ(g.U(u).HpMax, hpMax);
@@ -136,16 +131,18 @@ TEST_F(Award, LevelNinetyNineKeepsExperienceFullAndShowsTheGain)
 
 TEST_F(Award, OneLevelPerKillAtMost)
 {
-    const int u = Put(6, kVampireBat);
+    constexpr int u = 6;
+    Place(u, kVampireBat, 0, 2, 3);
     g.U(u).Exp = 10 * g.U(u).ExpNext;
-    Kill(u, Put(7, kDemon));
+    Kill(u, kDemon);
     EXPECT_EQ(g.U(u).Level, 2);
     EXPECT_EQ(g.U(u).Exp, 0);
 }
 
 TEST_F(Award, GrowthRespectsEveryCap)
 {
-    const int u = Put(6, kArcheress);
+    constexpr int u = 6;
+    Place(u, kArcheress, 0, 2, 3);
     Unit& r = g.U(u);
     r.HitChance = 98;
     r.ActionsMax = 98;
@@ -155,7 +152,7 @@ TEST_F(Award, GrowthRespectsEveryCap)
     r.HpMax = 99990;
     for (int level = 0; level < 5; ++level) {
         r.Exp = r.ExpNext;
-        Kill(u, Put(7, kVampireBat));
+        Kill(u, kVampireBat);
     }
     EXPECT_EQ(r.Level, 6);
     EXPECT_EQ(r.HitChance, 99);

@@ -5,43 +5,27 @@
 
 #include <cstring>
 
+#include "ScriptedMatch.h"
 #include "engine/Movement.h"
 #include "world/Catalogue.h"
-#include "world/Units.h"
 
 namespace gh {
 namespace {
 
 constexpr float C = 720;
 
-class Walk : public ::testing::Test {
+class Walk : public testing::ScriptedMatchTest {
 protected:
     void SetUp() override
     {
-        g.rnd = &rnd;
-        g.canvas = &canvas;
-        g.shell = &shell;
         g.MatchRunning = true;
         g.ActiveHero = 1;
         g.HeroIsHuman[1] = true;
         g.AnimSpeed = 4;
     }
 
-    // A unit of `type` at cell (col, row); creation draws from its own source
-    // so the scripted numbers stay for the rule under test.
-    int Put(int index, int type, int owner, float col, float row)
-    {
-        Random* keep = g.rnd;
-        ClockRandom setupRnd(7);
-        g.rnd = &setupRnd;
-        CreateUnit(g, index, type, owner);
-        g.rnd = keep;
-        g.U(index).PosX = col * C;
-        g.U(index).PosY = row * C;
-        if (index > g.UnitCount)
-            g.UnitCount = index;
-        return index;
-    }
+    // The records of the walker and of the unit it meets, where there is one.
+    static constexpr int w = 1, foe = 6;
 
     void Order(int walker, float col, float row)
     {
@@ -79,17 +63,12 @@ protected:
         } while (g.Moving != 0 && n < 20);
         return n;
     }
-
-    Game g;
-    ScriptedRandom rnd;
-    RecordingCanvas canvas;
-    ScriptedShell shell;
 };
 
 TEST_F(Walk, PlanningMarksBordersUnitsTargetAndCountsTheWaves)
 {
-    const int w = Put(1, kMage, 1, 2, 2);
-    Put(6, kSkeleton, 0, 4, 4);
+    Place(w, kMage, 1, 2, 2);
+    Place(6, kSkeleton, 0, 4, 4);
     Order(w, 5, 2);
 
     EXPECT_EQ(g.InputMode, kModeWalk);
@@ -107,8 +86,8 @@ TEST_F(Walk, PlanningMarksBordersUnitsTargetAndCountsTheWaves)
 
 TEST_F(Walk, TargetCellUnderAUnitIsStillAGoal)
 {
-    const int w = Put(1, kMage, 1, 2, 2);
-    Put(6, kSkeleton, 0, 6, 2);
+    Place(w, kMage, 1, 2, 2);
+    Place(6, kSkeleton, 0, 6, 2);
     Order(w, 6, 2);
     EXPECT_EQ(g.PathGrid[6][2], 0);
     EXPECT_EQ(g.InputMode, kModeWalk);
@@ -117,12 +96,12 @@ TEST_F(Walk, TargetCellUnderAUnitIsStillAGoal)
 TEST_F(Walk, NoPathResetsTheTargetPointAndHandsBackOnAComputerSideOnly)
 {
     // Walled in by units on all eight sides.
-    const int w = Put(1, kMage, 1, 5, 5);
+    Place(w, kMage, 1, 5, 5);
     int idx = 6;
     for (int dc = -1; dc <= 1; ++dc)
         for (int dr = -1; dr <= 1; ++dr)
             if (dc || dr)
-                Put(idx++, kSkeleton, 0, 5.0f + dc, 5.0f + dr);
+                Place(idx++, kSkeleton, 0, 5 + dc, 5 + dr);
     Order(w, 10, 10);
     EXPECT_EQ(g.InputMode, kModeOrders);
     EXPECT_FALSE(g.timers.Enabled(TimerId::Tmr1));
@@ -140,7 +119,7 @@ TEST_F(Walk, TargetsAndWalkersOutsideThePlannedAreaFindNoPath)
 {
     // Columns and rows above 20 are never planned, however far the field goes.
     std::memset(g.PathGrid, 77, sizeof g.PathGrid);
-    const int w = Put(1, kMage, 1, 2, 2);
+    Place(w, kMage, 1, 2, 2);
     Order(w, 25, 2);
     EXPECT_EQ(g.InputMode, kModeOrders);
 
@@ -162,7 +141,7 @@ TEST_F(Walk, TargetsAndWalkersOutsideThePlannedAreaFindNoPath)
 
 TEST_F(Walk, NothingSelectedPlansNothing)
 {
-    Put(1, kMage, 1, 2, 2);
+    Place(1, kMage, 1, 2, 2);
     std::memset(g.PathGrid, 77, sizeof g.PathGrid);
     Order(0, 4, 4);
     EXPECT_EQ(g.PathGrid[4][4], 77);
@@ -171,7 +150,7 @@ TEST_F(Walk, NothingSelectedPlansNothing)
 
 TEST_F(Walk, StepChoiceTakesTheLowestAndTheEarlierOnATie)
 {
-    const int w = Put(1, kMage, 1, 5, 5);
+    Place(w, kMage, 1, 5, 5);
     // up and left tie: up comes first
     GridAround(w, {{{0, -1}, 3}, {{-1, 0}, 3}, {{1, 0}, 4}});
     WalkTick(g);
@@ -190,7 +169,7 @@ TEST_F(Walk, StepChoiceTakesTheLowestAndTheEarlierOnATie)
 
 TEST_F(Walk, OnePointLeftNeverStepsDiagonallyEvenBackOntoTheStart)
 {
-    const int w = Put(1, kMage, 1, 5, 5);
+    Place(w, kMage, 1, 5, 5);
     g.U(w).Actions = 1;
     GridAround(w, {{{1, -1}, 0}, {{0, 1}, 9}});
     WalkTick(g);
@@ -209,7 +188,7 @@ TEST_F(Walk, OnePointLeftNeverStepsDiagonallyEvenBackOntoTheStart)
 
 TEST_F(Walk, DiagonalStepsCostTwoPointsAndStraightOnesOne)
 {
-    const int w = Put(1, kMage, 1, 5, 5);
+    Place(w, kMage, 1, 5, 5);
     g.U(w).Actions = 3;
     GridAround(w, {{{1, 1}, 0}});
     TicksForOneStep();
@@ -236,7 +215,7 @@ TEST_P(WalkPace, OneCellTakesTicksByAnimSpeed)
 {
     const auto [speed, ticks] = GetParam();
     g.AnimSpeed = speed;
-    const int w = Put(1, kMage, 1, 5, 5);
+    Place(w, kMage, 1, 5, 5);
     GridAround(w, {{{1, 0}, 0}});
     EXPECT_EQ(TicksForOneStep(), ticks);
     EXPECT_FLOAT_EQ(g.U(w).PosX, 6 * C);
@@ -249,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(Speeds, WalkPace,
 
 TEST_F(Walk, EveryStepButToTheRightFacesLeft)
 {
-    const int w = Put(1, kMage, 1, 5, 5);
+    Place(w, kMage, 1, 5, 5);
     const std::pair<int, int> dirs[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {1, -1}, {-1, 1}};
     for (const auto& [dc, dr] : dirs) {
         g.U(w).PosX = 5 * C;
@@ -264,7 +243,7 @@ TEST_F(Walk, EveryStepButToTheRightFacesLeft)
 
 TEST_F(Walk, AWalkToAFreeCellEndsThereAndHandsBack)
 {
-    const int w = Put(1, kMage, 1, 2, 2);
+    Place(w, kMage, 1, 2, 2);
     const int actions = g.U(w).Actions;
     Order(w, 4, 2);
     for (int i = 0; i < 50 && g.InputMode == kModeWalk; ++i)
@@ -280,7 +259,7 @@ TEST_F(Walk, AWalkToAFreeCellEndsThereAndHandsBack)
 
 TEST_F(Walk, AWalkerOutOfPointsStopsAtOnce)
 {
-    const int w = Put(1, kMage, 1, 2, 2);
+    Place(w, kMage, 1, 2, 2);
     g.HeroIsHuman[1] = false;
     Order(w, 4, 2);
     g.U(w).Actions = 0;
@@ -293,8 +272,8 @@ TEST_F(Walk, AWalkerOutOfPointsStopsAtOnce)
 
 TEST_F(Walk, ReachTestUsesRangeOnBothAxes)
 {
-    const int w = Put(1, kArcheress, 1, 2, 2); // range 4
-    const int foe = Put(6, kSkeleton, 0, 6, 5);
+    Place(w, kArcheress, 1, 2, 2); // range 4
+    Place(foe, kSkeleton, 0, 6, 5);
     g.U(foe).Speed = 0; // the archeress strikes first, no draw
     g.Target = foe;
     Order(w, 6, 5);
@@ -310,8 +289,8 @@ TEST_F(Walk, ReachTestUsesRangeOnBothAxes)
 
 TEST_F(Walk, OutOfRangeOrAnOffsetTargetPointWalksInstead)
 {
-    const int w = Put(1, kArcheress, 1, 2, 2);
-    const int foe = Put(6, kSkeleton, 0, 7, 2); // five columns: out of range 4
+    Place(w, kArcheress, 1, 2, 2);
+    Place(foe, kSkeleton, 0, 7, 2); // five columns: out of range 4
     g.Target = foe;
     Order(w, 7, 2);
     WalkTick(g);
@@ -332,11 +311,11 @@ TEST_F(Walk, OutOfRangeOrAnOffsetTargetPointWalksInstead)
 
 TEST_F(Walk, BumpingIntoAUnitOpensAnExchangeWithIt)
 {
-    const int w = Put(1, kMage, 1, 2, 2);
+    Place(w, kMage, 1, 2, 2);
     g.U(w).AttackRange = 1;
     Order(w, 6, 2);
     // a skeleton steps into the planned way after planning
-    const int foe = Put(6, kSkeleton, 0, 4, 2);
+    Place(foe, kSkeleton, 0, 4, 2);
     g.U(foe).Speed = 0;
     g.Target = 0;
     for (int i = 0; i < 10 && !g.timers.Enabled(TimerId::Tmr3); ++i)
@@ -351,7 +330,7 @@ TEST_F(Walk, BumpingIntoAUnitOpensAnExchangeWithIt)
 
 TEST_F(Walk, NoWayOnIsAnExchangeWithItselfAndRefused)
 {
-    const int w = Put(1, kMage, 1, 5, 5);
+    Place(w, kMage, 1, 5, 5);
     g.HeroIsHuman[1] = false;
     GridAround(w, {});
     WalkTick(g);

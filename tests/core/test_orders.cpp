@@ -3,9 +3,9 @@
 // each by input mode.
 #include <gtest/gtest.h>
 
+#include "ScriptedMatch.h"
 #include "battlefield/Orders.h"
 #include "world/Catalogue.h"
-#include "world/Units.h"
 
 namespace gh {
 namespace {
@@ -13,36 +13,20 @@ namespace {
 constexpr float C = 720;
 constexpr float Px = 15; // one pixel
 
-class Orders : public ::testing::Test {
+class Orders : public testing::ScriptedMatchTest {
 protected:
     void SetUp() override
     {
-        g.rnd = &rnd;
-        g.canvas = &canvas;
-        g.shell = &shell;
         g.MatchRunning = true;
         g.ActiveHero = 1;
         g.HeroIsHuman[1] = true;
-        Put(1, kMage, 1, 2, 2);
-        Put(2, kNecromancer, 2, 9, 9);
-        Put(6, kSkeleton, 1, 4, 2);
-        Put(7, kDemon, 0, 6, 6);
+        Place(1, kMage, 1, 2, 2);
+        Place(2, kNecromancer, 2, 9, 9);
+        Place(6, kSkeleton, 1, 4, 2);
+        Place(7, kDemon, 0, 6, 6);
         for (int i = 8; i <= 10; ++i)
             g.U(i).OnField = false;
         g.UnitCount = 10;
-    }
-
-    int Put(int index, int type, int owner, float col, float row)
-    {
-        ClockRandom setupRnd(4);
-        g.rnd = &setupRnd;
-        CreateUnit(g, index, type, owner);
-        g.rnd = &rnd;
-        g.U(index).PosX = col * C;
-        g.U(index).PosY = row * C;
-        if (index > g.UnitCount)
-            g.UnitCount = index;
-        return index;
     }
 
     // A click in the middle of cell (col, row), window coordinates.
@@ -64,11 +48,6 @@ protected:
         g.U(0).UnitType = kSkeleton;
         g.U(1).Magic = 0;
     }
-
-    Game g;
-    ScriptedRandom rnd;
-    RecordingCanvas canvas;
-    ScriptedShell shell;
 };
 
 TEST_F(Orders, HitTestExcludesTheBorderLines)
@@ -151,7 +130,7 @@ TEST_F(Orders, ClickOnAnOwnCorpseClearsTheSelectionWithoutAnOrder)
 TEST_F(Orders, RightClickAsksForAWindowPerUnitUnderThePointer)
 {
     g.Selected = 1;
-    Put(8, kVampireBat, 0, 4, 2); // on the skeleton's cell
+    Place(8, kVampireBat, 0, 4, 2); // on the skeleton's cell
     auto open = Click(kRightButton, 4, 2);
     ASSERT_EQ(open.size(), 2u);
     EXPECT_EQ(open[0].unit, 6);
@@ -268,7 +247,7 @@ TEST_F(Orders, ASummonThatSucceedsStandsOnTheCellAndObeys)
 TEST_F(Orders, ASummonIntoAHigherRecordRaisesUnitCount)
 {
     for (int i = 8; i <= 14; ++i)
-        Put(i, kSkeleton, 0, 1, static_cast<float>(i));
+        Place(i, kSkeleton, 0, 1, i);
     ReadySummon();
     rnd.Push(0.0f);
     Click(kLeftButton, 12, 3);
@@ -316,7 +295,7 @@ TEST_F(Orders, AnOccupiedCellKeepsThePlacementPending)
 TEST_F(Orders, NoFreeRecordInSixToTwentyRefusesWithoutCost)
 {
     for (int i = 8; i <= 20; ++i)
-        Put(i, kSkeleton, 0, 1, static_cast<float>(i));
+        Place(i, kSkeleton, 0, 1, i);
     g.U(20).Hp = -6; // bones count too
     ReadySummon();
     const int mana = g.U(1).Mana;

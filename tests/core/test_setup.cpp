@@ -96,17 +96,14 @@ TEST(DefaultNames, ABrokenRandomSourceStillEndsWithAFreeName)
 
 // The selection dialog's side of a new match: five heroes created, some
 // taking part, ActiveHero 0.
-struct SetupTest : ::testing::Test {
-    ScriptedMatch m;
-    Game& g = m.g;
-
+struct SetupTest : testing::ScriptedMatchTest {
     void SetUp() override
     {
-        m.Place(1, 2, 1, 0, 0, "Гэндальф");
-        m.Place(2, 5, 2, 0, 0, "Мракодей");
-        m.Place(3, 6, 3, 0, 0, "Арвен");
-        m.Place(4, 2, 4, 0, 0, "Джэк");
-        m.Place(5, 5, 5, 0, 0, "Мордор");
+        Place(1, 2, 1, 0, 0, "Гэндальф");
+        Place(2, 5, 2, 0, 0, "Мракодей");
+        Place(3, 6, 3, 0, 0, "Арвен");
+        Place(4, 2, 4, 0, 0, "Джэк");
+        Place(5, 5, 5, 0, 0, "Мордор");
         g.U(4).OnField = false;
         g.U(5).OnField = false;
         g.HeroIsHuman = {false, true, false, true, true, true};
@@ -115,13 +112,13 @@ struct SetupTest : ::testing::Test {
     }
 
     // Two draws that place a unit on (col, row): columns 1..16, rows 2..13.
-    void Cell(int col, int row) { m.rnd.Push({Pick(col - 1, 16), Pick(row - 2, 12)}); }
+    void Cell(int col, int row) { rnd.Push({Pick(col - 1, 16), Pick(row - 2, 12)}); }
 
     // Draws for one neutral creature: its type number, CreateUnit's three,
     // then its cell.
     void Creature(int number, int col, int row)
     {
-        m.rnd.Push({Pick(number - 1, 4), 0.0f, 0.0f, 0.0f});
+        rnd.Push({Pick(number - 1, 4), 0.0f, 0.0f, 0.0f});
         Cell(col, row);
     }
 
@@ -131,12 +128,12 @@ struct SetupTest : ::testing::Test {
     {
         for (int h = 1; h <= 5; ++h) {
             for (int t = 1; t <= 5; ++t)
-                m.rnd.Push(Pick(h == t ? 99 : 0, 100));
+                rnd.Push(Pick(h == t ? 99 : 0, 100));
             for (int s = 0; s <= 20; ++s) {
                 if (s % 2 == 0)
-                    m.rnd.Push({Pick(0, 2), Pick(s % 4, 4)});
+                    rnd.Push({Pick(0, 2), Pick(s % 4, 4)});
                 else
-                    m.rnd.Push({Pick(1, 2), Pick(s % 16, 16)});
+                    rnd.Push({Pick(1, 2), Pick(s % 16, 16)});
             }
         }
     }
@@ -159,14 +156,14 @@ TEST_F(SetupTest, DrawsInOrderAndRetriesOccupiedCells)
     Creature(4, 6, 6);
     Creature(2, 7, 7);
     HeroTables();
-    m.rnd.Push(0.99f); // hero 1 is a person: this is never drawn
+    rnd.Push(0.99f); // hero 1 is a person: this is never drawn
 
     SetUpMatch(g);
 
     const std::size_t placements = 10u * 2u, retries = 4u * 2u, creatures = 5u * 4u;
     const std::size_t tables = 5u * (5u + 21u * 2u);
-    EXPECT_EQ(m.rnd.Drawn(), placements + retries + creatures + tables);
-    EXPECT_EQ(m.rnd.Reseeds(), 1u);
+    EXPECT_EQ(rnd.Drawn(), placements + retries + creatures + tables);
+    EXPECT_EQ(rnd.Reseeds(), 1u);
     const std::pair<int, int> cells[] = {{1, 2}, {16, 13}, {5, 5}, {9, 9}, {8, 8},
                                          {2, 2}, {9, 9},   {4, 4}, {6, 6}, {7, 7}};
     for (int n = 1; n <= 10; ++n) {
@@ -212,7 +209,7 @@ TEST_F(SetupTest, AUnitMayLandOnItsOwnOldCell)
     SetUpMatch(g);
 
     EXPECT_FLOAT_EQ(g.U(1).PosX, 5 * 720);
-    EXPECT_EQ(m.rnd.Drawn(), 10u + 5u * 6u + 5u * 47u);
+    EXPECT_EQ(rnd.Drawn(), 10u + 5u * 6u + 5u * 47u);
 }
 
 TEST_F(SetupTest, OpensDay1WithTheFirstPlayingHeroAndTheFieldRunning)
@@ -223,12 +220,12 @@ TEST_F(SetupTest, OpensDay1WithTheFirstPlayingHeroAndTheFieldRunning)
     g.U(1).OnField = false; // hero 2 is first
     g.UnitCount = 37;
     for (int i : {11, 20, 37, 100})
-        m.Place(i, 3, 1, 9, 9).Hp = i == 20 ? -2 : 10;
+        Place(i, 3, 1, 9, 9).Hp = i == 20 ? -2 : 10;
     g.UnitCount = 37;
     g.Spellbook[3][21] = -5;
     g.Spellbook[3][50] = 7;
-    ClockRandom rnd(42);
-    g.rnd = &rnd;
+    ClockRandom seeded(42);
+    g.rnd = &seeded;
 
     SetUpMatch(g);
 
@@ -244,24 +241,24 @@ TEST_F(SetupTest, OpensDay1WithTheFirstPlayingHeroAndTheFieldRunning)
     EXPECT_TRUE(g.timers.Enabled(TimerId::Tmr));
     EXPECT_TRUE(g.HorBar.Visible);
     EXPECT_TRUE(g.VertBar.Visible);
-    ASSERT_FALSE(m.canvas.calls.empty());
-    EXPECT_EQ(m.canvas.calls.front().kind, RecordingCanvas::Call::Clear);
+    ASSERT_FALSE(canvas.calls.empty());
+    EXPECT_EQ(canvas.calls.front().kind, RecordingCanvas::Call::Clear);
     // Heroes 2, 3 and the five creatures.
-    EXPECT_EQ(m.canvas.Pictures().size(), 7u);
+    EXPECT_EQ(canvas.Pictures().size(), 7u);
 
-    EXPECT_EQ(m.shell.selectionCloses, 1);
+    EXPECT_EQ(shell.selectionCloses, 1);
     EXPECT_EQ(g.ActiveHero, 2);
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
-    EXPECT_EQ(m.shell.boxes[0].title, "День 1");
-    EXPECT_EQ(m.shell.boxes[0].text, "Ходит Некромант Мракодей");
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].title, "День 1");
+    EXPECT_EQ(shell.boxes[0].text, "Ходит Некромант Мракодей");
 }
 
 TEST_F(SetupTest, EveryMatchKeepsItsUnitsApartAndItsTablesInRange)
 {
     for (std::uint64_t seed = 1; seed <= 150; ++seed) {
-        ClockRandom rnd(seed);
-        g.rnd = &rnd;
-        m.shell.boxes.clear();
+        ClockRandom seeded(seed);
+        g.rnd = &seeded;
+        shell.boxes.clear();
         g.ActiveHero = 0; // as the selection dialog leaves it
         SetUpMatch(g);
 
@@ -292,7 +289,7 @@ TEST_F(SetupTest, EveryMatchKeepsItsUnitsApartAndItsTablesInRange)
                 ASSERT_TRUE(e == 1 || e == 3 || e == 4 || e == 7 || (e >= -16 && e <= -1)) << e;
             }
         }
-        ASSERT_EQ(m.shell.boxes.size(), 1u);
+        ASSERT_EQ(shell.boxes.size(), 1u);
         ASSERT_EQ(g.ActiveHero, 1);
     }
 }

@@ -10,20 +10,17 @@ namespace {
 using testing::ScriptedMatch;
 
 // Two to five heroes on the field, each with a creature of its own.
-struct TurnTest : ::testing::Test {
-    ScriptedMatch m;
-    Game& g = m.g;
-
+struct TurnTest : testing::ScriptedMatchTest {
     void SetUp() override
     {
-        m.Place(1, 2, 1, 1, 2, "Гэндальф");
-        m.Place(2, 6, 2, 2, 2, "Арвен");
-        m.Place(3, 5, 3, 3, 2, "Мракодей");
-        m.Place(4, 2, 4, 4, 2, "Джэк");
-        m.Place(5, 5, 5, 5, 2, "Мордор");
-        m.Place(6, 1, 0, 6, 2);
-        m.Place(7, 3, 1, 7, 2);
-        m.Place(8, 4, 2, 8, 2);
+        Place(1, 2, 1, 1, 2, "Гэндальф");
+        Place(2, 6, 2, 2, 2, "Арвен");
+        Place(3, 5, 3, 3, 2, "Мракодей");
+        Place(4, 2, 4, 4, 2, "Джэк");
+        Place(5, 5, 5, 5, 2, "Мордор");
+        Place(6, 1, 0, 6, 2);
+        Place(7, 3, 1, 7, 2);
+        Place(8, 4, 2, 8, 2);
         g.UnitCount = 10;
         for (int h = 1; h <= 5; ++h)
             g.HeroIsHuman[static_cast<std::size_t>(h)] = true;
@@ -32,7 +29,7 @@ struct TurnTest : ::testing::Test {
         g.ActiveHero = 1;
     }
 
-    const MessageBoxRequest& LastBox() const { return m.shell.boxes.back(); }
+    const MessageBoxRequest& LastBox() const { return shell.boxes.back(); }
 };
 
 TEST_F(TurnTest, UnspentActionsBecomeManaRoundedHalfToEvenAndCapped)
@@ -123,7 +120,7 @@ TEST_F(TurnTest, EmptySlotsArePassedOverButTheirUnitsStillKeepTime)
     // The computer slot 3 was passed over but still set the computer going;
     // its ticks do nothing during a person's turn.
     EXPECT_TRUE(g.timers.Enabled(TimerId::TmrEnemy));
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(LastBox().text, "Ходит Маг Джэк");
 }
 
@@ -136,19 +133,19 @@ TEST_F(TurnTest, TheFirstTurnGoesToTheLowestPlayingSlotOnDayOne)
 
     PassTurn(g, 0);
 
-    EXPECT_EQ(m.shell.selectionCloses, 1);
+    EXPECT_EQ(shell.selectionCloses, 1);
     EXPECT_EQ(g.ActiveHero, 2);
     EXPECT_EQ(g.Day, 1);
     EXPECT_EQ(g.U(0).UnitType, 0);
     EXPECT_EQ(g.U(0).Name, "");
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(LastBox().title, "День 1");
     EXPECT_EQ(LastBox().text, "Ходит Лучница Арвен");
     EXPECT_EQ(LastBox().buttons, BoxButtons::Ok);
     EXPECT_EQ(LastBox().icon, BoxIcon::None);
 
     PassTurn(g, 1);
-    EXPECT_EQ(m.shell.selectionCloses, 1);
+    EXPECT_EQ(shell.selectionCloses, 1);
 }
 
 TEST_F(TurnTest, TheNeutralSideMovesOnTheNextDay)
@@ -163,7 +160,7 @@ TEST_F(TurnTest, TheNeutralSideMovesOnTheNextDay)
 
     EXPECT_EQ(g.ActiveHero, 0);
     EXPECT_EQ(g.Day, 2);
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(LastBox().title, "День 2");
     EXPECT_EQ(LastBox().text, "Ходят нейтральные юниты ");
     EXPECT_EQ(g.Selected, 0);
@@ -181,7 +178,7 @@ TEST_F(TurnTest, ComputerSidesStartTheComputerPlayerFromTheFirstUnit)
 {
     g.HeroIsHuman[2] = false;
     g.AiCursor = 9;
-    m.rnd.Push(0.0f);
+    rnd.Push(0.0f);
     PassTurn(g, 1);
     EXPECT_TRUE(g.timers.Enabled(TimerId::TmrEnemy));
     EXPECT_EQ(g.AiCursor, 0);
@@ -197,20 +194,20 @@ TEST_F(TurnTest, OnlyComputerHeroesSpeakAndOnlyOnADrawOfTwo)
 {
     g.HeroIsHuman[2] = false;
     g.HeroIsHuman[3] = false;
-    m.rnd.Push({0.5f, 0.49f});
+    rnd.Push({0.5f, 0.49f});
 
     PassTurn(g, 1); // to computer hero 2: r = Int(0.5 * 2 + 1) = 2
-    EXPECT_EQ(m.shell.speeches, 1);
+    EXPECT_EQ(shell.speeches, 1);
     PassTurn(g, 1); // to computer hero 3: r = 1
-    EXPECT_EQ(m.shell.speeches, 1);
-    EXPECT_EQ(m.rnd.Drawn(), 2u);
+    EXPECT_EQ(shell.speeches, 1);
+    EXPECT_EQ(rnd.Drawn(), 2u);
 
     PassTurn(g, 1); // to person 4: no draw at all
     PassTurn(g, 1); // person 5
     PassTurn(g, 1); // neutral side: no draw either
     EXPECT_EQ(g.ActiveHero, 0);
-    EXPECT_EQ(m.rnd.Drawn(), 2u);
-    EXPECT_EQ(m.shell.speeches, 1);
+    EXPECT_EQ(rnd.Drawn(), 2u);
+    EXPECT_EQ(shell.speeches, 1);
 }
 
 TEST_F(TurnTest, TheLastHeroOnTheFieldWinsWhenItsTurnEnds)
@@ -225,7 +222,7 @@ TEST_F(TurnTest, TheLastHeroOnTheFieldWinsWhenItsTurnEnds)
 
     PassTurn(g, 1);
 
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(LastBox().title, "День 7");
     EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
     for (TimerId t : {TimerId::Tmr, TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4})
@@ -239,7 +236,7 @@ TEST_F(TurnTest, TheLastHeroOnTheFieldWinsWhenItsTurnEnds)
 
     // The match is over: a further pass announces nothing.
     PassTurn(g, 1);
-    EXPECT_EQ(m.shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes.size(), 1u);
 }
 
 TEST_F(TurnTest, AHeroineWinsInTheFeminine)
@@ -248,7 +245,7 @@ TEST_F(TurnTest, AHeroineWinsInTheFeminine)
         g.U(h).OnField = false;
     g.ActiveHero = 2;
     PassTurn(g, 1);
-    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(LastBox().text, "В битве победила Лучница Арвен");
     EXPECT_FALSE(g.MatchRunning);
 }
