@@ -214,8 +214,10 @@ std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my)
         return {};
 
     // A walk and a result label read the target cell on every tick; clicks
-    // during them are shut out so they cannot steer the unit mid-way.
-    if (g.InputMode == kModeResult || g.InputMode == kModeWalk)
+    // during them are shut out so they cannot steer the unit mid-way. A blow
+    // runs with InputMode 0 and Selected on the striker, which may be the
+    // other side's unit: an order then would send it walking mid-blow.
+    if (g.InputMode == kModeResult || g.InputMode == kModeWalk || g.timers.Enabled(TimerId::Tmr3))
         return {};
 
     g.TargetCellX = CellCorner(g.ViewX, mx);

@@ -24,7 +24,10 @@ bool AwaitingOrders(const Game& g)
         return false;
     if (g.InputMode != kModeOrders)
         return false;
-    for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::TmrEnemy})
+    // TmrEnemy is not asked: the end of every exchange leaves it on, also on
+    // a person's side, where its ticks do nothing. Counting it would refuse
+    // the end of the turn for good once the person's unit has fought.
+    for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
         if (g.timers.Enabled(busy))
             return false;
     return true;
