@@ -26,6 +26,9 @@ Forms::Forms(Game& game) : g(game) {}
 Forms::~Forms()
 {
     // Dialogs first: they may still refer to the battlefield.
+    delete cast.data();
+    delete settings.data();
+    delete author.data();
     delete mes_.data();
     delete select_.data();
     delete menu_.data();

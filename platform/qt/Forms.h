@@ -47,12 +47,13 @@ public:
 
     void CloseSelection();
 
-    // Windows still to be written. The commands that open them already call
-    // here, so each one only needs its window filled in.
-    void OpenCast() {}
-    void OpenSettings() {}
-    void OpenAuthor() {}
-    void OpenInfo(const InfoRequest&) {}
+    // Each of these lives beside its window: magic/FrmCast.cpp,
+    // windows/FrmSet.cpp, windows/FrmAvtor.cpp, windows/FrmInfo.cpp.
+    void OpenCast();
+    void OpenSettings();
+    void OpenAuthor();
+    // A right click asks for one information window per unit under it.
+    void OpenInfo(const InfoRequest& request);
 
     // Dialogs sit on the battlefield window so that a click on the field does
     // not bury them behind it.
@@ -71,6 +72,12 @@ private:
     QPointer<FrmSelect> select_;
     QPointer<FrmMes> mes_;
     QPointer<FrmImg> img_;
+
+public:
+    // Windows that exist at most once, kept by the files that open them.
+    QPointer<QWidget> cast;
+    QPointer<QWidget> settings;
+    QPointer<QWidget> author;
 };
 
 } // namespace gh
