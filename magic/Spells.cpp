@@ -1,13 +1,212 @@
 #include "magic/Spells.h"
 
+#include <cstdlib>
+#include <string>
+
+#include "engine/Effects.h"
+#include "platform/Numbers.h"
+#include "world/Catalogue.h"
+#include "world/Units.h"
+
 namespace gh {
+
+namespace {
+
+constexpr int kNecromancerSong = 1;
+constexpr int kDecay = 2;
+constexpr int kAngelVoice = 5;
+constexpr int kMindControl = 16;
+
+// The cast is over and the person has the field again. Tmr never stops for
+// a spell, but a cast must not be the thing that leaves the field frozen.
+void HandBack(Game& g)
+{
+    g.InputMode = kModeOrders;
+    g.timers.SetEnabled(TimerId::Tmr, true);
+}
+
+// Whoever is struck by a spell takes the same pose as under a blow, mirrored
+// within its own cell when it faces left.
+void PaintStruck(Game& g, const Unit& t)
+{
+    const int picture = t.ImageBase + 7;
+    const int team = (t.Hp >= 1 && t.Owner >= 0 && t.Owner <= kHeroes) ? t.Owner : kNoTeam;
+    const float y = t.PosY - g.ViewY;
+    if (t.Facing != 0)
+        g.canvas->PaintWidth(ImageList::Unit, picture,
+                             t.PosX + kCell * static_cast<float>(t.Facing) - g.ViewX, y,
+                             -static_cast<float>(kCell) * static_cast<float>(t.Facing), team);
+    else
+        g.canvas->Paint(ImageList::Unit, picture, t.PosX - g.ViewX, y, team);
+}
+
+// Heroes' records rise as heroes, everything else as creatures.
+void RiseAsWho(Game& g, Unit& t)
+{
+    t.Kind = g.Target <= kHeroes ? kKindHero : kKindCreature;
+}
+
+// Bones have nothing left to raise: a plain skeleton stands up in their place.
+void BonesToSkeleton(Game& g, Unit& t)
+{
+    if (t.Hp < -3) {
+        CreateUnit(g, g.Target, kSkeleton, 0);
+        t.Hp = 0;
+    }
+}
+
+// A necromancer hero claims every skeleton he raises; anything else goes
+// back to its old master, and only the masterless come to the caster.
+void ClaimRaised(Unit& t, int caster, const Unit& h)
+{
+    if (h.UnitType == kNecromancer && t.UnitType == kSkeleton)
+        t.Owner = caster;
+    if (t.Owner == 0)
+        t.Owner = caster;
+}
+
+std::int32_t* StatOf(Unit& t, int kind, std::int32_t*& maximum)
+{
+    switch (kind) {
+    case 1: maximum = &t.HpMax; return &t.Hp;
+    case 2: maximum = &t.ActionsMax; return &t.Actions;
+    case 3: maximum = &t.ManaMax; return &t.Mana;
+    default: maximum = nullptr; return nullptr;
+    }
+}
+
+// Works out the amount against the target's element traits, rolls it, writes
+// the caption and changes the stat.
+void ApplyAmount(Game& g, Unit& t, const Unit& h)
+{
+    const SpellRecord& s = g.CurrentSpell;
+    const int e = (s.Element >= 0 && s.Element < kElements) ? s.Element : 0;
+    PaintStruck(g, t);
+
+    std::int32_t* maximum = nullptr;
+    std::int32_t* stat = StatOf(t, s.StatKind, maximum);
+
+    std::int16_t a = CInt(s.Effect);
+    if (s.IsPercent && maximum)
+        a = CInt(static_cast<double>(s.Effect) / 100.0 * *maximum);
+    if (t.Grace[e])
+        a = CInt(std::abs(static_cast<double>(a)));
+    if (a < 0)
+        a = CInt(a - static_cast<double>(static_cast<std::int32_t>(a) * t.Protection[e]) / 999.0);
+    if (t.Weakness[e])
+        a = CInt(-std::abs(a * 0.63 + a)); // even healing hurts, and harder
+
+    if (t.Immunity[e] && a <= 0) {
+        g.LblUdar.Caption = "иммунитет";
+        a = 0;
+    } else {
+        const float roll = g.rnd->Rnd() * 100.0f;
+        const float chance = static_cast<float>(Int(h.Magic / 13.0) + s.Chance);
+        if (chance >= roll) {
+            g.LblUdar.Caption = std::to_string(std::abs(static_cast<int>(a)));
+        } else {
+            g.LblUdar.Caption = "мимо";
+            a = 0;
+        }
+    }
+    g.LblUdar.ForeColor = a > 0 ? kGreen : kWhite;
+
+    if (!stat)
+        return;
+    std::int32_t change = a;
+    // A percentage under a hundred weakens but never finishes anyone off,
+    // and lifts a stat already at nothing to one, hit or miss.
+    if (*stat + change <= 0 && s.IsPercent && s.Effect < 100)
+        change = 1 - *stat;
+    if (*stat + change < 0)
+        *stat = 0;
+    else
+        *stat += change;
+    if (*stat > *maximum)
+        *stat = *maximum;
+    if (s.StatKind == 1 && t.Hp <= 0)
+        t.Kind = kKindRemains;
+}
+
+} // namespace
 
 void ApplySpell(Game& g)
 {
-    // Spell effects come with the magic work; until then a cast ends here,
-    // its mana and spellbook entry spent, without touching the target.
-    g.InputMode = kModeOrders;
-    g.timers.SetEnabled(TimerId::Tmr, true);
+    // A spell that lands on no one fizzles. It has already been paid for and
+    // its page torn out; keeping the aim open would let the next click pay
+    // for it a second time.
+    if (IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
+        HandBack(g);
+        return;
+    }
+    g.LblUdar.Caption.clear();
+
+    SpellRecord& s = g.CurrentSpell;
+    const int caster = Game::ValidUnit(g.ActiveHero) ? g.ActiveHero : 0;
+    const Unit& h = g.U(caster);
+    Unit& t = g.U(g.Target);
+
+    switch (s.SpellNo) {
+    case kNecromancerSong:
+        if (t.Hp > 0) {
+            s.Chance = 0;
+            s.Effect = 0;
+            break;
+        }
+        RiseAsWho(g, t);
+        BonesToSkeleton(g, t);
+        ClaimRaised(t, caster, h);
+        break;
+    case kDecay:
+        if (t.Hp <= 0 && t.Hp >= -3) {
+            t.Hp = -4;
+            t.Owner = 0;
+        }
+        break;
+    case kAngelVoice:
+        RiseAsWho(g, t);
+        BonesToSkeleton(g, t);
+        if (t.Hp <= 0)
+            ClaimRaised(t, caster, h);
+        break;
+    case kMindControl: {
+        const int e = (s.Element >= 0 && s.Element < kElements) ? s.Element : 0;
+        if (!t.Immunity[e] && t.Hp > 0 && t.Kind == kKindCreature)
+            t.Owner = caster;
+        else
+            s.Chance = 0;
+        break;
+    }
+    default:
+        if (t.Hp < 1)
+            s.Chance = 0; // the dead are past help and past harm
+        break;
+    }
+
+    if (s.Effect != 0 && s.Chance > 0)
+        ApplyAmount(g, t, h);
+
+    HandBack(g);
+    if (g.LblUdar.Caption.empty())
+        return;
+
+    // The result rises like a blow's. Its end hands the field back with
+    // Selected := Attacker and Target := Defender, which after a fight name
+    // the last exchange, maybe the other side's units. A spell is no
+    // exchange: the caster stays selected, the target stays the target, and
+    // no return blow is owed.
+    g.Attacker = caster;
+    g.Defender = g.Target;
+    g.ReturnBlowDue = false;
+
+    g.timers.SetInterval(TimerId::Tmr2, 1);
+    const float x = t.PosX;
+    const float y = t.PosY - 320;
+    StartEffect(g, x, y, 0, 6);
+    g.LblUdar.Left = x - g.ViewX;
+    g.LblUdar.Top = y - g.ViewY;
+    g.LblUdar.Visible = true;
+    g.InputMode = kModeResult;
 }
 
 } // namespace gh

@@ -1,0 +1,68 @@
+#include "magic/SpellCatalogue.h"
+
+namespace gh {
+
+namespace {
+
+struct SpellRow {
+    const char* name;
+    std::int32_t range, effect;
+    bool isPercent;
+    std::int32_t statKind, element, chance, reasonNeeded, manaCost, animFirstFrame, animCycles;
+};
+
+// Stat kinds: 1 life, 2 action points, 3 mana, 0 a rule of its own.
+constexpr SpellRow kSpells[kSpellCount] = {
+    {"Песнь некроманта", 1, 5, true, 1, 6, 96, 50, 9, 5, 1},
+    {"Разложение", 2, 0, false, 0, 6, 97, 25, 6, 1, 2},
+    {"Слабое лечение", 1, 35, false, 1, 7, 99, 23, 4, 1, 1},
+    {"Скороход", 1, 50, true, 2, 12, 99, 19, 4, 1, 1},
+    {"Голос ангела", 2, 100, true, 1, 9, 99, 19, 4, 5, 1},
+    {"Магический поток", 1, 30, true, 3, 12, 99, 19, 4, 1, 1},
+    {"Слово черепахи", 1, -75, true, 2, 12, 99, 19, 4, 1, 1},
+    {"Ущерб души", 1, -15, true, 1, 13, 99, 19, 4, 1, 1},
+    {"Избиение поневоле", 1, -66, true, 1, 1, 99, 19, 4, 1, 1},
+    {"Мана-урон", 1, -99, true, 3, 12, 99, 19, 4, 1, 1},
+    {"Мана-потеря", 1, -37, true, 3, 12, 99, 19, 4, 1, 1},
+    {"Песчаная буря", 1, -99, true, 1, 4, 99, 19, 4, 1, 1},
+    {"Сила жизни", 1, 100, true, 1, 7, 99, 19, 4, 1, 1},
+    {"Эстонская песнь", 1, -100, true, 2, 12, 99, 19, 4, 1, 1},
+    {"Пламенный шар", 1, -66, false, 1, 2, 99, 19, 4, 1, 1},
+    {"Контроль разума", 1, 0, false, 0, 13, 99, 19, 4, 1, 1},
+};
+
+} // namespace
+
+std::string LoadSpell(Game& g, int number)
+{
+    SpellRecord& s = g.CurrentSpell;
+    s.SpellNo = number;
+    if (number < 1 || number > kSpellCount)
+        return {};
+    const SpellRow& row = kSpells[number - 1];
+    s.Range = row.range;
+    s.Effect = row.effect;
+    s.IsPercent = row.isPercent;
+    s.StatKind = row.statKind;
+    s.Element = row.element;
+    s.Chance = row.chance;
+    s.ReasonNeeded = row.reasonNeeded;
+    s.ManaCost = row.manaCost;
+    s.AnimFirstFrame = row.animFirstFrame;
+    s.AnimCycles = row.animCycles;
+    return row.name;
+}
+
+std::string SpellDescription(int number)
+{
+    switch (number) {
+    case 1:
+        return " - призвать зловещие силы некромантов, для воскрешения мертвеца. Оживленное существо очень "
+               "слабо, поэтому, после воскрешения необходимо подлечить его.";
+    case 2: return " - превратить труп недавно умершего существа в кучу гнилых костей.";
+    case 3: return " - восстанавливает немного жизни у выбранного существа.";
+    default: return " - на это заклинание нет инфы...";
+    }
+}
+
+} // namespace gh

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "world/Game.h"
+
+namespace gh {
+
+inline constexpr int kSpellCount = 16;
+
+// The spell's name. For 1..16 it first loads every field of CurrentSpell
+// from the table; any other number only lands in SpellNo and names nothing.
+std::string LoadSpell(Game& g, int number);
+
+// What the casting dialog prints after the name; leaves CurrentSpell alone.
+std::string SpellDescription(int number);
+
+} // namespace gh
