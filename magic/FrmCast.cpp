@@ -1,8 +1,151 @@
+#include "magic/FrmCast.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "magic/Casting.h"
 #include "platform/qt/Forms.h"
+#include "platform/qt/Pictures.h"
+#include "platform/qt/Twips.h"
+#include "windows/FrmImg.h"
 
 namespace gh {
 
-// The window is being written; until then the command opens nothing.
-void Forms::OpenCast() {}
+namespace {
+
+QString Plain(const std::string& text)
+{
+    QString s = QString::fromStdString(text);
+    s.replace(QChar(kLineBreak), QChar('\n'));
+    return s;
+}
+
+QLabel* MakeLabel(QWidget* parent, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(TwipsRect(left, top, width, height));
+    label->setTextFormat(Qt::PlainText); // names come from the tables, but plain all the same
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+FrmCast::FrmCast(Forms& forms, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      forms_(forms), caster_(forms.g.ActiveHero)
+{
+    setWindowTitle(QStringLiteral("Магия"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(TwipsSize(8145, 6990));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(9);
+    setFont(arial);
+
+    Label1 = MakeLabel(this, 120, 240, 1845, 195);
+    Label1->setText(QStringLiteral("Доступные заклинания:"));
+    // The heading's box is only a line high and just wide enough at the
+    // smaller size.
+    QFont heading = arial;
+    heading.setPointSizeF(8);
+    Label1->setFont(heading);
+
+    List1 = new QListWidget(this);
+    List1->setGeometry(TwipsRect(120, 480, 3615, 5970));
+
+    ImgFace = MakeLabel(this, 5160, 240, 1455, 1455);
+    ImgFace->installEventFilter(this);
+
+    LblInfo = MakeLabel(this, 3960, 1800, 3975, 2535);
+    LblInfo->setWordWrap(true);
+
+    LblSuc = MakeLabel(this, 4080, 4440, 3855, 1695);
+
+    CmdCast = new QPushButton(QStringLiteral("Прочитать"), this);
+    CmdCast->setGeometry(TwipsRect(4200, 6360, 1575, 495));
+    CmdCast->setAutoDefault(false);
+    // Nothing to read until a page is picked in this opening: the figures
+    // left over from an earlier pick may belong to a page used up since.
+    CmdCast->setEnabled(false);
+    CmdCancel = new QPushButton(QStringLiteral("Ненадо"), this);
+    CmdCancel->setGeometry(TwipsRect(6240, 6360, 1455, 495));
+    CmdCancel->setAutoDefault(false);
+
+    for (const std::string& line : SpellbookLines(forms_.g))
+        List1->addItem(QString::fromStdString(line));
+
+    connect(List1, &QListWidget::currentRowChanged, this, &FrmCast::Pick);
+    connect(CmdCast, &QPushButton::clicked, this, &FrmCast::Read);
+    connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    CentreOnScreen(this);
+}
+
+void FrmCast::Pick(int line)
+{
+    if (line < 0)
+        return;
+    const CastEntry entry = PickEntry(forms_.g, line);
+    if (entry.slot < 0)
+        return;
+    pickedValue_ = entry.value;
+    if (entry.portrait > 0)
+        ImgFace->setPixmap(
+            ScaledPicture(forms_.Img()->ImgLstFace(entry.portrait), ImgFace->size(), devicePixelRatioF()));
+    else
+        ImgFace->clear();
+    LblInfo->setText(Plain(entry.info));
+    LblSuc->setText(Plain(entry.figures));
+    CmdCast->setEnabled(true);
+}
+
+void FrmCast::Read()
+{
+    if (pickedValue_ == 0)
+        return;
+    switch (ReadEntry(forms_.g, caster_)) {
+    case ReadOutcome::NotNow:
+    case ReadOutcome::Refused: break;
+    case ReadOutcome::Aiming:
+        forms_.Refresh();
+        close();
+        break;
+    case ReadOutcome::Closed: close(); break;
+    }
+}
+
+void FrmCast::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool FrmCast::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ImgFace && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && pickedValue_ > 0) {
+        // The information window describes Units(Selected) as it opens; the
+        // creature to be called waits in the scratch record 0.
+        Game& g = forms_.g;
+        const int remembered = g.Selected;
+        g.Selected = 0;
+        forms_.OpenInfo({0, InfoWindow::Creature});
+        g.Selected = remembered;
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The dialog exists at most once; asking again brings it forward.
+void Forms::OpenCast()
+{
+    if (!cast)
+        cast = new FrmCast(*this, DialogParent());
+    cast->show();
+    cast->raise();
+    cast->activateWindow();
+}
 
 } // namespace gh

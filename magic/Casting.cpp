@@ -1,0 +1,171 @@
+#include "magic/Casting.h"
+
+#include "magic/SpellCatalogue.h"
+#include "platform/Numbers.h"
+#include "world/Catalogue.h"
+#include "world/Units.h"
+#include "world/Vocabulary.h"
+
+namespace gh {
+
+namespace {
+
+bool IsHero(int h)
+{
+    return h >= 1 && h <= kHeroes;
+}
+
+std::int32_t MagicBonus(const Game& g)
+{
+    return Int(g.U(Game::ValidUnit(g.ActiveHero) ? g.ActiveHero : 0).Magic / 13.0);
+}
+
+std::string ChanceLine(const Game& g)
+{
+    return "Шанс успеха: " + std::to_string(g.CastChance) + "% + " + std::to_string(MagicBonus(g)) + "%";
+}
+
+std::string StatWord(int kind)
+{
+    switch (kind) {
+    case 1: return "жизни";
+    case 2: return "перемещений";
+    case 3: return "маны";
+    default: return "";
+    }
+}
+
+void PickSpell(Game& g, int n, CastEntry& entry)
+{
+    entry.info = LoadSpell(g, n);
+    entry.info += SpellDescription(n);
+    const SpellRecord& s = g.CurrentSpell;
+    g.CastChance = s.Chance;
+    g.CastMana = s.ManaCost;
+
+    std::string& f = entry.figures;
+    f = "Дальность: " + std::to_string(s.Range) + kLineBreak;
+    if (s.Effect != 0) {
+        f += "Действие: ";
+        if (s.Effect > 0)
+            f += "+";
+        f += std::to_string(s.Effect) + (s.IsPercent ? "% " : " ") + StatWord(s.StatKind) + kLineBreak;
+    }
+    f += "Источник воздействия: " + ElementName(s.Element) + kLineBreak;
+    f += ChanceLine(g) + kLineBreak;
+    f += "Требуется разума: " + std::to_string(s.ReasonNeeded) + kLineBreak;
+    f += "Уходит маны: " + std::to_string(s.ManaCost);
+}
+
+void PickCreature(Game& g, int type, CastEntry& entry)
+{
+    // The scratch record shows what would come: its portrait, its worth and,
+    // on a right click, everything about it. It never stands on the field.
+    Unit& preview = g.U(0);
+    CreateUnit(g, 0, type, g.ActiveHero);
+    preview.OnField = false;
+    entry.portrait = preview.Portrait;
+    entry.info = UnitTypeName(type) + UnitTypeDescription(type);
+
+    // The worthier the creature, the harder it is to call.
+    const std::int32_t worth = preview.ExpNext;
+    g.CastChance = 100 - Int(worth / 19.0);
+    const std::int32_t reason = Int(worth / 17.0);
+    g.CastMana = Int(worth / 7.0);
+    g.CurrentSpell.ReasonNeeded = reason;
+    entry.figures = ChanceLine(g) + kLineBreak + "Требуется разума: " + std::to_string(reason) + kLineBreak +
+                    "Уходит маны: " + std::to_string(g.CastMana);
+}
+
+// The person's side sits waiting for orders: nothing walks, strikes, casts or
+// rises. An aim taken in the middle of any of those would run two at once.
+bool FieldIsStill(const Game& g)
+{
+    if (g.InputMode != kModeOrders)
+        return false;
+    for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
+        if (g.timers.Enabled(busy))
+            return false;
+    return true;
+}
+
+void Tell(Game& g, const std::string& title, const std::string& text)
+{
+    SchedulerHold hold(&g.timers);
+    g.shell->MessageBox({title, text, BoxButtons::Ok, BoxIcon::None, false});
+}
+
+} // namespace
+
+std::vector<std::string> SpellbookLines(Game& g)
+{
+    std::vector<std::string> lines;
+    if (!IsHero(g.ActiveHero))
+        return lines;
+    for (int slot = 0; slot < kSpellSlots; ++slot) {
+        const int v = g.Spellbook[g.ActiveHero][slot];
+        if (v > 0)
+            lines.push_back(UnitTypeName(v));
+        else if (v < 0)
+            lines.push_back(LoadSpell(g, -v));
+    }
+    return lines;
+}
+
+int SlotOfLine(const Game& g, int line)
+{
+    if (!IsHero(g.ActiveHero) || line < 0)
+        return -1;
+    int count = 0;
+    for (int slot = 0; slot < kSpellSlots; ++slot)
+        if (g.Spellbook[g.ActiveHero][slot] != 0 && ++count == line + 1)
+            return slot;
+    return -1;
+}
+
+CastEntry PickEntry(Game& g, int line)
+{
+    CastEntry entry;
+    entry.slot = SlotOfLine(g, line);
+    if (entry.slot < 0)
+        return entry;
+    entry.value = g.Spellbook[g.ActiveHero][entry.slot];
+    g.ChosenSlot = static_cast<std::int16_t>(entry.slot);
+    if (entry.value < 0)
+        PickSpell(g, -entry.value, entry);
+    else
+        PickCreature(g, entry.value, entry);
+    return entry;
+}
+
+ReadOutcome ReadEntry(Game& g, int caster)
+{
+    // The dialog is modeless: the turn may have passed, or the match ended,
+    // while it stood open. Its list then belongs to nobody who can cast.
+    if (!g.MatchRunning || caster != g.ActiveHero || !IsHero(caster) || g.U(caster).Hp < 1)
+        return ReadOutcome::Closed;
+    if (!FieldIsStill(g))
+        return ReadOutcome::NotNow;
+
+    Unit& h = g.U(caster);
+    const std::string who = "У " + UnitTypeName(h.UnitType) + " " + h.Name;
+    if (h.Reason < g.CurrentSpell.ReasonNeeded) {
+        Tell(g, "Не повезло", who + " не хватает мозгов, чтобы прочесть заклинание!");
+        return ReadOutcome::Refused;
+    }
+    if (h.Mana < g.CastMana) {
+        Tell(g, "Не выходит", who + ", к несчастью, нету требуемого количества маны!");
+        return ReadOutcome::Refused;
+    }
+
+    const int v = (g.ChosenSlot >= 0 && g.ChosenSlot < kSpellSlots) ? g.Spellbook[caster][g.ChosenSlot] : 0;
+    if (v == 0)
+        return ReadOutcome::Closed;
+    g.InputMode = v > 0 ? kModeSummon : kModeSpell;
+    g.TargetCellX = h.PosX - 120 - g.ViewX;
+    g.TargetCellY = h.PosY - 120 - g.ViewY;
+    g.ShpAt.Visible = true;
+    return ReadOutcome::Aiming;
+}
+
+} // namespace gh
