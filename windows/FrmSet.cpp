@@ -1,8 +1,98 @@
+#include "windows/FrmSet.h"
+
+#include <QKeyEvent>
+
 #include "platform/qt/Forms.h"
+#include "platform/qt/Twips.h"
+#include "windows/Settings.h"
 
 namespace gh {
 
-// The window is being written; until then the command opens nothing.
-void Forms::OpenSettings() {}
+namespace {
+
+struct SliderLayout {
+    const char* caption;
+    QRect label;
+    QRect slider;
+    int min, max, smallChange, largeChange, tickEvery;
+};
+
+const SliderLayout kSliders[2] = {
+    {"Пропуск кадров при передвижении юнитов", TwipsRect(120, 240, 2685, 615),
+     TwipsRect(2880, 360, 2055, 495), kFrameSkipMin, kFrameSkipMax, 1, 1, 1},
+    {"Скорость движения юнитов на месте", TwipsRect(120, 960, 2730, 495), TwipsRect(2880, 1080, 2055, 495),
+     kIdlePaceMin, kIdlePaceMax, 10, 50, 100},
+};
+
+} // namespace
+
+FrmSet::FrmSet(Forms& forms, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      g_(forms.g)
+{
+    setWindowTitle(QStringLiteral("Меню настроек"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(TwipsSize(5340, 3195));
+
+    for (int i = 0; i < 2; ++i) {
+        const SliderLayout& s = kSliders[i];
+        LblSpeed[i] = new QLabel(QString::fromUtf8(s.caption), this);
+        LblSpeed[i]->setTextFormat(Qt::PlainText);
+        LblSpeed[i]->setWordWrap(true);
+        LblSpeed[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        LblSpeed[i]->setGeometry(s.label);
+
+        SldSpeed[i] = new QSlider(Qt::Horizontal, this);
+        SldSpeed[i]->setGeometry(s.slider);
+        SldSpeed[i]->setRange(s.min, s.max);
+        SldSpeed[i]->setSingleStep(s.smallChange);
+        SldSpeed[i]->setPageStep(s.largeChange);
+        SldSpeed[i]->setTickPosition(QSlider::TicksBelow);
+        SldSpeed[i]->setTickInterval(s.tickEvery);
+    }
+
+    // The sliders show what is set now. They are wired only afterwards:
+    // merely opening the dialog must not re-time the idle animation.
+    SldSpeed[0]->setValue(SliderForAnimSpeed(g_.AnimSpeed));
+    SldSpeed[1]->setValue(IdlePace(g_));
+    for (int i = 0; i < 2; ++i)
+        connect(SldSpeed[i], &QSlider::valueChanged, this,
+                [this, i](int value) { SldSpeedChanged(i, value); });
+
+    CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdCancel->setGeometry(TwipsRect(1920, 2640, 1455, 375));
+    CmdCancel->setAutoDefault(false);
+    connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
+
+    CentreOnScreen(this);
+}
+
+void FrmSet::SldSpeedChanged(int index, int value)
+{
+    // Walkers and idlers pick the change up on their next tick.
+    if (index == 0)
+        ApplyFrameSkip(g_, value);
+    else
+        ApplyIdlePace(g_, value);
+}
+
+void FrmSet::keyPressEvent(QKeyEvent* event)
+{
+    // "Закрыть" is the cancel button: Esc presses it, whichever control has focus.
+    if (event->key() == Qt::Key_Escape) {
+        CmdCancel->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Forms::OpenSettings()
+{
+    if (!settings)
+        settings = new FrmSet(*this, DialogParent());
+    settings->show();
+    settings->raise();
+    settings->activateWindow();
+}
 
 } // namespace gh

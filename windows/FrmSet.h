@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QWidget>
+
+namespace gh {
+
+class Forms;
+struct Game;
+
+// The two animation speeds. Each slider writes its setting the moment it
+// moves, so there is nothing to confirm and nothing to undo: only "Закрыть".
+class FrmSet final : public QWidget {
+    Q_OBJECT
+public:
+    FrmSet(Forms& forms, QWidget* parent = nullptr);
+
+    QLabel* LblSpeed[2];
+    QSlider* SldSpeed[2];
+    QPushButton* CmdCancel;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void SldSpeedChanged(int index, int value);
+
+    Game& g_;
+};
+
+} // namespace gh
