@@ -11,6 +11,7 @@
 #include "battlefield/FrmMain.h"
 #include "magic/FrmCast.h"
 #include "platform/qt/Twips.h"
+#include "windows/FrmInfo.h"
 #include "windows/FrmSelect.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
@@ -99,6 +100,8 @@ TEST(FrmCast, ListsTheFilledPagesAndShowsWhatThePickedOneCosts)
                                                    "Источник воздействия: магия\nШанс успеха: 99% + 2%\n"
                                                    "Требуется разума: 19\nУходит маны: 4"));
     Casting::PickLine(cast, 3);
+    QTest::mouseClick(cast->ImgFace, Qt::RightButton); // nothing to tell about a spell
+    EXPECT_TRUE(c.main->findChildren<FrmInfo*>().isEmpty());
     EXPECT_EQ(c.g.ChosenSlot, 12);
     EXPECT_TRUE(cast->LblSuc->text().contains(QStringLiteral("\nДействие: -66 жизни\n")));
     Casting::PickLine(cast, 2);
@@ -124,6 +127,16 @@ TEST(FrmCast, ListsTheFilledPagesAndShowsWhatThePickedOneCosts)
     EXPECT_EQ(cast->LblInfo->text().toStdString(), UnitTypeName(kDemon) + UnitTypeDescription(kDemon));
     EXPECT_FALSE(cast->ImgFace->pixmap().isNull());
     ASSERT_TRUE(cast->grab().save(gui::ShotPath(QStringLiteral("frmcast_creature.png"))));
+
+    // A right click on the portrait tells all about the creature to come.
+    c.g.Selected = 1;
+    QTest::mouseClick(cast->ImgFace, Qt::RightButton);
+    QTest::mouseClick(cast->ImgFace, Qt::LeftButton);
+    const auto infos = c.main->findChildren<FrmInfo*>();
+    ASSERT_EQ(infos.size(), 1);
+    EXPECT_TRUE(infos[0]->Lbl1->text().startsWith(QStringLiteral("Уровень 1\n\nОпыт: 0/%1\n").arg(worth)));
+    EXPECT_EQ(c.g.Selected, 1);
+    infos[0]->close();
 
     // Asking again brings the same window forward.
     c.forms.OpenCast();
