@@ -70,7 +70,7 @@ struct Game {
     std::int16_t Spellbook[kHeroes + 1][kSpellSlots]{};   // [hero 1..5][slot 0..50]
     std::int16_t Attitude[kHeroes + 1][kHeroes + 1]{};    // [hero 1..5][hero 1..5]
     bool MatchRunning = false;
-    std::int32_t AnimSpeed = 4;
+    std::int32_t AnimSpeed = 0; // every match sets 4; zero like every global until then
     std::int16_t LoopI = 0;
     std::int16_t LoopJ = 0;
     float TargetCellX = 0;
