@@ -168,10 +168,10 @@ def ground_ring(centre_y):
     return ring.resize((UNIT, UNIT), Image.BOX)
 
 
-def unit_frame(images, spec, ring_y=None):
-    """spec: (source, {ops}); ring_y: where the ground ring's centre goes, or
+def unit_frame(images, recipe, ring_y=None):
+    """recipe: (source, {ops}); ring_y: where the ground ring's centre goes, or
     None for no ring. Returns (48x48 RGB picture, 48x48 L mask, sources)."""
-    rel, ops = spec
+    rel, ops = recipe
     sources = [rel]
     im = fit_frame(load(images, rel))
     pic, mask = split_team_colour(im, loose=True)
@@ -345,11 +345,11 @@ def main():
     n = 0
     for block, ring_y in zip(UNITS, RING_Y):
         assert len(block) == 9
-        for offset, spec in enumerate(block):
+        for offset, recipe in enumerate(block):
             n += 1
             # Every frame of a living unit wears its owner's ring; the dead
             # (offset 8) belong to nobody.
-            pic, mask, sources = unit_frame(images, spec, ring_y if offset < 8 else None)
+            pic, mask, sources = unit_frame(images, recipe, ring_y if offset < 8 else None)
             save(pic, os.path.join(assets, "unit", f"{n:02d}.png"), f"unit/{n:02d}.png", sources)
             save(mask, os.path.join(assets, "unit", f"{n:02d}_mask.png"),
                  f"unit/{n:02d}_mask.png", sources)

@@ -160,23 +160,7 @@ struct Fuzz : SeededSource, gui::GuiGame {
         if (forms.Select() == nullptr) {
             out << sim::CheckInvariants(g);
         } else {
-            auto index = [&](const char* name, std::int32_t v, std::int32_t hi) {
-                if (v < 0 || v > hi)
-                    out << name << " = " << v << " outside 0.." << hi << "; ";
-            };
-            index("Selected", g.Selected, kMaxUnit);
-            index("Target", g.Target, kMaxUnit);
-            index("Attacker", g.Attacker, kMaxUnit);
-            index("Defender", g.Defender, kMaxUnit);
-            index("ActiveHero", g.ActiveHero, kHeroes);
-            index("UnitCount", g.UnitCount, kMaxUnit);
-            index("InputMode", g.InputMode, kModeWalk);
-            for (int i = 1; i <= g.UnitCount && i <= kMaxUnit; ++i) {
-                const Unit& u = g.U(i);
-                if (u.OnField && (u.Hp > u.HpMax || u.Mana > u.ManaMax || u.Actions > u.ActionsMax))
-                    out << "unit " << i << ": Hp " << u.Hp << "/" << u.HpMax << ", Mana " << u.Mana << "/"
-                        << u.ManaMax << ", Actions " << u.Actions << "/" << u.ActionsMax << "; ";
-            }
+            out << sim::CheckIndices(g) << sim::CheckStatistics(g);
         }
         if (g.ViewX != static_cast<float>(g.HorBar.Value) || g.HorBar.Value != main->HorBar->value())
             out << "ViewX " << g.ViewX << ", HorBar " << g.HorBar.Value << ", bar " << main->HorBar->value()

@@ -1,5 +1,6 @@
 #include "Invariants.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -52,7 +53,7 @@ int Carriers(const Game& g)
     return n;
 }
 
-std::string CheckInvariants(const Game& g)
+std::string CheckIndices(const Game& g)
 {
     std::ostringstream out;
     auto index = [&](const char* name, std::int32_t v, std::int32_t hi) {
@@ -66,13 +67,14 @@ std::string CheckInvariants(const Game& g)
     index("ActiveHero", g.ActiveHero, kHeroes);
     index("UnitCount", g.UnitCount, kMaxUnit);
     index("InputMode", g.InputMode, kModeWalk);
-    if (!out.str().empty())
-        return out.str();
-    if (!g.MatchRunning)
-        return "";
+    return out.str();
+}
 
-    const bool walking = g.InputMode == kModeWalk && g.Moving != 0;
-    for (int i = 1; i <= g.UnitCount; ++i) {
+std::string CheckStatistics(const Game& g)
+{
+    std::ostringstream out;
+    const int last = std::clamp(g.UnitCount, 0, kMaxUnit);
+    for (int i = 1; i <= last; ++i) {
         const Unit& u = g.U(i);
         if (!u.OnField)
             continue;
@@ -88,7 +90,23 @@ std::string CheckInvariants(const Game& g)
         for (int e = 0; e < kElements; ++e)
             if (u.Protection[e] < 0 || u.Protection[e] > 999)
                 out << "unit " << i << ": Protection(" << e << ") " << u.Protection[e] << "; ";
+    }
+    return out.str();
+}
 
+std::string CheckInvariants(const Game& g)
+{
+    std::string broken = CheckIndices(g);
+    if (!broken.empty() || !g.MatchRunning)
+        return broken;
+
+    std::ostringstream out;
+    out << CheckStatistics(g);
+    const bool walking = g.InputMode == kModeWalk && g.Moving != 0;
+    for (int i = 1; i <= g.UnitCount; ++i) {
+        const Unit& u = g.U(i);
+        if (!u.OnField)
+            continue;
         // The walker mid-step is between two cells; everybody else rests on one.
         if (walking && i == g.Selected)
             continue;

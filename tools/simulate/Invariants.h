@@ -19,6 +19,11 @@ namespace gh::sim {
 // checked.
 std::string CheckInvariants(const Game& g);
 
+// The parts of it that hold at any moment, even while a dialog rewrites the
+// hero records: every index in range, and no statistic past its maximum or cap.
+std::string CheckIndices(const Game& g);
+std::string CheckStatistics(const Game& g);
+
 // The number of carriers as defined above.
 int Carriers(const Game& g);
 
