@@ -75,7 +75,12 @@ FrmCast::FrmCast(Forms& forms, QWidget* parent)
     for (const std::string& line : SpellbookLines(forms_.g))
         List1->addItem(QString::fromStdString(line));
 
-    connect(List1, &QListWidget::currentRowChanged, this, &FrmCast::Pick);
+    // A pick is a selected line. The list makes its first line current when it
+    // takes the focus, without selecting it; that is not the player's choice.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!List1->selectedItems().isEmpty())
+            Pick(List1->row(List1->selectedItems().first()));
+    });
     connect(CmdCast, &QPushButton::clicked, this, &FrmCast::Read);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
     CentreOnScreen(this);

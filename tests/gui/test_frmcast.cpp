@@ -2,6 +2,9 @@
 // "Прочитать", and a spell cast end to end through the real windows.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+
 #include <QAction>
 #include <QPointer>
 #include <QTest>
@@ -89,7 +92,12 @@ TEST(FrmCast, ListsTheFilledPagesAndShowsWhatThePickedOneCosts)
     const char* lines[] = {"Скороход", "Демон", "Контроль разума", "Пламенный шар"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(cast->List1->item(i)->text(), QString::fromUtf8(lines[i]));
+    // The list taking the focus makes its first line current; that is no pick.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(cast->List1, &focusIn);
+    EXPECT_EQ(cast->List1->currentRow(), 0);
     EXPECT_FALSE(cast->CmdCast->isEnabled()); // nothing picked yet
+    EXPECT_TRUE(cast->LblInfo->text().isEmpty());
 
     Casting::PickLine(cast, 0);
     EXPECT_EQ(c.g.ChosenSlot, 2);
