@@ -23,7 +23,10 @@ inline double RoundHalfEven(double x)
     return (std::fmod(f, 2.0) == 0.0) ? f : f + 1.0;
 }
 
-inline std::int32_t Int(double x) { return static_cast<std::int32_t>(std::floor(x)); }
+inline std::int32_t Int(double x)
+{
+    return static_cast<std::int32_t>(std::floor(x));
+}
 
 inline std::int32_t CLng(double x)
 {
@@ -47,6 +50,9 @@ inline std::int16_t CInt(double x)
     return static_cast<std::int16_t>(r);
 }
 
-inline int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int TwipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 } // namespace gh

@@ -13,10 +13,10 @@
 
 namespace gh {
 
-inline constexpr int kMaxUnit = 100;    // Units 0..100
-inline constexpr int kHeroes = 5;       // heroes are records 1..5
-inline constexpr int kSpellSlots = 51;  // Spellbook slots 0..50
-inline constexpr int kGridSize = 31;    // PathGrid columns and rows 0..30
+inline constexpr int kMaxUnit = 100;     // Units 0..100
+inline constexpr int kHeroes = 5;        // heroes are records 1..5
+inline constexpr int kSpellSlots = 51;   // Spellbook slots 0..50
+inline constexpr int kGridSize = 31;     // PathGrid columns and rows 0..30
 inline constexpr int kPlannedCells = 21; // the planner fills columns and rows 0..20
 
 // Input modes of the battlefield.
@@ -67,8 +67,8 @@ struct Game {
     std::int32_t ActiveHero = 0;
     std::int32_t Day = 0;
     std::array<bool, kHeroes + 1> HeroIsHuman{};
-    std::int16_t Spellbook[kHeroes + 1][kSpellSlots]{};   // [hero 1..5][slot 0..50]
-    std::int16_t Attitude[kHeroes + 1][kHeroes + 1]{};    // [hero 1..5][hero 1..5]
+    std::int16_t Spellbook[kHeroes + 1][kSpellSlots]{}; // [hero 1..5][slot 0..50]
+    std::int16_t Attitude[kHeroes + 1][kHeroes + 1]{};  // [hero 1..5][hero 1..5]
     bool MatchRunning = false;
     std::int32_t AnimSpeed = 0; // every match sets 4; zero like every global until then
     std::int16_t LoopI = 0;

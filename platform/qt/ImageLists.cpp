@@ -20,14 +20,10 @@ constexpr int kReferenceGrey = 125;
 QString ResourcePath(ImageList list, int index)
 {
     switch (list) {
-    case ImageList::Unit:
-        return QStringLiteral(":/unit/%1.png").arg(index, 2, 10, QLatin1Char('0'));
-    case ImageList::Spell:
-        return QStringLiteral(":/spell/%1.png").arg(index);
-    case ImageList::Icons:
-        return QStringLiteral(":/icons/%1.png").arg(index);
-    case ImageList::Face:
-        return QStringLiteral(":/face/%1.png").arg(index);
+    case ImageList::Unit: return QStringLiteral(":/unit/%1.png").arg(index, 2, 10, QLatin1Char('0'));
+    case ImageList::Spell: return QStringLiteral(":/spell/%1.png").arg(index);
+    case ImageList::Icons: return QStringLiteral(":/icons/%1.png").arg(index);
+    case ImageList::Face: return QStringLiteral(":/face/%1.png").arg(index);
     }
     return {};
 }
@@ -35,14 +31,10 @@ QString ResourcePath(ImageList list, int index)
 int CountOf(ImageList list)
 {
     switch (list) {
-    case ImageList::Unit:
-        return kUnitPictures;
-    case ImageList::Spell:
-        return kSpellPictures;
-    case ImageList::Icons:
-        return kIconPictures;
-    case ImageList::Face:
-        return kFacePictures;
+    case ImageList::Unit: return kUnitPictures;
+    case ImageList::Spell: return kSpellPictures;
+    case ImageList::Icons: return kIconPictures;
+    case ImageList::Face: return kFacePictures;
     }
     return 0;
 }
@@ -50,14 +42,10 @@ int CountOf(ImageList list)
 QSize SizeOf(ImageList list)
 {
     switch (list) {
-    case ImageList::Unit:
-        return {48, 48};
-    case ImageList::Spell:
-        return {64, 64};
-    case ImageList::Icons:
-        return {32, 32};
-    case ImageList::Face:
-        return {97, 97};
+    case ImageList::Unit: return {48, 48};
+    case ImageList::Spell: return {64, 64};
+    case ImageList::Icons: return {32, 32};
+    case ImageList::Face: return {97, 97};
     }
     return {};
 }
@@ -87,8 +75,8 @@ QImage LoadOpaque(const QString& path, QSize size)
     }
     image = image.convertToFormat(QImage::Format_RGB32);
     if (image.size() != size) {
-        qWarning("ImageLists: %s is %dx%d, expected %dx%d", qPrintable(path), image.width(),
-                 image.height(), size.width(), size.height());
+        qWarning("ImageLists: %s is %dx%d, expected %dx%d", qPrintable(path), image.width(), image.height(),
+                 size.width(), size.height());
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return image;
@@ -200,18 +188,12 @@ QColor ImageLists::TeamColour(int team)
     // Five colours that stay apart on black and from each other at 48 px,
     // including for the commoner kinds of colour blindness (blue vs. gold).
     switch (team) {
-    case 1:
-        return {220, 40, 40};
-    case 2:
-        return {50, 100, 235};
-    case 3:
-        return {40, 175, 60};
-    case 4:
-        return {235, 190, 30};
-    case 5:
-        return {160, 70, 215};
-    default:
-        return {150, 150, 150};
+    case 1: return {220, 40, 40};
+    case 2: return {50, 100, 235};
+    case 3: return {40, 175, 60};
+    case 4: return {235, 190, 30};
+    case 5: return {160, 70, 215};
+    default: return {150, 150, 150};
     }
 }
 

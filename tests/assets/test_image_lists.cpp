@@ -122,8 +122,7 @@ TEST(ImageLists, MirroredPictureIsTheExactHorizontalFlip)
         }
     }
     // A sprite is not symmetric, so the flip must actually change it.
-    EXPECT_NE(ImageOf(lists.Picture(ImageList::Unit, 19)),
-              ImageOf(lists.Picture(ImageList::Unit, 19, true)));
+    EXPECT_NE(ImageOf(lists.Picture(ImageList::Unit, 19)), ImageOf(lists.Picture(ImageList::Unit, 19, true)));
 }
 
 TEST(ImageLists, HeroPicturesCarryTeamColour)
@@ -261,8 +260,10 @@ TEST(ImageLists, MirroredTintIsTheFlipOfTheTint)
 TEST(ImageLists, TeamIsIgnoredOutsideTheUnitListAndOutsideTheTeams)
 {
     const ImageLists& lists = ImageLists::Get();
-    EXPECT_EQ(ImageOf(lists.Picture(ImageList::Face, 2, false, 1)), ImageOf(lists.Picture(ImageList::Face, 2)));
-    EXPECT_EQ(ImageOf(lists.Picture(ImageList::Unit, 20, false, 6)), ImageOf(lists.Picture(ImageList::Unit, 20)));
+    EXPECT_EQ(ImageOf(lists.Picture(ImageList::Face, 2, false, 1)),
+              ImageOf(lists.Picture(ImageList::Face, 2)));
+    EXPECT_EQ(ImageOf(lists.Picture(ImageList::Unit, 20, false, 6)),
+              ImageOf(lists.Picture(ImageList::Unit, 20)));
     EXPECT_EQ(ImageOf(lists.Picture(ImageList::Unit, 20, false, gh::kNoTeam)),
               ImageOf(lists.Picture(ImageList::Unit, 20)));
 }

@@ -35,16 +35,16 @@ struct Elements {
 };
 
 const Elements kElementsOf[] = {
-    {{{2, 190}}, {}, {8}, {9}},
-    {{}, {}, {}, {1}},
-    {{{8, 100}, {10, 50}}, {6}, {}, {9}},
-    {{{8, 40}}, {}, {}, {9}},
-    {{{6, 290}, {8, 160}}, {}, {}, {9}},
-    {{{9, 190}}, {}, {}, {2}},
+    {{{2, 190}}, {}, {8}, {9}},           {{}, {}, {}, {1}},
+    {{{8, 100}, {10, 50}}, {6}, {}, {9}}, {{{8, 40}}, {}, {}, {9}},
+    {{{6, 290}, {8, 160}}, {}, {}, {9}},  {{{9, 190}}, {}, {}, {2}},
     {{{8, 200}}, {6, 1}, {}, {9}},
 };
 
-bool Contains(const std::vector<int>& v, int e) { return std::find(v.begin(), v.end(), e) != v.end(); }
+bool Contains(const std::vector<int>& v, int e)
+{
+    return std::find(v.begin(), v.end(), e) != v.end();
+}
 
 TEST(Catalogue, EveryTypeThroughCreateUnitHasItsRowAndOnlyItsElements)
 {

@@ -23,8 +23,9 @@ constexpr int kLabel = 14;
 constexpr int kGap = 6;
 
 const QStringList kTypeNames = {
-    QStringLiteral("Демон"),     QStringLiteral("Скелет"),     QStringLiteral("Маг"),
-    QStringLiteral("Летучая мышь-вампир"), QStringLiteral("Некромант"), QStringLiteral("Лучница"),
+    QStringLiteral("Демон"),      QStringLiteral("Скелет"),
+    QStringLiteral("Маг"),        QStringLiteral("Летучая мышь-вампир"),
+    QStringLiteral("Некромант"),  QStringLiteral("Лучница"),
     QStringLiteral("Привидение"),
 };
 const QStringList kFrameNames = {
@@ -126,7 +127,8 @@ int Paint(QPainter& painter)
         sheet.Cell(lists.Picture(ImageList::Spell, n), QString::number(n));
     sheet.EndRow();
 
-    sheet.Heading(QStringLiteral("ImgIcons: 8 × 32×32 (меню, магия, дипломатия, ход, сдаться, настройки, помощь, запас)"));
+    sheet.Heading(QStringLiteral(
+        "ImgIcons: 8 × 32×32 (меню, магия, дипломатия, ход, сдаться, настройки, помощь, запас)"));
     for (int n = 1; n <= lists.Count(ImageList::Icons); ++n)
         sheet.Cell(lists.Picture(ImageList::Icons, n), QString::number(n));
     sheet.EndRow();
