@@ -188,10 +188,15 @@ void PlanPath(Game& g)
                 }
             }
         g.PathSteps += 1;
-        // A wave that found no cell of its own number has died out; the later
-        // ones could find nothing either.
-        if (g.PathSteps > kMaxWaves || !waveAlive)
+        if (g.PathSteps > kMaxWaves)
             break;
+        // A wave that found no cell of its own number has died out; the later
+        // ones could find nothing either, so they are skipped, but the count
+        // ends where running them all would have left it.
+        if (!waveAlive) {
+            g.PathSteps = kMaxWaves + 1;
+            break;
+        }
     }
 
     // No path: forget the target so no later exact-position test matches it.

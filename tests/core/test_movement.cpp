@@ -105,6 +105,7 @@ TEST_F(Walk, NoPathResetsTheTargetPointAndHandsBackOnAComputerSideOnly)
     Order(w, 10, 10);
     EXPECT_EQ(g.InputMode, kModeOrders);
     EXPECT_FALSE(g.timers.Enabled(TimerId::Tmr1));
+    EXPECT_EQ(g.PathSteps, 100); // every one of the 100 waves was counted
     EXPECT_FLOAT_EQ(g.TargetCellX, 5 * C - 120);
     EXPECT_FLOAT_EQ(g.TargetCellY, 5 * C - 120);
     EXPECT_EQ(shell.pointerResets, 1);
