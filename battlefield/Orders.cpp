@@ -243,9 +243,11 @@ void FieldMouseMove(Game& g, float mx, float my)
     g.ShpAt.Top = cy - 120;
     g.ShpAt.Left = cx - 120;
     // Hovering over a unit names it as Target, which the first tick of a walk
-    // uses to reach it from afar; during a walk Target must stay the walk's.
+    // uses to reach it from afar. During a walk Target must stay the walk's,
+    // and during a blow it is the unit being struck: the pointer must not
+    // move the damage onto whatever stands under it.
     bool unitThere;
-    if (g.InputMode == kModeWalk)
+    if (g.InputMode == kModeWalk || g.timers.Enabled(TimerId::Tmr3))
         unitThere = Occupied(g, g.ViewX + cx, g.ViewY + cy);
     else
         unitThere = !IsCellFree(g, g.ViewX + cx, g.ViewY + cy);

@@ -208,6 +208,14 @@ TEST_F(Orders, TheCellFrameFollowsThePointerByMode)
     Move(12, 12);
     EXPECT_FALSE(g.ShpAt.Visible);
 
+    g.InputMode = kModeOrders;
+    g.timers.SetEnabled(TimerId::Tmr3, true); // a blow is being struck
+    g.Target = 3;
+    Move(6, 6);
+    EXPECT_TRUE(g.ShpAt.Visible);
+    EXPECT_EQ(g.Target, 3); // the struck unit stays the struck unit
+    g.timers.SetEnabled(TimerId::Tmr3, false);
+
     g.InputMode = kModeResult;
     Move(4, 2);
     EXPECT_FALSE(g.ShpAt.Visible);
