@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPushButton>
 
 #include "battlefield/Drawing.h"
 #include "platform/Numbers.h"
@@ -205,7 +206,14 @@ void FrmSelect::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Escape: CmdCancel->click(); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: CmdOK->click(); return;
+    case Qt::Key_Enter:
+        // Enter presses the button the player has tabbed to ("<", "?",
+        // "Назад"), and "Начать" from anywhere else, as in any dialog.
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        else
+            CmdOK->click();
+        return;
     default: QWidget::keyPressEvent(event);
     }
 }

@@ -220,6 +220,15 @@ TEST(FrmSelect, EnterStartsAndEscapeGoesBackToTheMenu)
         ASSERT_NE(s.forms.Menu(), nullptr);
         EXPECT_TRUE(s.forms.Menu()->isVisible());
     }
+    {
+        // Enter on a button the player tabbed to presses that button.
+        Selection s;
+        s.dlg->CmdCancel->setFocus();
+        QTest::keyClick(s.dlg->CmdCancel, Qt::Key_Return);
+        gui::FlushDeletes();
+        EXPECT_TRUE(s.dlg.isNull());
+        EXPECT_FALSE(s.g.MatchRunning);
+    }
 }
 
 TEST(FrmSelect, GoingBackDuringAMatchLeavesItsHeroesAsTheyWere)
