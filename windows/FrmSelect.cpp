@@ -62,6 +62,9 @@ FrmSelect::FrmSelect(Forms& forms, QWidget* parent)
 
     OpenSelection();
     CentreOnScreen(this);
+    // "Начать" holds the focus when the dialog opens, so Enter starts the
+    // match until the player tabs to another button.
+    CmdOK->setFocus();
 }
 
 void FrmSelect::BuildRow(int i)

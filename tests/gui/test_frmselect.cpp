@@ -205,8 +205,11 @@ TEST(FrmSelect, OneHeroIsNotEnoughButTwoStartTheMatch)
 TEST(FrmSelect, EnterStartsAndEscapeGoesBackToTheMenu)
 {
     {
+        // Enter where the keyboard focus is when the dialog opens.
         Selection s;
-        QTest::keyClick(s.dlg, Qt::Key_Return);
+        QWidget* focused = s.dlg->focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, Qt::Key_Return);
         gui::FlushDeletes();
         EXPECT_TRUE(s.dlg.isNull());
         EXPECT_TRUE(s.g.MatchRunning);
