@@ -47,13 +47,11 @@ bool Occupied(const Game& g, float x, float y)
 
 void ShowBox(Game& g, const std::string& title, const std::string& text)
 {
-    SchedulerHold hold(&g.timers);
     g.shell->MessageBox({title, text, BoxButtons::Ok, BoxIcon::None, false});
 }
 
 bool AskYes(Game& g, const std::string& title, const std::string& text)
 {
-    SchedulerHold hold(&g.timers);
     return g.shell->MessageBox({title, text, BoxButtons::YesNo, BoxIcon::None, false}) == BoxAnswer::Yes;
 }
 
@@ -253,6 +251,16 @@ void FieldMouseMove(Game& g, float mx, float my)
         unitThere = !IsCellFree(g, g.ViewX + cx, g.ViewY + cy);
     if (unitThere || g.InputMode == kModeOrders || g.InputMode == kModeSummon)
         g.ShpAt.Visible = true;
+}
+
+bool FieldAtRest(const Game& g)
+{
+    if (g.InputMode != kModeOrders)
+        return false;
+    for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
+        if (g.timers.Enabled(busy))
+            return false;
+    return true;
 }
 
 } // namespace gh

@@ -29,4 +29,10 @@ std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my)
 // Pointer moved over the battlefield.
 void FieldMouseMove(Game& g, float mx, float my);
 
+// The field waits for orders: nothing walks, strikes, casts or rises. A turn
+// ended or an aim taken in the middle of any of those would run two
+// activities at once. TmrEnemy is not asked: the end of every exchange
+// leaves it on, also on a person's side, where its ticks do nothing.
+bool FieldAtRest(const Game& g);
+
 } // namespace gh

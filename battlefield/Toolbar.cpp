@@ -1,5 +1,7 @@
 #include "battlefield/Toolbar.h"
 
+#include "battlefield/Orders.h"
+
 #include "engine/TurnCycle.h"
 #include "world/Catalogue.h"
 
@@ -15,22 +17,12 @@ void NoMatchMessage(Game& g)
     g.shell->MessageBox(box);
 }
 
-// The turn engine hands control from one timer to the next; a turn ended or a
-// cast begun in the middle of that chain would run two activities at once.
-// So the person's commands only act while their side sits waiting for orders.
+// The person's commands only act while their own side waits for orders.
 bool AwaitingOrders(const Game& g)
 {
     if (g.ActiveHero < 0 || g.ActiveHero > kHeroes || !g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)])
         return false;
-    if (g.InputMode != kModeOrders)
-        return false;
-    // TmrEnemy is not asked: the end of every exchange leaves it on, also on
-    // a person's side, where its ticks do nothing. Counting it would refuse
-    // the end of the turn for good once the person's unit has fought.
-    for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
-        if (g.timers.Enabled(busy))
-            return false;
-    return true;
+    return FieldAtRest(g);
 }
 
 } // namespace

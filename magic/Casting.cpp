@@ -1,5 +1,7 @@
 #include "magic/Casting.h"
 
+#include "battlefield/Orders.h"
+
 #include "magic/SpellCatalogue.h"
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
@@ -77,21 +79,8 @@ void PickCreature(Game& g, int type, CastEntry& entry)
                     "Уходит маны: " + std::to_string(g.CastMana);
 }
 
-// The person's side sits waiting for orders: nothing walks, strikes, casts or
-// rises. An aim taken in the middle of any of those would run two at once.
-bool FieldIsStill(const Game& g)
-{
-    if (g.InputMode != kModeOrders)
-        return false;
-    for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
-        if (g.timers.Enabled(busy))
-            return false;
-    return true;
-}
-
 void Tell(Game& g, const std::string& title, const std::string& text)
 {
-    SchedulerHold hold(&g.timers);
     g.shell->MessageBox({title, text, BoxButtons::Ok, BoxIcon::None, false});
 }
 
@@ -144,7 +133,7 @@ ReadOutcome ReadEntry(Game& g, int caster)
     // while it stood open. Its list then belongs to nobody who can cast.
     if (!g.MatchRunning || caster != g.ActiveHero || !IsHero(caster) || g.U(caster).Hp < 1)
         return ReadOutcome::Closed;
-    if (!FieldIsStill(g))
+    if (!FieldAtRest(g))
         return ReadOutcome::NotNow;
 
     Unit& h = g.U(caster);
