@@ -1,8 +1,6 @@
 #include "windows/FrmInfo.h"
 
 #include <QFont>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 #include "platform/qt/Forms.h"
 #include "platform/qt/Pictures.h"
@@ -46,7 +44,7 @@ void ShowPortrait(Forms& forms, QLabel* face, int portrait)
         ScaledPicture(forms.Img()->ImgLstFace(portrait), face->size(), face->devicePixelRatioF()));
 }
 
-FrmInfo::FrmInfo(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Dialog)
+FrmInfo::FrmInfo(Forms& forms, QWidget* parent) : PassingWindow(parent)
 {
     setWindowTitle(QStringLiteral("Информация"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -69,20 +67,6 @@ FrmInfo::FrmInfo(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Dialog)
     Lbl2->setText(LabelText(info.Lbl2));
 
     CentreOnScreen(this);
-}
-
-void FrmInfo::mousePressEvent(QMouseEvent*)
-{
-    // The portrait and the labels pass their clicks on to here.
-    close();
-}
-
-void FrmInfo::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 // Each request gets a window of its own, so a right click on two units

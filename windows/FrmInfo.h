@@ -8,13 +8,15 @@
 
 #include <string>
 
+#include "platform/qt/PassingWindow.h"
+
 namespace gh {
 
 class Forms;
 
 // Full statistics of one of the player's own units: Units(Selected) as the
 // window loads. Read-only; any click or Esc sends it away.
-class FrmInfo final : public QWidget {
+class FrmInfo final : public PassingWindow {
     Q_OBJECT
 public:
     FrmInfo(Forms& forms, QWidget* parent = nullptr);
@@ -23,10 +25,6 @@ public:
     QLabel* LblInfo;
     QLabel* Lbl1;
     QLabel* Lbl2;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // What the two information windows share: their font, their labels and the

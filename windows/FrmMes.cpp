@@ -1,8 +1,6 @@
 #include "windows/FrmMes.h"
 
 #include <QFont>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 #include "platform/qt/Forms.h"
 #include "platform/qt/Pictures.h"
@@ -12,7 +10,7 @@
 
 namespace gh {
 
-FrmMes::FrmMes(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Dialog)
+FrmMes::FrmMes(Forms& forms, QWidget* parent) : PassingWindow(parent)
 {
     setWindowTitle(QStringLiteral("Сообщение"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,20 +36,6 @@ FrmMes::FrmMes(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Dialog)
     LblMes->setText(QString::fromStdString(SpeechText(g)));
 
     CentreOnScreen(this);
-}
-
-void FrmMes::mousePressEvent(QMouseEvent*)
-{
-    // Clicks on the portrait and the line come here too: labels pass them on.
-    close();
-}
-
-void FrmMes::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace gh

@@ -1,7 +1,5 @@
 #include "windows/FrmObj.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPalette>
 
 #include "platform/qt/Forms.h"
@@ -33,7 +31,7 @@ QColor ToQColor(const Rgb& c)
 
 } // namespace
 
-FrmObj::FrmObj(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Dialog)
+FrmObj::FrmObj(Forms& forms, QWidget* parent) : PassingWindow(parent)
 {
     setWindowTitle(QStringLiteral("Информация"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -75,20 +73,6 @@ FrmObj::FrmObj(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Dialog)
     LblMaster->adjustSize();
 
     CentreOnScreen(this);
-}
-
-void FrmObj::mousePressEvent(QMouseEvent*)
-{
-    // The portrait, the labels and the bars pass their clicks on to here.
-    close();
-}
-
-void FrmObj::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace gh

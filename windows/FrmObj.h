@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "platform/qt/PassingWindow.h"
+
 namespace gh {
 
 class Forms;
@@ -11,7 +13,7 @@ class Forms;
 // The short window for whatever on the field is not the player's own: other
 // heroes, foreign creatures, corpses and bones. Shows Units(Selected) as the
 // window loads. Read-only; any click or Esc sends it away.
-class FrmObj final : public QWidget {
+class FrmObj final : public PassingWindow {
     Q_OBJECT
 public:
     FrmObj(Forms& forms, QWidget* parent = nullptr);
@@ -25,10 +27,6 @@ public:
     QFrame* ShpHP;
     QLabel* LblInfo;
     QLabel* LblMaster;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace gh
