@@ -18,7 +18,7 @@
 #include "battlefield/Drawing.h"
 #include "battlefield/Orders.h"
 #include "battlefield/Toolbar.h"
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmSplash.h"

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 
 #include "magic/Casting.h"
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"

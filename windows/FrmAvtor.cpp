@@ -9,7 +9,7 @@
 
 #include "platform/Numbers.h"
 #include "platform/Scheduler.h"
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "windows/AuthorMessage.h"
 
 namespace gh {

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"

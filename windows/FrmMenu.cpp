@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "battlefield/Toolbar.h"
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/Twips.h"
 
 namespace gh {

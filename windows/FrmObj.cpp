@@ -2,7 +2,7 @@
 
 #include <QPalette>
 
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmInfo.h"
 #include "windows/InfoText.h"

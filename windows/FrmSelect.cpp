@@ -8,7 +8,7 @@
 
 #include "battlefield/Drawing.h"
 #include "platform/Numbers.h"
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/Twips.h"
 #include "windows/Settings.h"
 

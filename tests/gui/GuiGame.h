@@ -10,7 +10,7 @@
 
 #include "engine/Engine.h"
 #include "platform/Shell.h"
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "world/Game.h"
 
 namespace gh::gui {

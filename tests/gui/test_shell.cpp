@@ -14,7 +14,7 @@
 
 #include "GuiGame.h"
 #include "battlefield/FrmMain.h"
-#include "platform/qt/QtShell.h"
+#include "app/QtShell.h"
 #include "platform/qt/TickDriver.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/QtShell.h"
+#include "app/QtShell.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "battlefield/FrmMain.h"
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 #include "platform/qt/TickDriver.h"
 
 namespace gh {

@@ -1,4 +1,4 @@
-#include "platform/qt/Forms.h"
+#include "app/Forms.h"
 
 #include <QWidget>
 
