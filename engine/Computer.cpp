@@ -21,6 +21,11 @@ void ComputerTick(Game& g)
     // A unit that cannot be given an order gives the cursor straight to the
     // next one within this tick; every pass moves the cursor, so the loop ends
     // at the latest when the cursor runs past UnitCount.
+    if (!g.MatchRunning) {
+        // No match, no turn to play: the timer goes off until a match is set up.
+        g.timers.SetEnabled(TimerId::TmrEnemy, false);
+        return;
+    }
     for (;;) {
         if (HumanSide(g))
             return; // the timer may stay on during a person's turn

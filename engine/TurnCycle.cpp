@@ -68,12 +68,27 @@ void CloseSideTurn(Game& g, int side)
     }
 }
 
-bool OtherHeroOnField(const Game& g, int hero)
+// A hero is alive while it stands on the field with life in it. Slots that
+// take no part in the match never stand on the field.
+bool HeroAlive(const Game& g, int hero)
 {
+    const Unit& h = g.U(hero);
+    return h.OnField && h.Hp >= 1;
+}
+
+// The side that has won once a turn's bookkeeping is done: the one hero
+// still alive, the neutral side when none is, or -1 while two or more fight on.
+int SurvivingSide(const Game& g)
+{
+    int alive = 0, last = 0;
     for (int h = 1; h <= kHeroes; ++h)
-        if (h != hero && g.U(h).OnField)
-            return true;
-    return false;
+        if (HeroAlive(g, h)) {
+            ++alive;
+            last = h;
+        }
+    if (alive == 0)
+        return 0;
+    return alive == 1 ? last : -1;
 }
 
 } // namespace
@@ -116,16 +131,16 @@ void AdvanceTurn(Game& g)
 
     CloseSideTurn(g, g.ActiveHero);
 
-    // The last hero on the field wins when its own turn ends. The neutral
-    // side takes its turn even when a single hero is left, so the came-back
-    // test below could never crown a hero; this one is made before the
-    // advance, so the winner's box still carries the day of the win.
-    // "On the field" is the same test that decides whether a slot gets its
-    // turn at all, corpse and bones included: a fallen rival's remains can
-    // still be raised, and a hero's side fights on with its creatures while
-    // its remains lie there, so it can also win then.
-    if (g.LoopJ >= 1 && g.LoopJ <= kHeroes && !OtherHeroOnField(g, g.LoopJ)) {
-        AnnounceVictory(g, g.LoopJ);
+    // The match ends as soon as at most one hero is alive, whoever's turn
+    // ends, the neutral side's included: remains keep a cell but fight no
+    // more, so a rival's corpse must not hold a finished match open, and a
+    // fallen hero is never crowned. The check comes before the advance, so
+    // the box carries the day of the win. The winner is left in LoopJ, the
+    // side the announcement is made for.
+    if (const int winner = g.MatchRunning ? SurvivingSide(g) : -1; winner >= 0) {
+        g.LoopJ = static_cast<std::int16_t>(winner);
+        g.ActiveHero = winner;
+        AnnounceVictory(g, winner);
         return;
     }
 
@@ -164,7 +179,10 @@ void AnnounceVictory(Game& g, int winner)
     const std::string verb = w.IsMale ? "В битве победил " : "В битве победила ";
     ShowOk(g, verb + UnitTypeName(named.UnitType) + " " + named.Name);
 
-    for (TimerId t : {TimerId::Tmr, TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4})
+    // The computer player goes quiet with the rest: an exchange's end may
+    // have left it on, and it must not play a turn on a finished match.
+    for (TimerId t :
+         {TimerId::Tmr, TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4, TimerId::TmrEnemy})
         g.timers.SetEnabled(t, false);
     g.ShpAt.Visible = false;
     g.ShpSel.Visible = false;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMatch.h"
+#include "engine/Computer.h"
 #include "engine/TurnCycle.h"
 
 namespace gh {
@@ -250,42 +251,88 @@ TEST_F(TurnTest, AHeroineWinsInTheFeminine)
     EXPECT_FALSE(g.MatchRunning);
 }
 
-TEST_F(TurnTest, ARivalsRemainsKeepTheMatchGoingUntilTheyCrumble)
+TEST_F(TurnTest, TheLastHeroAliveWinsAtOnceWhoeverTurnEnds)
 {
     for (int h = 3; h <= 5; ++h)
         g.U(h).OnField = false;
     Unit& rival = g.U(2);
-    rival.Hp = -7;
-    rival.Owner = 0;
+    rival.Hp = 0; // fallen this turn: its corpse still lies on the field
     rival.Kind = kKindRemains;
 
-    PassTurn(g, 1); // hero 2's bones still lie there: no winner, and its slot plays on
-    EXPECT_TRUE(g.MatchRunning);
-    EXPECT_EQ(g.ActiveHero, 2);
-
-    PassTurn(g, 1); // to the neutral side, at whose end the bones crumble
+    // The fallen rival's own side ends its turn: the survivor is crowned, by
+    // its own name and gender, on the day of the win.
+    g.ActiveHero = 2;
+    g.Day = 3;
+    g.U(1).IsMale = false;
     PassTurn(g, 1);
-    EXPECT_FALSE(rival.OnField);
-    EXPECT_EQ(g.ActiveHero, 1);
-    EXPECT_TRUE(g.MatchRunning);
-
-    PassTurn(g, 1);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().title, "День 3");
+    EXPECT_EQ(LastBox().text, "В битве победила Маг Гэндальф");
     EXPECT_FALSE(g.MatchRunning);
-    EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
+    EXPECT_EQ(g.ActiveHero, 0);
+    EXPECT_EQ(g.LoopJ, 1);
+
+    // The neutral side's turn end decides too.
+    ScriptedMatch other;
+    Game& n = other.g;
+    other.Place(1, 2, 1, 1, 1, "Гэндальф");
+    other.Place(2, 6, 2, 2, 1, "Арвен").Hp = -5;
+    n.MatchRunning = true;
+    n.ActiveHero = 0;
+    n.Day = 9;
+    PassTurn(n, 1);
+    ASSERT_EQ(other.shell.boxes.size(), 1u);
+    EXPECT_EQ(other.shell.boxes[0].title, "День 9");
+    EXPECT_EQ(other.shell.boxes[0].text, "В битве победил Маг Гэндальф");
+    EXPECT_FALSE(n.MatchRunning);
 }
 
-TEST_F(TurnTest, ASideWhoseHeroLiesDeadStillWinsWhileItsRemainsLieThere)
+TEST_F(TurnTest, AFallenHeroIsNeverCrownedAndTwoLivingHeroesPlayOn)
 {
-    for (int h = 1; h <= 4; ++h)
-        g.U(h).OnField = false;
-    Unit& necromancer = g.U(5);
-    necromancer.Hp = -2;
-    necromancer.Kind = kKindRemains;
-    g.ActiveHero = 5;
+    // Two alive, three lying dead: the match goes on and the dead still get
+    // their turns while their remains lie there.
+    for (int h = 3; h <= 5; ++h) {
+        g.U(h).Hp = -1;
+        g.U(h).Kind = kKindRemains;
+    }
     PassTurn(g, 1);
-    EXPECT_EQ(necromancer.Hp, -3);
+    EXPECT_TRUE(g.MatchRunning);
+    EXPECT_EQ(g.ActiveHero, 2);
+    EXPECT_EQ(LastBox().text, "Ходит Лучница Арвен");
+
+    // The last living one falls too: nobody is named but the neutral side,
+    // even though the necromancer's remains outlast everyone's.
+    g.U(1).Hp = 0;
+    g.U(2).Hp = 0;
+    g.U(5).Hp = -1;
+    g.U(0).IsMale = true;
+    PassTurn(g, 1);
     EXPECT_FALSE(g.MatchRunning);
-    EXPECT_EQ(LastBox().text, "В битве победил Некромант Мордор");
+    EXPECT_EQ(LastBox().text, "В битве победил нейтральные юниты ");
+    EXPECT_EQ(g.LoopJ, 0);
+}
+
+TEST_F(TurnTest, NothingActsAfterAVictory)
+{
+    // The person fought this turn: the exchange's end left the computer
+    // player's timer on, and the next side would be the neutral one.
+    for (int h = 2; h <= 5; ++h)
+        g.U(h).OnField = false;
+    g.timers.SetEnabled(TimerId::TmrEnemy, true);
+    PassTurn(g, 1);
+    EXPECT_FALSE(g.MatchRunning);
+    EXPECT_FALSE(g.timers.Enabled(TimerId::TmrEnemy));
+
+    // Even when something switches it on again, a finished match stays still.
+    const Unit before = g.U(6);
+    g.timers.SetEnabled(TimerId::TmrEnemy, true);
+    ComputerTick(g);
+    EXPECT_FALSE(g.timers.Enabled(TimerId::TmrEnemy));
+    EXPECT_EQ(g.Selected, 0);
+    EXPECT_EQ(g.U(6).PosX, before.PosX);
+    EXPECT_EQ(g.U(6).Actions, before.Actions);
+    EXPECT_EQ(rnd.Drawn(), 0u);
+    EXPECT_EQ(shell.boxes.size(), 1u);
 }
 
 TEST_F(TurnTest, TheNeutralSideWinsWhenNoHeroIsLeft)
@@ -299,23 +346,12 @@ TEST_F(TurnTest, TheNeutralSideWinsWhenNoHeroIsLeft)
         n.U(0).IsMale = male;
         PassTurn(n, 1);
         ASSERT_EQ(fresh.shell.boxes.size(), 1u);
-        EXPECT_EQ(fresh.shell.boxes[0].title, "День 5");
+        EXPECT_EQ(fresh.shell.boxes[0].title, "День 4");
         EXPECT_EQ(fresh.shell.boxes[0].text,
                   male ? "В битве победил нейтральные юниты " : "В битве победила нейтральные юниты ");
         EXPECT_FALSE(n.MatchRunning);
         EXPECT_EQ(n.ActiveHero, 0);
     }
-}
-
-TEST_F(TurnTest, ANeutralTurnEndNeverCrownsAHero)
-{
-    for (int h = 2; h <= 5; ++h)
-        g.U(h).OnField = false;
-    g.ActiveHero = 0;
-    PassTurn(g, 1);
-    EXPECT_TRUE(g.MatchRunning);
-    EXPECT_EQ(g.ActiveHero, 1);
-    EXPECT_EQ(LastBox().text, "Ходит Маг Гэндальф");
 }
 
 } // namespace

@@ -99,6 +99,8 @@ MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::fun
         // The turn cycle leaves the side that won in LoopJ.
         result.winner = g.LoopJ < 0 ? -g.LoopJ : g.LoopJ;
         result.winnerName = SideName(g, result.winner);
+        if (result.winner >= 1 && result.winner <= kHeroes)
+            result.winnerAlive = g.U(result.winner).Hp >= 1 && g.U(result.winner).OnField;
     } else {
         result.winnerName = "нет";
     }

@@ -20,9 +20,10 @@ struct Options {
 
 struct MatchResult {
     std::uint64_t seed = 0;
-    int days = 0;           // days played
-    int winner = -1;        // winning side (0 the neutral side), -1 none
-    std::string winnerName; // type name and name, or "нет"
+    int days = 0;             // days played
+    int winner = -1;          // winning side (0 the neutral side), -1 none
+    std::string winnerName;   // type name and name, or "нет"
+    bool winnerAlive = false; // a hero winner still had life in it when crowned
     std::uint64_t ticks = 0;
     std::string violation; // empty when every tick kept the invariants
 };

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
 
     const auto start = std::chrono::steady_clock::now();
     long long days = 0, ticks = 0;
-    int won = 0;
+    int won = 0, neutral = 0, fallen = 0;
     for (int m = 0; m < options.matches; ++m) {
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
         const gh::sim::MatchResult r = gh::sim::PlayMatch(options, seed);
@@ -64,14 +64,19 @@ int main(int argc, char** argv)
         }
         if (r.winner >= 0)
             ++won;
+        if (r.winner == 0)
+            ++neutral;
+        if (r.winner > 0 && !r.winnerAlive)
+            ++fallen;
         std::printf("match %d (seed %llu): %d days, winner: %s\n", m + 1,
                     static_cast<unsigned long long>(seed), r.days, r.winnerName.c_str());
         std::fflush(stdout);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("total: %d matches, %d won, %d without a winner, %lld days, %lld ticks, %.2f s, %.1f "
-                "simulated days/s\n",
-                options.matches, won, options.matches - won, days, ticks, seconds,
+    std::printf("total: %d matches, %d won (%d by the neutral side, %d by a fallen hero), %d without a "
+                "winner, %lld days (%.1f per match), %lld ticks, %.2f s, %.1f simulated days/s\n",
+                options.matches, won, neutral, fallen, options.matches - won, days,
+                static_cast<double>(days) / options.matches, ticks, seconds,
                 seconds > 0 ? static_cast<double>(days) / seconds : 0.0);
     return 0;
 }
