@@ -266,9 +266,14 @@ void WalkTick(Game& g)
             consider(-1, 1);
             consider(-1, -1);
         }
-        const float stride = static_cast<float>(90 * StepSpeed(g));
+        // Twips per tick and ticks per step are both taken now, so the
+        // settings slider moved mid-step cannot stretch or shorten it: the
+        // walker always comes to rest on a cell corner.
+        const std::int32_t speed = StepSpeed(g);
+        const float stride = static_cast<float>(90 * speed);
         g.dx = static_cast<float>(sx) * stride;
         g.dy = static_cast<float>(sy) * stride;
+        g.StepTicks = Int(720.0 / (speed * 90.0));
         w.Facing = g.dx > 0 ? 0 : 1;
 
         g.Moving = 1;
@@ -294,7 +299,7 @@ void WalkTick(Game& g)
     if (g.Moving != 0)
         g.Moving = static_cast<std::uint8_t>(g.Moving + 1);
 
-    if (Int(720.0 / (StepSpeed(g) * 90.0)) < g.Moving) {
+    if (g.StepTicks < g.Moving) {
         g.Moving = 0;
         g.PathSteps -= 1;
         w.Actions -= (g.dx == 0 || g.dy == 0) ? 1 : 2;

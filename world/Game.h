@@ -90,6 +90,9 @@ struct Game {
     float dy = 0;
     std::uint8_t Moving = 0;
     std::uint8_t Min = 0;
+    // Ticks the step under way takes, fixed with dx/dy when it starts: a new
+    // walking speed only applies from the next step.
+    std::int32_t StepTicks = 0;
 
     // blows
     bool ReturnBlowDue = false;

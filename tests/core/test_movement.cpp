@@ -227,6 +227,38 @@ INSTANTIATE_TEST_SUITE_P(Speeds, WalkPace,
                          ::testing::Values(std::pair{1, 8}, std::pair{2, 4}, std::pair{4, 2},
                                            std::pair{8, 1}));
 
+// The settings slider can move while a unit walks. The step under way ends
+// on the next cell corner at the speed it started with, for one point; the
+// new speed takes over from the next step.
+TEST_F(Walk, ASpeedChangedMidStepAppliesFromTheNextStep)
+{
+    for (const auto& [from, to, firstTicks, nextTicks] :
+         {std::tuple{4, 1, 2, 8}, std::tuple{1, 8, 8, 1}, std::tuple{2, 4, 4, 2}}) {
+        g.AnimSpeed = from;
+        Place(w, kMage, 1, 5, 5);
+        g.U(w).Actions = 9;
+        GridAround(w, {{{1, 0}, 1}, {{2, 0}, 0}});
+        g.PathGrid[7][5] = 0;
+        g.PathGrid[6][5] = 1;
+
+        WalkTick(g);
+        g.AnimSpeed = to;
+        int n = 1;
+        while (g.Moving != 0 && n < 20) {
+            WalkTick(g);
+            ++n;
+        }
+        EXPECT_EQ(n, firstTicks) << from << "->" << to;
+        EXPECT_FLOAT_EQ(g.U(w).PosX, 6 * C) << from << "->" << to;
+        EXPECT_FLOAT_EQ(g.U(w).PosY, 5 * C);
+        EXPECT_EQ(g.U(w).Actions, 8);
+
+        EXPECT_EQ(TicksForOneStep(), nextTicks) << from << "->" << to;
+        EXPECT_FLOAT_EQ(g.U(w).PosX, 7 * C) << from << "->" << to;
+        EXPECT_EQ(g.U(w).Actions, 7);
+    }
+}
+
 TEST_F(Walk, EveryStepButToTheRightFacesLeft)
 {
     Place(w, kMage, 1, 5, 5);
