@@ -86,15 +86,18 @@ void ApplyAmount(Game& g, Unit& t, const Unit& h)
     std::int32_t* maximum = nullptr;
     std::int32_t* stat = StatOf(t, s.StatKind, maximum);
 
-    std::int16_t a = CInt(s.Effect);
+    // The amount is worked in 32 bits: statistics grow far past what 16 bits
+    // hold (a seasoned demon's life passes 32,767), and a percentage of them
+    // must come out exact. Every step rounds half to even as before.
+    std::int32_t a = CLng(s.Effect);
     if (s.IsPercent && maximum)
-        a = CInt(static_cast<double>(s.Effect) / 100.0 * *maximum);
+        a = CLng(static_cast<double>(s.Effect) / 100.0 * *maximum);
     if (t.Grace[e])
-        a = CInt(std::abs(static_cast<double>(a)));
+        a = CLng(std::abs(static_cast<double>(a)));
     if (a < 0)
-        a = CInt(a - static_cast<double>(static_cast<std::int32_t>(a) * t.Protection[e]) / 999.0);
+        a = CLng(a - static_cast<double>(a) * t.Protection[e] / 999.0);
     if (t.Weakness[e])
-        a = CInt(-std::abs(a * 0.63 + a)); // even healing hurts, and harder
+        a = CLng(-std::abs(a * 0.63 + a)); // even healing hurts, and harder
 
     if (t.Immunity[e] && a <= 0) {
         g.LblUdar.Caption = "иммунитет";
@@ -103,7 +106,7 @@ void ApplyAmount(Game& g, Unit& t, const Unit& h)
         const float roll = g.rnd->Rnd() * 100.0f;
         const float chance = static_cast<float>(Int(h.Magic / 13.0) + s.Chance);
         if (chance >= roll) {
-            g.LblUdar.Caption = std::to_string(std::abs(static_cast<int>(a)));
+            g.LblUdar.Caption = std::to_string(std::abs(static_cast<std::int64_t>(a)));
         } else {
             g.LblUdar.Caption = "мимо";
             a = 0;

@@ -165,6 +165,10 @@ TEST_F(Spells, PercentagesAndPointsChangeLifeMovesAndManaWithinTheirBounds)
         {10, 0, 20, "20", 1},          // mana at nothing is lifted to one
         {10, 0, 0, "0", 0},            // ... but never over a maximum of nothing
         {11, 0, 20, "мимо", 1, kMiss}, // and a miss lifts it all the same
+        // A level-17 demon's life is past what 16 bits hold: the amount is exact.
+        {13, 100, 38542, "38542", 38542},  // +100 % life heals all of it
+        {12, 38542, 38542, "38157", 385},  // -99 % life: CLng(-38156.58)
+        {9, 99999, 99999, "65999", 34000}, // -66 % at the very cap
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.spell);
