@@ -15,10 +15,10 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include "app/Forms.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/Orders.h"
 #include "battlefield/Toolbar.h"
-#include "app/Forms.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmSplash.h"

@@ -63,10 +63,8 @@ bool ValidSlot(const Game& g)
 std::vector<InfoRequest> RightClick(Game& g, float mx, float my)
 {
     std::vector<InfoRequest> open;
-    if (g.InputMode == kModeSummon || g.InputMode == kModeSpell) {
-        g.InputMode = kModeOrders; // cancelled: nothing paid, the entry stays
+    if (CancelPendingPlacement(g))
         return open;
-    }
     if (g.InputMode != kModeOrders)
         return open;
     // Every unit under the pointer gets its window, lower records first. The
@@ -106,6 +104,13 @@ void SummonClick(Game& g)
     if (h < 1 || h > kHeroes)
         return;
     Unit& hero = g.U(h);
+    // Outside the planned area a creature could never take a step, and
+    // nothing could ever reach it: it would stand there for good.
+    if (!InWalkArea(g.TargetCellX, g.TargetCellY)) {
+        ShowBox(g, "Не получается",
+                "Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены.");
+        return;
+    }
     if (hero.Leadership == hero.LeadershipMax) {
         const std::string question =
             UnitTypeName(hero.UnitType) + " " + hero.Name + " может возглавить только " +
@@ -251,6 +256,15 @@ void FieldMouseMove(Game& g, float mx, float my)
         unitThere = !IsCellFree(g, g.ViewX + cx, g.ViewY + cy);
     if (unitThere || g.InputMode == kModeOrders || g.InputMode == kModeSummon)
         g.ShpAt.Visible = true;
+}
+
+bool CancelPendingPlacement(Game& g)
+{
+    const bool pending =
+        g.InputMode == kModeSummon || (g.InputMode == kModeSpell && !g.timers.Enabled(TimerId::Tmr2));
+    if (pending)
+        g.InputMode = kModeOrders;
+    return pending;
 }
 
 bool FieldAtRest(const Game& g)

@@ -35,4 +35,10 @@ void FieldMouseMove(Game& g, float mx, float my);
 // leaves it on, also on a person's side, where its ticks do nothing.
 bool FieldAtRest(const Game& g);
 
+// A summon or a spell waiting for the person's click on the field is called
+// off, as a right click does: nothing is paid and the page stays in the
+// spellbook. Answers whether there was one. A spell whose pictures already
+// play is under way, not pending, and is left alone.
+bool CancelPendingPlacement(Game& g);
+
 } // namespace gh

@@ -25,6 +25,15 @@ bool AwaitingOrders(const Game& g)
     return FieldAtRest(g);
 }
 
+// A summon or spell still waiting for its click would otherwise swallow the
+// command without a word; the command calls it off first, as a right click
+// would, and then does its own work.
+void CancelPendingOnOwnTurn(Game& g)
+{
+    if (g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)])
+        CancelPendingPlacement(g);
+}
+
 } // namespace
 
 ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
@@ -38,6 +47,7 @@ ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
             NoMatchMessage(g);
             return ToolbarAction::None;
         }
+        CancelPendingOnOwnTurn(g);
         if (!AwaitingOrders(g))
             return ToolbarAction::None;
         const Unit& hero = g.U(g.ActiveHero);
@@ -55,6 +65,7 @@ ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
             NoMatchMessage(g);
             return ToolbarAction::None;
         }
+        CancelPendingOnOwnTurn(g);
         if (AwaitingOrders(g))
             PassTurn(g, 1);
         return ToolbarAction::None;

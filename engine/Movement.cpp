@@ -151,6 +151,13 @@ void OpenExchange(Game& g)
 
 } // namespace
 
+bool InWalkArea(float x, float y)
+{
+    const int col = PlannedCell(x);
+    const int row = PlannedCell(y);
+    return col >= 1 && row >= 1;
+}
+
 void PlanPath(Game& g)
 {
     // Orders are only given to a selected unit; with nothing selected there is

@@ -300,6 +300,39 @@ TEST_F(Orders, AnOccupiedCellKeepsThePlacementPending)
     EXPECT_EQ(rnd.Drawn(), 0u);
 }
 
+TEST_F(Orders, ASummonOnlyGoesWhereUnitsCanWalk)
+{
+    // Paths cover columns and rows 1..20; the screen shows far more.
+    g.ViewX = 10 * C;
+    g.ViewY = 10 * C;
+    ReadySummon();
+    const int mana = g.U(1).Mana;
+    for (const auto& [col, row] : {std::pair{21, 12}, std::pair{39, 12}, std::pair{12, 21}}) {
+        Click(kLeftButton, static_cast<float>(col), static_cast<float>(row));
+        EXPECT_EQ(g.InputMode, kModeSummon) << col << "," << row;
+    }
+    g.ViewX = 0;
+    g.ViewY = 0;
+    Click(kLeftButton, 0, 5); // the border column
+    ASSERT_EQ(shell.boxes.size(), 4u);
+    for (const auto& box : shell.boxes) {
+        EXPECT_EQ(box.title, "Не получается");
+        EXPECT_EQ(box.text,
+                  "Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены.");
+    }
+    EXPECT_EQ(g.U(1).Mana, mana);
+    EXPECT_EQ(g.Spellbook[1][3], kSkeleton);
+    EXPECT_EQ(rnd.Drawn(), 0u);
+    EXPECT_FALSE(g.U(8).OnField);
+
+    // The far corner of the walkable field is still fine.
+    rnd.Push(0.0f);
+    Click(kLeftButton, 20, 20);
+    EXPECT_TRUE(g.U(8).OnField);
+    EXPECT_FLOAT_EQ(g.U(8).PosX, 20 * C);
+    EXPECT_EQ(g.InputMode, kModeOrders);
+}
+
 TEST_F(Orders, NoFreeRecordInSixToTwentyRefusesWithoutCost)
 {
     for (int i = 8; i <= 20; ++i)

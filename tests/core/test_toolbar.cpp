@@ -112,8 +112,11 @@ TEST(ToolbarCommand, NothingHappensWhileTheSideIsNotWaitingForOrders)
         case 1: m.g.timers.SetEnabled(TimerId::Tmr1, true); break;
         case 2: m.g.timers.SetEnabled(TimerId::Tmr3, true); break;
         case 3: m.g.timers.SetEnabled(TimerId::Tmr2, true); break;
-        case 4: m.g.InputMode = kModeSummon; break;
-        case 5: m.g.InputMode = kModeWalk; break;
+        case 4: m.g.InputMode = kModeWalk; break;
+        case 5: // a spell whose pictures already play is under way
+            m.g.InputMode = kModeSpell;
+            m.g.timers.SetEnabled(TimerId::Tmr2, true);
+            break;
         }
     };
     for (int which = 0; which < 6; ++which) {
@@ -126,6 +129,31 @@ TEST(ToolbarCommand, NothingHappensWhileTheSideIsNotWaitingForOrders)
         EXPECT_TRUE(m.shell.boxes.empty()) << which;
         // The menu stays reachable whatever runs.
         EXPECT_EQ(ToolbarCommand(m.g, "Главное меню"), ToolbarAction::OpenMenu) << which;
+    }
+}
+
+TEST(ToolbarCommand, APendingSummonOrSpellIsCalledOffFirstThenTheCommandRuns)
+{
+    for (int mode : {kModeSummon, kModeSpell}) {
+        SCOPED_TRACE(mode);
+        ToolbarMatch m;
+        m.g.Spellbook[1][2] = 4;
+        m.g.ChosenSlot = 2;
+        m.g.CastMana = 10;
+        const int mana = m.g.U(1).Mana;
+
+        m.g.InputMode = mode;
+        EXPECT_EQ(ToolbarCommand(m.g, "Магия"), ToolbarAction::OpenCast);
+        EXPECT_EQ(m.g.InputMode, kModeOrders);
+
+        m.g.InputMode = mode;
+        EXPECT_EQ(ToolbarCommand(m.g, "Закончить ход"), ToolbarAction::None);
+        EXPECT_EQ(m.g.ActiveHero, 2);
+        ASSERT_EQ(m.shell.boxes.size(), 1u);
+        EXPECT_EQ(m.shell.boxes[0].text, "Ходит Некромант Морг");
+        // Nothing was charged for the cast that never happened.
+        EXPECT_EQ(m.g.U(1).Mana, mana);
+        EXPECT_EQ(m.g.Spellbook[1][2], 4);
     }
 }
 
