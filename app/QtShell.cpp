@@ -1,16 +1,47 @@
 #include "app/QtShell.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
 
-#include "battlefield/FrmMain.h"
 #include "app/Forms.h"
+#include "battlefield/FrmMain.h"
 #include "platform/qt/TickDriver.h"
+#include "windows/FrmMes.h"
 
 namespace gh {
+
+namespace {
+
+// A box that opens while a computer hero's speech is up must not hide it:
+// a box with a long text could still reach up over the speech window, so
+// once the box knows its size it steps down below the speech.
+class KeepClearOf final : public QObject {
+public:
+    KeepClearOf(QWidget* box, QWidget* speech) : QObject(box), box_(box), speech_(speech) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == box_ && event->type() == QEvent::Show && speech_ && speech_->isVisible()) {
+            const QRect face = speech_->frameGeometry();
+            const QRect mine = box_->frameGeometry();
+            if (mine.intersects(face))
+                box_->move(mine.left(), face.bottom() + 1 + kGap);
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kGap = 8;
+    QWidget* box_;
+    QPointer<QWidget> speech_;
+};
+
+} // namespace
 
 QtShell::QtShell(Forms& forms) : leaveEventLoop([] { QCoreApplication::quit(); }), forms_(forms) {}
 
@@ -42,6 +73,8 @@ BoxAnswer QtShell::MessageBox(const MessageBoxRequest& request)
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
+    if (QWidget* speech = forms_.Speech())
+        box.installEventFilter(new KeepClearOf(&box, speech));
     const int answer = box.exec();
     if (request.buttons == BoxButtons::Ok)
         return BoxAnswer::Ok;

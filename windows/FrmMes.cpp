@@ -1,6 +1,10 @@
 #include "windows/FrmMes.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "app/Forms.h"
 #include "platform/qt/Pictures.h"
@@ -35,7 +39,24 @@ FrmMes::FrmMes(Forms& forms, QWidget* parent) : PassingWindow(parent)
     LblMes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LblMes->setText(QString::fromStdString(SpeechText(g)));
 
-    CentreOnScreen(this);
+    PlaceAboveTheAnnouncement(this);
+}
+
+void PlaceAboveTheAnnouncement(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The turn's announcement opens in the middle of the screen while the
+    // speech is still up; the speech stands clear above the middle, so the
+    // box does not cover the speaker's face or line.
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->size();
+    // The window manager's title bar comes on top of the window's own height.
+    constexpr int kTitleBar = 32;
+    const int top =
+        std::max(area.top(), area.center().y() - kAnnouncementClearance - size.height() - kTitleBar);
+    window->move(area.center().x() - size.width() / 2, top);
 }
 
 } // namespace gh

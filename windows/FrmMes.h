@@ -20,4 +20,12 @@ public:
     QLabel* LblMes;
 };
 
+// Half a short message box and a margin, in pixels: how far above the middle
+// of the screen the speech window ends.
+inline constexpr int kAnnouncementClearance = 100;
+
+// Centres the speech window across the screen, its bottom that far above the
+// middle (or at the top of a screen too small for that).
+void PlaceAboveTheAnnouncement(QWidget* window);
+
 } // namespace gh

@@ -7,17 +7,20 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
 #include "GuiGame.h"
-#include "battlefield/FrmMain.h"
 #include "app/QtShell.h"
+#include "battlefield/FrmMain.h"
 #include "platform/qt/TickDriver.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
+#include "world/Catalogue.h"
+#include "world/Units.h"
 
 namespace gh {
 namespace {
@@ -181,6 +184,38 @@ TEST(QtShell, CloseSelectionAndShowSpeechReachTheWindows)
     ASSERT_NE(d.forms.Speech(), nullptr);
     EXPECT_TRUE(d.forms.Speech()->isVisible());
     EXPECT_FALSE(d.forms.Speech()->isModal());
+}
+
+TEST(QtShell, TheTurnAnnouncementNeverCoversTheSpeech)
+{
+    Driven d;
+    FrmMain* main = d.forms.LoadMain();
+    main->showFullScreen();
+    CreateUnit(d.g, 2, kNecromancer, 2);
+    d.g.U(2).Name = "Морг";
+    d.g.ActiveHero = 2;
+    d.qtShell.ShowSpeech();
+    QPointer<FrmMes> mes = d.forms.Speech();
+    ASSERT_NE(mes, nullptr);
+    const QRect screen = mes->screen()->availableGeometry();
+    EXPECT_LE(mes->frameGeometry().bottom(), screen.center().y() - kAnnouncementClearance);
+    EXPECT_NEAR(mes->frameGeometry().center().x(), screen.center().x(), 2);
+
+    // A short announcement fits below by itself; one with a hero name that
+    // runs over many lines has to step down.
+    MessageBoxRequest box;
+    box.title = "День 3";
+    std::string longName;
+    for (int i = 0; i < 120; ++i)
+        longName += " Морг Ужасный";
+    for (const std::string& text : {std::string("Ходит Некромант Морг"), "Ходит Некромант" + longName}) {
+        box.text = text;
+        QRect seen;
+        WhenBoxOpens([&](QMessageBox& b) { seen = b.frameGeometry(); }, QMessageBox::Ok);
+        d.qtShell.MessageBox(box);
+        ASSERT_FALSE(seen.isEmpty());
+        EXPECT_FALSE(seen.intersects(mes->frameGeometry())) << text.size();
+    }
 }
 
 } // namespace
