@@ -310,7 +310,13 @@ FACES = [
     ("portraits/undead/ghost.png", None),                 # 8 ghost
 ]
 
-SPLASH_SOURCE = "story/landscape-battlefield.jpg"
+# The splash is a window onto this picture: zoomed in, and slid right and to
+# the top so the black title stands on bright sky, the grey "Beta-version" on
+# white cloud and the white credit lines on the dark grass, all of them clear
+# of the birds.
+SPLASH_SOURCE = "story/landscape-battlefield_nohumans.jpg"
+SPLASH_ZOOM = 1.5
+SPLASH_ALIGN = (0.75, 0.0)  # share of the spare width and height left of / above the window
 
 
 def on_black(im):
@@ -384,9 +390,10 @@ def main():
              os.path.join(assets, "face", f"{n}.png"), f"face/{n}.png", [rel])
 
     im = Image.open(src_path(images, SPLASH_SOURCE)).convert("RGB")
-    k = max(SPLASH[0] / im.size[0], SPLASH[1] / im.size[1])
+    k = max(SPLASH[0] / im.size[0], SPLASH[1] / im.size[1]) * SPLASH_ZOOM
     im = im.resize((round(im.size[0] * k), round(im.size[1] * k)), Image.LANCZOS)
-    left, top = (im.size[0] - SPLASH[0]) // 2, (im.size[1] - SPLASH[1]) // 2
+    left = int((im.size[0] - SPLASH[0]) * SPLASH_ALIGN[0])
+    top = int((im.size[1] - SPLASH[1]) * SPLASH_ALIGN[1])
     im = im.crop((left, top, left + SPLASH[0], top + SPLASH[1]))
     save(im, os.path.join(assets, "splash.png"), "splash.png", [SPLASH_SOURCE])
 

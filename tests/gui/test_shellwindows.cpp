@@ -1,6 +1,10 @@
 // The main menu, the hero speech window and the splash.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include <QPointer>
 #include <QTest>
 
@@ -174,6 +178,37 @@ TEST(FrmSplash, TitleHasAMagentaCopyUpAndLeft)
     splash.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
     EXPECT_TRUE(splash.grab().save(gui::ShotPath(QStringLiteral("frmsplash.png"))));
+}
+
+// Relative luminance of a colour, 0 for black to 1 for white.
+double Luminance(QColor c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+TEST(FrmSplash, EveryLabelStandsOutFromThePictureBehindIt)
+{
+    // The labels keep their colours; the picture under each must leave them
+    // readable: nine in ten of the pixels behind a label differ from its
+    // colour by a contrast ratio of three or more.
+    FrmSplash splash;
+    const QImage picture = splash.Picture1->pixmap().toImage().scaled(splash.Picture1->size());
+    for (QLabel* label : {splash.Label1[0], splash.Label2[0], splash.Label2[1], splash.Label2[2]}) {
+        const double ink = Luminance(label->palette().color(QPalette::WindowText));
+        const QRect text = label->fontMetrics()
+                               .boundingRect(label->text())
+                               .translated(label->pos() + QPoint(0, label->fontMetrics().ascent()));
+        std::vector<double> ratios;
+        for (int y = text.top(); y <= text.bottom(); ++y)
+            for (int x = text.left(); x <= text.right(); ++x) {
+                const double back = Luminance(picture.pixelColor(x, y));
+                ratios.push_back((std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05));
+            }
+        ASSERT_FALSE(ratios.empty());
+        std::sort(ratios.begin(), ratios.end());
+        EXPECT_GE(ratios[ratios.size() / 10], 3.0) << label->text().toStdString();
+    }
 }
 
 } // namespace
