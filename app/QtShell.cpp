@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QString>
 #include <QWidget>
 
@@ -41,6 +43,9 @@ private:
     QPointer<QWidget> speech_;
 };
 
+// Room for a window manager's icon and close, minimise and maximise buttons.
+constexpr int kTitleBarButtons = 110;
+
 } // namespace
 
 QtShell::QtShell(Forms& forms) : leaveEventLoop([] { QCoreApplication::quit(); }), forms_(forms) {}
@@ -75,6 +80,14 @@ BoxAnswer QtShell::MessageBox(const MessageBoxRequest& request)
     }
     if (QWidget* speech = forms_.Speech())
         box.installEventFilter(new KeepClearOf(&box, speech));
+    // The window manager cuts a title that is wider than the box ("День 12"
+    // over a short text); the box is made wide enough for it and for the
+    // title bar's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     const int answer = box.exec();
     if (request.buttons == BoxButtons::Ok)
         return BoxAnswer::Ok;

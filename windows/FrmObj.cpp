@@ -66,11 +66,13 @@ FrmObj::FrmObj(Forms& forms, QWidget* parent) : PassingWindow(parent)
     if (info.HasInfo)
         LblInfo->setText(LabelText(info.LblInfo));
 
-    // The master line sizes itself to its text, from its corner onwards.
-    LblMaster = InfoLabel(this, TwipsRect(240, 3120, 0, 0));
+    // The master line runs from its corner to the window's right margin; a
+    // master with a name longer than that is cut short with an ellipsis
+    // rather than running out of the window.
+    LblMaster = InfoLabel(this, TwipsRect(240, 3120, 6105 - 240 - 120, 315));
     LblMaster->setWordWrap(false);
-    LblMaster->setText(LabelText(info.LblMaster));
-    LblMaster->adjustSize();
+    LblMaster->setText(
+        LblMaster->fontMetrics().elidedText(LabelText(info.LblMaster), Qt::ElideRight, LblMaster->width()));
 
     CentreOnScreen(this);
 }

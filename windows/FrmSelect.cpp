@@ -6,9 +6,9 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "app/Forms.h"
 #include "battlefield/Drawing.h"
 #include "platform/Numbers.h"
-#include "app/Forms.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
@@ -105,8 +105,21 @@ void FrmSelect::BuildRow(int i)
     Txt[i] = new QLineEdit(this);
     Txt[i]->setGeometry(TwipsRect(1800, 240 + dy, 2895, 375));
     Txt[i]->setToolTip(QStringLiteral("Имя героя"));
-    connect(Txt[i], &QLineEdit::textChanged, this,
-            [this, i](const QString& text) { g_.U(i + 1).Name = text.toStdString(); });
+    connect(Txt[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+        // A name is one line: a pasted line break or tab would break every
+        // label and message that shows it, so it becomes a blank here.
+        QString line = text;
+        for (QChar& c : line)
+            if (c == u'\n' || c == u'\r' || c == u'\t')
+                c = u' ';
+        if (line != text) {
+            const int cursor = Txt[i]->cursorPosition();
+            Txt[i]->setText(line); // comes back here with the clean text
+            Txt[i]->setCursorPosition(cursor);
+            return;
+        }
+        g_.U(i + 1).Name = text.toStdString();
+    });
 
     Ai[i] = new WholeCheckBox(QStringLiteral("AI"), this);
     Ai[i]->setGeometry(TwipsRect(1800, 720 + dy, 2895, 375));
