@@ -1,21 +1,38 @@
 // Random mouse, keys and toolbar presses on the real windows, interleaved with
 // clock ticks, with the match's invariants checked after every event.
+//
+// The suite runs a bounded fuzz. The long one is the same test with more
+// seeds and events, and a failure names the seed that replays it:
+//   GH_FUZZ_SEEDS=1-10 GH_FUZZ_EVENTS=20000 build-test/tests/test_gui --gtest_filter=Fuzz.*
+//   GH_FUZZ_SEEDS=7 ...   (one seed, to replay a failure)
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QListWidget>
 #include <QTest>
 #include <QToolBar>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "GuiGame.h"
 #include "Invariants.h"
 #include "battlefield/FrmMain.h"
+#include "magic/FrmCast.h"
+#include "windows/FrmAvtor.h"
+#include "windows/FrmInfo.h"
 #include "windows/FrmMenu.h"
+#include "windows/FrmMes.h"
+#include "windows/FrmObj.h"
 #include "windows/FrmSelect.h"
+#include "windows/FrmSet.h"
 
 namespace gh {
 namespace {
@@ -84,32 +101,131 @@ struct Fuzz : SeededSource, gui::GuiGame {
         ASSERT_TRUE(g.MatchRunning);
     }
 
-    // What a player may do to an open dialog: press one of its buttons, or
-    // close it. The menu's "Выход" is answered No.
+    // What a player may do to an open dialog: press one of its buttons, type
+    // into it, move its sliders, or close it. The menu's "Выход" is answered No.
     void PlayWithDialogs()
     {
-        if (FrmSelect* sel = forms.Select()) {
+        const std::vector<QWidget*> open = OpenDialogs();
+        if (open.empty())
+            return;
+        QWidget* w = open[static_cast<std::size_t>(Roll(0, static_cast<int>(open.size()) - 1))];
+        last += std::string(" on ") + w->metaObject()->className();
+        if (auto* sel = qobject_cast<FrmSelect*>(w)) {
             QAbstractButton* buttons[] = {sel->Iss[Roll(0, 4)],  sel->Ai[Roll(0, 4)],  sel->CmdD[Roll(0, 4)],
                                           sel->CmdU[Roll(0, 4)], sel->Cmd[Roll(0, 4)], sel->CmdOK,
                                           sel->CmdCancel};
-            const int k = Roll(0, 8);
-            if (k < 7)
+            const int k = Roll(0, 10);
+            if (k < 7) {
                 QTest::mouseClick(buttons[k], Qt::LeftButton);
-            else
+            } else if (k < 9) {
+                QLineEdit* box = sel->Txt[Roll(0, 4)];
+                if (box->isEnabled()) {
+                    box->setFocus();
+                    if (Roll(0, 1))
+                        box->selectAll();
+                    QTest::keyClicks(box, RandomText());
+                }
+            } else if (k == 9) {
+                // A right click on a portrait shows that hero.
+                QTest::mouseClick(sel->Img[Roll(0, 4)], Qt::RightButton);
+            } else {
                 sel->close();
-        } else if (FrmMenu* menu = forms.Menu()) {
+            }
+        } else if (auto* menu = qobject_cast<FrmMenu*>(w)) {
             const int k = Roll(0, 6);
             if (k < 6)
                 QTest::mouseClick(menu->Cmd[k], Qt::LeftButton);
             else
                 menu->close();
+        } else if (auto* cast = qobject_cast<FrmCast*>(w)) {
+            const int k = Roll(0, 4);
+            if (k == 0 && cast->List1->count() > 0) {
+                QListWidgetItem* item = cast->List1->item(Roll(0, cast->List1->count() - 1));
+                QTest::mouseClick(cast->List1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  cast->List1->visualItemRect(item).center());
+            } else if (k == 1) {
+                QTest::mouseClick(cast->CmdCast, Qt::LeftButton);
+            } else if (k == 2) {
+                QTest::mouseClick(cast->ImgFace, Qt::RightButton);
+            } else if (k == 3) {
+                QTest::mouseClick(cast->CmdCancel, Qt::LeftButton);
+            } else {
+                cast->close();
+            }
+        } else if (auto* set = qobject_cast<FrmSet*>(w)) {
+            const int k = Roll(0, 3);
+            if (k < 2) {
+                QSlider* slider = set->SldSpeed[k];
+                slider->setValue(Roll(slider->minimum(), slider->maximum())); // as dragged
+            } else if (k == 2) {
+                QTest::keyClick(set->SldSpeed[Roll(0, 1)], Roll(0, 1) ? Qt::Key_Right : Qt::Key_PageDown);
+            } else {
+                QTest::mouseClick(set->CmdCancel, Qt::LeftButton);
+            }
+        } else {
+            // The information and speech windows and the author's message
+            // go with a click; keys first, sometimes, which they must ignore.
+            if (Roll(0, 1))
+                QTest::keyClick(w, DialogKey());
+            else
+                QTest::mouseClick(w, Roll(0, 1) ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier,
+                                  QPoint(Roll(0, w->width() - 1), Roll(0, w->height() - 1)));
         }
+        gui::FlushDeletes();
+    }
+
+    // The open dialogs in an order that does not depend on where they
+    // happen to sit in memory, so that a seed replays exactly.
+    std::vector<QWidget*> OpenDialogs() const
+    {
+        std::vector<QWidget*> open;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != main && w->windowTitle() != QStringLiteral("FrmImg"))
+                open.push_back(w);
+        std::stable_sort(open.begin(), open.end(), [](QWidget* a, QWidget* b) {
+            return std::string(a->metaObject()->className()) < std::string(b->metaObject()->className());
+        });
+        return open;
+    }
+
+    Qt::Key DialogKey()
+    {
+        static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab,   Qt::Key_Plus,
+                                       Qt::Key_Minus,  Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,
+                                       Qt::Key_Down,   Qt::Key_Space};
+        return keys[Roll(0, 9)];
+    }
+
+    // What a player might type as a name, markup and all.
+    QString RandomText()
+    {
+        static const char* pieces[] = {"a", "Z", "<b>", "</b>", "&amp;", " ", "<img src=x>", "%1", "\\", "9"};
+        QString text;
+        for (int n = Roll(0, 6); n > 0; --n)
+            text += QString::fromUtf8(pieces[Roll(0, 9)]);
+        return text;
+    }
+
+    // A key to whichever window has the focus, as the keyboard sends it.
+    void KeyToActiveWindow()
+    {
+        // The dialog on top has the focus; which that is, the fuzz decides.
+        const std::vector<QWidget*> open = OpenDialogs();
+        QWidget* active = open.empty() || Roll(0, 3) == 0
+                              ? main
+                              : open[static_cast<std::size_t>(Roll(0, static_cast<int>(open.size()) - 1))];
+        QWidget* target = active->focusWidget() ? active->focusWidget() : active;
+        QTest::keyClick(target, DialogKey());
         gui::FlushDeletes();
     }
 
     void RandomEvent()
     {
-        switch (Roll(0, 11)) {
+        const int kind = Roll(0, 13);
+        last = "event kind " + std::to_string(kind);
+        switch (kind) {
+        case 12: KeyToActiveWindow(); break;
+        case 13: PlayWithDialogs(); break;
         case 0:
         case 1:
         case 2: ClickAt(AnyPoint(), Qt::LeftButton); break;
@@ -173,11 +289,39 @@ struct Fuzz : SeededSource, gui::GuiGame {
 
     std::mt19937 pick;
     FrmMain* main = nullptr;
+    std::string last; // what the latest event was, for the failure message
 };
+
+// "1-10", "3,7,11" or "7"; the default seeds when unset.
+std::vector<std::uint32_t> FuzzSeeds()
+{
+    const char* text = std::getenv("GH_FUZZ_SEEDS");
+    if (!text || !*text)
+        return {11u, 2024u, 777u};
+    std::vector<std::uint32_t> seeds;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const auto dash = item.find('-');
+        const unsigned long lo = std::stoul(item.substr(0, dash));
+        const unsigned long hi = dash == std::string::npos ? lo : std::stoul(item.substr(dash + 1));
+        for (unsigned long s = lo; s <= hi; ++s)
+            seeds.push_back(static_cast<std::uint32_t>(s));
+    }
+    return seeds;
+}
+
+int FuzzEvents()
+{
+    const char* text = std::getenv("GH_FUZZ_EVENTS");
+    return text && *text ? std::atoi(text) : 1500;
+}
 
 TEST(Fuzz, RandomInputNeverBreaksTheMatch)
 {
-    for (std::uint32_t seed : {11u, 2024u, 777u}) {
+    const int events = FuzzEvents();
+    long long total = 0;
+    for (std::uint32_t seed : FuzzSeeds()) {
         Fuzz f(seed);
         f.StartMatch();
         if (::testing::Test::HasFatalFailure())
@@ -186,14 +330,21 @@ TEST(Fuzz, RandomInputNeverBreaksTheMatch)
         // What the run went through, so that a fuzz that only ever clicks
         // the empty field cannot pass for one that shook the match.
         bool walked = false, struck = false, scrolled = false, computerPlayed = false;
-        for (int event = 0; event < 1000; ++event) {
+        for (int event = 0; event < events; ++event) {
             // Whatever asks a question is answered No: the program stays.
             f.shell.answers.assign(4, BoxAnswer::No);
             f.RandomEvent();
+            ++total;
+            if (std::getenv("GH_FUZZ_TRACE"))
+                std::printf("%d: %s; side %d, match %d, InputMode %d, TmrEnemy %d\n", event, f.last.c_str(),
+                            f.g.ActiveHero, f.g.MatchRunning, f.g.InputMode,
+                            f.g.timers.Enabled(TimerId::TmrEnemy));
             const std::string broken = f.Check();
             ASSERT_EQ(broken, "") << "seed " << seed << ", event " << event << ", selection open "
-                                  << (f.forms.Select() != nullptr);
-            ASSERT_EQ(f.shell.quits, 0);
+                                  << (f.forms.Select() != nullptr) << "; replay: GH_FUZZ_SEEDS=" << seed
+                                  << " GH_FUZZ_EVENTS=" << event + 1 << "; last: " << f.last << ", side "
+                                  << f.g.ActiveHero;
+            ASSERT_EQ(f.shell.quits, 0) << "seed " << seed << ", event " << event;
             walked |= f.g.InputMode == kModeWalk;
             struck |= f.g.timers.Enabled(TimerId::Tmr3) || f.g.LblUdar.Visible;
             scrolled |= f.g.ViewX != 0 || f.g.ViewY != 0;
@@ -210,11 +361,13 @@ TEST(Fuzz, RandomInputNeverBreaksTheMatch)
         EXPECT_TRUE(scrolled) << "seed " << seed;
         EXPECT_TRUE(computerPlayed) << "seed " << seed;
         EXPECT_GE(matches, 1);
-        if (f.forms.Menu())
-            f.forms.Menu()->close();
-        if (f.forms.Select())
-            f.forms.Select()->close();
+        std::printf("fuzz seed %u: %d events, %d matches\n", seed, events, matches);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != f.main)
+                w->close();
+        gui::FlushDeletes();
     }
+    std::printf("fuzz: %lld events in all\n", total);
 }
 
 } // namespace
