@@ -184,6 +184,10 @@ void FrmSelect::StepClass(int i, int delta)
 
 void FrmSelect::StartMatch()
 {
+    // A refused start must not hand a running match's turn to the neutral
+    // side: who plays and whose turn it is come back at once.
+    const auto humanBefore = g_.HeroIsHuman;
+    const std::int32_t activeBefore = g_.ActiveHero;
     g_.LoopJ = 0;
     for (int i = 0; i < kSlots; ++i) {
         g_.LoopI = static_cast<std::int16_t>(i);
@@ -203,6 +207,10 @@ void FrmSelect::StartMatch()
         close();
         forms_.Refresh();
         return;
+    }
+    if (g_.MatchRunning) {
+        g_.HeroIsHuman = humanBefore;
+        g_.ActiveHero = activeBefore;
     }
     MessageBoxRequest box;
     box.title = windowTitle().toStdString();
@@ -240,7 +248,11 @@ void FrmSelect::closeEvent(QCloseEvent* event)
         for (int h = 1; h <= kSlots; ++h)
             g_.U(h) = before_.heroes[static_cast<std::size_t>(h - 1)];
         g_.HeroIsHuman = before_.heroIsHuman;
-        g_.ActiveHero = before_.activeHero;
+        // The turn is not the dialog's: the match may have moved on to
+        // another side while it was open, and going back to the side of the
+        // moment it opened would leave that side's turn with nothing to carry it.
+        if (!g_.MatchRunning)
+            g_.ActiveHero = before_.activeHero;
         restored_ = true;
         // The running match gets its own heroes back on the field at once.
         if (g_.MatchRunning) {

@@ -274,6 +274,30 @@ TEST(FrmSelect, GoingBackDuringAMatchLeavesItsHeroesAsTheyWere)
     ASSERT_NE(s.forms.Menu(), nullptr);
 }
 
+// Found by the fuzz (seed 1): the dialog opened on a computer hero's turn,
+// the match went on to the next side, and going back returned the turn to
+// the first computer hero with nothing running to play it.
+TEST(FrmSelect, TheTurnTheMatchHasReachedOutlastsTheDialog)
+{
+    Selection s;
+    Selection::Press(s.dlg->CmdOK);
+    gui::FlushDeletes();
+    ASSERT_TRUE(s.g.MatchRunning);
+    const auto human = s.g.HeroIsHuman;
+    s.g.ActiveHero = 2;
+
+    s.Open();
+    Selection::Press(s.dlg->Iss[1]);
+    Selection::Press(s.dlg->CmdOK); // refused: one hero
+    EXPECT_EQ(s.g.ActiveHero, 2) << "a refused start passed the turn";
+    EXPECT_EQ(s.g.HeroIsHuman, human);
+    s.g.ActiveHero = 1; // the match moves on meanwhile
+    Selection::Press(s.dlg->CmdCancel);
+    gui::FlushDeletes();
+    EXPECT_EQ(s.g.ActiveHero, 1);
+    EXPECT_EQ(s.g.HeroIsHuman, human);
+}
+
 TEST(FrmSelect, RightClickOnAPortraitKeepsTheSelection)
 {
     Selection s;

@@ -1,5 +1,8 @@
 // grimhollow-sim: computer-only matches on the virtual clock.
-//   --matches N  --heroes N (2..5)  --seed S  --days D
+//   --matches N  --heroes N or LO-HI (2..5)  --seed S  --days D
+// With a range of heroes, match m takes LO + (seed + m) mod (HI - LO + 1)
+// heroes, so a soak covers every size and each match still replays from its
+// seed alone.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,9 +23,30 @@ bool ParseNumber(const char* text, long long lo, long long hi, long long& out)
     return true;
 }
 
+// "N" or "LO-HI", within 2..5.
+bool ParseHeroes(const char* text, int& lo, int& hi)
+{
+    const std::string s(text);
+    const auto dash = s.find('-');
+    long long a = 0, b = 0;
+    if (dash == std::string::npos) {
+        if (!ParseNumber(text, 2, 5, a))
+            return false;
+        lo = hi = static_cast<int>(a);
+        return true;
+    }
+    if (!ParseNumber(s.substr(0, dash).c_str(), 2, 5, a) ||
+        !ParseNumber(s.substr(dash + 1).c_str(), 2, 5, b) || a > b)
+        return false;
+    lo = static_cast<int>(a);
+    hi = static_cast<int>(b);
+    return true;
+}
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: grimhollow-sim [--matches N] [--heroes 2..5] [--seed S] [--days D]\n");
+    std::fprintf(stderr,
+                 "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D]\n");
     return 2;
 }
 
@@ -32,6 +56,7 @@ int main(int argc, char** argv)
 {
     gh::sim::Options options;
     options.matches = 10;
+    int heroesLo = options.heroes, heroesHi = options.heroes;
     for (int i = 1; i < argc; ++i) {
         const char* flag = argv[i];
         if (i + 1 >= argc)
@@ -40,8 +65,8 @@ int main(int argc, char** argv)
         const char* value = argv[++i];
         if (!std::strcmp(flag, "--matches") && ParseNumber(value, 1, 1000000, v))
             options.matches = static_cast<int>(v);
-        else if (!std::strcmp(flag, "--heroes") && ParseNumber(value, 2, 5, v))
-            options.heroes = static_cast<int>(v);
+        else if (!std::strcmp(flag, "--heroes") && ParseHeroes(value, heroesLo, heroesHi))
+            options.heroes = heroesLo;
         else if (!std::strcmp(flag, "--seed") && ParseNumber(value, 0, 1LL << 62, v))
             options.seed = static_cast<std::uint64_t>(v);
         else if (!std::strcmp(flag, "--days") && ParseNumber(value, 1, 1000000, v))
@@ -52,14 +77,20 @@ int main(int argc, char** argv)
 
     const auto start = std::chrono::steady_clock::now();
     long long days = 0, ticks = 0;
+    int bySize[6] = {};
     int won = 0, neutral = 0, fallen = 0;
     for (int m = 0; m < options.matches; ++m) {
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
-        const gh::sim::MatchResult r = gh::sim::PlayMatch(options, seed);
+        gh::sim::Options match = options;
+        match.heroes =
+            heroesLo + static_cast<int>(seed % static_cast<std::uint64_t>(heroesHi - heroesLo + 1));
+        ++bySize[match.heroes];
+        const gh::sim::MatchResult r = gh::sim::PlayMatch(match, seed);
         days += r.days;
         ticks += static_cast<long long>(r.ticks);
         if (!r.violation.empty()) {
-            std::fprintf(stderr, "match %d: invariant broken: %s\n", m + 1, r.violation.c_str());
+            std::fprintf(stderr, "match %d (%d heroes): invariant broken: %s\n", m + 1, match.heroes,
+                         r.violation.c_str());
             return 1;
         }
         if (r.winner >= 0)
@@ -68,8 +99,8 @@ int main(int argc, char** argv)
             ++neutral;
         if (r.winner > 0 && !r.winnerAlive)
             ++fallen;
-        std::printf("match %d (seed %llu): %d days, winner: %s\n", m + 1,
-                    static_cast<unsigned long long>(seed), r.days, r.winnerName.c_str());
+        std::printf("match %d (seed %llu, %d heroes): %d days, winner: %s\n", m + 1,
+                    static_cast<unsigned long long>(seed), match.heroes, r.days, r.winnerName.c_str());
         std::fflush(stdout);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -78,5 +109,7 @@ int main(int argc, char** argv)
                 options.matches, won, neutral, fallen, options.matches - won, days,
                 static_cast<double>(days) / options.matches, ticks, seconds,
                 seconds > 0 ? static_cast<double>(days) / seconds : 0.0);
+    std::printf("matches by heroes: 2: %d, 3: %d, 4: %d, 5: %d\n", bySize[2], bySize[3], bySize[4],
+                bySize[5]);
     return 0;
 }
