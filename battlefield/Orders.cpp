@@ -219,8 +219,11 @@ std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my)
     // A walk and a result label read the target cell on every tick; clicks
     // during them are shut out so they cannot steer the unit mid-way. A blow
     // runs with InputMode 0 and Selected on the striker, which may be the
-    // other side's unit: an order then would send it walking mid-blow.
-    if (g.InputMode == kModeResult || g.InputMode == kModeWalk || g.timers.Enabled(TimerId::Tmr3))
+    // other side's unit: an order then would send it walking mid-blow. A
+    // summoned creature's pictures still play after the placement ends; an
+    // order then would walk a unit beside the animation.
+    if (g.InputMode == kModeResult || g.InputMode == kModeWalk || g.timers.Enabled(TimerId::Tmr3) ||
+        (g.InputMode == kModeOrders && g.timers.Enabled(TimerId::Tmr2)))
         return {};
 
     g.TargetCellX = CellCorner(g.ViewX, mx);
