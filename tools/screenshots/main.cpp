@@ -1,0 +1,164 @@
+// Plays into a match through the real windows, the way a player would, and
+// saves three pictures for the README and the software centres: the
+// battlefield with a unit selected, the casting dialog with a page picked,
+// and the information window of the player's hero. The dice are pinned, so
+// a second run paints the same match.
+//
+// Usage: QT_QPA_PLATFORM=offscreen grimhollow-screenshots [folder]
+// (the folder defaults to docs/screenshots)
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QTest>
+#include <QTextStream>
+#include <QToolBar>
+
+#include "app/Forms.h"
+#include "battlefield/FrmMain.h"
+#include "engine/Engine.h"
+#include "magic/FrmCast.h"
+#include "platform/Random.h"
+#include "platform/Shell.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/Translations.h"
+#include "windows/FrmInfo.h"
+#include "windows/FrmSelect.h"
+#include "world/Game.h"
+
+namespace {
+
+using namespace gh;
+
+constexpr std::uint64_t kSeed = 20;
+constexpr int kTicksBeforeShot = 90; // long enough for the idle animation to move
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Where a unit stands on the window, in pixels, from the match's twips.
+QPoint UnitCentre(const Game& g, int i)
+{
+    const Unit& u = g.U(i);
+    return QPoint(static_cast<int>((u.PosX - g.ViewX) / 15) + 24,
+                  static_cast<int>((u.PosY - g.ViewY) / 15) + 24);
+}
+
+bool Save(QWidget* window, const QDir& dir, const QString& name)
+{
+    if (!QTest::qWaitForWindowExposed(window)) {
+        QTextStream(stderr) << name << ": the window never showed\n";
+        return false;
+    }
+    const QString path = dir.filePath(name);
+    if (!window->grab().save(path)) {
+        QTextStream(stderr) << "cannot write " << path << "\n";
+        return false;
+    }
+    QTextStream(stdout) << "wrote " << path << "\n";
+    return true;
+}
+
+class Session {
+public:
+    Session() : rnd(kSeed)
+    {
+        rnd.Pin(kSeed);
+        g.rnd = &rnd;
+        g.shell = &shell;
+        BindTimers(g);
+    }
+    ~Session() { FlushDeletes(); }
+
+    void Tick(int n)
+    {
+        for (int k = 0; k < n; ++k) {
+            g.timers.Tick();
+            main->RenderControls();
+        }
+        QCoreApplication::processEvents();
+    }
+
+    ClockRandom rnd;
+    Game g;
+    ScriptedShell shell;
+    Forms forms{g};
+    FrmMain* main = nullptr;
+};
+
+int Run(const QDir& dir)
+{
+    Session s;
+    s.main = s.forms.LoadMain();
+    s.main->setGeometry(0, 0, 1280, 800);
+    s.main->show();
+    if (!QTest::qWaitForWindowExposed(s.main))
+        return 1;
+
+    // Three heroes: the player and two computer rivals.
+    FrmSelect* select = s.forms.OpenSelect();
+    select->Iss[2]->setChecked(true);
+    select->Ai[1]->setChecked(true);
+    select->Ai[2]->setChecked(true);
+    select->CmdOK->click();
+    FlushDeletes();
+    if (!s.g.MatchRunning || !s.g.HeroIsHuman[s.g.ActiveHero]) {
+        QTextStream(stderr) << "the match did not start on the player's turn\n";
+        return 1;
+    }
+    const int hero = s.g.ActiveHero;
+    s.Tick(kTicksBeforeShot);
+
+    // The player picks the hero: the green frame goes round it.
+    QTest::mouseClick(s.main, Qt::LeftButton, Qt::NoModifier, UnitCentre(s.g, hero));
+    s.Tick(kTicksBeforeShot);
+    bool ok = Save(s.main, dir, QStringLiteral("battlefield.png"));
+
+    // A right click on the hero asks about it.
+    QTest::mouseClick(s.main, Qt::RightButton, Qt::NoModifier, UnitCentre(s.g, hero));
+    FrmInfo* info = nullptr;
+    for (QObject* child : s.main->children())
+        if (auto* window = qobject_cast<FrmInfo*>(child))
+            info = window;
+    if (info == nullptr) {
+        QTextStream(stderr) << "no information window opened\n";
+        return 1;
+    }
+    ok = Save(info, dir, QStringLiteral("information.png")) && ok;
+    info->close();
+    FlushDeletes();
+
+    // The spellbook, its first page picked.
+    QTest::mouseClick(s.main->Toolbar1->widgetForAction(s.main->ToolbarButton(QStringLiteral("Магия"))),
+                      Qt::LeftButton);
+    auto* cast = qobject_cast<FrmCast*>(s.forms.cast.data());
+    if (cast == nullptr || cast->List1->count() == 0) {
+        QTextStream(stderr) << "the casting dialog did not open with pages\n";
+        return 1;
+    }
+    QListWidgetItem* line = cast->List1->item(0);
+    QTest::mouseClick(cast->List1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      cast->List1->visualItemRect(line).center());
+    QCoreApplication::processEvents();
+    ok = Save(cast, dir, QStringLiteral("casting.png")) && ok;
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    LoadBundledFonts();
+    InstallRussianQtTranslation(app);
+    QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "cannot make " << dir.path() << "\n";
+        return 1;
+    }
+    return Run(dir);
+}
