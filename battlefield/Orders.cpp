@@ -1,5 +1,6 @@
 #include "battlefield/Orders.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -98,7 +99,9 @@ void OrderClick(Game& g, float mx, float my)
         PlanPath(g);
 }
 
-void SummonClick(Game& g)
+} // namespace
+
+void PlaceSummon(Game& g, UnrulySummon unruly)
 {
     const int h = g.ActiveHero;
     if (h < 1 || h > kHeroes)
@@ -112,11 +115,13 @@ void SummonClick(Game& g)
         return;
     }
     if (hero.Leadership == hero.LeadershipMax) {
+        if (unruly == UnrulySummon::DoNotCall)
+            return;
         const std::string question =
             UnitTypeName(hero.UnitType) + " " + hero.Name + " может возглавить только " +
             std::to_string(hero.LeadershipMax) +
             " существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?";
-        if (!AskYes(g, "Предупреждение", question))
+        if (unruly == UnrulySummon::AskThePlayer && !AskYes(g, "Предупреждение", question))
             return;
     }
     if (!IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
@@ -127,12 +132,7 @@ void SummonClick(Game& g)
     g.ShpSel.Visible = true;
     DrawUnits(g);
 
-    int record = 0;
-    for (int i = kFirstSummonRecord; i <= kLastSummonRecord; ++i)
-        if (!g.U(i).OnField) {
-            record = i;
-            break;
-        }
+    const int record = FreeSummonRecord(g);
     if (record == 0) {
         ShowBox(g, "Не получается",
                 "Не удалось призвать " + UnitTypeName(g.U(0).UnitType) +
@@ -144,8 +144,7 @@ void SummonClick(Game& g)
     g.InputMode = kModeOrders;
     hero.Mana -= g.CastMana;
 
-    const float chance = static_cast<float>(Int(hero.Magic / 13.0) + g.CastChance);
-    if (!(chance >= g.rnd->Rnd() * 100.0f)) {
+    if (!SummonLands(hero, g.CastChance, g.rnd->Rnd() * 100.0f)) {
         ShowBox(g, "Заклинание провалено",
                 "Заклинание провалено! " + UnitTypeName(g.U(0).UnitType) +
                     " призвать не удалось, и мана протрачена впустую!");
@@ -171,7 +170,26 @@ void SummonClick(Game& g)
     DrawUnits(g);
 }
 
-void SpellClick(Game& g)
+int FreeSummonRecord(const Game& g)
+{
+    for (int i = kFirstSummonRecord; i <= kLastSummonRecord; ++i)
+        if (!g.U(i).OnField)
+            return i;
+    return 0;
+}
+
+bool SummonLands(const Unit& hero, std::int32_t castChance, float r)
+{
+    const float chance = static_cast<float>(Int(hero.Magic / 13.0) + castChance);
+    return chance >= r;
+}
+
+double SummonLandChance(const Unit& hero, std::int32_t castChance)
+{
+    return std::clamp((Int(hero.Magic / 13.0) + castChance) / 100.0, 0.0, 1.0);
+}
+
+void AimSpell(Game& g)
 {
     const int h = g.ActiveHero;
     if (h < 1 || h > kHeroes)
@@ -186,8 +204,6 @@ void SpellClick(Game& g)
     StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, g.CurrentSpell.AnimFirstFrame,
                 g.CurrentSpell.AnimCycles);
 }
-
-} // namespace
 
 bool HitTest(const Game& g, int i, float mx, float my)
 {
@@ -230,8 +246,8 @@ std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my)
     g.TargetCellY = CellCorner(g.ViewY, my);
     switch (g.InputMode) {
     case kModeOrders: OrderClick(g, mx, my); break;
-    case kModeSummon: SummonClick(g); break;
-    case kModeSpell: SpellClick(g); break;
+    case kModeSummon: PlaceSummon(g, UnrulySummon::AskThePlayer); break;
+    case kModeSpell: AimSpell(g); break;
     default: break;
     }
     return {};

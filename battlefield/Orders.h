@@ -26,6 +26,21 @@ struct InfoRequest {
 // Returns the information windows a right click asks for (in order).
 std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my);
 
+// What a left click in summon placement and in spell targeting does at
+// (TargetCellX, TargetCellY) for the active hero. The computer's heroes give
+// the same orders through these. Placing more creatures than the hero can
+// lead asks first; `unruly` says who answers.
+enum class UnrulySummon { AskThePlayer, Call, DoNotCall };
+void PlaceSummon(Game& g, UnrulySummon unruly);
+void AimSpell(Game& g);
+// The record a creature called now would take: the lowest of 6..20 not on
+// the field; 0 when all are taken.
+int FreeSummonRecord(const Game& g);
+// The roll of a summon: hero's Magic bonus plus the creature's base chance
+// against Rnd x 100, and the chance of that for a fresh roll.
+bool SummonLands(const Unit& hero, std::int32_t castChance, float r);
+double SummonLandChance(const Unit& hero, std::int32_t castChance);
+
 // Pointer moved over the battlefield.
 void FieldMouseMove(Game& g, float mx, float my);
 

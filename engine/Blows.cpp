@@ -1,5 +1,6 @@
 #include "engine/Blows.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -56,7 +57,52 @@ std::int16_t Negate(std::int16_t d)
     return CInt(-static_cast<double>(d));
 }
 
+bool InReach(const Unit& striker, const Unit& struck)
+{
+    const double reach = static_cast<double>(striker.AttackRange) * kCell;
+    return std::fabs(static_cast<double>(struck.PosX) - striker.PosX) <= reach &&
+           std::fabs(static_cast<double>(struck.PosY) - striker.PosY) <= reach;
+}
+
 } // namespace
+
+std::int16_t BlowAmount(const Unit& striker, const Unit& struck, int roll)
+{
+    std::int16_t d = CInt(-static_cast<double>(striker.Strength) - roll);
+    const int e = ElementOf(striker);
+    if (struck.Grace[e])
+        d = Negate(d);
+    if (d < 0)
+        d = CInt(d - d * (struck.Protection[e] / 999.0));
+    if (struck.Weakness[e])
+        d = CInt(d + d * 0.63);
+    return d;
+}
+
+bool BlowImmune(const Unit& striker, const Unit& struck)
+{
+    return struck.Immunity[ElementOf(striker)];
+}
+
+bool BlowLands(const Unit& striker, const Unit& struck, float r)
+{
+    return !(r > static_cast<float>(striker.HitChance)) && InReach(striker, struck);
+}
+
+double BlowLandChance(const Unit& striker, const Unit& struck)
+{
+    // r is uniform in [0, 100): it stays within HitChance that often.
+    if (!InReach(striker, struck))
+        return 0.0;
+    return std::clamp(striker.HitChance / 100.0, 0.0, 1.0);
+}
+
+int FirstStrike(const Unit& opener, const Unit& other)
+{
+    if (opener.Speed > other.Speed)
+        return 1;
+    return opener.Speed < other.Speed ? -1 : 0;
+}
 
 void StartBlow(Game& g)
 {
@@ -83,10 +129,9 @@ void StartBlow(Game& g)
         }
         g.Attacker = g.Selected;
         g.Defender = g.Target;
-        const std::int32_t mine = g.U(g.Selected).Speed;
-        const std::int32_t theirs = g.U(g.Target).Speed;
-        bool defenderFirst = mine < theirs;
-        if (mine == theirs)
+        const int first = FirstStrike(g.U(g.Selected), g.U(g.Target));
+        bool defenderFirst = first < 0;
+        if (first == 0)
             defenderFirst = Int(g.rnd->Rnd() * 2.0f) == 1;
         if (defenderFirst) {
             g.Target = g.Attacker;
@@ -136,30 +181,16 @@ void BlowTick(Game& g)
     g.U(g.Attacker).Actions = 0;
     g.timers.SetEnabled(TimerId::Tmr3, false);
 
-    std::int16_t d = CInt(-static_cast<double>(striker.Strength) - Int(g.rnd->Rnd() * 5.0f));
-    const int e = ElementOf(striker);
-    if (struck.Grace[e])
-        d = Negate(d);
-    if (d < 0)
-        d = CInt(d - d * (struck.Protection[e] / 999.0));
-    if (struck.Weakness[e])
-        d = CInt(d + d * 0.63);
+    std::int16_t d = BlowAmount(striker, struck, Int(g.rnd->Rnd() * 5.0f));
 
-    if (struck.Immunity[e]) {
+    if (BlowImmune(striker, struck)) {
         g.LblUdar.Caption = "иммунитет";
         d = 0;
+    } else if (!BlowLands(striker, struck, g.rnd->Rnd() * 100.0f)) {
+        d = 0;
+        g.LblUdar.Caption = "мимо";
     } else {
-        const float r = g.rnd->Rnd() * 100.0f;
-        const double reach = static_cast<double>(striker.AttackRange) * kCell;
-        const bool miss = r > static_cast<float>(striker.HitChance) ||
-                          std::fabs(static_cast<double>(struck.PosX) - striker.PosX) > reach ||
-                          std::fabs(static_cast<double>(struck.PosY) - striker.PosY) > reach;
-        if (miss) {
-            d = 0;
-            g.LblUdar.Caption = "мимо";
-        } else {
-            g.LblUdar.Caption = std::to_string(std::abs(static_cast<int>(d)));
-        }
+        g.LblUdar.Caption = std::to_string(std::abs(static_cast<int>(d)));
     }
     g.LblUdar.ForeColor = d > 0 ? kGreen : kWhite;
 

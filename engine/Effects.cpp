@@ -8,6 +8,12 @@ namespace gh {
 
 namespace {
 
+bool ComputerSide(const Game& g)
+{
+    return !(g.ActiveHero >= 0 && g.ActiveHero <= kHeroes &&
+             g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)]);
+}
+
 void Redraw(Game& g)
 {
     g.canvas->Clear();
@@ -22,9 +28,13 @@ void PictureTick(Game& g)
         if (g.EffectTick > g.EffectTicks) {
             g.timers.SetEnabled(TimerId::Tmr2, false);
             Redraw(g);
-            // A spell's pictures have played: now it takes effect.
+            // A spell's pictures have played: now it takes effect. A
+            // summon's have nothing to follow; on a side the computer plays
+            // its player goes on.
             if (g.InputMode == kModeSpell)
                 ApplySpell(g);
+            else if (ComputerSide(g))
+                g.timers.SetEnabled(TimerId::TmrEnemy, true);
             return;
         }
         g.EffectFrame = 1;

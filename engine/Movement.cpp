@@ -39,14 +39,14 @@ int PlannedCellFloor(double twips)
     return static_cast<int>(c);
 }
 
-std::uint8_t GridAt(const Game& g, double col, double row)
+std::uint8_t GridAt(const PathCells& grid, double col, double row)
 {
     // Anything outside the planned area is blocked, whatever PathGrid holds there.
     if (!(col >= 0.0 && col <= kLastPlanned && row >= 0.0 && row <= kLastPlanned))
         return kBlocked;
     if (col != std::floor(col) || row != std::floor(row))
         return kBlocked;
-    return g.PathGrid[static_cast<int>(col)][static_cast<int>(row)];
+    return grid[static_cast<int>(col)][static_cast<int>(row)];
 }
 
 int LastUnit(const Game& g)
@@ -76,13 +76,13 @@ std::int32_t StepSpeed(const Game& g)
     return g.AnimSpeed;
 }
 
-void FillGrid(Game& g, const Unit& walker)
+void FillGrid(const Game& g, const Unit& walker, float tx, float ty, PathCells& grid)
 {
     // The order of writes in the game's planner makes the last rule win:
     // border over walker over target over occupied over free.
     for (int i = 0; i <= kLastPlanned; ++i)
         for (int a = 0; a <= kLastPlanned; ++a)
-            g.PathGrid[i][a] = kFree;
+            grid[i][a] = kFree;
 
     for (int u = 1; u <= LastUnit(g); ++u) {
         const Unit& r = g.U(u);
@@ -99,23 +99,23 @@ void FillGrid(Game& g, const Unit& walker)
                 const int cj = PlannedCell((c0 + j) * kCell);
                 const int ck = PlannedCell((r0 + k) * kCell);
                 if (cj >= 0 && ck >= 0)
-                    g.PathGrid[cj][ck] = kBlocked;
+                    grid[cj][ck] = kBlocked;
             }
     }
 
-    const int tc = PlannedCellFloor(g.TargetCellX);
-    const int tr = PlannedCellFloor(g.TargetCellY);
+    const int tc = PlannedCellFloor(tx);
+    const int tr = PlannedCellFloor(ty);
     if (tc >= 0 && tr >= 0)
-        g.PathGrid[tc][tr] = 0;
+        grid[tc][tr] = 0;
 
     const int wc = PlannedCellFloor(walker.PosX);
     const int wr = PlannedCellFloor(walker.PosY);
     if (wc >= 0 && wr >= 0)
-        g.PathGrid[wc][wr] = kGoal;
+        grid[wc][wr] = kGoal;
 
     for (int a = 0; a <= kLastPlanned; ++a) {
-        g.PathGrid[0][a] = kBlocked;
-        g.PathGrid[a][0] = kBlocked;
+        grid[0][a] = kBlocked;
+        grid[a][0] = kBlocked;
     }
 }
 
@@ -158,25 +158,19 @@ bool InWalkArea(float x, float y)
     return col >= 1 && row >= 1;
 }
 
-void PlanPath(Game& g)
+std::int32_t LayPath(const Game& g, const Unit& walker, float tx, float ty, PathCells& grid)
 {
-    // Orders are only given to a selected unit; with nothing selected there is
-    // no walker to plan for.
-    if (!ValidWalker(g))
-        return;
-    const Unit& walker = g.U(g.Selected);
-    FillGrid(g, walker);
+    FillGrid(g, walker, tx, ty, grid);
 
     // Breadth-first wave from the target cell; the first wave that touches the
     // walker's cell decides the number of steps.
     static constexpr int kNeighbour[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
                                              {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
-    g.PathSteps = 0;
-    for (;;) {
+    for (std::int32_t wave = 0; wave <= kMaxWaves; ++wave) {
         bool waveAlive = false;
         for (int j = 1; j <= kLastPlanned; ++j)
             for (int b = 1; b <= kLastPlanned; ++b) {
-                if (g.PathGrid[j][b] != g.PathSteps)
+                if (grid[j][b] != wave)
                     continue;
                 waveAlive = true;
                 for (const auto& n : kNeighbour) {
@@ -184,27 +178,37 @@ void PlanPath(Game& g)
                     const int nb = b + n[1];
                     if (nj > kLastPlanned || nb > kLastPlanned)
                         continue; // outside the planned area: blocked
-                    std::uint8_t& cell = g.PathGrid[nj][nb];
-                    if (cell == kGoal) {
-                        g.InputMode = kModeWalk;
-                        g.timers.SetEnabled(TimerId::Tmr1, true);
-                        return;
-                    }
+                    std::uint8_t& cell = grid[nj][nb];
+                    if (cell == kGoal)
+                        return wave;
                     if (cell == kFree)
-                        cell = static_cast<std::uint8_t>(g.PathSteps + 1);
+                        cell = static_cast<std::uint8_t>(wave + 1);
                 }
             }
-        g.PathSteps += 1;
-        if (g.PathSteps > kMaxWaves)
-            break;
         // A wave that found no cell of its own number has died out; the later
-        // ones could find nothing either, so they are skipped, but the count
-        // ends where running them all would have left it.
-        if (!waveAlive) {
-            g.PathSteps = kMaxWaves + 1;
+        // ones could find nothing either.
+        if (!waveAlive)
             break;
-        }
     }
+    return -1;
+}
+
+void PlanPath(Game& g)
+{
+    // Orders are only given to a selected unit; with nothing selected there is
+    // no walker to plan for.
+    if (!ValidWalker(g))
+        return;
+    const Unit& walker = g.U(g.Selected);
+    const std::int32_t steps = LayPath(g, walker, g.TargetCellX, g.TargetCellY, g.PathGrid);
+    if (steps >= 0) {
+        g.PathSteps = steps;
+        g.InputMode = kModeWalk;
+        g.timers.SetEnabled(TimerId::Tmr1, true);
+        return;
+    }
+    // The count ends where running all the waves leaves it.
+    g.PathSteps = kMaxWaves + 1;
 
     // No path: forget the target so no later exact-position test matches it.
     g.TargetCellX = walker.PosX - 120;
@@ -233,61 +237,26 @@ void WalkTick(Game& g)
         }
         Unit& w = g.U(g.Selected);
 
-        // Reach test against the unit Target named when the tick began, then
-        // the look at the target point, which may name another.
-        bool inX = false, inY = false;
-        if (Game::ValidUnit(g.Target)) {
-            const Unit& t = g.U(g.Target);
-            const double reach = static_cast<double>(w.AttackRange) * kCell;
-            inX = std::fabs(static_cast<double>(t.PosX) - w.PosX) <= reach;
-            inY = std::fabs(static_cast<double>(t.PosY) - w.PosY) <= reach;
-        }
-        const bool occupied = !IsCellFree(g, g.TargetCellX, g.TargetCellY);
-        if (inX && inY && occupied) {
+        const WalkDecision d =
+            DecideStep(g, g.PathGrid, g.Selected, w, g.Target, g.TargetCellX, g.TargetCellY);
+        g.Target = d.target;
+        if (d.kind == WalkDecision::ExchangeInReach) {
             OpenExchange(g);
             return;
         }
-
-        // The lowest neighbour wins; on equal values the earlier one does.
-        // Diagonals cost two points, so a walker with one point left keeps to
-        // the straight neighbours even when that leads it astray.
-        g.Min = kFree;
-        int sx = 0, sy = 0;
-        const double col = static_cast<double>(w.PosX) / kCell;
-        const double row = static_cast<double>(w.PosY) / kCell;
-        auto consider = [&](int cx, int cy) {
-            const std::uint8_t v = GridAt(g, col + cx, row + cy);
-            if (v < g.Min) {
-                sx = cx;
-                sy = cy;
-                g.Min = v;
-            }
-        };
-        consider(0, -1);
-        consider(-1, 0);
-        consider(1, 0);
-        consider(0, 1);
-        if (w.Actions >= 2) {
-            consider(1, -1);
-            consider(1, 1);
-            consider(-1, 1);
-            consider(-1, -1);
-        }
+        g.Min = d.min;
         // Twips per tick and ticks per step are both taken now, so the
         // settings slider moved mid-step cannot stretch or shorten it: the
         // walker always comes to rest on a cell corner.
         const std::int32_t speed = StepSpeed(g);
         const float stride = static_cast<float>(90 * speed);
-        g.dx = static_cast<float>(sx) * stride;
-        g.dy = static_cast<float>(sy) * stride;
+        g.dx = static_cast<float>(d.dx) * stride;
+        g.dy = static_cast<float>(d.dy) * stride;
         g.StepTicks = Int(720.0 / (speed * 90.0));
         w.Facing = g.dx > 0 ? 0 : 1;
 
         g.Moving = 1;
-        // With no step at all the next cell is the walker's own, which it
-        // occupies itself: the exchange with itself is refused.
-        if (!IsCellFree(g, w.PosX + static_cast<float>(sx * kCell),
-                        w.PosY + static_cast<float>(sy * kCell))) {
+        if (d.kind == WalkDecision::ExchangeOnStep) {
             OpenExchange(g);
             return;
         }
@@ -315,6 +284,97 @@ void WalkTick(Game& g)
     if (g.PathSteps >= 0 && w.Actions != 0)
         return;
     EndWalk(g);
+}
+
+WalkDecision DecideStep(const Game& g, const PathCells& grid, int walkerIndex, const Unit& w,
+                        std::int32_t target, float tx, float ty)
+{
+    WalkDecision d;
+    d.target = target;
+
+    // Reach test against the unit Target named when the tick began, then
+    // the look at the target point, which may name another.
+    bool inX = false, inY = false;
+    if (Game::ValidUnit(target)) {
+        const Unit& t = target == walkerIndex ? w : g.U(target);
+        const double reach = static_cast<double>(w.AttackRange) * kCell;
+        inX = std::fabs(static_cast<double>(t.PosX) - w.PosX) <= reach;
+        inY = std::fabs(static_cast<double>(t.PosY) - w.PosY) <= reach;
+    }
+    if (const int there = OccupantAt(g, tx, ty, walkerIndex, &w); there != 0) {
+        d.target = there;
+        if (inX && inY) {
+            d.kind = WalkDecision::ExchangeInReach;
+            return d;
+        }
+    }
+
+    // The lowest neighbour wins; on equal values the earlier one does.
+    // Diagonals cost two points, so a walker with one point left keeps to
+    // the straight neighbours even when that leads it astray.
+    const double col = static_cast<double>(w.PosX) / kCell;
+    const double row = static_cast<double>(w.PosY) / kCell;
+    auto consider = [&](int cx, int cy) {
+        const std::uint8_t v = GridAt(grid, col + cx, row + cy);
+        if (v < d.min) {
+            d.dx = cx;
+            d.dy = cy;
+            d.min = v;
+        }
+    };
+    consider(0, -1);
+    consider(-1, 0);
+    consider(1, 0);
+    consider(0, 1);
+    if (w.Actions >= 2) {
+        consider(1, -1);
+        consider(1, 1);
+        consider(-1, 1);
+        consider(-1, -1);
+    }
+
+    // With no step at all the next cell is the walker's own, which it
+    // occupies itself: the exchange with itself is refused.
+    const int next = OccupantAt(g, w.PosX + static_cast<float>(d.dx * kCell),
+                                w.PosY + static_cast<float>(d.dy * kCell), walkerIndex, &w);
+    if (next != 0) {
+        d.target = next;
+        d.kind = WalkDecision::ExchangeOnStep;
+    }
+    return d;
+}
+
+WalkForecast ForecastWalk(const Game& g, int walker, float tx, float ty, std::int32_t target)
+{
+    WalkForecast f;
+    if (walker < 1 || walker > kMaxUnit)
+        return f;
+    Unit w = g.U(walker);
+    PathCells grid;
+    std::int32_t steps = LayPath(g, w, tx, ty, grid);
+    f.starts = steps >= 0;
+    // Every step costs a point, so a walk is over within ActionsMax steps; the
+    // bound only guards against a record whose points were never set.
+    for (int guard = 0; f.starts && guard < 256; ++guard) {
+        if (w.Actions == 0)
+            break;
+        const WalkDecision d = DecideStep(g, grid, walker, w, target, tx, ty);
+        target = d.target;
+        if (d.kind != WalkDecision::Step) {
+            f.exchangeWith = d.target;
+            break;
+        }
+        w.PosX += static_cast<float>(d.dx * kCell);
+        w.PosY += static_cast<float>(d.dy * kCell);
+        steps -= 1;
+        w.Actions -= (d.dx == 0 || d.dy == 0) ? 1 : 2;
+        if (!(steps >= 0 && w.Actions != 0))
+            break;
+    }
+    f.endX = w.PosX;
+    f.endY = w.PosY;
+    f.actionsLeft = w.Actions;
+    return f;
 }
 
 } // namespace gh

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "world/Game.h"
 
 namespace gh {
@@ -14,5 +16,41 @@ void WalkTick(Game& g);
 // planned (columns and rows 1..20): only there can a unit walk, and only
 // there can anything walk up to it.
 bool InWalkArea(float x, float y);
+
+// What a walk would do, taken apart so that the walk itself and the
+// computer's forecasts share one planner and one choice of step.
+
+using PathCells = std::uint8_t[kGridSize][kGridSize]; // [column][row], like PathGrid
+
+// Lays the distance grid PlanPath lays for `walker` towards point (tx, ty)
+// and runs the wave. Returns the wave number at which it reached the walker
+// (what PathSteps starts the walk with), or -1 when there is no path.
+std::int32_t LayPath(const Game& g, const Unit& walker, float tx, float ty, PathCells& grid);
+
+// What the walker does at the start of a step, standing on a cell with
+// action points left. `target` is what Target holds as the tick begins.
+struct WalkDecision {
+    enum Kind {
+        ExchangeInReach, // the unit at the target point is within its range
+        ExchangeOnStep,  // the next cell is taken (by itself, too, when no step is better)
+        Step,            // a free cell: the walker moves on
+    } kind = Step;
+    int dx = 0, dy = 0;      // the chosen step in cells (none for an exchange in reach)
+    std::uint8_t min = 254;  // the lowest grid value the choice saw
+    std::int32_t target = 0; // Target after the looks the step takes
+};
+// Record `walkerIndex` is taken to stand as `walker` says.
+WalkDecision DecideStep(const Game& g, const PathCells& grid, int walkerIndex, const Unit& walker,
+                        std::int32_t target, float tx, float ty);
+
+// Where an order to point (tx, ty) would take record `walker`, cell by cell,
+// when nothing else moves meanwhile and Target holds `target` as it starts.
+struct WalkForecast {
+    bool starts = false;          // the planner found a path
+    int exchangeWith = 0;         // the unit the walk opens an exchange against; 0 none
+    float endX = 0, endY = 0;     // where the walker then stands
+    std::int32_t actionsLeft = 0; // its action points then
+};
+WalkForecast ForecastWalk(const Game& g, int walker, float tx, float ty, std::int32_t target);
 
 } // namespace gh

@@ -69,14 +69,12 @@ void PickCreature(Game& g, int type, CastEntry& entry)
     entry.portrait = preview.Portrait;
     entry.info = UnitTypeName(type) + UnitTypeDescription(type);
 
-    // The worthier the creature, the harder it is to call.
-    const std::int32_t worth = preview.ExpNext;
-    g.CastChance = 100 - Int(worth / 19.0);
-    const std::int32_t reason = Int(worth / 17.0);
-    g.CastMana = Int(worth / 7.0);
-    g.CurrentSpell.ReasonNeeded = reason;
-    entry.figures = ChanceLine(g) + kLineBreak + "Требуется разума: " + std::to_string(reason) + kLineBreak +
-                    "Уходит маны: " + std::to_string(g.CastMana);
+    const SummonCost cost = SummonCostOf(preview.ExpNext);
+    g.CastChance = cost.chance;
+    g.CastMana = cost.mana;
+    g.CurrentSpell.ReasonNeeded = cost.reason;
+    entry.figures = ChanceLine(g) + kLineBreak + "Требуется разума: " + std::to_string(cost.reason) +
+                    kLineBreak + "Уходит маны: " + std::to_string(g.CastMana);
 }
 
 void Tell(Game& g, const std::string& title, const std::string& text)
@@ -85,6 +83,19 @@ void Tell(Game& g, const std::string& title, const std::string& text)
 }
 
 } // namespace
+
+SummonCost SummonCostOf(std::int32_t worth)
+{
+    // The worthier the creature, the harder it is to call.
+    return {100 - Int(worth / 19.0), Int(worth / 17.0), Int(worth / 7.0)};
+}
+
+ReadCheck CheckRead(const Unit& hero, std::int32_t reasonNeeded, std::int32_t mana)
+{
+    if (hero.Reason < reasonNeeded)
+        return ReadCheck::ShortOfReason;
+    return hero.Mana < mana ? ReadCheck::ShortOfMana : ReadCheck::Ok;
+}
 
 std::vector<std::string> SpellbookLines(Game& g)
 {
@@ -138,13 +149,14 @@ ReadOutcome ReadEntry(Game& g, int caster)
 
     Unit& h = g.U(caster);
     const std::string who = "У " + UnitTypeName(h.UnitType) + " " + h.Name;
-    if (h.Reason < g.CurrentSpell.ReasonNeeded) {
+    switch (CheckRead(h, g.CurrentSpell.ReasonNeeded, g.CastMana)) {
+    case ReadCheck::ShortOfReason:
         Tell(g, "Не повезло", who + " не хватает мозгов, чтобы прочесть заклинание!");
         return ReadOutcome::Refused;
-    }
-    if (h.Mana < g.CastMana) {
+    case ReadCheck::ShortOfMana:
         Tell(g, "Не выходит", who + ", к несчастью, нету требуемого количества маны!");
         return ReadOutcome::Refused;
+    case ReadCheck::Ok: break;
     }
 
     const int v = (g.ChosenSlot >= 0 && g.ChosenSlot < kSpellSlots) ? g.Spellbook[caster][g.ChosenSlot] : 0;

@@ -32,6 +32,19 @@ inline constexpr char kLineBreak = '\r';
 // record 0 for its portrait and figures). slot -1 when the line is not there.
 CastEntry PickEntry(Game& g, int line);
 
+// What calling a creature of worth `worth` takes: the base chance of the
+// roll, the Reason the hero needs and the mana it pays.
+struct SummonCost {
+    std::int32_t chance = 0;
+    std::int32_t reason = 0;
+    std::int32_t mana = 0;
+};
+SummonCost SummonCostOf(std::int32_t worth);
+
+// The two checks of "Прочитать", in their order, without telling anyone.
+enum class ReadCheck { Ok, ShortOfReason, ShortOfMana };
+ReadCheck CheckRead(const Unit& hero, std::int32_t reasonNeeded, std::int32_t mana);
+
 enum class ReadOutcome {
     NotNow,  // something is still moving on the field: try again later
     Refused, // short of reason or mana; the player has been told

@@ -33,12 +33,11 @@ constexpr SpellRow kSpells[kSpellCount] = {
 
 } // namespace
 
-std::string LoadSpell(Game& g, int number)
+namespace {
+
+// Fills the fields of `s` from row `number`, which must be 1..16.
+void FromRow(SpellRecord& s, int number)
 {
-    SpellRecord& s = g.CurrentSpell;
-    s.SpellNo = number;
-    if (number < 1 || number > kSpellCount)
-        return {};
     const SpellRow& row = kSpells[number - 1];
     s.Range = row.range;
     s.Effect = row.effect;
@@ -50,7 +49,27 @@ std::string LoadSpell(Game& g, int number)
     s.ManaCost = row.manaCost;
     s.AnimFirstFrame = row.animFirstFrame;
     s.AnimCycles = row.animCycles;
-    return row.name;
+}
+
+} // namespace
+
+std::string LoadSpell(Game& g, int number)
+{
+    SpellRecord& s = g.CurrentSpell;
+    s.SpellNo = number;
+    if (number < 1 || number > kSpellCount)
+        return {};
+    FromRow(s, number);
+    return kSpells[number - 1].name;
+}
+
+SpellRecord SpellOf(int number)
+{
+    SpellRecord s;
+    s.SpellNo = number;
+    if (number >= 1 && number <= kSpellCount)
+        FromRow(s, number);
+    return s;
 }
 
 std::string SpellDescription(int number)

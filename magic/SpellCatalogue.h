@@ -12,6 +12,10 @@ inline constexpr int kSpellCount = 16;
 // from the table; any other number only lands in SpellNo and names nothing.
 std::string LoadSpell(Game& g, int number);
 
+// Spell 1..16 as LoadSpell would load it, without loading it; a number
+// outside names no spell and gives a record with only SpellNo set.
+SpellRecord SpellOf(int number);
+
 // What the casting dialog prints after the name; leaves CurrentSpell alone.
 std::string SpellDescription(int number);
 

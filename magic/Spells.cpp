@@ -1,5 +1,6 @@
 #include "magic/Spells.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -23,6 +24,16 @@ void HandBack(Game& g)
 {
     g.InputMode = kModeOrders;
     g.timers.SetEnabled(TimerId::Tmr, true);
+}
+
+// A cast with nothing to show is over at once. On a side the computer plays
+// its player carries the game on, as it does after a walk.
+void HandBackToComputer(Game& g)
+{
+    const bool human =
+        g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+    if (!human)
+        g.timers.SetEnabled(TimerId::TmrEnemy, true);
 }
 
 // Whoever is struck by a spell takes the same pose as under a blow, mirrored
@@ -55,24 +66,14 @@ void BonesToSkeleton(Game& g, Unit& t)
     }
 }
 
-// A necromancer hero claims every skeleton he raises; anything else goes
-// back to its old master, and only the masterless come to the caster.
 void ClaimRaised(Unit& t, int caster, const Unit& h)
 {
-    if (h.UnitType == kNecromancer && t.UnitType == kSkeleton)
-        t.Owner = caster;
-    if (t.Owner == 0)
-        t.Owner = caster;
+    t.Owner = RaisedOwner(t, caster, h);
 }
 
-std::int32_t* StatOf(Unit& t, int kind, std::int32_t*& maximum)
+int ElementOf(const SpellRecord& s)
 {
-    switch (kind) {
-    case 1: maximum = &t.HpMax; return &t.Hp;
-    case 2: maximum = &t.ActionsMax; return &t.Actions;
-    case 3: maximum = &t.ManaMax; return &t.Mana;
-    default: maximum = nullptr; return nullptr;
-    }
+    return (s.Element >= 0 && s.Element < kElements) ? s.Element : 0;
 }
 
 // Works out the amount against the target's element traits, rolls it, writes
@@ -80,58 +81,108 @@ std::int32_t* StatOf(Unit& t, int kind, std::int32_t*& maximum)
 void ApplyAmount(Game& g, Unit& t, const Unit& h)
 {
     const SpellRecord& s = g.CurrentSpell;
-    const int e = (s.Element >= 0 && s.Element < kElements) ? s.Element : 0;
     PaintStruck(g, t);
 
-    std::int32_t* maximum = nullptr;
-    std::int32_t* stat = StatOf(t, s.StatKind, maximum);
+    std::int32_t a = SpellAmount(s, t);
+    if (SpellImmune(s, t, a)) {
+        g.LblUdar.Caption = "иммунитет";
+        a = 0;
+    } else if (SpellLands(s, h, g.rnd->Rnd() * 100.0f)) {
+        g.LblUdar.Caption = std::to_string(std::abs(static_cast<std::int64_t>(a)));
+    } else {
+        g.LblUdar.Caption = "мимо";
+        a = 0;
+    }
+    g.LblUdar.ForeColor = a > 0 ? kGreen : kWhite;
 
+    std::int32_t maximum = 0;
+    const std::int32_t* stat = SpellStat(s, t, maximum);
+    if (!stat)
+        return;
+    // SpellStat hands out the stat read-only; t is this spell's to change.
+    *const_cast<std::int32_t*>(stat) = StatAfterSpell(s, *stat, maximum, a);
+    if (s.StatKind == 1 && t.Hp <= 0)
+        t.Kind = kKindRemains;
+}
+
+} // namespace
+
+std::int32_t SpellAmount(const SpellRecord& s, const Unit& t)
+{
+    const int e = ElementOf(s);
+    std::int32_t maximum = 0;
+    const bool stat = SpellStat(s, t, maximum) != nullptr;
     // The amount is worked in 32 bits: statistics grow far past what 16 bits
     // hold (a seasoned demon's life passes 32,767), and a percentage of them
     // must come out exact. Every step rounds half to even as before.
     std::int32_t a = CLng(s.Effect);
-    if (s.IsPercent && maximum)
-        a = CLng(static_cast<double>(s.Effect) / 100.0 * *maximum);
+    if (s.IsPercent && stat)
+        a = CLng(static_cast<double>(s.Effect) / 100.0 * maximum);
     if (t.Grace[e])
         a = CLng(std::abs(static_cast<double>(a)));
     if (a < 0)
         a = CLng(a - static_cast<double>(a) * t.Protection[e] / 999.0);
     if (t.Weakness[e])
         a = CLng(-std::abs(a * 0.63 + a)); // even healing hurts, and harder
-
-    if (t.Immunity[e] && a <= 0) {
-        g.LblUdar.Caption = "иммунитет";
-        a = 0;
-    } else {
-        const float roll = g.rnd->Rnd() * 100.0f;
-        const float chance = static_cast<float>(Int(h.Magic / 13.0) + s.Chance);
-        if (chance >= roll) {
-            g.LblUdar.Caption = std::to_string(std::abs(static_cast<std::int64_t>(a)));
-        } else {
-            g.LblUdar.Caption = "мимо";
-            a = 0;
-        }
-    }
-    g.LblUdar.ForeColor = a > 0 ? kGreen : kWhite;
-
-    if (!stat)
-        return;
-    std::int32_t change = a;
-    // A percentage under a hundred weakens but never finishes anyone off,
-    // and lifts a stat already at nothing to one, hit or miss.
-    if (*stat + change <= 0 && s.IsPercent && s.Effect < 100)
-        change = 1 - *stat;
-    if (*stat + change < 0)
-        *stat = 0;
-    else
-        *stat += change;
-    if (*stat > *maximum)
-        *stat = *maximum;
-    if (s.StatKind == 1 && t.Hp <= 0)
-        t.Kind = kKindRemains;
+    return a;
 }
 
-} // namespace
+bool SpellImmune(const SpellRecord& s, const Unit& t, std::int32_t amount)
+{
+    return t.Immunity[ElementOf(s)] && amount <= 0;
+}
+
+bool SpellLands(const SpellRecord& s, const Unit& caster, float r)
+{
+    const float chance = static_cast<float>(Int(caster.Magic / 13.0) + s.Chance);
+    return chance >= r;
+}
+
+double SpellLandChance(const SpellRecord& s, const Unit& caster)
+{
+    // r is uniform in [0, 100).
+    return std::clamp((Int(caster.Magic / 13.0) + s.Chance) / 100.0, 0.0, 1.0);
+}
+
+const std::int32_t* SpellStat(const SpellRecord& s, const Unit& t, std::int32_t& maximum)
+{
+    switch (s.StatKind) {
+    case 1: maximum = t.HpMax; return &t.Hp;
+    case 2: maximum = t.ActionsMax; return &t.Actions;
+    case 3: maximum = t.ManaMax; return &t.Mana;
+    default: maximum = 0; return nullptr;
+    }
+}
+
+std::int32_t StatAfterSpell(const SpellRecord& s, std::int32_t stat, std::int32_t maximum,
+                            std::int32_t amount)
+{
+    // A percentage under a hundred weakens but never finishes anyone off,
+    // and lifts a stat already at nothing to one, hit or miss.
+    if (stat + amount <= 0 && s.IsPercent && s.Effect < 100)
+        amount = 1 - stat;
+    if (stat + amount < 0)
+        stat = 0;
+    else
+        stat += amount;
+    return stat > maximum ? maximum : stat;
+}
+
+int RaisedOwner(const Unit& t, int caster, const Unit& h)
+{
+    // A necromancer hero claims every skeleton he raises; anything else goes
+    // back to its old master, and only the masterless come to the caster.
+    if (t.Hp < -3)
+        return caster;
+    if (h.UnitType == kNecromancer && t.UnitType == kSkeleton)
+        return caster;
+    return t.Owner == 0 ? caster : t.Owner;
+}
+
+bool MindControlTakes(const SpellRecord& s, const Unit& t)
+{
+    return !t.Immunity[ElementOf(s)] && t.Hp > 0 && t.Kind == kKindCreature;
+}
 
 void ApplySpell(Game& g)
 {
@@ -140,6 +191,7 @@ void ApplySpell(Game& g)
     // for it a second time.
     if (IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
         HandBack(g);
+        HandBackToComputer(g);
         return;
     }
     g.LblUdar.Caption.clear();
@@ -172,14 +224,12 @@ void ApplySpell(Game& g)
         if (t.Hp <= 0)
             ClaimRaised(t, caster, h);
         break;
-    case kMindControl: {
-        const int e = (s.Element >= 0 && s.Element < kElements) ? s.Element : 0;
-        if (!t.Immunity[e] && t.Hp > 0 && t.Kind == kKindCreature)
+    case kMindControl:
+        if (MindControlTakes(s, t))
             t.Owner = caster;
         else
             s.Chance = 0;
         break;
-    }
     default:
         if (t.Hp < 1)
             s.Chance = 0; // the dead are past help and past harm
@@ -190,8 +240,10 @@ void ApplySpell(Game& g)
         ApplyAmount(g, t, h);
 
     HandBack(g);
-    if (g.LblUdar.Caption.empty())
+    if (g.LblUdar.Caption.empty()) {
+        HandBackToComputer(g);
         return;
+    }
 
     // The result rises like a blow's. Its end hands the field back with
     // Selected := Attacker and Target := Defender, which after a fight name

@@ -8,9 +8,11 @@ namespace gh {
 
 std::int32_t UnitWorth(const Game& g, int index)
 {
-    if (!Game::ValidUnit(index))
-        return 0;
-    const Unit& u = g.U(index);
+    return Game::ValidUnit(index) ? UnitWorth(g.U(index)) : 0;
+}
+
+std::int32_t UnitWorth(const Unit& u)
+{
     // Each line replaces w; the rounding of every line is part of the worth.
     std::int32_t w = CLng(u.HpMax / 2.0);
     w = CLng(u.ManaMax / 2.0 + (w + 2.0 * u.ActionsMax));

@@ -6,12 +6,11 @@
 
 namespace gh {
 
-bool CreateUnit(Game& g, int index, int type, int owner)
+bool FillUnitStatistics(Unit& u, int type)
 {
     const CreatureRow* row = CatalogueRow(type);
-    if (!row || !Game::ValidUnit(index))
+    if (!row)
         return false;
-    Unit& u = g.U(index);
 
     for (int e = 1; e < kElements; ++e) {
         u.Immunity[e] = false;
@@ -55,7 +54,15 @@ bool CreateUnit(Game& g, int index, int type, int owner)
     u.Mana = u.ManaMax;
     u.Actions = u.ActionsMax;
 
-    u.ExpNext = UnitWorth(g, index);
+    u.ExpNext = UnitWorth(u);
+    return true;
+}
+
+bool CreateUnit(Game& g, int index, int type, int owner)
+{
+    if (!Game::ValidUnit(index) || !FillUnitStatistics(g.U(index), type))
+        return false;
+    Unit& u = g.U(index);
 
     u.Facing = Int(g.rnd->Rnd() * 2.0f);
     u.OnField = true;
@@ -66,17 +73,24 @@ bool CreateUnit(Game& g, int index, int type, int owner)
     return true;
 }
 
-bool IsCellFree(Game& g, float x, float y)
+int OccupantAt(const Game& g, float x, float y, int moved, const Unit* as)
 {
     int last = g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit;
     for (int i = 1; i <= last; ++i) {
-        const Unit& u = g.U(i);
-        if (u.PosX == x && u.PosY == y && u.OnField) {
-            g.Target = i;
-            return false;
-        }
+        const Unit& u = (i == moved && as) ? *as : g.U(i);
+        if (u.PosX == x && u.PosY == y && u.OnField)
+            return i;
     }
-    return true;
+    return 0;
+}
+
+bool IsCellFree(Game& g, float x, float y)
+{
+    const int i = OccupantAt(g, x, y);
+    if (i == 0)
+        return true;
+    g.Target = i;
+    return false;
 }
 
 } // namespace gh
