@@ -1,6 +1,7 @@
 #include "engine/Computer.h"
 
 #include "engine/Movement.h"
+#include "engine/StrongPlayer.h"
 #include "engine/TurnCycle.h"
 #include "platform/Numbers.h"
 
@@ -18,6 +19,10 @@ bool HumanSide(const Game& g)
 
 void ComputerTick(Game& g)
 {
+    if (StrongPlays(g)) {
+        StrongComputerTick(g);
+        return;
+    }
     // A unit that cannot be given an order gives the cursor straight to the
     // next one within this tick; every pass moves the cursor, so the loop ends
     // at the latest when the cursor runs past UnitCount.

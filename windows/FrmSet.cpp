@@ -59,6 +59,12 @@ FrmSet::FrmSet(Forms& forms, QWidget* parent)
         connect(SldSpeed[i], &QSlider::valueChanged, this,
                 [this, i](int value) { SldSpeedChanged(i, value); });
 
+    // In the free band below the sliders; nothing else moves for it.
+    ChkFullStrength = new QCheckBox(QStringLiteral("Компьютер играет в полную силу"), this);
+    ChkFullStrength->setGeometry(TwipsRect(120, 1800, 5100, 375));
+    ChkFullStrength->setChecked(FullStrength(g_));
+    connect(ChkFullStrength, &QCheckBox::toggled, this, [this](bool on) { ApplyFullStrength(g_, on); });
+
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdCancel->setGeometry(TwipsRect(1920, 2640, 1455, 375));
     CmdCancel->setAutoDefault(false);

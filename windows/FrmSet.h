@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -10,8 +11,9 @@ namespace gh {
 class Forms;
 struct Game;
 
-// The two animation speeds. Each slider writes its setting the moment it
-// moves, so there is nothing to confirm and nothing to undo: only "Закрыть".
+// The two animation speeds and how hard the computer plays. Each control
+// writes its setting the moment it changes, so there is nothing to confirm
+// and nothing to undo: only "Закрыть".
 class FrmSet final : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +21,7 @@ public:
 
     QLabel* LblSpeed[2];
     QSlider* SldSpeed[2];
+    QCheckBox* ChkFullStrength;
     QPushButton* CmdCancel;
 
 protected:

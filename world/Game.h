@@ -41,6 +41,15 @@ struct SpellRecord {
     std::int32_t AnimCycles = 0;
 };
 
+// What the strong computer player notes about the turn it is playing: whose
+// turn of which day, and how many orders each record has had in it.
+struct StrongTurnNotes {
+    std::int32_t Day = -1;
+    std::int32_t Side = -1;
+    std::array<std::uint8_t, kMaxUnit + 1> Orders{};
+    std::int32_t Casts = 0;
+};
+
 // Everything a match is: the unit records, the globals every rule and window
 // reads, the battlefield controls as data and the six timers. A test makes a
 // fresh one with `Game g;` and swaps in scripted services.
@@ -108,6 +117,10 @@ struct Game {
 
     // computer player
     std::int32_t AiCursor = 0;
+    // The heroes the strong computer player plays when the computer plays
+    // them; entry 0, the neutral side, always keeps the game's own player.
+    std::array<bool, kHeroes + 1> StrongComputer{};
+    StrongTurnNotes Strong;
 
     // --- battlefield controls --------------------------------------------
     ShapeControl ShpSel;

@@ -45,7 +45,20 @@ void PrepareMatch(Game& g, int heroes)
     SetUpMatch(g);
 }
 
-MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::function<void(Game&)>& onTick)
+std::array<bool, kHeroes + 1> StrongSeats(const Options& options, int m)
+{
+    std::array<bool, kHeroes + 1> seats{};
+    const int heroes = options.heroes;
+    for (int h = 1; h <= kHeroes; ++h)
+        if (options.strong[static_cast<std::size_t>(h)]) {
+            const int seat = options.alternate && h <= heroes ? (h - 1 + m) % heroes + 1 : h;
+            seats[static_cast<std::size_t>(seat)] = true;
+        }
+    return seats;
+}
+
+MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::function<void(Game&)>& onTick,
+                      const std::array<bool, kHeroes + 1>& strong)
 {
     ClockRandom rnd(seed);
     NullCanvas canvas;
@@ -58,6 +71,7 @@ MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::fun
 
     MatchResult result;
     result.seed = seed;
+    g.StrongComputer = strong;
     PrepareMatch(g, options.heroes);
     BindTimers(g);
 
@@ -101,6 +115,8 @@ MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::fun
         result.winnerName = SideName(g, result.winner);
         if (result.winner >= 1 && result.winner <= kHeroes)
             result.winnerAlive = g.U(result.winner).Hp >= 1 && g.U(result.winner).OnField;
+        result.strongWinner =
+            result.winner >= 1 && result.winner <= kHeroes && strong[static_cast<std::size_t>(result.winner)];
     } else {
         result.winnerName = "нет";
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,14 +17,23 @@ struct Options {
     // A day that takes more ticks than this has stalled: the turn engine has
     // stopped advancing.
     std::uint64_t ticksPerDayCap = 200000;
+    // Hero slots the strong computer player plays; the rest keep the game's own.
+    std::array<bool, kHeroes + 1> strong{};
+    // Seats alternate: match m moves every strong seat m slots on, round the
+    // heroes taking part, so no seat's luck of the draw favours either player.
+    bool alternate = false;
 };
+
+// The strong seats of match number m (0-based) of a run.
+std::array<bool, kHeroes + 1> StrongSeats(const Options& options, int m);
 
 struct MatchResult {
     std::uint64_t seed = 0;
-    int days = 0;             // days played
-    int winner = -1;          // winning side (0 the neutral side), -1 none
-    std::string winnerName;   // type name and name, or "нет"
-    bool winnerAlive = false; // a hero winner still had life in it when crowned
+    int days = 0;              // days played
+    int winner = -1;           // winning side (0 the neutral side), -1 none
+    std::string winnerName;    // type name and name, or "нет"
+    bool winnerAlive = false;  // a hero winner still had life in it when crowned
+    bool strongWinner = false; // the winner was played by the strong player
     std::uint64_t ticks = 0;
     std::string violation; // empty when every tick kept the invariants
 };
@@ -37,7 +47,9 @@ void PrepareMatch(Game& g, int heroes);
 // every box with OK (Yes to questions), checking the invariants after every
 // tick. `onTick`, when given, runs after each tick before the check (tests
 // plant faults through it).
+// `strong` names the hero slots the strong computer player plays.
 MatchResult PlayMatch(const Options& options, std::uint64_t seed,
-                      const std::function<void(Game&)>& onTick = nullptr);
+                      const std::function<void(Game&)>& onTick = nullptr,
+                      const std::array<bool, kHeroes + 1>& strong = {});
 
 } // namespace gh::sim

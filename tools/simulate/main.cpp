@@ -3,6 +3,10 @@
 // With a range of heroes, match m takes LO + (seed + m) mod (HI - LO + 1)
 // heroes, so a soak covers every size and each match still replays from its
 // seed alone.
+//   --strong 1,3   the strong computer player plays these hero slots
+//   --alternate    match m moves the strong seats m slots on, round the heroes
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +16,22 @@
 #include "Simulation.h"
 
 namespace {
+
+// A comma-separated list of hero slots 1..5.
+bool ParseSlots(const char* text, std::array<bool, gh::kHeroes + 1>& slots)
+{
+    std::string list(text);
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(',', start), list.size());
+        const std::string item = list.substr(start, end - start);
+        if (item.size() != 1 || item[0] < '1' || item[0] > '5')
+            return false;
+        slots[static_cast<std::size_t>(item[0] - '0')] = true;
+        start = end + 1;
+    }
+    return true;
+}
 
 bool ParseNumber(const char* text, long long lo, long long hi, long long& out)
 {
@@ -45,8 +65,8 @@ bool ParseHeroes(const char* text, int& lo, int& hi)
 
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D]\n");
+    std::fprintf(stderr, "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
+                         "[--strong SLOT,SLOT...] [--alternate]\n");
     return 2;
 }
 
@@ -59,6 +79,10 @@ int main(int argc, char** argv)
     int heroesLo = options.heroes, heroesHi = options.heroes;
     for (int i = 1; i < argc; ++i) {
         const char* flag = argv[i];
+        if (!std::strcmp(flag, "--alternate")) {
+            options.alternate = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return Usage();
         long long v = 0;
@@ -71,21 +95,26 @@ int main(int argc, char** argv)
             options.seed = static_cast<std::uint64_t>(v);
         else if (!std::strcmp(flag, "--days") && ParseNumber(value, 1, 1000000, v))
             options.days = static_cast<int>(v);
-        else
+        else if (!std::strcmp(flag, "--strong") && ParseSlots(value, options.strong)) {
+        } else
             return Usage();
     }
 
     const auto start = std::chrono::steady_clock::now();
     long long days = 0, ticks = 0;
     int bySize[6] = {};
-    int won = 0, neutral = 0, fallen = 0;
+    int won = 0, neutral = 0, fallen = 0, strongWon = 0;
+    bool anyStrong = false;
+    for (bool s : options.strong)
+        anyStrong = anyStrong || s;
     for (int m = 0; m < options.matches; ++m) {
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
         gh::sim::Options match = options;
         match.heroes =
             heroesLo + static_cast<int>(seed % static_cast<std::uint64_t>(heroesHi - heroesLo + 1));
         ++bySize[match.heroes];
-        const gh::sim::MatchResult r = gh::sim::PlayMatch(match, seed);
+        const auto seats = gh::sim::StrongSeats(match, m);
+        const gh::sim::MatchResult r = gh::sim::PlayMatch(match, seed, nullptr, seats);
         days += r.days;
         ticks += static_cast<long long>(r.ticks);
         if (!r.violation.empty()) {
@@ -99,8 +128,19 @@ int main(int argc, char** argv)
             ++neutral;
         if (r.winner > 0 && !r.winnerAlive)
             ++fallen;
-        std::printf("match %d (seed %llu, %d heroes): %d days, winner: %s\n", m + 1,
-                    static_cast<unsigned long long>(seed), match.heroes, r.days, r.winnerName.c_str());
+        if (r.strongWinner)
+            ++strongWon;
+        std::string strongSeats;
+        for (int h = 1; h <= gh::kHeroes; ++h)
+            if (seats[static_cast<std::size_t>(h)]) {
+                if (!strongSeats.empty())
+                    strongSeats += ',';
+                strongSeats += std::to_string(h);
+            }
+        std::printf("match %d (seed %llu, %d heroes): %d days, winner: %s%s%s\n", m + 1,
+                    static_cast<unsigned long long>(seed), match.heroes, r.days, r.winnerName.c_str(),
+                    anyStrong ? (r.strongWinner ? " (strong)" : "") : "",
+                    anyStrong ? (", strong seats " + strongSeats).c_str() : "");
         std::fflush(stdout);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -111,5 +151,8 @@ int main(int argc, char** argv)
                 seconds > 0 ? static_cast<double>(days) / seconds : 0.0);
     std::printf("matches by heroes: 2: %d, 3: %d, 4: %d, 5: %d\n", bySize[2], bySize[3], bySize[4],
                 bySize[5]);
+    if (anyStrong)
+        std::printf("strong: won %d of %d matches with a winner (%.1f %%)\n", strongWon, won,
+                    won > 0 ? 100.0 * strongWon / won : 0.0);
     return 0;
 }
