@@ -53,6 +53,7 @@ StrongBoard::StrongBoard(const Game& game) : g(game), me(game.ActiveHero)
     for (int f : foes) {
         const Unit& e = g.U(f);
         Threat t;
+        t.unit = f;
         t.x = e.PosX;
         t.y = e.PosY;
         const bool aims = PlaysOnPurpose(e.Owner);
@@ -90,10 +91,12 @@ double StrongBoard::LifeValue(int u, std::int32_t before, std::int32_t after) co
     return v;
 }
 
-double StrongBoard::HeroDanger(float x, float y, std::int32_t life) const
+double StrongBoard::HeroDanger(float x, float y, std::int32_t life, int gone) const
 {
     double expected = 0, worst = 0;
     for (const Threat& t : threats) {
+        if (t.unit == gone)
+            continue;
         // Walking costs a point a cell on each axis (a diagonal costs two),
         // and a point must be left to strike with.
         const int dx = std::max(0, std::abs(Cells(t.x - x)) - t.reach);

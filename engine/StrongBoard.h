@@ -23,6 +23,7 @@ struct StrongBoard {
 
     // A foe that might strike the hero before its next turn.
     struct Threat {
+        int unit = 0;
         float x = 0, y = 0;
         int reach = 1;     // cells on both axes from which it strikes
         int actions = 0;   // points it will walk with
@@ -38,8 +39,9 @@ struct StrongBoard {
     // the victim's whole worth.
     double LifeValue(int u, std::int32_t before, std::int32_t after) const;
     // What it would cost the player to have its hero stand on (x, y) with
-    // `life` left while the other sides play.
-    double HeroDanger(float x, float y, std::int32_t life) const;
+    // `life` left while the other sides play; `gone`, when given, is a foe
+    // that will not be there to strike.
+    double HeroDanger(float x, float y, std::int32_t life, int gone = 0) const;
     // Whether foe u stands where one of the player's units is within its walk.
     bool Menaces(int u) const;
     // Whether side `side` aims and casts on purpose (a person, or this player).

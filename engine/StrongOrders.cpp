@@ -65,8 +65,11 @@ void ConsiderAttack(const Game& g, const StrongBoard& b, int u, int f, double da
                    odds.openerLoss * wu / std::max(a.HpMax, 1) - odds.openerDies * wu;
     if (u == b.me) {
         // The hero stays where it struck from until its next turn, with no points left.
-        const double lifeAfter = a.Hp - odds.openerLoss;
-        value -= b.HeroDanger(walk.endX, walk.endY, static_cast<std::int32_t>(lifeAfter)) - dangerNow;
+        // A foe killed strikes nobody afterwards.
+        const auto lifeAfter = static_cast<std::int32_t>(a.Hp - odds.openerLoss);
+        const double dangerAfter = odds.otherDies * b.HeroDanger(walk.endX, walk.endY, lifeAfter, f) +
+                                   (1 - odds.otherDies) * b.HeroDanger(walk.endX, walk.endY, lifeAfter);
+        value -= dangerAfter - dangerNow;
         value -= PointsCost(u, b, a.Actions, 0);
     }
     Consider(best, u, f, t.PosX, t.PosY, value + b.Grudge(f));
