@@ -1,6 +1,7 @@
 // The settings dialog and the author's message.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPointer>
@@ -138,6 +139,44 @@ TEST(FrmSet, EverySliderMoveTakesEffectAtOnceInAndOutOfAMatch)
     gui::FlushDeletes();
     EXPECT_EQ(gg.g.AnimSpeed, 4);
     EXPECT_EQ(gg.g.timers.Interval(TimerId::Tmr), 300);
+}
+
+TEST(FrmSet, FullStrengthBoxSitsInTheFreeBandAndTakesEffectAtOnceForEveryComputerHero)
+{
+    GuiGame gg;
+    QPointer<FrmSet> set = OpenSet(gg);
+    ASSERT_NE(set, nullptr);
+    QCheckBox* box = set->ChkFullStrength;
+    EXPECT_EQ(box->text(), QStringLiteral("Компьютер играет в полную силу"));
+    EXPECT_FALSE(box->isChecked());
+    // Below the sliders, above "Закрыть", clear of every other control and
+    // wide enough for its words.
+    const QRect r = box->geometry();
+    EXPECT_TRUE(set->rect().contains(r));
+    for (QWidget* other : std::initializer_list<QWidget*>{set->LblSpeed[0], set->LblSpeed[1],
+                                                          set->SldSpeed[0], set->SldSpeed[1], set->CmdCancel})
+        EXPECT_FALSE(r.intersects(other->geometry()));
+    EXPECT_GE(r.width(), box->sizeHint().width());
+    EXPECT_GE(r.height(), box->sizeHint().height());
+    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 2640, 1455, 375));
+
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, r.height() / 2));
+    EXPECT_TRUE(box->isChecked());
+    for (int h = 1; h <= kHeroes; ++h)
+        EXPECT_TRUE(gg.g.StrongComputer[static_cast<std::size_t>(h)]) << h;
+    EXPECT_FALSE(gg.g.StrongComputer[0]);
+    EXPECT_TRUE(set->grab().save(gui::ShotPath(QStringLiteral("frmset-full-strength.png"))));
+
+    // It lives in memory: the next opening and the next match keep it.
+    set->close();
+    gui::FlushDeletes();
+    gg.forms.OpenSelect()->CmdOK->click();
+    gui::FlushDeletes();
+    ASSERT_TRUE(gg.g.MatchRunning);
+    set = OpenSet(gg);
+    EXPECT_TRUE(set->ChkFullStrength->isChecked());
+    QTest::keyClick(set->ChkFullStrength, Qt::Key_Space);
+    EXPECT_FALSE(gg.g.StrongComputer[1]);
 }
 
 // The author's message, opened the way the player opens it.
