@@ -7,6 +7,7 @@
 #include "engine/Blows.h"
 #include "engine/Engine.h"
 #include "engine/Movement.h"
+#include "engine/StrongPlayer.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
 #ifdef GH_HAVE_SIM
@@ -106,6 +107,57 @@ void BM_ExchangeOfBlows(benchmark::State& state)
         benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_ExchangeOfBlows);
+
+// One decision of the strong computer player on a busy field: 20 units, the
+// ten of its side each within reach of the ten foes, and a spellbook with
+// every spell and every creature in it, so that every kind of order is
+// weighed. It must fit well inside a tick of the 16 ms system timer.
+std::unique_ptr<Game> BusyField(ClockRandom& rnd)
+{
+    auto g = std::make_unique<Game>();
+    g->rnd = &rnd;
+    g->MatchRunning = true;
+    g->Day = 1;
+    g->ActiveHero = 1;
+    g->StrongComputer[1] = true;
+    const int ownTypes[] = {kDemon, kSkeleton, kVampireBat, kGhost};
+    auto place = [&](int index, int type, int owner, int col, int row) {
+        CreateUnit(*g, index, type, owner);
+        g->U(index).PosX = col * C;
+        g->U(index).PosY = row * C;
+    };
+    place(1, kMage, 1, 4, 8);
+    place(2, kNecromancer, 2, 12, 8);
+    int index = 6;
+    for (int i = 0; i < 9; ++i)
+        place(index++, ownTypes[i % 4], 1, 5 + i % 3, 5 + i / 3 * 2);
+    index = 21; // the foes keep clear of the records a summon takes
+    for (int i = 0; i < 9; ++i)
+        place(index++, ownTypes[(i + 1) % 4], i % 2 ? 2 : 0, 9 + i % 3, 5 + i / 3 * 2);
+    g->UnitCount = index - 1;
+    for (int slot = 0; slot <= 20; ++slot)
+        g->Spellbook[1][slot] =
+            static_cast<std::int16_t>(slot < 16 ? -(slot + 1) : ownTypes[(slot - 16) % 4]);
+    return g;
+}
+
+void BM_StrongDecisionTwentyUnits(benchmark::State& state)
+{
+    ClockRandom rnd(3);
+    auto g = BusyField(rnd);
+    int kind = 0;
+    for (auto _ : state) {
+        const StrongOrder order = ChooseStrongOrder(*g);
+        kind = order.kind;
+        benchmark::DoNotOptimize(order.value);
+    }
+    int units = 0;
+    for (int i = 1; i <= g->UnitCount; ++i)
+        units += g->U(i).OnField;
+    state.counters["units"] = units;
+    state.counters["kind"] = kind;
+}
+BENCHMARK(BM_StrongDecisionTwentyUnits)->Unit(benchmark::kMicrosecond);
 
 #ifdef GH_HAVE_SIM
 // A whole match of five computer heroes; capped at 200 days.
