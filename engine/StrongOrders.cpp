@@ -109,8 +109,10 @@ void ConsiderRetreat(const Game& g, const StrongBoard& b, double dangerNow, Stro
     }
 }
 
-// A creature with nothing in reach closes in on the foe most worth going for.
-void ConsiderAdvance(const Game& g, const StrongBoard& b, int u, StrongOrder& best)
+// A unit with nothing in reach closes in on the foe most worth going for;
+// the hero only as far as it stays safe, and for less than a creature: its
+// points left unspent are mana.
+void ConsiderAdvance(const Game& g, const StrongBoard& b, int u, double dangerNow, StrongOrder& best)
 {
     const Unit& a = g.U(u);
     int goal = 0;
@@ -134,7 +136,11 @@ void ConsiderAdvance(const Game& g, const StrongBoard& b, int u, StrongOrder& be
     const int closer = Distance(a, t) - Distance(there, t);
     if (closer <= 0)
         return;
-    Consider(best, u, goal, t.PosX, t.PosY, 0.5 * closer);
+    double value = 0.5 * closer;
+    if (u == b.me)
+        value = 3.0 * closer - PointsCost(u, b, a.Actions, walk.actionsLeft) -
+                (b.HeroDanger(walk.endX, walk.endY, a.Hp) - dangerNow);
+    Consider(best, u, goal, t.PosX, t.PosY, value);
 }
 
 } // namespace
@@ -161,8 +167,8 @@ StrongOrder BestWalk(const Game& g, const StrongBoard& b)
         }
         if (u == b.me)
             ConsiderRetreat(g, b, dangerNow, mine);
-        else if (mine.value <= 0)
-            ConsiderAdvance(g, b, u, mine);
+        if (mine.value <= 0)
+            ConsiderAdvance(g, b, u, dangerNow, mine);
         if (mine.value > best.value)
             best = mine;
     }
