@@ -76,14 +76,19 @@ void SendUnit(Game& g, const StrongOrder& order)
     PlanPath(g);
 }
 
+// The turn change sets AiCursor to 0 for a computer side: a fresh turn, even
+// on the same day and side as the notes (a new match after a first-day win).
+// The cursor then marks the turn as begun; should the game's own player take
+// over mid-turn, it goes on from there.
 void NoteTurn(Game& g)
 {
     StrongTurnNotes& n = g.Strong;
-    if (n.Day == g.Day && n.Side == g.ActiveHero)
+    if (g.AiCursor != 0 && n.Day == g.Day && n.Side == g.ActiveHero)
         return;
     n = StrongTurnNotes{};
     n.Day = g.Day;
     n.Side = g.ActiveHero;
+    g.AiCursor = 1;
 }
 
 } // namespace

@@ -78,6 +78,23 @@ TEST_F(Strong, KillsTheUnitItCanKillRatherThanTradeBlows)
     EXPECT_EQ(g.U(8).Hp, g.U(8).HpMax);
 }
 
+TEST_F(Strong, ANewTurnStartsWithFreshNotesEvenOnTheSameDayAndSide)
+{
+    // Notes left by the last turn of an earlier match, won on day 1.
+    g.Strong.Day = 1;
+    g.Strong.Side = 1;
+    g.Strong.Orders[6] = kOrdersPerUnit;
+    g.Strong.Casts = kCastsPerTurn;
+    g.AiCursor = 0; // what the turn change leaves for a computer side
+    Place(6, kDemon, 1, 10, 10);
+    Place(7, kVampireBat, 2, 11, 10);
+    ComputerTick(g);
+    EXPECT_EQ(g.Selected, 6);
+    EXPECT_EQ(g.InputMode, kModeWalk);
+    EXPECT_EQ(g.Strong.Orders[6], 1);
+    EXPECT_NE(g.AiCursor, 0);
+}
+
 TEST_F(Strong, StrikesFromRangeWithoutStepping)
 {
     Place(1, kArcheress, 1, 5, 5, "Арвен");
