@@ -111,7 +111,9 @@ double StrongBoard::HeroDanger(float x, float y, std::int32_t life, int gone) co
     const Unit& hero = g.U(me);
     const double w = worth[static_cast<std::size_t>(me)];
     const double lifeAtRisk = std::min<double>(expected, std::max(life, 0));
-    double danger = lifeAtRisk * w / std::max(hero.HpMax, 1);
+    // Life lost that leaves the hero standing is weighed like a rival's;
+    // what makes the hero precious is the risk of losing it altogether.
+    double danger = lifeAtRisk * w / kOwnHeroWeight * kFoeHeroWeight / std::max(hero.HpMax, 1);
     if (worst >= life)
         danger += w * std::min(1.0, expected / std::max(life, 1));
     return danger;

@@ -87,9 +87,14 @@ double StatValue(const StrongBoard& b, const SpellRecord& s, int u, std::int32_t
 // Remains raised by the spell: whose they rise for and with how much life.
 double RaiseValue(const StrongBoard& b, const SpellRecord& s, int u, double lands)
 {
+    // A hero's record raised, even as a skeleton of ours, stands for that
+    // hero again when the turn change counts who is left: the match could
+    // then never be won. Rivals' remains are left to rot.
+    if (u <= kHeroes)
+        return 0;
     const Game& g = b.g;
     Unit r = g.U(u);
-    r.Kind = u <= kHeroes ? kKindHero : kKindCreature;
+    r.Kind = kKindCreature;
     if (r.Hp < -3) {
         // Bones have nothing left to raise but a plain skeleton.
         FillUnitStatistics(r, kSkeleton);
