@@ -2,6 +2,8 @@
 // checker that never complains would let every simulated match pass.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Invariants.h"
 #include "Simulation.h"
 #include "world/Catalogue.h"
@@ -132,6 +134,34 @@ TEST(Simulation, TheSameSeedPlaysTheSameMatch)
     EXPECT_EQ(a.ticks, b.ticks);
     EXPECT_EQ(a.days, b.days);
     EXPECT_EQ(a.winnerName, b.winnerName);
+}
+
+TEST(Simulation, StrongSeatsGoRoundTheHeroesTakingPartAndTheStrongPlayerPlaysThem)
+{
+    Options o;
+    o.heroes = 3;
+    o.strong[1] = true;
+    o.alternate = true;
+    for (int m = 0; m < 6; ++m) {
+        const auto seats = StrongSeats(o, m);
+        EXPECT_EQ(std::count(seats.begin(), seats.end(), true), 1) << m;
+        EXPECT_TRUE(seats[static_cast<std::size_t>(m % 3 + 1)]) << m;
+    }
+    o.alternate = false;
+    EXPECT_TRUE(StrongSeats(o, 4)[1]);
+
+    // The same seed with the strong player in seat 2 is another match, and
+    // it is still the same match each time it is played.
+    o.days = 30;
+    std::array<bool, kHeroes + 1> seat2{};
+    seat2[2] = true;
+    const MatchResult plain = PlayMatch(o, 11), a = PlayMatch(o, 11, nullptr, seat2),
+                      b = PlayMatch(o, 11, nullptr, seat2);
+    EXPECT_EQ(a.violation, "");
+    EXPECT_EQ(a.ticks, b.ticks);
+    EXPECT_EQ(a.winnerName, b.winnerName);
+    EXPECT_NE(a.ticks, plain.ticks);
+    EXPECT_EQ(a.strongWinner, a.winner == 2);
 }
 
 } // namespace
