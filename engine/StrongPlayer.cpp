@@ -51,6 +51,15 @@ void ReadAndClick(Game& g, const StrongOrder& order)
     PickEntry(g, line);
     if (ReadEntry(g, g.ActiveHero) != ReadOutcome::Aiming)
         return;
+    // The cell frame follows the pointer to the cell about to be clicked, and
+    // the selection frame the click puts up stands over the caster, where a
+    // person watching expects them: on a computer's turn the field leaves
+    // both where they last were.
+    g.ShpAt.Left = order.x - g.ViewX - 120;
+    g.ShpAt.Top = order.y - g.ViewY - 120;
+    const Unit& hero = g.U(g.ActiveHero);
+    g.ShpSel.Left = hero.PosX - g.ViewX - 120;
+    g.ShpSel.Top = hero.PosY - g.ViewY - 120;
     g.TargetCellX = order.x;
     g.TargetCellY = order.y;
     if (g.InputMode == kModeSummon) {

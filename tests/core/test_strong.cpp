@@ -153,6 +153,8 @@ TEST_F(Strong, HealsItsWoundedUnitThroughTheCastingChecksAndCosts)
     EXPECT_EQ(g.InputMode, kModeSpell); // read and clicked: the pictures play
     EXPECT_EQ(g.Spellbook[1][4], 0);
     EXPECT_EQ(g.U(1).Mana, 200 - 4);
+    EXPECT_FLOAT_EQ(g.ShpAt.Left, 10 * C - 120); // the frame is over the cell clicked
+    EXPECT_FLOAT_EQ(g.ShpAt.Top, 10 * C - 120);
     EXPECT_FALSE(g.timers.Enabled(TimerId::TmrEnemy));
     CarryOut();
     EXPECT_EQ(g.U(6).Hp, 135);
