@@ -121,6 +121,7 @@ void FillGrid(Game& g, const Unit& walker)
 
 void EndWalk(Game& g)
 {
+    g.Moving = 0;
     g.timers.SetEnabled(TimerId::Tmr1, false);
     g.shell->DefaultPointer();
     g.InputMode = kModeOrders;
@@ -186,6 +187,9 @@ void PlanPath(Game& g)
                         continue; // outside the planned area: blocked
                     std::uint8_t& cell = g.PathGrid[nj][nb];
                     if (cell == kGoal) {
+                        // A walk starts on a cell: whatever step an earlier
+                        // walk broke off in the middle is not this one's.
+                        g.Moving = 0;
                         g.InputMode = kModeWalk;
                         g.timers.SetEnabled(TimerId::Tmr1, true);
                         return;
