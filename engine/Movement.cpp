@@ -121,6 +121,7 @@ void FillGrid(const Game& g, const Unit& walker, float tx, float ty, PathCells& 
 
 void EndWalk(Game& g)
 {
+    g.Moving = 0;
     g.timers.SetEnabled(TimerId::Tmr1, false);
     g.shell->DefaultPointer();
     g.InputMode = kModeOrders;
@@ -202,6 +203,9 @@ void PlanPath(Game& g)
     const Unit& walker = g.U(g.Selected);
     const std::int32_t steps = LayPath(g, walker, g.TargetCellX, g.TargetCellY, g.PathGrid);
     if (steps >= 0) {
+        // A walk starts on a cell: whatever step an earlier walk broke off
+        // in the middle is not this one's.
+        g.Moving = 0;
         g.PathSteps = steps;
         g.InputMode = kModeWalk;
         g.timers.SetEnabled(TimerId::Tmr1, true);

@@ -245,8 +245,18 @@ void FrmSelect::keyPressEvent(QKeyEvent* event)
 void FrmSelect::closeEvent(QCloseEvent* event)
 {
     if (!started_ && !restored_) {
-        for (int h = 1; h <= kSlots; ++h)
-            g_.U(h) = before_.heroes[static_cast<std::size_t>(h - 1)];
+        for (int h = 1; h <= kSlots; ++h) {
+            // Where a hero stands is the match's: it went on while the dialog
+            // was open, and a hero walking now is between two cells. Put back
+            // at the place of the moment the dialog opened, it would finish
+            // its step off the grid or land on a cell another unit took since.
+            const Unit& live = g_.U(h);
+            Unit back = before_.heroes[static_cast<std::size_t>(h - 1)];
+            back.PosX = live.PosX;
+            back.PosY = live.PosY;
+            back.Facing = live.Facing;
+            g_.U(h) = back;
+        }
         g_.HeroIsHuman = before_.heroIsHuman;
         // The turn is not the dialog's: the match may have moved on to
         // another side while it was open, and going back to the side of the

@@ -230,6 +230,24 @@ INSTANTIATE_TEST_SUITE_P(Speeds, WalkPace,
 // The settings slider can move while a unit walks. The step under way ends
 // on the next cell corner at the speed it started with, for one point; the
 // new speed takes over from the next step.
+// Found by the fuzz (seed 3): a walk broken off in the middle of a step left
+// its step count behind, and the next walk, a computer unit's, finished that
+// stale step with the old stride and stopped between two cells.
+TEST_F(Walk, ANewWalkStartsItsFirstStepAfreshAfterOneBrokenOffMidStep)
+{
+    Place(w, kMage, 1, 2, 2);
+    g.U(w).Actions = 9;
+    g.Moving = 3; // what the broken-off walk left
+    g.dx = 90;
+    g.dy = -90;
+    Order(w, 5, 2);
+    ASSERT_EQ(g.InputMode, kModeWalk);
+    EXPECT_EQ(g.Moving, 0);
+    TicksForOneStep();
+    EXPECT_FLOAT_EQ(g.U(w).PosX, 3 * C);
+    EXPECT_FLOAT_EQ(g.U(w).PosY, 2 * C);
+}
+
 TEST_F(Walk, ASpeedChangedMidStepAppliesFromTheNextStep)
 {
     for (const auto& [from, to, firstTicks, nextTicks] :
