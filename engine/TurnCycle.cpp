@@ -70,10 +70,12 @@ void CloseSideTurn(Game& g, int side)
 
 // A hero is alive while it stands on the field with life in it. Slots that
 // take no part in the match never stand on the field.
+// A hero's bones raised by a rival come back as the rival's skeleton in the
+// hero's own record: that is the rival's creature, not the hero alive again.
 bool HeroAlive(const Game& g, int hero)
 {
     const Unit& h = g.U(hero);
-    return h.OnField && h.Hp >= 1;
+    return h.OnField && h.Hp >= 1 && h.Owner == hero;
 }
 
 // The side that has won once a turn's bookkeeping is done: the one hero

@@ -4,6 +4,7 @@
 #include "ScriptedMatch.h"
 #include "engine/Computer.h"
 #include "engine/TurnCycle.h"
+#include "world/Catalogue.h"
 
 namespace gh {
 namespace {
@@ -310,6 +311,18 @@ TEST_F(TurnTest, AFallenHeroIsNeverCrownedAndTwoLivingHeroesPlayOn)
     EXPECT_FALSE(g.MatchRunning);
     EXPECT_EQ(LastBox().text, "В битве победил нейтральные юниты ");
     EXPECT_EQ(g.LoopJ, 0);
+}
+
+TEST_F(TurnTest, AHerosBonesRaisedByARivalDoNotBringTheHeroBack)
+{
+    for (int h = 3; h <= 5; ++h)
+        g.U(h).OnField = false;
+    // Hero 2's bones stood up as hero 1's skeleton in record 2.
+    Place(2, kSkeleton, 1, 2, 2);
+    g.U(2).Kind = kKindHero;
+    PassTurn(g, 1);
+    EXPECT_FALSE(g.MatchRunning);
+    EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
 }
 
 TEST_F(TurnTest, NothingActsAfterAVictory)
