@@ -131,10 +131,25 @@ class Play:
     def answer_box(self, title, keys=("Return",), exclude=()):
         box = self.x.wait_window(title, 60, exclude)
         self.shot("box-" + re.sub(r"\W+", "-", title).strip("-"))
-        self.x.run("xdotool", "windowactivate", "--sync", str(box))
-        self.x.key(*keys)
-        self.x.wait_gone(box)
+        self.press_keys_on(box, keys)
         return box
+
+    def press_keys_on(self, window, keys):
+        """Keys to a window the player has clicked into first. The window
+        manager may hand the focus on as another window maps at the same
+        moment, so a box that is still there is clicked and tried again."""
+        x = self.x
+        for attempt in range(4):
+            x.run("xdotool", "windowactivate", "--sync", str(window))
+            wx, wy, ww, _ = x.geometry(window)
+            x.click(wx + ww // 2, wy + 4)  # the box's own surface, above its text
+            x.key(*keys)
+            try:
+                x.wait_gone(window, 4)
+                return
+            except Failure:
+                pass
+        self.check(False, "window %d did not take the keys %s" % (window, keys))
 
     def play(self):
         x = self.x
@@ -177,12 +192,18 @@ class Play:
         self.wait_selected(col, row, "a left click on the hero did not select him")
         screen = self.shot("hero-selected")
 
-        # Two cells on, wherever the way is clear.
-        for dc, dr in ((2, 0), (-2, 0), (0, 2), (0, -2)):
-            if self.cell_empty(screen, col + dc, row + dr) and self.cell_empty(screen, col + dc // 2, row + dr // 2):
+        # Two cells on, wherever the way is clear: straight on first, else any
+        # free cell two steps away.
+        ring = [(2, 0), (-2, 0), (0, 2), (0, -2)] + [
+            (dc, dr) for dc in range(-2, 3) for dr in range(-2, 3) if max(abs(dc), abs(dr)) == 2
+        ]
+        for dc, dr in ring:
+            if self.cell_empty(screen, col + dc, row + dr) and (
+                (dc, dr) not in ring[:4] or self.cell_empty(screen, col + dc // 2, row + dr // 2)
+            ):
                 break
         else:
-            raise Failure("no clear cell two steps from the hero")
+            self.check(False, "no clear cell two steps from the hero")
         x.click(*self.cell_centre(col + dc, row + dr))
         col, row = col + dc, row + dr
         x.wait(lambda: self.hero_cell(x.screen()) == (col, row), 20, "the hero to walk two cells")
@@ -229,6 +250,24 @@ class Play:
         x.click_in(settings, *centre_of(1920, 2640, 1455, 375))
         x.wait_gone(settings)
 
+        # The window manager offers to minimise the menu, and takes the whole
+        # game off the screen with it; activating the game again, as a task
+        # bar does, brings back the battlefield full screen and the menu.
+        self.press("Главное меню")
+        menu = x.wait_window("Главное Меню")
+        x.run("xdotool", "windowminimize", "--sync", str(menu))
+        x.wait(lambda: not x.viewable(menu), 10, "the menu to be minimised")
+        self.shot("menu-minimised")
+        x.run("xdotool", "windowactivate", "--sync", str(main))
+        try:
+            x.wait(lambda: x.viewable(main) and x.viewable(menu), 10, "the game to come back")
+        except Failure:
+            self.check(False, "the game does not come back after a minimise")
+        self.check(x.geometry(main) == (0, 0, 1920, 1080), "the battlefield came back as %s" % (x.geometry(main),))
+        self.shot("menu-back")
+        x.click_in(menu, *centre_of(480, 1800, 2175, 375))  # "Продолжить"
+        x.wait_gone(menu)
+
         # The turn passes; the two computer heroes and the neutrals play and
         # each turn is announced. The fourth announcement is the person's.
         self.press("Закончить ход")
@@ -240,9 +279,7 @@ class Play:
             for w, title in x.managed_windows():
                 if re.fullmatch(r"День \d+", title):
                     self.shot("turn-%d" % (announced + 1))
-                    x.run("xdotool", "windowactivate", "--sync", str(w))
-                    x.key("Return")
-                    x.wait_gone(w)
+                    self.press_keys_on(w, ("Return",))
                     announced += 1
                     break
                 if title == "Сообщение":  # a computer hero's speech

@@ -215,6 +215,10 @@ class XSession:
             values[key] = int(m.group(1))
         return values["x"], values["y"], values["w"], values["h"]
 
+    def viewable(self, window):
+        out = self.run("xwininfo", "-id", str(window)) or ""
+        return "IsViewable" in out
+
     def net_wm_state(self, window):
         return self.run("xprop", "-id", str(window), "_NET_WM_STATE") or ""
 
