@@ -145,6 +145,19 @@ void SetUpMatch(Game& g)
     g.rnd->Reseed();
     g.canvas->Clear();
 
+    // A match started while the last one was still moving (a walk, a blow,
+    // a spell's pictures, a computer side's turn) must not inherit it: the
+    // old animation would go on playing with the new match's records.
+    for (TimerId t : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4, TimerId::TmrEnemy})
+        g.timers.SetEnabled(t, false);
+    g.InputMode = kModeOrders;
+    g.Moving = 0;
+    g.Selected = 0;
+    g.ShpSel.Visible = false;
+    g.ShpAt.Visible = false;
+    g.LblUdar.Visible = false;
+    g.LblXP.Visible = false;
+
     // A new match must never contain the summons of an earlier one.
     for (int i = kSetupUnits + 1; i <= kMaxUnit; ++i)
         g.U(i).OnField = false;

@@ -253,6 +253,31 @@ TEST_F(SetupTest, OpensDay1WithTheFirstPlayingHeroAndTheFieldRunning)
     EXPECT_EQ(shell.boxes[0].text, "Ходит Некромант Мракодей");
 }
 
+// Found by the fuzz (seed 3, event 11769): "Начать" pressed while a blow of
+// the last match ran left its timer on, and the new match's first computer
+// side played with a stale blow beside it.
+TEST_F(SetupTest, ANewMatchInheritsNoAnimationOfTheLastOne)
+{
+    ClockRandom seeded(7);
+    g.rnd = &seeded;
+    g.MatchRunning = true;
+    for (TimerId t : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4, TimerId::TmrEnemy})
+        g.timers.SetEnabled(t, true);
+    g.InputMode = kModeWalk;
+    g.Moving = 3;
+    g.LblUdar.Visible = true;
+    g.HeroIsHuman = {false, true, true, true, true, true}; // hero 1 opens, a person
+
+    SetUpMatch(g);
+
+    for (TimerId t : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4, TimerId::TmrEnemy})
+        EXPECT_FALSE(g.timers.Enabled(t)) << static_cast<int>(t);
+    EXPECT_EQ(g.InputMode, kModeOrders);
+    EXPECT_EQ(g.Moving, 0);
+    EXPECT_FALSE(g.LblUdar.Visible);
+    EXPECT_EQ(g.ActiveHero, 1);
+}
+
 TEST_F(SetupTest, EveryMatchKeepsItsUnitsApartAndItsTablesInRange)
 {
     for (std::uint64_t seed = 1; seed <= 150; ++seed) {
