@@ -4,9 +4,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -55,6 +57,22 @@ QFont LabelFont(qreal points)
     return f;
 }
 
+const QFont& UdarFont()
+{
+    static const QFont font = LabelFont(14.25);
+    return font;
+}
+
+const QFont& XpFont()
+{
+    static const QFont font = LabelFont(11.25);
+    return font;
+}
+
+constexpr int kUdarWidth = 660, kUdarHeight = 330;
+constexpr int kXpWidth = 480, kXpHeight = 270;
+constexpr int kLabelFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
+
 int ButtonOf(Qt::MouseButton b)
 {
     switch (b) {
@@ -78,6 +96,20 @@ FrmMain::FrmMain(Forms& forms) : forms_(forms), g_(forms.g), previousCanvas_(for
     setFocusPolicy(Qt::StrongFocus);
 
     g_.canvas = &canvas;
+    // Whatever paints on the field outside a tick or an event this window
+    // handles is still presented, once the event loop comes round.
+    canvas.onFirstChange = [this] {
+        if (presentQueued_)
+            return;
+        presentQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                presentQueued_ = false;
+                Present();
+            },
+            Qt::QueuedConnection);
+    };
     // The experience label's colour is the window's design value; the rules
     // only ever show and move it.
     g_.LblXP.ForeColor = kLightYellow;
@@ -101,6 +133,7 @@ FrmMain::FrmMain(Forms& forms) : forms_(forms), g_(forms.g), previousCanvas_(for
 
 FrmMain::~FrmMain()
 {
+    canvas.onFirstChange = nullptr;
     if (g_.canvas == &canvas)
         g_.canvas = previousCanvas_;
 }
@@ -185,7 +218,63 @@ void FrmMain::RenderControls()
 {
     SyncScrollBar(HorBar, g_.HorBar);
     SyncScrollBar(VertBar, g_.VertBar);
-    update();
+    Present();
+}
+
+std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
+{
+    auto frame = [&](const ShapeControl& shape, Rgb colour) {
+        ControlPlace place;
+        place.visible = shape.Visible;
+        place.colour = colour;
+        if (shape.Visible) {
+            const qreal size = ShapeControl::Size / kTwipsPerPixel;
+            // The pen reaches a pixel past the square on either side.
+            place.area = QRectF(canvas.Snap(shape.Left), canvas.Snap(shape.Top), size, size)
+                             .toAlignedRect()
+                             .adjusted(-1, -1, 1, 1);
+        }
+        return place;
+    };
+    auto label = [&](const LabelControl& l, int widthTwips, int heightTwips, const QFont& font) {
+        ControlPlace place;
+        place.visible = l.Visible;
+        place.caption = l.Caption;
+        place.colour = l.ForeColor;
+        if (l.Visible) {
+            const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top), widthTwips / double(kTwipsPerPixel),
+                             heightTwips / double(kTwipsPerPixel));
+            // The text is not clipped to the label's box; antialiased edges
+            // reach a little past the glyphs.
+            const QRectF text =
+                QFontMetricsF(font).boundingRect(box, kLabelFlags, QString::fromStdString(l.Caption));
+            place.area = box.united(text).toAlignedRect().adjusted(-2, -2, 2, 2);
+        }
+        return place;
+    };
+    return {frame(g_.ShpAt, kRed), frame(g_.ShpSel, kGreen),
+            label(g_.LblUdar, kUdarWidth, kUdarHeight, UdarFont()),
+            label(g_.LblXP, kXpWidth, kXpHeight, XpFont())};
+}
+
+void FrmMain::Present()
+{
+    QRegion changed = canvas.TakeChanges();
+    const std::array<ControlPlace, 4> now = ControlPlaces();
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (now[i] == shownControls_[i])
+            continue;
+        changed += shownControls_[i].area;
+        changed += now[i].area;
+    }
+    shownControls_ = now;
+    if (changed.isEmpty())
+        return;
+    ++presented_.requested;
+    if (paintPending_)
+        ++presented_.overtaken;
+    paintPending_ = true;
+    update(changed);
 }
 
 void FrmMain::OnHorBar(int value)
@@ -215,9 +304,19 @@ void FrmMain::ToolbarClicked(const QString& caption)
 
 void FrmMain::paintEvent(QPaintEvent* event)
 {
+    if (paintPending_) {
+        paintPending_ = false;
+        ++presented_.painted;
+    }
     QPainter p(this);
+    // Only the region Qt asks for is copied; elsewhere the screen already
+    // shows the field.
+    const QImage& image = canvas.Image();
+    const qreal r = image.devicePixelRatio();
+    for (const QRect& area : event->region())
+        p.drawImage(QRectF(area), image,
+                    QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
     p.setClipRegion(event->region());
-    p.drawImage(QPointF(0, 0), canvas.Image());
     PaintControls(p);
 }
 
@@ -245,13 +344,10 @@ void FrmMain::PaintControls(QPainter& p)
         p.setPen(QColor(l.ForeColor.r, l.ForeColor.g, l.ForeColor.b));
         const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top), widthTwips / double(kTwipsPerPixel),
                          heightTwips / double(kTwipsPerPixel));
-        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
-                   QString::fromStdString(l.Caption));
+        p.drawText(box, kLabelFlags, QString::fromStdString(l.Caption));
     };
-    static const QFont udarFont = LabelFont(14.25);
-    static const QFont xpFont = LabelFont(11.25);
-    label(g_.LblUdar, 660, 330, udarFont);
-    label(g_.LblXP, 480, 270, xpFont);
+    label(g_.LblUdar, kUdarWidth, kUdarHeight, UdarFont());
+    label(g_.LblXP, kXpWidth, kXpHeight, XpFont());
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event)

@@ -4,6 +4,10 @@
 #include <QToolBar>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+#include <string>
+
 #include "platform/qt/QtCanvas.h"
 #include "world/Game.h"
 
@@ -28,8 +32,20 @@ public:
     // no match, splash gone.
     void Load();
 
-    // Brings the scroll bars and the painted controls in line with the Game.
+    // Brings the scroll bars and the painted controls in line with the Game,
+    // and asks Qt to repaint what changed on the field and where the painted
+    // controls were and are.
     void RenderControls();
+
+    // How often the field was presented, for the frame statistics: requests
+    // that changed something, paints Qt delivered, and requests made while
+    // the one before was still waiting to be painted (a frame never seen).
+    struct Presentations {
+        std::uint64_t requested = 0;
+        std::uint64_t painted = 0;
+        std::uint64_t overtaken = 0;
+    };
+    const Presentations& Presented() const { return presented_; }
 
     QToolBar* Toolbar1;
     QScrollBar* HorBar;
@@ -55,10 +71,26 @@ private:
     void OnVertBar(int value);
     static void SyncScrollBar(QScrollBar* bar, const ScrollBarControl& data);
     void PaintControls(QPainter& p);
+    void Present();
+
+    // Where a painted control was last drawn, and with what, so that a
+    // repaint covers its old place as well as its new one.
+    struct ControlPlace {
+        bool visible = false;
+        QRect area;
+        std::string caption;
+        Rgb colour{};
+        friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
+    };
+    std::array<ControlPlace, 4> ControlPlaces() const;
 
     Forms& forms_;
     Game& g_;
     Canvas* previousCanvas_;
+    std::array<ControlPlace, 4> shownControls_{};
+    Presentations presented_;
+    bool presentQueued_ = false;
+    bool paintPending_ = false;
 };
 
 } // namespace gh

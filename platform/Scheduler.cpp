@@ -7,7 +7,20 @@ void Scheduler::SetEnabled(TimerId id, bool on)
     Timer& t = At(id);
     if (on && !t.enabled)
         t.since = now_;
+    const bool changed = t.enabled != on;
     t.enabled = on;
+    if (changed)
+        Notify();
+}
+
+bool Scheduler::WantsTicks() const
+{
+    if (holds_ > 0)
+        return false;
+    for (const Timer& t : timers_)
+        if (t.enabled)
+            return true;
+    return false;
 }
 
 void Scheduler::SetInterval(TimerId id, int ms)
@@ -21,6 +34,7 @@ void Scheduler::DisableAll()
 {
     for (Timer& t : timers_)
         t.enabled = false;
+    Notify();
 }
 
 void Scheduler::Tick()

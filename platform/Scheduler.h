@@ -38,16 +38,28 @@ public:
 
     void DisableAll();
 
+    // Whether a tick could fire anything: some timer is on and no modal box
+    // holds them. While it is false the program need not tick at all.
+    bool WantsTicks() const;
+    // Told whenever WantsTicks may have changed (a timer switched on or off,
+    // a hold taken or released), so the driver can start or stop ticking.
+    void SetActivityListener(std::function<void()> listener) { listener_ = std::move(listener); }
+
     // One system tick: advance the clock by 16 ms and fire every due timer.
     // Ignored while held (a modal box is open) or when re-entered.
     void Tick();
 
     // While a modal message box is open no handler may run.
-    void Hold() { ++holds_; }
+    void Hold()
+    {
+        ++holds_;
+        Notify();
+    }
     void Release()
     {
         if (holds_ > 0)
             --holds_;
+        Notify();
     }
     bool Held() const { return holds_ > 0; }
     bool InTick() const { return inTick_; }
@@ -59,6 +71,11 @@ public:
     void Fire(TimerId id);
 
 private:
+    void Notify()
+    {
+        if (listener_)
+            listener_();
+    }
     Timer& At(TimerId id) { return timers_[static_cast<int>(id)]; }
     const Timer& At(TimerId id) const { return timers_[static_cast<int>(id)]; }
 
@@ -67,6 +84,7 @@ private:
     std::uint64_t ticks_ = 0;
     int holds_ = 0;
     bool inTick_ = false;
+    std::function<void()> listener_;
 };
 
 // Holds the scheduler for the lifetime of a modal box.

@@ -17,13 +17,15 @@ namespace {
 // lighten it towards white, so folds and highlights survive the tint.
 constexpr int kReferenceGrey = 125;
 
-QString ResourcePath(ImageList list, int index)
+// `suffix` picks a variant beside the picture: "_mask", "@2x", "_mask@2x".
+QString ResourcePath(ImageList list, int index, const char* suffix = "")
 {
+    const QString s = QString::fromLatin1(suffix);
     switch (list) {
-    case ImageList::Unit: return QStringLiteral(":/unit/%1.png").arg(index, 2, 10, QLatin1Char('0'));
-    case ImageList::Spell: return QStringLiteral(":/spell/%1.png").arg(index);
-    case ImageList::Icons: return QStringLiteral(":/icons/%1.png").arg(index);
-    case ImageList::Face: return QStringLiteral(":/face/%1.png").arg(index);
+    case ImageList::Unit: return QStringLiteral(":/unit/%1%2.png").arg(index, 2, 10, QLatin1Char('0')).arg(s);
+    case ImageList::Spell: return QStringLiteral(":/spell/%1%2.png").arg(index).arg(s);
+    case ImageList::Icons: return QStringLiteral(":/icons/%1%2.png").arg(index).arg(s);
+    case ImageList::Face: return QStringLiteral(":/face/%1%2.png").arg(index).arg(s);
     }
     return {};
 }
@@ -80,6 +82,25 @@ QImage LoadOpaque(const QString& path, QSize size)
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return image;
+}
+
+// A sharp picture, or a null image when its file is missing or of the wrong
+// size (the caller then keeps the ordinary one).
+QImage LoadSharp(const QString& path, QSize size)
+{
+    QImage image(path);
+    if (image.isNull() || image.size() != size) {
+        qWarning("ImageLists: missing or odd sharp picture %s", qPrintable(path));
+        return {};
+    }
+    if (image.hasAlphaChannel()) {
+        QImage flat = BlackImage(image.size());
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        image = flat;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 int Shade(int channel, int grey)
@@ -169,6 +190,106 @@ const QPixmap& ImageLists::Picture(ImageList list, int index, bool mirrored, int
         cached = QPixmap::fromImage(tinted);
     }
     return cached;
+}
+
+void ImageLists::FillFrames(Frames& f, bool sharp) const
+{
+    const int scale = sharp ? 2 : 1;
+    for (ImageList list : {ImageList::Unit, ImageList::Spell}) {
+        const bool unit = list == ImageList::Unit;
+        const QSize size = SizeOf(list) * scale;
+        std::vector<QImage>* out = unit ? f.unit : f.spell;
+        for (int i = 1; i <= CountOf(list); ++i) {
+            QImage image = sharp ? LoadSharp(ResourcePath(list, i, "@2x"), size)
+                                 : LoadOpaque(ResourcePath(list, i), size);
+            QImage mask;
+            if (unit) {
+                mask = sharp ? QImage(ResourcePath(list, i, "_mask@2x"))
+                             : unitMasks_[static_cast<std::size_t>(i - 1)];
+                if (mask.size() != image.size()) {
+                    mask = QImage(image.size().isEmpty() ? SizeOf(list) : image.size(),
+                                  QImage::Format_Grayscale8);
+                    mask.fill(0);
+                }
+                mask = mask.convertToFormat(QImage::Format_Grayscale8);
+            }
+            if (image.isNull()) {
+                // No sharp source: the ordinary picture, smoothed up by the painter.
+                const Frames& plain = Ordinary();
+                image = (unit ? plain.unit : plain.spell)[0][static_cast<std::size_t>(i - 1)];
+                if (unit)
+                    mask = plain.masks[static_cast<std::size_t>(i - 1)];
+            }
+            image.setDevicePixelRatio(image.width() > SizeOf(list).width() ? 2.0 : 1.0);
+            out[0].push_back(image);
+            QImage flipped = image.mirrored(true, false);
+            flipped.setDevicePixelRatio(image.devicePixelRatio());
+            out[1].push_back(flipped);
+            if (unit)
+                f.masks.push_back(mask);
+        }
+    }
+    for (auto& byMirror : f.tinted)
+        for (auto& images : byMirror)
+            images.resize(kUnitPictures);
+    f.missingUnit = BlackImage(SizeOf(ImageList::Unit));
+    f.missingSpell = BlackImage(SizeOf(ImageList::Spell));
+}
+
+const ImageLists::Frames& ImageLists::Ordinary() const
+{
+    if (frames_.unit[0].empty())
+        FillFrames(frames_, false);
+    return frames_;
+}
+
+const QImage& ImageLists::Frame(ImageList list, int index, bool mirrored, int team, bool sharp) const
+{
+    if (list != ImageList::Unit && list != ImageList::Spell)
+        sharp = false;
+    const Frames& plain = Ordinary();
+    if (sharp && !sharpLoaded_) {
+        FillFrames(sharpFrames_, true);
+        sharpLoaded_ = true;
+    }
+    Frames& f = sharp ? sharpFrames_ : frames_;
+    const bool unit = list == ImageList::Unit;
+    const std::vector<QImage>* all = unit ? f.unit : f.spell;
+    if (list != ImageList::Unit && list != ImageList::Spell)
+        return plain.missingUnit;
+    if (index < 1 || index > static_cast<int>(all[0].size()))
+        return unit ? plain.missingUnit : plain.missingSpell;
+    const std::size_t i = static_cast<std::size_t>(index - 1);
+    const int m = mirrored ? 1 : 0;
+    if (!unit || team < 0 || team >= kTeams)
+        return all[m][i];
+    QImage& cached = f.tinted[static_cast<std::size_t>(team)][static_cast<std::size_t>(m)][i];
+    if (cached.isNull()) {
+        QImage tinted = Tint(all[0][i], f.masks[i], TeamColour(team));
+        if (mirrored)
+            tinted = tinted.mirrored(true, false);
+        tinted.setDevicePixelRatio(all[0][i].devicePixelRatio());
+        cached = tinted;
+    }
+    return cached;
+}
+
+const QPixmap* ImageLists::SharperSource(const QPixmap& picture) const
+{
+    const List& faces = ListOf(ImageList::Face);
+    for (std::size_t i = 0; i < faces.plain.size(); ++i) {
+        if (faces.plain[i].cacheKey() != picture.cacheKey())
+            continue;
+        if (!sharpFacesLoaded_) {
+            sharpFacesLoaded_ = true;
+            for (int n = 1; n <= static_cast<int>(faces.plain.size()); ++n) {
+                const QImage image = LoadSharp(ResourcePath(ImageList::Face, n, "@2x"), faces.size * 2);
+                sharpFaces_.push_back(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+            }
+        }
+        return sharpFaces_[i].isNull() ? nullptr : &sharpFaces_[i];
+    }
+    return nullptr;
 }
 
 const QImage& ImageLists::TeamMask(int index) const

@@ -34,6 +34,19 @@ public:
     // kNoTeam or an unknown team gives the plain picture.
     const QPixmap& Picture(ImageList list, int index, bool mirrored = false, int team = kNoTeam) const;
 
+    // The same picture as the battlefield's canvas copies it: an image in the
+    // canvas's own format (RGB32), so that painting it is a plain copy.
+    // `sharp` asks for the twice-size source (96 x 96 units, 128 x 128
+    // effects) at device-pixel ratio 2, for screens above ratio 1; it is read
+    // on first use, so a ratio-1 screen never holds it. A list without a
+    // sharp source, or a missing file, gives the ordinary picture.
+    const QImage& Frame(ImageList list, int index, bool mirrored, int team, bool sharp) const;
+
+    // The twice-size source of a portrait, if `picture` is one of the
+    // portraits and its sharp file exists; otherwise nullptr. Portraits are
+    // scaled into boxes of various sizes, so a HiDPI box starts from this.
+    const QPixmap* SharperSource(const QPixmap& picture) const;
+
     // Where unit picture `index` carries its team colour: 0 nowhere, 255 fully
     // (Format_Grayscale8). Null outside 1..63.
     const QImage& TeamMask(int index) const;
@@ -74,6 +87,23 @@ private:
     // handed out stay valid.
     mutable std::array<std::array<std::vector<QPixmap>, 2>, kTeams> tinted_;
     QPixmap splash_;
+
+    // Unit and effect pictures as images, at one size: plain and mirrored
+    // (index - 1), the unit masks, and tinted units made on first use.
+    struct Frames {
+        std::vector<QImage> unit[2];
+        std::vector<QImage> spell[2];
+        std::vector<QImage> masks;
+        std::array<std::array<std::vector<QImage>, 2>, kTeams> tinted;
+        QImage missingUnit, missingSpell;
+    };
+    void FillFrames(Frames& f, bool sharp) const;
+    const Frames& Ordinary() const;
+    mutable Frames frames_;
+    mutable Frames sharpFrames_;
+    mutable bool sharpLoaded_ = false;
+    mutable std::vector<QPixmap> sharpFaces_;
+    mutable bool sharpFacesLoaded_ = false;
 };
 
 } // namespace gh

@@ -1,7 +1,6 @@
 #include "platform/qt/QtCanvas.h"
 
-#include <QPainter>
-#include <QPixmap>
+#include <QFontMetricsF>
 #include <QString>
 
 #include <cmath>
@@ -16,6 +15,11 @@ QtCanvas::QtCanvas()
     Resize({1, 1}, 1.0);
 }
 
+QtCanvas::~QtCanvas()
+{
+    EndPainting();
+}
+
 void QtCanvas::Resize(QSize logicalSize, qreal devicePixelRatio)
 {
     if (logicalSize.isEmpty())
@@ -24,18 +28,61 @@ void QtCanvas::Resize(QSize logicalSize, qreal devicePixelRatio)
         devicePixelRatio = 1.0;
     if (logicalSize == logical_ && devicePixelRatio == ratio_ && !image_.isNull())
         return;
+    EndPainting();
     QSize device(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
                  static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
     QImage fresh(device, QImage::Format_RGB32);
     fresh.fill(Qt::black);
     fresh.setDevicePixelRatio(devicePixelRatio);
-    if (!image_.isNull()) {
+    const bool kept = !image_.isNull();
+    if (kept) {
         QPainter p(&fresh);
         p.drawImage(QPointF(0, 0), image_);
     }
     image_ = fresh;
     logical_ = logicalSize;
     ratio_ = devicePixelRatio;
+    tiles_.Reset(device, kept);
+}
+
+const QImage& QtCanvas::Image() const
+{
+    EndPainting();
+    return image_;
+}
+
+void QtCanvas::EndPainting() const
+{
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+QPainter& QtCanvas::Painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        // Pictures are copied opaque, as the rules expect: a unit repainted
+        // in place covers whatever frame was there before.
+        painter_->setCompositionMode(QPainter::CompositionMode_Source);
+        painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    }
+    return *painter_;
+}
+
+void QtCanvas::Touch(QRect deviceArea)
+{
+    if (!tiles_.Pending() && onFirstChange)
+        onFirstChange();
+    tiles_.Touch(image_, deviceArea);
+}
+
+QRect QtCanvas::DeviceRect(const QRectF& logical) const
+{
+    return QRectF(logical.x() * ratio_, logical.y() * ratio_, logical.width() * ratio_,
+                  logical.height() * ratio_)
+        .toAlignedRect();
 }
 
 qreal QtCanvas::Snap(float twips) const
@@ -45,7 +92,17 @@ qreal QtCanvas::Snap(float twips) const
 
 void QtCanvas::Clear()
 {
-    image_.fill(Qt::black);
+    // Only what was painted since the last clear can be anything but black.
+    QPainter& p = Painter();
+    const std::vector<QRect> runs = tiles_.InkedRuns();
+    if (runs.empty() && !tiles_.Pending() && onFirstChange)
+        onFirstChange();
+    for (const QRect& run : runs) {
+        Touch(run);
+        p.fillRect(QRectF(run.x() / ratio_, run.y() / ratio_, run.width() / ratio_, run.height() / ratio_),
+                   Qt::black);
+    }
+    tiles_.ForgetInk();
 }
 
 void QtCanvas::Paint(ImageList list, int index, float x, float y, int team)
@@ -68,29 +125,66 @@ void QtCanvas::PaintWidth(ImageList list, int index, float x, float y, float wid
 void QtCanvas::Draw(ImageList list, int index, float left, float top, float widthTwips, bool mirrored,
                     int team)
 {
-    const QPixmap& picture = ImageLists::Get().Picture(list, index, mirrored, team);
+    // Above ratio 1 the twice-size pictures are copied one to one at ratio 2
+    // and scaled down at ratios in between, never smoothed up.
+    const QImage& picture = ImageLists::Get().Frame(list, index, mirrored, team, ratio_ > 1.0);
     const qreal x = Snap(left);
     const qreal y = Snap(top);
     const qreal w = Snap(left + widthTwips) - x;
     const qreal h = picture.height() / picture.devicePixelRatio();
     if (w <= 0 || h <= 0)
         return;
-    QPainter p(&image_);
-    // Pictures are copied opaque, as the rules expect: a unit repainted in
-    // place covers whatever frame was there before.
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p.drawPixmap(QRectF(x, y, w, h), picture, QRectF(picture.rect()));
+    const QRectF target(x, y, w, h);
+    const QRect device = DeviceRect(target) & tiles_.Bounds();
+    if (device.isEmpty())
+        return;
+    QPainter& p = Painter();
+    Touch(device);
+    p.drawImage(target, picture, QRectF(picture.rect()));
+    tiles_.Ink(device);
 }
 
 void QtCanvas::Print(const std::string& text, float x, float y, Rgb colour)
 {
-    QPainter p(&image_);
+    const QString line = QString::fromStdString(text);
+    const QRectF box(Snap(x), Snap(y), logical_.width(), logical_.height());
+    const QFontMetricsF metrics(font_);
+    // Generous on every side: antialiased edges and italics reach past the
+    // advance width.
+    const QRectF inked = metrics.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line)
+                             .adjusted(-4, -4, 4 + metrics.maxWidth(), 4);
+    const QRect device = DeviceRect(inked) & tiles_.Bounds();
+    if (device.isEmpty())
+        return;
+    QPainter& p = Painter();
+    Touch(device);
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setFont(font_);
     p.setPen(QColor(colour.r, colour.g, colour.b));
-    p.drawText(QRectF(Snap(x), Snap(y), logical_.width(), logical_.height()),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(text));
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
+    p.restore();
+    tiles_.Ink(device);
+}
+
+QRegion QtCanvas::TakeChanges()
+{
+    EndPainting();
+    const std::vector<QRect> runs = tiles_.Take(image_);
+    QRegion region;
+    if (runs.empty())
+        return region;
+    if (ratio_ == 1.0) {
+        // Row-wise runs sorted by row and column are already in the banded
+        // order a region keeps, so it can take them as they are.
+        region.setRects(runs.data(), static_cast<int>(runs.size()));
+        return region;
+    }
+    for (const QRect& r : runs)
+        region +=
+            QRectF(r.x() / ratio_, r.y() / ratio_, r.width() / ratio_, r.height() / ratio_).toAlignedRect();
+    return region;
 }
 
 } // namespace gh

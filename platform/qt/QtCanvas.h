@@ -2,24 +2,36 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QRectF>
+#include <QRegion>
 #include <QSize>
 
+#include <functional>
+#include <memory>
+
 #include "platform/Canvas.h"
+#include "platform/qt/ChangedTiles.h"
 
 namespace gh {
 
 // The battlefield's drawing surface: a persistent image the size of the
 // window in device pixels. What the rules paint stays there until painted
-// over or cleared; the window only copies it to the screen.
+// over or cleared; the window only copies it to the screen, and only where
+// it changed since the window last took the changes.
 class QtCanvas final : public Canvas {
 public:
     QtCanvas();
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     // Follows the window's size; what was painted so far is kept.
     void Resize(QSize logicalSize, qreal devicePixelRatio);
-    const QImage& Image() const { return image_; }
+    // The pixels as painted so far (any painting in progress is finished).
+    const QImage& Image() const;
     QSize LogicalSize() const { return logical_; }
+    qreal Ratio() const { return ratio_; }
 
     void SetFont(const QFont& font) { font_ = font; }
 
@@ -28,14 +40,34 @@ public:
     void PaintWidth(ImageList list, int index, float x, float y, float width, int team = kNoTeam) override;
     void Print(const std::string& text, float x, float y, Rgb colour) override;
 
+    // Where the pixels differ from when the changes were last taken, in
+    // logical pixels: a picture painted again over itself is not a change,
+    // nor is a clear followed by the same pictures in the same places.
+    QRegion TakeChanges();
+    // Whether anything was painted or cleared since the changes were last taken.
+    bool HasChanges() const { return tiles_.Pending(); }
+
+    // Called on the first paint or clear after the changes were taken, so the
+    // window can arrange to present them even when no tick follows.
+    std::function<void()> onFirstChange;
+
     // Twips to logical pixels, snapped to whole device pixels so that pictures
     // are copied one to one at ratio 1 and stay sharp at any other ratio.
     qreal Snap(float twips) const;
 
 private:
     void Draw(ImageList list, int index, float left, float top, float widthTwips, bool mirrored, int team);
+    // One painter serves every call until the changes are taken.
+    QPainter& Painter();
+    void EndPainting() const;
+    void Touch(QRect deviceArea);
+    QRect DeviceRect(const QRectF& logical) const;
 
     QImage image_;
+    // Opened on the first call of a tick and kept for the rest of it: opening
+    // a painter per picture costs more than copying the picture.
+    mutable std::unique_ptr<QPainter> painter_;
+    ChangedTiles tiles_;
     QSize logical_;
     qreal ratio_ = 1.0;
     QFont font_;

@@ -7,22 +7,47 @@ TickDriver::TickDriver(Game& g, std::function<void()> afterTick) : g_(g), afterT
     timer_.setInterval(Scheduler::kTickMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &TickDriver::OnTick);
+    g_.timers.SetActivityListener([this] { Follow(); });
+}
+
+TickDriver::~TickDriver()
+{
+    g_.timers.SetActivityListener({});
 }
 
 void TickDriver::Start()
 {
-    timer_.start();
+    started_ = true;
+    Follow();
 }
 
 void TickDriver::Stop()
 {
+    started_ = false;
     timer_.stop();
+}
+
+void TickDriver::Follow()
+{
+    const bool wanted = started_ && g_.timers.WantsTicks();
+    if (wanted == timer_.isActive())
+        return;
+    if (wanted) {
+        timer_.start();
+        return;
+    }
+    timer_.stop();
+    // A handler that opens a modal box has painted its part of the field
+    // first; the window shows it under the box.
+    if (g_.timers.Held() && afterTick_)
+        afterTick_();
 }
 
 void TickDriver::OnTick()
 {
-    // A tick that arrives inside a modal box's event loop, or inside another
-    // handler, is swallowed by the scheduler itself.
+    ++systemTicks_;
+    // A tick that arrives inside another handler is swallowed by the
+    // scheduler itself.
     g_.timers.Tick();
     if (afterTick_)
         afterTick_();

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 
 #include "world/Game.h"
@@ -10,22 +11,32 @@
 namespace gh {
 
 // Drives the battlefield timers from one system tick and lets the windows
-// show what the handlers changed.
+// show what the handlers changed. The system tick only runs while some
+// battlefield timer is on and no modal box holds them: before a match, after
+// a victory and while a box waits the program does not wake up at all.
 class TickDriver final : public QObject {
     Q_OBJECT
 public:
     TickDriver(Game& g, std::function<void()> afterTick);
+    ~TickDriver() override;
 
+    // Start lets the driver tick whenever a timer needs it; Stop ends that.
     void Start();
     void Stop();
+    // Whether the system tick is running right now.
     bool Running() const { return timer_.isActive(); }
+
+    std::uint64_t SystemTicks() const { return systemTicks_; }
 
 private:
     void OnTick();
+    void Follow();
 
     Game& g_;
     std::function<void()> afterTick_;
     QTimer timer_;
+    bool started_ = false;
+    std::uint64_t systemTicks_ = 0;
 };
 
 } // namespace gh
