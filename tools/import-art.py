@@ -35,6 +35,9 @@ SPELL = 64
 ICON = 32
 FACE = 97
 SPLASH = (418, 306)
+# HiDPI screens get the units, effects and portraits again at this multiple,
+# made from the same sources, beside each picture as NAME@2x.png.
+SHARP = 2
 
 # The owner's ring on the ground under every living unit, in battlefield
 # pixels: a thin ellipse centred across the cell. Many sprites carry only a few
@@ -154,23 +157,25 @@ def laid_down(im, squash, bbox):
     return out
 
 
-def ground_ring(centre_y):
-    """The ring's coverage on a UNIT x UNIT picture: an anti-aliased ellipse
-    outline centred across the cell, centre_y pixels from the top. Drawn at
-    battlefield size, not scaled down with the sprite, so that its line stays
-    crisp and exactly at the reference grey."""
+def ground_ring(centre_y, size=UNIT):
+    """The ring's coverage on a size x size picture: an anti-aliased ellipse
+    outline centred across the cell, centre_y battlefield pixels from the top.
+    Drawn at the picture's own size, not scaled with the sprite, so that its
+    line stays crisp and exactly at the reference grey."""
     k = RING_SUPERSAMPLE
-    w, h = RING_SIZE[0] * k, RING_SIZE[1] * k
-    cx, cy = UNIT * k / 2, centre_y * k
-    ring = Image.new("L", (UNIT * k, UNIT * k), 0)
+    s = size // UNIT
+    w, h = RING_SIZE[0] * s * k, RING_SIZE[1] * s * k
+    cx, cy = size * k / 2, centre_y * s * k
+    ring = Image.new("L", (size * k, size * k), 0)
     ImageDraw.Draw(ring).ellipse((cx - w / 2, cy - h / 2, cx + w / 2 - 1, cy + h / 2 - 1),
-                                 outline=255, width=RING_LINE * k)
-    return ring.resize((UNIT, UNIT), Image.BOX)
+                                 outline=255, width=RING_LINE * s * k)
+    return ring.resize((size, size), Image.BOX)
 
 
 def unit_frame(images, recipe, ring_y=None):
     """recipe: (source, {ops}); ring_y: where the ground ring's centre goes, or
-    None for no ring. Returns (48x48 RGB picture, 48x48 L mask, sources)."""
+    None for no ring. Returns ((48x48 RGB picture, 48x48 L mask), the same
+    pair at twice the size for HiDPI screens, sources)."""
     rel, ops = recipe
     sources = [rel]
     im = fit_frame(load(images, rel))
@@ -209,19 +214,23 @@ def unit_frame(images, recipe, ring_y=None):
         cover = ImageChops.screen(cover, halo.getchannel("A"))
         sources.append(ops["halo"])
     canvas.alpha_composite(pic)
-    out = canvas.convert("RGB").resize((UNIT, UNIT), Image.LANCZOS)
-    mask = mask.resize((UNIT, UNIT), Image.LANCZOS)
+    flat = canvas.convert("RGB")
 
-    if ring_y is not None:
-        # The ring lies behind the halo and the sprite: on black, whatever of
-        # it they leave uncovered adds its grey to the picture and its weight
-        # to the mask.
-        cover = cover.resize((UNIT, UNIT), Image.LANCZOS)
-        seen = ImageChops.multiply(ground_ring(ring_y), ImageChops.invert(cover))
-        grey = seen.point(lambda v: (v * RING_GREY + 127) // 255)
-        out = ImageChops.add(out, Image.merge("RGB", (grey, grey, grey)))
-        mask = ImageChops.add(mask, seen)
-    return out, mask, sources
+    def at(size):
+        out = flat.resize((size, size), Image.LANCZOS)
+        m = mask.resize((size, size), Image.LANCZOS)
+        if ring_y is not None:
+            # The ring lies behind the halo and the sprite: on black, whatever
+            # of it they leave uncovered adds its grey to the picture and its
+            # weight to the mask.
+            c = cover.resize((size, size), Image.LANCZOS)
+            seen = ImageChops.multiply(ground_ring(ring_y, size), ImageChops.invert(c))
+            grey = seen.point(lambda v: (v * RING_GREY + 127) // 255)
+            out = ImageChops.add(out, Image.merge("RGB", (grey, grey, grey)))
+            m = ImageChops.add(m, seen)
+        return out, m
+
+    return at(UNIT), at(SHARP * UNIT), sources
 
 
 FW = "units/monsters/firewraith/firewraith"
@@ -355,10 +364,12 @@ def main():
             n += 1
             # Every frame of a living unit wears its owner's ring; the dead
             # (offset 8) belong to nobody.
-            pic, mask, sources = unit_frame(images, recipe, ring_y if offset < 8 else None)
-            save(pic, os.path.join(assets, "unit", f"{n:02d}.png"), f"unit/{n:02d}.png", sources)
-            save(mask, os.path.join(assets, "unit", f"{n:02d}_mask.png"),
-                 f"unit/{n:02d}_mask.png", sources)
+            small, sharp, sources = unit_frame(images, recipe, ring_y if offset < 8 else None)
+            for (pic, mask), suffix in ((small, ""), (sharp, "@2x")):
+                save(pic, os.path.join(assets, "unit", f"{n:02d}{suffix}.png"),
+                     f"unit/{n:02d}{suffix}.png", sources)
+                save(mask, os.path.join(assets, "unit", f"{n:02d}_mask{suffix}.png"),
+                     f"unit/{n:02d}_mask{suffix}.png", sources)
     assert n == 63
 
     n = 0
@@ -370,8 +381,9 @@ def main():
                max(b[2] for b in boxes), max(b[3] for b in boxes))
         for rel, f in zip(run, frames):
             n += 1
-            save(on_black(fit_into(f.crop(box), SPELL, SPELL)),
-                 os.path.join(assets, "spell", f"{n}.png"), f"spell/{n}.png", [rel])
+            for size, suffix in ((SPELL, ""), (SHARP * SPELL, "@2x")):
+                save(on_black(fit_into(f.crop(box), size, size)),
+                     os.path.join(assets, "spell", f"{n}{suffix}.png"), f"spell/{n}{suffix}.png", [rel])
 
     for n, rel in enumerate(ICONS, 1):
         im = load(images, rel)
@@ -386,8 +398,9 @@ def main():
         if box:
             im = im.crop(box)
         im, _ = split_team_colour(im, loose=False)
-        save(on_black(fit_into(im, FACE, FACE, align_bottom=box is None)),
-             os.path.join(assets, "face", f"{n}.png"), f"face/{n}.png", [rel])
+        for size, suffix in ((FACE, ""), (SHARP * FACE, "@2x")):
+            save(on_black(fit_into(im, size, size, align_bottom=box is None)),
+                 os.path.join(assets, "face", f"{n}{suffix}.png"), f"face/{n}{suffix}.png", [rel])
 
     im = Image.open(src_path(images, SPLASH_SOURCE)).convert("RGB")
     k = max(SPLASH[0] / im.size[0], SPLASH[1] / im.size[1]) * SPLASH_ZOOM
@@ -410,7 +423,9 @@ def write_credits(assets, deb):
         "The team-colour magenta of unit pictures was replaced by grey, and a",
         "mask of its place written beside each (NN_mask.png); living units were",
         "given a grey ground ring, also in the mask; all pictures were scaled",
-        "and flattened onto black. Paths below are inside that package.",
+        "and flattened onto black. Units, effects and portraits were also made",
+        "at twice the size (NAME@2x.png) for HiDPI screens, from the same",
+        "sources. Paths below are inside that package.",
         "",
         "Pictures",
         "--------",

@@ -245,18 +245,16 @@ const ImageLists::Frames& ImageLists::Ordinary() const
 
 const QImage& ImageLists::Frame(ImageList list, int index, bool mirrored, int team, bool sharp) const
 {
-    if (list != ImageList::Unit && list != ImageList::Spell)
-        sharp = false;
     const Frames& plain = Ordinary();
+    const bool unit = list == ImageList::Unit;
+    if (!unit && list != ImageList::Spell)
+        return plain.missingUnit; // the canvas only ever paints units and effects
     if (sharp && !sharpLoaded_) {
         FillFrames(sharpFrames_, true);
         sharpLoaded_ = true;
     }
     Frames& f = sharp ? sharpFrames_ : frames_;
-    const bool unit = list == ImageList::Unit;
     const std::vector<QImage>* all = unit ? f.unit : f.spell;
-    if (list != ImageList::Unit && list != ImageList::Spell)
-        return plain.missingUnit;
     if (index < 1 || index > static_cast<int>(all[0].size()))
         return unit ? plain.missingUnit : plain.missingSpell;
     const std::size_t i = static_cast<std::size_t>(index - 1);

@@ -1,6 +1,7 @@
 // Plays a seeded five-hero match of persons for a number of idle ticks on the
 // virtual clock and saves the battlefield as the player would see it. The
 // same seed and tick count give the same field, so two builds can be diffed.
+// The hero selection dialog is saved beside it (NAME-select.png).
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
@@ -50,6 +51,10 @@ int main(int argc, char** argv)
             if (sel->Ai[i]->isChecked())
                 sel->Ai[i]->click();
         }
+        // The selection dialog too, for its portraits.
+        QString selectShot = out;
+        selectShot.insert(selectShot.lastIndexOf(QLatin1Char('.')), QStringLiteral("-select"));
+        sel->grab().save(selectShot);
         sel->CmdOK->click();
         QApplication::processEvents();
         for (int t = 0; t < ticks; ++t) {
