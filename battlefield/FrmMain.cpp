@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -13,8 +14,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTextStream>
 #include <QToolButton>
 
 #include "app/Forms.h"
@@ -96,10 +99,12 @@ FrmMain::FrmMain(Forms& forms) : forms_(forms), g_(forms.g), previousCanvas_(for
     setFocusPolicy(Qt::StrongFocus);
 
     g_.canvas = &canvas;
+    statsPath_ = qEnvironmentVariable("GRIMHOLLOW_FRAME_STATS");
     // Whatever paints on the field outside a tick or an event this window
     // handles is still presented, once the event loop comes round.
     canvas.onFirstChange = [this] {
-        if (presentQueued_)
+        // A tick's handlers are presented when the tick ends.
+        if (presentQueued_ || g_.timers.InTick())
             return;
         presentQueued_ = true;
         QMetaObject::invokeMethod(
@@ -133,6 +138,7 @@ FrmMain::FrmMain(Forms& forms) : forms_(forms), g_(forms.g), previousCanvas_(for
 
 FrmMain::~FrmMain()
 {
+    WriteStats(true);
     canvas.onFirstChange = nullptr;
     if (g_.canvas == &canvas)
         g_.canvas = previousCanvas_;
@@ -274,7 +280,33 @@ void FrmMain::Present()
     if (paintPending_)
         ++presented_.overtaken;
     paintPending_ = true;
+    if (g_.timers.Ticks() != lastChangedTick_) {
+        lastChangedTick_ = g_.timers.Ticks();
+        ++presented_.changedTicks;
+    }
+    for (const QRect& r : changed)
+        presented_.area += static_cast<std::uint64_t>(r.width()) * static_cast<std::uint64_t>(r.height());
     update(changed);
+    WriteStats(false);
+}
+
+void FrmMain::WriteStats(bool now)
+{
+    if (statsPath_.isEmpty())
+        return;
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+    if (!now && ms - statsWritten_ < 1000)
+        return;
+    statsWritten_ = ms;
+    QSaveFile file(statsPath_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    QTextStream out(&file);
+    out << "ticks " << g_.timers.Ticks() << "\nchanged_ticks " << presented_.changedTicks << "\nrequested "
+        << presented_.requested << "\npainted " << presented_.painted << "\novertaken "
+        << presented_.overtaken << "\narea " << presented_.area << "\n";
+    out.flush();
+    file.commit();
 }
 
 void FrmMain::OnHorBar(int value)

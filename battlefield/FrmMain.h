@@ -44,6 +44,10 @@ public:
         std::uint64_t requested = 0;
         std::uint64_t painted = 0;
         std::uint64_t overtaken = 0;
+        // Battlefield ticks after which the field changed, and the area
+        // presented, in logical pixels.
+        std::uint64_t changedTicks = 0;
+        std::uint64_t area = 0;
     };
     const Presentations& Presented() const { return presented_; }
 
@@ -91,6 +95,12 @@ private:
     Presentations presented_;
     bool presentQueued_ = false;
     bool paintPending_ = false;
+    std::uint64_t lastChangedTick_ = 0;
+    // With GRIMHOLLOW_FRAME_STATS set, the figures go to that file about once
+    // a second while the field changes (bench/measure-idle reads them).
+    void WriteStats(bool now);
+    QString statsPath_;
+    qint64 statsWritten_ = 0;
 };
 
 } // namespace gh

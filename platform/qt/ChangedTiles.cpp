@@ -11,16 +11,19 @@ constexpr int kTilePixels = ChangedTiles::kTile * ChangedTiles::kTile;
 
 } // namespace
 
-void ChangedTiles::Reset(QSize devicePixels, bool keepInk)
+void ChangedTiles::Reset(QSize devicePixels, QRect inked)
 {
     bounds_ = QRect(QPoint(0, 0), devicePixels);
     cols_ = (devicePixels.width() + kTile - 1) / kTile;
     rows_ = (devicePixels.height() + kTile - 1) / kTile;
     const std::size_t n = static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_);
-    state_.assign(n, keepInk ? kInked : 0);
+    state_.assign(n, 0);
     slot_.assign(n, -1);
     touched_.clear();
     slotsUsed_ = 0;
+    pool_.clear();
+    pool_.shrink_to_fit();
+    Ink(inked);
     all_ = true;
 }
 
@@ -47,6 +50,10 @@ void ChangedTiles::Touch(const QImage& image, QRect area)
             touched_.push_back(i);
             if (!(s & kInked))
                 continue; // black, which is all there is to remember
+            if (slotsUsed_ >= kMostKept) {
+                all_ = true;
+                return;
+            }
             const QRect t = TileRect(i);
             if (pool_.size() < static_cast<std::size_t>(slotsUsed_ + 1) * kTilePixels)
                 pool_.resize(static_cast<std::size_t>(slotsUsed_ + 1) * kTilePixels * 2);

@@ -21,11 +21,14 @@ namespace gh {
 class ChangedTiles {
 public:
     static constexpr int kTile = 16;
+    // Past this many tiles kept at once (a clear of a crowded, scrolled
+    // field) the whole surface is simply presented, which bounds the memory.
+    static constexpr int kMostKept = 2048;
 
-    // A surface of this size whose whole area is presented next. With
-    // `keepInk`, everything on it counts as possibly painted (its old picture
-    // was copied in); otherwise it is all black.
-    void Reset(QSize devicePixels, bool keepInk);
+    // A surface of this size whose whole area is presented next. Within
+    // `inked` the old picture was copied in, so it counts as possibly
+    // painted; the rest is black.
+    void Reset(QSize devicePixels, QRect inked);
 
     // Before painting over `area` of `image`: the tiles remember what they held.
     void Touch(const QImage& image, QRect area);

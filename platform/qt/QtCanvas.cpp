@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cmath>
+#include <cstring>
 
 #include "platform/Numbers.h"
 #include "platform/qt/ImageLists.h"
@@ -34,8 +35,11 @@ void QtCanvas::Resize(QSize logicalSize, qreal devicePixelRatio)
     QImage fresh(device, QImage::Format_RGB32);
     fresh.fill(Qt::black);
     fresh.setDevicePixelRatio(devicePixelRatio);
-    const bool kept = !image_.isNull();
-    if (kept) {
+    QRect kept;
+    if (!image_.isNull()) {
+        // Where the old picture lands, in the new device pixels.
+        kept = QRect(0, 0, static_cast<int>(std::ceil(logical_.width() * devicePixelRatio)),
+                     static_cast<int>(std::ceil(logical_.height() * devicePixelRatio)));
         QPainter p(&fresh);
         p.drawImage(QPointF(0, 0), image_);
     }
@@ -135,13 +139,28 @@ void QtCanvas::Draw(ImageList list, int index, float left, float top, float widt
     if (w <= 0 || h <= 0)
         return;
     const QRectF target(x, y, w, h);
-    const QRect device = DeviceRect(target) & tiles_.Bounds();
+    const QRect whole = DeviceRect(target);
+    const QRect device = whole & tiles_.Bounds();
     if (device.isEmpty())
+        return;
+    // Most idle ticks paint most units over themselves: a one-to-one copy
+    // onto the very same pixels changes nothing and is left out.
+    if (whole == device && whole.size() == picture.size() && Holds(picture, whole.topLeft()))
         return;
     QPainter& p = Painter();
     Touch(device);
     p.drawImage(target, picture, QRectF(picture.rect()));
     tiles_.Ink(device);
+}
+
+bool QtCanvas::Holds(const QImage& picture, QPoint at) const
+{
+    const std::size_t bytes = static_cast<std::size_t>(picture.width()) * sizeof(QRgb);
+    for (int y = 0; y < picture.height(); ++y)
+        if (std::memcmp(reinterpret_cast<const QRgb*>(image_.constScanLine(at.y() + y)) + at.x(),
+                        picture.constScanLine(y), bytes) != 0)
+            return false;
+    return true;
 }
 
 void QtCanvas::Print(const std::string& text, float x, float y, Rgb colour)

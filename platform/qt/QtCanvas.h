@@ -62,6 +62,8 @@ private:
     void EndPainting() const;
     void Touch(QRect deviceArea);
     QRect DeviceRect(const QRectF& logical) const;
+    // Whether the backing image already holds `picture` at device point `at`.
+    bool Holds(const QImage& picture, QPoint at) const;
 
     QImage image_;
     // Opened on the first call of a tick and kept for the rest of it: opening
