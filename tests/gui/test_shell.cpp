@@ -67,6 +67,46 @@ TEST(TickDriver, TicksTheTimersAndLetsTheWindowsRender)
     EXPECT_EQ(d.tmrRuns, runs);
 }
 
+TEST(TickDriver, TicksOnlyWhileSomeTimerIsOnAndNoModalBoxHoldsThem)
+{
+    GuiGame gg;
+    Game& g = gg.g;
+    int renders = 0;
+    TickDriver driver{g, [&] { ++renders; }};
+    g.timers.DisableAll();
+    driver.Start();
+    // Before a match: no timer, so no system tick at all.
+    EXPECT_FALSE(driver.Running());
+    QTest::qWait(60);
+    EXPECT_EQ(driver.SystemTicks(), 0u);
+    EXPECT_EQ(renders, 0);
+
+    g.timers.SetEnabled(TimerId::Tmr4, true);
+    EXPECT_TRUE(driver.Running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.timers.Ticks() >= 2; }, 2000));
+
+    // A box holds the timers: the tick stops, after showing the field once.
+    const int before = renders;
+    g.timers.Hold();
+    EXPECT_FALSE(driver.Running());
+    EXPECT_EQ(renders, before + 1);
+    const auto ticks = driver.SystemTicks();
+    QTest::qWait(60);
+    EXPECT_EQ(driver.SystemTicks(), ticks);
+    g.timers.Release();
+    EXPECT_TRUE(driver.Running());
+
+    // A victory switches the last timer off.
+    g.timers.SetEnabled(TimerId::Tmr4, false);
+    EXPECT_FALSE(driver.Running());
+    g.timers.SetEnabled(TimerId::Tmr2, true);
+    EXPECT_TRUE(driver.Running());
+    driver.Stop();
+    EXPECT_FALSE(driver.Running());
+    g.timers.SetEnabled(TimerId::Tmr, true);
+    EXPECT_FALSE(driver.Running()); // stopped for good, whatever the timers do
+}
+
 TEST(TickDriver, NoTimerRunsWhileAModalBoxIsOpenAndAllGoOnAfterwards)
 {
     Driven d;
