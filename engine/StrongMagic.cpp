@@ -20,10 +20,6 @@ namespace gh {
 
 namespace {
 
-constexpr int kNecromancerSong = 1;
-constexpr int kDecay = 2;
-constexpr int kAngelVoice = 5;
-constexpr int kMindControl = 16;
 // Mana kept back from calling creatures, so that a spell can still be read.
 constexpr std::int32_t kManaReserve = 16;
 

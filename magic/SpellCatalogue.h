@@ -8,6 +8,12 @@ namespace gh {
 
 inline constexpr int kSpellCount = 16;
 
+// The spells with a rule of their own beyond the table.
+inline constexpr int kNecromancerSong = 1;
+inline constexpr int kDecay = 2;
+inline constexpr int kAngelVoice = 5;
+inline constexpr int kMindControl = 16;
+
 // The spell's name. For 1..16 it first loads every field of CurrentSpell
 // from the table; any other number only lands in SpellNo and names nothing.
 std::string LoadSpell(Game& g, int number);

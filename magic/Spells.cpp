@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Effects.h"
+#include "magic/SpellCatalogue.h"
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
@@ -12,11 +13,6 @@
 namespace gh {
 
 namespace {
-
-constexpr int kNecromancerSong = 1;
-constexpr int kDecay = 2;
-constexpr int kAngelVoice = 5;
-constexpr int kMindControl = 16;
 
 // The cast is over and the person has the field again. Tmr never stops for
 // a spell, but a cast must not be the thing that leaves the field frozen.

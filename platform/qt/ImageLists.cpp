@@ -59,8 +59,20 @@ QImage BlackImage(QSize size)
     return image;
 }
 
-// Pictures are copied without blending, so whatever the file holds is forced
-// opaque here; a missing file becomes black rather than a hole.
+// Pictures are copied without blending: whatever a file holds is laid on
+// black and made opaque, in the backing image's format.
+QImage OnBlack(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat = BlackImage(image.size());
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return flat.convertToFormat(QImage::Format_RGB32);
+}
+
+// A missing file becomes black rather than a hole.
 QImage LoadOpaque(const QString& path, QSize size)
 {
     QImage image(path);
@@ -68,14 +80,7 @@ QImage LoadOpaque(const QString& path, QSize size)
         qWarning("ImageLists: missing picture %s", qPrintable(path));
         return BlackImage(size);
     }
-    if (image.hasAlphaChannel()) {
-        QImage flat = BlackImage(image.size());
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, image);
-        painter.end();
-        image = flat;
-    }
-    image = image.convertToFormat(QImage::Format_RGB32);
+    image = OnBlack(image);
     if (image.size() != size) {
         qWarning("ImageLists: %s is %dx%d, expected %dx%d", qPrintable(path), image.width(), image.height(),
                  size.width(), size.height());
@@ -93,14 +98,7 @@ QImage LoadSharp(const QString& path, QSize size)
         qWarning("ImageLists: missing or odd sharp picture %s", qPrintable(path));
         return {};
     }
-    if (image.hasAlphaChannel()) {
-        QImage flat = BlackImage(image.size());
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, image);
-        painter.end();
-        image = flat;
-    }
-    return image.convertToFormat(QImage::Format_RGB32);
+    return OnBlack(image);
 }
 
 int Shade(int channel, int grey)
