@@ -200,9 +200,9 @@ TEST(Presenting, TheWindowRepaintsOnlyChangedCellsAndTheControlsOldAndNewPlaces)
     u.AnimFrame = u.AnimFrame == 1 ? 2 : 1;
     DrawUnits(g);
     const QRegion cell(static_cast<int>(u.PosX / 15), static_cast<int>(u.PosY / 15), 48, 48);
-    const QRegion painted = f.Painted();
-    EXPECT_TRUE(painted.contains(cell.boundingRect()));
-    EXPECT_EQ(painted.boundingRect(), cell.boundingRect());
+    // Only the tiles of that cell whose pixels differ between the two frames
+    // go out; which tiles those are depends on the creature drawn.
+    ExpectWithin(f.Painted(), {cell});
 
     // The pointer frame moves: its old and new places, nothing else.
     g.ShpAt.Visible = true;
