@@ -153,7 +153,14 @@ class Play:
 
     def play(self):
         x = self.x
-        main = x.wait_window("Grimhollow", 60)
+        # The splash screen carries the same title while the program loads;
+        # the battlefield is the one that is not a splash.
+        def battlefield():
+            ws = [w for w in x.windows_titled("Grimhollow")
+                  if "_NET_WM_WINDOW_TYPE_SPLASH" not in (x.run("xprop", "-id", str(w), "_NET_WM_WINDOW_TYPE") or "SPLASH")]
+            return ws[-1] if ws else None
+
+        main = x.wait(battlefield, 60, "the battlefield window")
         time.sleep(1.5)
         gx, gy, gw, gh = x.geometry(main)
         self.check((gx, gy, gw, gh) == (0, 0, 1920, 1080), "the battlefield is %s, not the whole screen" % ((gx, gy, gw, gh),))
