@@ -22,9 +22,14 @@ void ChangedTiles::Reset(QSize devicePixels, QRect inked)
     touched_.clear();
     slotsUsed_ = 0;
     pool_.clear();
-    pool_.shrink_to_fit();
     Ink(inked);
     all_ = true;
+}
+
+QRgb* ChangedTiles::Slot(int slot) const
+{
+    return pool_[static_cast<std::size_t>(slot / kSlotsPerBlock)].get() +
+           static_cast<std::size_t>(slot % kSlotsPerBlock) * kTilePixels;
 }
 
 QRect ChangedTiles::TileRect(int index) const
@@ -55,9 +60,9 @@ void ChangedTiles::Touch(const QImage& image, QRect area)
                 return;
             }
             const QRect t = TileRect(i);
-            if (pool_.size() < static_cast<std::size_t>(slotsUsed_ + 1) * kTilePixels)
-                pool_.resize(static_cast<std::size_t>(slotsUsed_ + 1) * kTilePixels * 2);
-            QRgb* kept = pool_.data() + static_cast<std::size_t>(slotsUsed_) * kTilePixels;
+            if (slotsUsed_ == static_cast<int>(pool_.size()) * kSlotsPerBlock)
+                pool_.push_back(std::make_unique<QRgb[]>(static_cast<std::size_t>(kSlotsPerBlock) * kTilePixels));
+            QRgb* kept = Slot(slotsUsed_);
             for (int y = 0; y < t.height(); ++y)
                 std::memcpy(kept + y * kTile,
                             reinterpret_cast<const QRgb*>(image.constScanLine(t.top() + y)) + t.left(),
@@ -107,7 +112,7 @@ bool ChangedTiles::Differs(const QImage& image, int index) const
 {
     const QRect t = TileRect(index);
     const std::int32_t slot = slot_[static_cast<std::size_t>(index)];
-    const QRgb* kept = slot >= 0 ? pool_.data() + static_cast<std::size_t>(slot) * kTilePixels : nullptr;
+    const QRgb* kept = slot >= 0 ? Slot(slot) : nullptr;
     for (int y = 0; y < t.height(); ++y) {
         const QRgb* now = reinterpret_cast<const QRgb*>(image.constScanLine(t.top() + y)) + t.left();
         if (kept) {

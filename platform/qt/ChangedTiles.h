@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace gh {
@@ -23,7 +24,7 @@ public:
     static constexpr int kTile = 16;
     // Past this many tiles kept at once (a clear of a crowded, scrolled
     // field) the whole surface is simply presented, which bounds the memory.
-    static constexpr int kMostKept = 2048;
+    static constexpr int kMostKept = 1024; // 1 MB of kept pixels at most
 
     // A surface of this size whose whole area is presented next. Within
     // `inked` the old picture was copied in, so it counts as possibly
@@ -64,7 +65,12 @@ private:
     // black (untouched ink) and nothing needed keeping.
     std::vector<std::int32_t> slot_;
     std::vector<int> touched_;
-    std::vector<QRgb> pool_;
+    // Kept pixels in blocks of kSlotsPerBlock tiles, added as needed and never
+    // moved, so the pool grows without a copy and holds what the busiest
+    // presentation needed, rounded up to a block.
+    static constexpr int kSlotsPerBlock = 64;
+    QRgb* Slot(int slot) const;
+    std::vector<std::unique_ptr<QRgb[]>> pool_;
     int slotsUsed_ = 0;
 };
 

@@ -137,7 +137,6 @@ ImageLists::ImageLists()
             l.plain.push_back(QPixmap::fromImage(image));
             l.mirrored.push_back(QPixmap::fromImage(image.mirrored(true, false)));
             if (list == ImageList::Unit) {
-                unitImages_.push_back(image);
                 const QString maskPath = QStringLiteral(":/unit/%1_mask.png").arg(i, 2, 10, QLatin1Char('0'));
                 QImage mask(maskPath);
                 if (mask.isNull() || mask.size() != l.size) {
@@ -153,7 +152,6 @@ ImageLists::ImageLists()
     for (auto& byMirror : tinted_)
         for (auto& pixmaps : byMirror)
             pixmaps.resize(kUnitPictures);
-    splash_ = QPixmap::fromImage(LoadOpaque(QStringLiteral(":/splash.png"), QSize(418, 306)));
 }
 
 const ImageLists::List& ImageLists::ListOf(ImageList list) const
@@ -181,12 +179,9 @@ const QPixmap& ImageLists::Picture(ImageList list, int index, bool mirrored, int
         return mirrored ? l.mirrored[i] : l.plain[i];
 
     QPixmap& cached = tinted_[static_cast<std::size_t>(team)][mirrored ? 1 : 0][i];
-    if (cached.isNull()) {
-        QImage tinted = Tint(unitImages_[i], unitMasks_[i], TeamColour(team));
-        if (mirrored)
-            tinted = tinted.mirrored(true, false);
-        cached = QPixmap::fromImage(tinted);
-    }
+    // The battlefield's frame in that colour, shared rather than tinted twice.
+    if (cached.isNull())
+        cached = QPixmap::fromImage(Frame(ImageList::Unit, index, mirrored, team, false));
     return cached;
 }
 
@@ -198,8 +193,11 @@ void ImageLists::FillFrames(Frames& f, bool sharp) const
         const QSize size = SizeOf(list) * scale;
         std::vector<QImage>* out = unit ? f.unit : f.spell;
         for (int i = 1; i <= CountOf(list); ++i) {
-            QImage image = sharp ? LoadSharp(ResourcePath(list, i, "@2x"), size)
-                                 : LoadOpaque(ResourcePath(list, i), size);
+            // The ordinary frames are the pixmaps' own pixels: a raster
+            // pixmap hands out its image without a copy, so they cost nothing.
+            const List& loaded = ListOf(list);
+            const std::size_t k = static_cast<std::size_t>(i - 1);
+            QImage image = sharp ? LoadSharp(ResourcePath(list, i, "@2x"), size) : loaded.plain[k].toImage();
             QImage mask;
             if (unit) {
                 mask = sharp ? QImage(ResourcePath(list, i, "_mask@2x"))
@@ -220,7 +218,7 @@ void ImageLists::FillFrames(Frames& f, bool sharp) const
             }
             image.setDevicePixelRatio(image.width() > SizeOf(list).width() ? 2.0 : 1.0);
             out[0].push_back(image);
-            QImage flipped = image.mirrored(true, false);
+            QImage flipped = sharp ? image.mirrored(true, false) : loaded.mirrored[k].toImage();
             flipped.setDevicePixelRatio(image.devicePixelRatio());
             out[1].push_back(flipped);
             if (unit)
@@ -295,9 +293,9 @@ const QImage& ImageLists::TeamMask(int index) const
     return unitMasks_[static_cast<std::size_t>(index - 1)];
 }
 
-const QPixmap& ImageLists::Splash() const
+QPixmap ImageLists::Splash() const
 {
-    return splash_;
+    return QPixmap::fromImage(LoadOpaque(QStringLiteral(":/splash.png"), QSize(418, 306)));
 }
 
 QColor ImageLists::TeamColour(int team)

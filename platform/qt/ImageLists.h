@@ -13,7 +13,7 @@
 namespace gh {
 
 // The game's four picture lists (ImgUnit, ImgSpell, ImgIcons, ImgLstFace) and
-// the splash picture, read once from the compiled-in resources.
+// the splash picture, read from the compiled-in resources (the lists once).
 //
 // Every picture is opaque. A mirrored copy of each is made at load, because the
 // battlefield mirrors a unit by painting it with a negative width and Qt's
@@ -51,7 +51,9 @@ public:
     // (Format_Grayscale8). Null outside 1..63.
     const QImage& TeamMask(int index) const;
 
-    const QPixmap& Splash() const;
+    // Read afresh on every call: it is shown once, while the program loads,
+    // and is not worth keeping for the rest of the run.
+    QPixmap Splash() const;
 
     static constexpr int kTeams = 6;
     // 0 = grey for nobody, 1..5 = red, blue, green, gold, purple. Anything
@@ -79,14 +81,12 @@ private:
     const List& ListOf(ImageList list) const;
 
     std::array<List, 4> lists_;
-    std::vector<QImage> unitImages_; // plain unit pictures, for tinting
     std::vector<QImage> unitMasks_;
     QImage noMask_;
     // Tinted unit pictures, made on first use: [team][mirrored][index - 1];
     // a null pixmap means not made yet. Sized once at load, so references
     // handed out stay valid.
     mutable std::array<std::array<std::vector<QPixmap>, 2>, kTeams> tinted_;
-    QPixmap splash_;
 
     // Unit and effect pictures as images, at one size: plain and mirrored
     // (index - 1), the unit masks, and tinted units made on first use.

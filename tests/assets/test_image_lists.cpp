@@ -257,6 +257,25 @@ TEST(ImageLists, MirroredTintIsTheFlipOfTheTint)
     EXPECT_EQ(&lists.Picture(ImageList::Unit, 38, true, 3), &lists.Picture(ImageList::Unit, 38, true, 3));
 }
 
+// The battlefield copies frames and the windows show pixmaps of the same
+// pictures: at ratio 1 both must be one set of pixels, not two.
+TEST(ImageLists, OrdinaryFramesShareThePixelsOfThePictures)
+{
+    const ImageLists& lists = ImageLists::Get();
+    for (ImageList list : {ImageList::Unit, ImageList::Spell})
+        for (int index : {1, 5})
+            for (bool mirrored : {false, true})
+                for (int team : {gh::kNoTeam, 2}) {
+                    const QImage& frame = lists.Frame(list, index, mirrored, team, false);
+                    const QImage shown = lists.Picture(list, index, mirrored, team).toImage();
+                    EXPECT_EQ(frame.format(), QImage::Format_RGB32);
+                    EXPECT_EQ(frame, shown);
+                    EXPECT_EQ(frame.constBits(), shown.constBits())
+                        << "list " << static_cast<int>(list) << " picture " << index << " mirrored "
+                        << mirrored << " team " << team;
+                }
+}
+
 TEST(ImageLists, TeamIsIgnoredOutsideTheUnitListAndOutsideTheTeams)
 {
     const ImageLists& lists = ImageLists::Get();
