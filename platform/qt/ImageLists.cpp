@@ -135,7 +135,10 @@ ImageLists::ImageLists()
         for (int i = 1; i <= count; ++i) {
             QImage image = LoadOpaque(ResourcePath(list, i), l.size);
             l.plain.push_back(QPixmap::fromImage(image));
-            l.mirrored.push_back(QPixmap::fromImage(image.mirrored(true, false)));
+            // Only units and effects are painted mirrored on the field; the
+            // other lists make a mirrored copy if one is ever asked for.
+            const bool onField = list == ImageList::Unit || list == ImageList::Spell;
+            l.mirrored.push_back(onField ? QPixmap::fromImage(image.mirrored(true, false)) : QPixmap());
             if (list == ImageList::Unit) {
                 const QString maskPath = QStringLiteral(":/unit/%1_mask.png").arg(i, 2, 10, QLatin1Char('0'));
                 QImage mask(maskPath);
@@ -175,8 +178,13 @@ const QPixmap& ImageLists::Picture(ImageList list, int index, bool mirrored, int
     if (index < 1 || index > static_cast<int>(l.plain.size()))
         return l.missing;
     const std::size_t i = static_cast<std::size_t>(index - 1);
-    if (list != ImageList::Unit || team < 0 || team >= kTeams)
-        return mirrored ? l.mirrored[i] : l.plain[i];
+    if (list != ImageList::Unit || team < 0 || team >= kTeams) {
+        if (!mirrored)
+            return l.plain[i];
+        if (l.mirrored[i].isNull())
+            l.mirrored[i] = QPixmap::fromImage(l.plain[i].toImage().mirrored(true, false));
+        return l.mirrored[i];
+    }
 
     QPixmap& cached = tinted_[static_cast<std::size_t>(team)][mirrored ? 1 : 0][i];
     // The battlefield's frame in that colour, shared rather than tinted twice.

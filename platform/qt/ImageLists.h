@@ -15,9 +15,10 @@ namespace gh {
 // The game's four picture lists (ImgUnit, ImgSpell, ImgIcons, ImgLstFace) and
 // the splash picture, read from the compiled-in resources (the lists once).
 //
-// Every picture is opaque. A mirrored copy of each is made at load, because the
-// battlefield mirrors a unit by painting it with a negative width and Qt's
-// painter does not flip for that. Unit pictures can also be had in a team's
+// Every picture is opaque. A mirrored copy of each is made (at load for units
+// and effects, on first use for the rest), because the battlefield mirrors a
+// unit by painting it with a negative width and Qt's painter does not flip
+// for that. Unit pictures can also be had in a team's
 // colour: the grey team-colour areas (marked by each picture's mask) are
 // recoloured on first use and kept.
 class ImageLists {
@@ -74,7 +75,7 @@ private:
     struct List {
         QSize size;
         std::vector<QPixmap> plain;    // index - 1
-        std::vector<QPixmap> mirrored; // index - 1
+        mutable std::vector<QPixmap> mirrored; // index - 1; sized at load, filled when first asked
         QPixmap missing;               // black, for bad indices
     };
 
