@@ -18,9 +18,9 @@ namespace gh {
 // Every picture is opaque. A mirrored copy of each is made (at load for units
 // and effects, on first use for the rest), because the battlefield mirrors a
 // unit by painting it with a negative width and Qt's painter does not flip
-// for that. Unit pictures can also be had in a team's
-// colour: the grey team-colour areas (marked by each picture's mask) are
-// recoloured on first use and kept.
+// for that. Unit pictures can also be had in a team's colour: the grey
+// team-colour areas (marked by each picture's mask) are recoloured on first
+// use and kept.
 class ImageLists {
 public:
     // Loads on first call; QGuiApplication must exist by then.

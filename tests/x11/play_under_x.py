@@ -156,9 +156,11 @@ class Play:
         # The splash screen carries the same title while the program loads;
         # the battlefield is the one that is not a splash.
         def battlefield():
-            ws = [w for w in x.windows_titled("Grimhollow")
-                  if "_NET_WM_WINDOW_TYPE_SPLASH" not in (x.run("xprop", "-id", str(w), "_NET_WM_WINDOW_TYPE") or "SPLASH")]
-            return ws[-1] if ws else None
+            for w in reversed(x.windows_titled("Grimhollow")):
+                kind = x.run("xprop", "-id", str(w), "_NET_WM_WINDOW_TYPE")  # None once it is gone
+                if kind and "_NET_WM_WINDOW_TYPE_SPLASH" not in kind:
+                    return w
+            return None
 
         main = x.wait(battlefield, 60, "the battlefield window")
         time.sleep(1.5)
