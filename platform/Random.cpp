@@ -1,6 +1,7 @@
 #include "platform/Random.h"
 
 #include <chrono>
+#include <sstream>
 
 namespace gh {
 
@@ -35,15 +36,29 @@ void ClockRandom::Pin(std::uint64_t seed)
     pinned_ = true;
 }
 
-float ScriptedRandom::Rnd()
+std::string ClockRandom::State() const
 {
-    float v = 0.0f;
-    if (drawn_ < values_.size())
-        v = values_[drawn_];
-    else if (!values_.empty())
-        v = values_.back();
-    ++drawn_;
-    return v;
+    std::ostringstream out;
+    out << (pinned_ ? 1 : 0) << ' ' << drawn_ << ' ' << gen_;
+    return out.str();
+}
+
+bool ClockRandom::Restore(std::string_view text)
+{
+    std::istringstream in{std::string(text)};
+    int pinned = -1;
+    std::size_t drawn = 0;
+    std::mt19937_64 gen;
+    in >> pinned >> drawn >> gen;
+    if (in.fail() || (pinned != 0 && pinned != 1))
+        return false;
+    in >> std::ws;
+    if (!in.eof())
+        return false; // something after the engine's state: not one of ours
+    gen_ = gen;
+    drawn_ = drawn;
+    pinned_ = pinned == 1;
+    return true;
 }
 
 } // namespace gh

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <random>
-#include <vector>
+#include <string>
+#include <string_view>
 
 namespace gh {
 
@@ -29,31 +30,24 @@ public:
     // Fixed seeds keep simulator runs reproducible; Reseed is then ignored.
     void Pin(std::uint64_t seed);
     std::size_t Drawn() const override { return drawn_; }
+    bool Pinned() const { return pinned_; }
+
+    // The generator's whole state as one line of text: whether it is pinned,
+    // how many numbers it has drawn, and the engine's own state. Restoring
+    // it makes the generator draw exactly what the saved one would have.
+    std::string State() const;
+    // False, leaving the generator as it was, when `text` is not such a line.
+    bool Restore(std::string_view text);
+
+    friend bool operator==(const ClockRandom& a, const ClockRandom& b)
+    {
+        return a.pinned_ == b.pinned_ && a.drawn_ == b.drawn_ && a.gen_ == b.gen_;
+    }
 
 private:
     std::mt19937_64 gen_;
     std::size_t drawn_ = 0;
     bool pinned_ = false;
-};
-
-// Plays back a fixed sequence; after its end it repeats the last value
-// (or 0 when empty) so a test that under-scripts still runs.
-class ScriptedRandom final : public Random {
-public:
-    ScriptedRandom() = default;
-    explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
-    void Push(float v) { values_.push_back(v); }
-    void Push(std::initializer_list<float> vs) { values_.insert(values_.end(), vs); }
-    float Rnd() override;
-    void Reseed() override { ++reseeds_; }
-    std::size_t Drawn() const override { return drawn_; }
-    std::size_t Reseeds() const { return reseeds_; }
-    std::size_t Left() const { return drawn_ < values_.size() ? values_.size() - drawn_ : 0; }
-
-private:
-    std::vector<float> values_;
-    std::size_t drawn_ = 0;
-    std::size_t reseeds_ = 0;
 };
 
 } // namespace gh

@@ -4,9 +4,9 @@ namespace gh {
 
 void Scheduler::SetEnabled(TimerId id, bool on)
 {
-    Timer& t = At(id);
+    TimerState& t = At(id);
     if (on && !t.enabled)
-        t.since = now_;
+        t.since = state_.now;
     const bool changed = t.enabled != on;
     t.enabled = on;
     if (changed)
@@ -17,7 +17,7 @@ bool Scheduler::WantsTicks() const
 {
     if (holds_ > 0)
         return false;
-    for (const Timer& t : timers_)
+    for (const TimerState& t : state_.timers)
         if (t.enabled)
             return true;
     return false;
@@ -25,14 +25,14 @@ bool Scheduler::WantsTicks() const
 
 void Scheduler::SetInterval(TimerId id, int ms)
 {
-    Timer& t = At(id);
+    TimerState& t = At(id);
     t.interval = ms < 1 ? 1 : ms;
-    t.since = now_;
+    t.since = state_.now;
 }
 
 void Scheduler::DisableAll()
 {
-    for (Timer& t : timers_)
+    for (TimerState& t : state_.timers)
         t.enabled = false;
     Notify();
 }
@@ -42,25 +42,24 @@ void Scheduler::Tick()
     if (holds_ > 0 || inTick_)
         return;
     inTick_ = true;
-    now_ += kTickMs;
-    ++ticks_;
-    for (int i = 0; i < kTimerCount; ++i) {
-        Timer& t = timers_[i];
-        if (!t.enabled || now_ - t.since < t.interval)
+    state_.now += kTickMs;
+    ++state_.ticks;
+    for (std::size_t i = 0; i < kTimerCount; ++i) {
+        TimerState& t = state_.timers[i];
+        if (!t.enabled || state_.now - t.since < t.interval)
             continue;
-        t.since = now_;
-        if (t.handler)
-            t.handler();
+        t.since = state_.now;
+        if (handlers_[i])
+            handlers_[i]();
     }
     inTick_ = false;
 }
 
 void Scheduler::Fire(TimerId id)
 {
-    Timer& t = At(id);
-    t.since = now_;
-    if (t.handler)
-        t.handler();
+    At(id).since = state_.now;
+    if (const auto& handler = handlers_[static_cast<std::size_t>(id)])
+        handler();
 }
 
 } // namespace gh

@@ -18,14 +18,47 @@ class Scheduler {
 public:
     static constexpr int kTickMs = 16;
 
-    struct Timer {
+    // What a timer is between ticks: the part a saved match keeps.
+    struct TimerState {
         int interval = 1;
         bool enabled = false;
         std::int64_t since = 0; // time it was switched on or last fired
-        std::function<void()> handler;
+        friend bool operator==(const TimerState&, const TimerState&) = default;
+    };
+    // Every timer and the clock: copied, compared, saved and restored as one.
+    struct State {
+        std::array<TimerState, kTimerCount> timers{};
+        std::int64_t now = 0;
+        std::uint64_t ticks = 0;
+        friend bool operator==(const State&, const State&) = default;
     };
 
-    void SetHandler(TimerId id, std::function<void()> handler) { At(id).handler = std::move(handler); }
+    Scheduler() = default;
+    // A copy carries the timers' state and never their handlers, listener or
+    // holds: those belong to the match that bound them. Assigning keeps the
+    // handlers already bound here, so a match restored into a running game
+    // goes on driving the same rules.
+    Scheduler(const Scheduler& other) : state_(other.state_) {}
+    Scheduler& operator=(const Scheduler& other)
+    {
+        if (this != &other)
+            Restore(other.state_);
+        return *this;
+    }
+    // Two schedulers are equal when their timers and clocks are.
+    friend bool operator==(const Scheduler& a, const Scheduler& b) { return a.state_ == b.state_; }
+
+    const State& Saved() const { return state_; }
+    void Restore(const State& state)
+    {
+        state_ = state;
+        Notify();
+    }
+
+    void SetHandler(TimerId id, std::function<void()> handler)
+    {
+        handlers_[static_cast<std::size_t>(id)] = std::move(handler);
+    }
 
     // Switching on a timer that is already on leaves its count alone, as the
     // controls this models do; switching it on afresh starts counting now.
@@ -64,8 +97,8 @@ public:
     bool Held() const { return holds_ > 0; }
     bool InTick() const { return inTick_; }
 
-    std::int64_t Now() const { return now_; }
-    std::uint64_t Ticks() const { return ticks_; }
+    std::int64_t Now() const { return state_.now; }
+    std::uint64_t Ticks() const { return state_.ticks; }
 
     // Deliver a single timer's event directly (tests of a handler in isolation).
     void Fire(TimerId id);
@@ -76,12 +109,11 @@ private:
         if (listener_)
             listener_();
     }
-    Timer& At(TimerId id) { return timers_[static_cast<int>(id)]; }
-    const Timer& At(TimerId id) const { return timers_[static_cast<int>(id)]; }
+    TimerState& At(TimerId id) { return state_.timers[static_cast<std::size_t>(id)]; }
+    const TimerState& At(TimerId id) const { return state_.timers[static_cast<std::size_t>(id)]; }
 
-    std::array<Timer, kTimerCount> timers_{};
-    std::int64_t now_ = 0;
-    std::uint64_t ticks_ = 0;
+    State state_;
+    std::array<std::function<void()>, kTimerCount> handlers_{};
     int holds_ = 0;
     bool inTick_ = false;
     std::function<void()> listener_;

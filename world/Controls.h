@@ -14,6 +14,7 @@ struct ShapeControl {
     float Left = 0;
     float Top = 0;
     static constexpr float Size = 975;
+    friend bool operator==(const ShapeControl&, const ShapeControl&) = default;
 };
 
 struct LabelControl {
@@ -22,6 +23,7 @@ struct LabelControl {
     Rgb ForeColor = kWhite;
     float Left = 0;
     float Top = 0;
+    friend bool operator==(const LabelControl&, const LabelControl&) = default;
 };
 
 struct ScrollBarControl {
@@ -31,6 +33,18 @@ struct ScrollBarControl {
     int Max = 10000;
     int SmallChange = 250;
     int LargeChange = 1000;
+    friend bool operator==(const ScrollBarControl&, const ScrollBarControl&) = default;
+};
+
+// The battlefield's controls that the rules move and the window renders.
+struct FieldControls {
+    ShapeControl ShpSel;
+    ShapeControl ShpAt;
+    LabelControl LblUdar;
+    LabelControl LblXP;
+    ScrollBarControl HorBar;
+    ScrollBarControl VertBar;
+    friend bool operator==(const FieldControls&, const FieldControls&) = default;
 };
 
 } // namespace gh

@@ -3,12 +3,8 @@
 namespace gh {
 
 Game::Game()
-    : ownRnd_(std::make_unique<ClockRandom>()), ownCanvas_(std::make_unique<NullCanvas>()),
-      ownShell_(std::make_unique<ScriptedShell>())
 {
-    rnd = ownRnd_.get();
-    canvas = ownCanvas_.get();
-    shell = ownShell_.get();
+    rnd = &Generator;
     // Design-time intervals of the battlefield timers; all start disabled.
     timers.SetInterval(TimerId::Tmr, 1);
     timers.SetInterval(TimerId::Tmr1, 1);
@@ -16,6 +12,11 @@ Game::Game()
     timers.SetInterval(TimerId::Tmr3, 15);
     timers.SetInterval(TimerId::Tmr4, 200);
     timers.SetInterval(TimerId::TmrEnemy, 1);
+}
+
+Game::Game(const Game& other) : Services(), MatchState(other), Moment(other), FieldControls(other)
+{
+    rnd = &Generator;
 }
 
 } // namespace gh

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 
 #include "platform/Canvas.h"
 #include "platform/Random.h"
@@ -39,6 +38,7 @@ struct SpellRecord {
     std::int32_t ManaCost = 0;
     std::int32_t AnimFirstFrame = 0;
     std::int32_t AnimCycles = 0;
+    friend bool operator==(const SpellRecord&, const SpellRecord&) = default;
 };
 
 // What the strong computer player notes about the turn it is playing: whose
@@ -48,23 +48,14 @@ struct StrongTurnNotes {
     std::int32_t Side = -1;
     std::array<std::uint8_t, kMaxUnit + 1> Orders{};
     std::int32_t Casts = 0;
+    friend bool operator==(const StrongTurnNotes&, const StrongTurnNotes&) = default;
 };
 
-// Everything a match is: the unit records, the globals every rule and window
-// reads, the battlefield controls as data and the six timers. A test makes a
-// fresh one with `Game g;` and swaps in scripted services.
-struct Game {
-    Game();
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
-
-    // --- services -------------------------------------------------------
-    Random* rnd;
-    Canvas* canvas;
-    Shell* shell;
-    Scheduler timers;
-
-    // --- the records and globals -----------------------------------------
+// What a match is between two orders: the records, the globals the rules
+// and windows read, the generator, the timers and the strong player's notes.
+// It is a plain value: a save writes it, a load builds a fresh one, and a
+// preview copies it and plays on the copy. Every field here is saved.
+struct MatchState {
     std::array<Unit, kMaxUnit + 1> Units{};
     float ViewX = 0;
     float ViewY = 0;
@@ -92,6 +83,26 @@ struct Game {
     std::int32_t CastMana = 0;
     SpellRecord CurrentSpell;
 
+    // computer player
+    std::int32_t AiCursor = 0;
+    // The heroes the strong computer player plays when the computer plays
+    // them; entry 0, the neutral side, always keeps the game's own player.
+    std::array<bool, kHeroes + 1> StrongComputer{};
+    StrongTurnNotes Strong;
+
+    // The six battlefield timers (their state; the handlers are bound to the
+    // live match and never copied) and the match's own random numbers.
+    Scheduler timers;
+    ClockRandom Generator;
+
+    friend bool operator==(const MatchState&, const MatchState&) = default;
+};
+
+// What lives only while a walk, a blow or an effect is under way. Each of
+// them sets these before it reads them, so a field at rest never depends on
+// what they hold: a saved match leaves them out and a loaded one starts them
+// at these values.
+struct Moment {
     // movement
     std::uint8_t PathGrid[kGridSize][kGridSize]{}; // [column][row]
     std::int32_t PathSteps = 0;
@@ -115,30 +126,48 @@ struct Game {
     std::int32_t EffectTick = 0;
     std::int32_t EffectTicks = 0;
 
-    // computer player
-    std::int32_t AiCursor = 0;
-    // The heroes the strong computer player plays when the computer plays
-    // them; entry 0, the neutral side, always keeps the game's own player.
-    std::array<bool, kHeroes + 1> StrongComputer{};
-    StrongTurnNotes Strong;
+    friend bool operator==(const Moment&, const Moment&) = default;
+};
 
-    // --- battlefield controls --------------------------------------------
-    ShapeControl ShpSel;
-    ShapeControl ShpAt;
-    LabelControl LblUdar;
-    LabelControl LblXP;
-    ScrollBarControl HorBar;
-    ScrollBarControl VertBar;
+// What the match is played with: random numbers, the battlefield's canvas
+// and the shell for boxes and windows. A fresh match paints nowhere, agrees
+// to every box and draws from its own generator; the program, the simulator
+// and the tests point these elsewhere.
+struct Services {
+    Services() = default;
+    Services(const Services&) = delete;
+    Services& operator=(const Services&) = delete;
+
+    Random* rnd = nullptr;
+    Canvas* canvas = &ownCanvas_;
+    Shell* shell = &ownShell_;
+
+private:
+    NullCanvas ownCanvas_;
+    AgreeingShell ownShell_;
+};
+
+// A running match: services, the match value, the moment and the battlefield
+// controls, each field under the name the rules know it by. A test makes a
+// fresh one with `Game g;` and swaps in scripted services. Nothing may be
+// added here outside the four parts: a field outside MatchState would be
+// left out of every save.
+struct Game : Services, MatchState, Moment, FieldControls {
+    Game();
+    // A copy of the match, the moment and the controls with services of its
+    // own: it paints nowhere, agrees to every box and draws from its copy of
+    // the generator. Its timers keep their state but have no handlers until
+    // they are bound (BindTimers), so the copy only moves when asked to.
+    Game(const Game& other);
+    Game& operator=(const Game&) = delete;
+
+    MatchState& Match() { return *this; }
+    const MatchState& Match() const { return *this; }
 
     // Helpers for the names rules use most.
     Unit& U(int i) { return Units[static_cast<std::size_t>(i)]; }
     const Unit& U(int i) const { return Units[static_cast<std::size_t>(i)]; }
     static bool ValidUnit(int i) { return i >= 0 && i <= kMaxUnit; }
-
-private:
-    std::unique_ptr<ClockRandom> ownRnd_;
-    std::unique_ptr<NullCanvas> ownCanvas_;
-    std::unique_ptr<ScriptedShell> ownShell_;
 };
 
 } // namespace gh

@@ -55,6 +55,7 @@ struct Unit {
     std::int32_t HitChance = 0;
     std::int32_t AttackRange = 0;
     bool OnField = false; // false = free record
+    friend bool operator==(const Unit&, const Unit&) = default;
 };
 
 } // namespace gh

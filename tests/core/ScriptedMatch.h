@@ -9,6 +9,9 @@
 #include "platform/Canvas.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/ScriptedRandom.h"
+#include "tests/support/ScriptedShell.h"
 #include "world/Game.h"
 #include "world/Units.h"
 

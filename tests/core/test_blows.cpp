@@ -7,6 +7,7 @@
 #include "engine/Blows.h"
 #include "engine/Effects.h"
 #include "engine/Engine.h"
+#include "tests/support/RecordingCanvas.h"
 #include "world/Catalogue.h"
 
 namespace gh {

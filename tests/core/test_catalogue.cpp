@@ -2,6 +2,7 @@
 // each type, and the cell test every placement and walk relies on.
 #include <gtest/gtest.h>
 
+#include "tests/support/ScriptedRandom.h"
 #include "world/Catalogue.h"
 #include "world/Experience.h"
 #include "world/Units.h"

@@ -3,6 +3,7 @@
 
 #include "ScriptedMatch.h"
 #include "battlefield/Drawing.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace gh {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "ScriptedMatch.h"
 #include "engine/Effects.h"
+#include "tests/support/RecordingCanvas.h"
 #include "world/Catalogue.h"
 
 namespace gh {

@@ -7,6 +7,7 @@
 #include "platform/Numbers.h"
 #include "platform/Random.h"
 #include "platform/Scheduler.h"
+#include "tests/support/ScriptedRandom.h"
 
 namespace gh {
 namespace {

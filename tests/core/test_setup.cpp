@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScriptedMatch.h"
+#include "tests/support/RecordingCanvas.h"
 #include "world/Setup.h"
 
 namespace gh {

@@ -10,6 +10,7 @@
 #include "engine/Effects.h"
 #include "magic/SpellCatalogue.h"
 #include "magic/Spells.h"
+#include "tests/support/ScriptedRandom.h"
 #include "world/Catalogue.h"
 
 namespace gh {

@@ -8,9 +8,10 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/Forms.h"
 #include "engine/Engine.h"
 #include "platform/Shell.h"
-#include "app/Forms.h"
+#include "tests/support/ScriptedShell.h"
 #include "world/Game.h"
 
 namespace gh::gui {

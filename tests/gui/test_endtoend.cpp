@@ -15,6 +15,7 @@
 #include "GuiGame.h"
 #include "battlefield/FrmMain.h"
 #include "platform/Numbers.h"
+#include "tests/support/ScriptedRandom.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmSelect.h"
 #include "world/Catalogue.h"

@@ -14,6 +14,7 @@
 #include "battlefield/FrmMain.h"
 #include "magic/FrmCast.h"
 #include "platform/qt/Twips.h"
+#include "tests/support/ScriptedRandom.h"
 #include "windows/FrmInfo.h"
 #include "windows/FrmSelect.h"
 #include "world/Catalogue.h"

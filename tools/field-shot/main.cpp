@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     gh::ClockRandom rnd(seed);
     gh::Game g;
     g.rnd = &rnd;
-    gh::ScriptedShell shell;
+    gh::AgreeingShell shell;
     g.shell = &shell;
     gh::BindTimers(g);
     int code = 0;

@@ -85,7 +85,7 @@ public:
 
     ClockRandom rnd;
     Game g;
-    ScriptedShell shell;
+    AgreeingShell shell;
     Forms forms{g};
     FrmMain* main = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "Simulation.h"
 
+#include <memory>
 #include <sstream>
 
 #include "Invariants.h"
@@ -12,16 +13,6 @@
 namespace gh::sim {
 
 namespace {
-
-// Answers like a player who clicks OK on everything, without keeping the
-// boxes: a long match shows thousands of them.
-class AgreeingShell final : public Shell {
-public:
-    BoxAnswer MessageBox(const MessageBoxRequest& box) override
-    {
-        return box.buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Yes;
-    }
-};
 
 std::string SideName(const Game& g, int side)
 {
@@ -60,14 +51,11 @@ std::array<bool, kHeroes + 1> StrongSeats(const Options& options, int m)
 MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::function<void(Game&)>& onTick,
                       const std::array<bool, kHeroes + 1>& strong)
 {
-    ClockRandom rnd(seed);
-    NullCanvas canvas;
-    AgreeingShell shell;
     auto game = std::make_unique<Game>(); // large: keep it off the stack
     Game& g = *game;
-    g.rnd = &rnd;
-    g.canvas = &canvas;
-    g.shell = &shell;
+    // Its own generator, pinned: a saved match carries the very numbers the
+    // simulation draws. It paints nowhere and agrees to every box.
+    g.Generator.Pin(seed);
 
     MatchResult result;
     result.seed = seed;
