@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "world/Game.h"
+
+namespace gh::save {
+
+// A saved match is one UTF-8 JSON object: the format's name and version, the
+// game's version, when it was saved, what the list of saves shows, and the
+// match itself (MatchState and the battlefield's controls; the moment is at
+// rest whenever a match is saved and is not written).
+inline constexpr std::string_view kFormatName = "grimhollow-save";
+inline constexpr int kFormatVersion = 1;
+// The extension the file dialogs, the MIME type and the saves folder use.
+inline constexpr std::string_view kExtension = ".ghsave";
+// Larger files are refused before they are parsed: a real save is far smaller.
+inline constexpr std::size_t kMaxSaveBytes = 4u * 1024u * 1024u;
+
+// What the list of saves shows of a file, read without the match.
+struct SaveSummary {
+    int version = kFormatVersion;
+    std::string gameVersion;
+    std::string savedAt; // local time, ISO 8601 ("2026-12-09T10:15:00")
+    std::string title;   // the name the player gave, or the autosave's
+    bool autosave = false;
+    std::int32_t day = 0;
+    std::int32_t activeHero = 0;
+    struct Hero {
+        int slot = 0; // 1..5, its side colour
+        std::string name;
+        std::int32_t unitType = 0;
+        bool human = false;
+        bool alive = false;
+    };
+    std::vector<Hero> heroes; // the heroes that took part, by slot
+};
+
+// The summary of the live match, as a save of it would carry.
+SaveSummary SummaryOf(const Game& g, std::string title, bool autosave, std::string savedAt,
+                      std::string gameVersion);
+
+// The whole text of a save. Pure: reads g, changes nothing.
+std::string WriteSave(const Game& g, const SaveSummary& summary);
+
+// The result of reading a save: a fresh match, or why there is none.
+struct LoadResult {
+    std::unique_ptr<Game> game; // set when the file was a valid save
+    SaveSummary summary;
+    // In plain Russian, naming no file (the shell names it): what is wrong.
+    std::string error;
+    bool newerVersion = false; // written by a newer game: the player should update
+    explicit operator bool() const { return game != nullptr; }
+};
+
+// Reads a save into a fresh match and checks everything before returning it:
+// types, ranges, references between records, sizes, nesting. The live match
+// is never touched. Version 1 files and every later version's upgrades come
+// through here.
+LoadResult ReadSave(std::string_view text);
+
+// Reads only what the list of saves shows. False with `error` set when the
+// text is not a save this game can show.
+bool ReadSummary(std::string_view text, SaveSummary& out, std::string& error);
+
+// Puts a loaded match in place of the live one: the match value and the
+// controls are copied, the moment starts at rest, the live services and the
+// timers' handlers stay as they are.
+void AdoptMatch(Game& live, const Game& loaded);
+
+} // namespace gh::save
