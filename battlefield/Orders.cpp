@@ -8,6 +8,7 @@
 #include "battlefield/Drawing.h"
 #include "engine/Effects.h"
 #include "engine/Movement.h"
+#include "engine/Order.h"
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
@@ -64,7 +65,7 @@ bool ValidSlot(const Game& g)
 std::vector<InfoRequest> RightClick(Game& g, float mx, float my)
 {
     std::vector<InfoRequest> open;
-    if (CancelPendingPlacement(g))
+    if (GiveOrder(g, {OrderKind::Cancel}) == Refusal::None)
         return open;
     if (g.InputMode != kModeOrders)
         return open;
@@ -84,19 +85,27 @@ std::vector<InfoRequest> RightClick(Game& g, float mx, float my)
     return open;
 }
 
-void OrderClick(Game& g, float mx, float my)
+// The order a left click in orders mode gives at cell (x, y): only the
+// player's own units are selected; a click anywhere else sends the one
+// already selected there, into an exchange when an enemy stands on it.
+Order OrderOfClick(const Game& g, float mx, float my, float x, float y)
 {
-    // Only the player's own units are selected; a click anywhere else is an
-    // order for the one already selected.
+    Order o;
+    o.x = x;
+    o.y = y;
     for (int i = 1; i <= LastUnit(g); ++i) {
         const Unit& u = g.U(i);
         if (HitTest(g, i, mx, my) && (u.Owner == g.ActiveHero || i == g.ActiveHero)) {
-            g.Selected = u.Kind == kKindRemains ? 0 : i;
-            return;
+            o.kind = OrderKind::Select;
+            o.who = i;
+            return o;
         }
     }
-    if (g.Selected != 0 && Game::ValidUnit(g.Selected) && g.U(g.Selected).Kind != kKindRemains)
-        PlanPath(g);
+    o.kind = OrderKind::Walk;
+    o.who = g.Selected;
+    o.kind = CheckOrder(g, {OrderKind::Exchange, o.who, x, y}) == Refusal::None ? OrderKind::Exchange
+                                                                                : OrderKind::Walk;
+    return o;
 }
 
 } // namespace
@@ -242,14 +251,20 @@ std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my)
         (g.InputMode == kModeOrders && g.timers.Enabled(TimerId::Tmr2)))
         return {};
 
-    g.TargetCellX = CellCorner(g.ViewX, mx);
-    g.TargetCellY = CellCorner(g.ViewY, my);
+    const float x = CellCorner(g.ViewX, mx);
+    const float y = CellCorner(g.ViewY, my);
+    // The click names its cell whatever comes of it, as the pointer's cell
+    // has always been the target cell; the order then goes through the door.
+    g.TargetCellX = x;
+    g.TargetCellY = y;
+    Order o;
     switch (g.InputMode) {
-    case kModeOrders: OrderClick(g, mx, my); break;
-    case kModeSummon: PlaceSummon(g, UnrulySummon::AskThePlayer); break;
-    case kModeSpell: AimSpell(g); break;
-    default: break;
+    case kModeOrders: o = OrderOfClick(g, mx, my, x, y); break;
+    case kModeSummon: o = {OrderKind::Summon, g.ActiveHero, x, y}; break;
+    case kModeSpell: o = {OrderKind::Cast, g.ActiveHero, x, y}; break;
+    default: return {};
     }
+    GiveOrder(g, o);
     return {};
 }
 

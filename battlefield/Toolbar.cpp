@@ -2,7 +2,7 @@
 
 #include "battlefield/Orders.h"
 
-#include "engine/TurnCycle.h"
+#include "engine/Order.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -31,7 +31,7 @@ bool AwaitingOrders(const Game& g)
 void CancelPendingOnOwnTurn(Game& g)
 {
     if (g.ActiveHero >= 0 && g.ActiveHero <= kHeroes && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)])
-        CancelPendingPlacement(g);
+        GiveOrder(g, {OrderKind::Cancel});
 }
 
 } // namespace
@@ -67,7 +67,7 @@ ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
         }
         CancelPendingOnOwnTurn(g);
         if (AwaitingOrders(g))
-            PassTurn(g, 1);
+            GiveOrder(g, {OrderKind::EndTurn});
         return ToolbarAction::None;
     }
     return ToolbarAction::None;

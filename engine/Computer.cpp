@@ -1,8 +1,7 @@
 #include "engine/Computer.h"
 
-#include "engine/Movement.h"
+#include "engine/Order.h"
 #include "engine/StrongPlayer.h"
-#include "engine/TurnCycle.h"
 #include "platform/Numbers.h"
 
 namespace gh {
@@ -41,7 +40,7 @@ void ComputerTick(Game& g)
             // Every unit has had its chance: the side's turn is over.
             g.AiCursor = 0;
             g.timers.SetEnabled(TimerId::TmrEnemy, false);
-            PassTurn(g, 1);
+            GiveOrder(g, {OrderKind::EndTurn});
             return;
         }
 
@@ -55,9 +54,13 @@ void ComputerTick(Game& g)
         // Any living record can be drawn, whichever side it is on.
         const int t = CInt(Int(g.rnd->Rnd() * static_cast<float>(last)) + 1);
         if (t != u && Game::ValidUnit(t) && g.U(t).Hp >= 1) {
-            g.TargetCellX = g.U(t).PosX + 24;
-            g.TargetCellY = g.U(t).PosY + 24;
-            PlanPath(g);
+            // Towards a point just inside the drawn record's cell.
+            Order walk;
+            walk.kind = OrderKind::Walk;
+            walk.who = u;
+            walk.x = g.U(t).PosX + 24;
+            walk.y = g.U(t).PosY + 24;
+            GiveOrder(g, walk);
             return;
         }
 

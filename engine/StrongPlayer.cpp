@@ -1,10 +1,8 @@
 #include "engine/StrongPlayer.h"
 
 #include "battlefield/Orders.h"
-#include "engine/Movement.h"
+#include "engine/Order.h"
 #include "engine/StrongBoard.h"
-#include "engine/TurnCycle.h"
-#include "magic/Casting.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -32,57 +30,41 @@ void GoOnIfIdle(Game& g)
         g.timers.SetEnabled(TimerId::TmrEnemy, true);
 }
 
-// The list line of a spellbook page, as the casting dialog lists it.
-int LineOfSlot(const Game& g, int slot)
-{
-    for (int line = 0; line < kSpellSlots; ++line)
-        if (SlotOfLine(g, line) == slot)
-            return line;
-    return -1;
-}
-
 // "Магия", a pick of the page, "Прочитать", then the click on the field.
 void ReadAndClick(Game& g, const StrongOrder& order)
 {
     g.Strong.Casts += 1; // counted whatever comes of it: a turn must not go round in circles
-    const int line = LineOfSlot(g, order.slot);
-    if (line < 0)
+    Order read;
+    read.kind = OrderKind::ReadPage;
+    read.who = g.ActiveHero;
+    read.slot = order.slot;
+    read.hand = Hand::Strong;
+    if (GiveOrder(g, read) != Refusal::None)
         return;
-    PickEntry(g, line);
-    if (ReadEntry(g, g.ActiveHero) != ReadOutcome::Aiming)
-        return;
-    // The cell frame follows the pointer to the cell about to be clicked, and
-    // the selection frame the click puts up stands over the caster, where a
-    // person watching expects them: on a computer's turn the field leaves
-    // both where they last were.
-    g.ShpAt.Left = order.x - g.ViewX - 120;
-    g.ShpAt.Top = order.y - g.ViewY - 120;
-    const Unit& hero = g.U(g.ActiveHero);
-    g.ShpSel.Left = hero.PosX - g.ViewX - 120;
-    g.ShpSel.Top = hero.PosY - g.ViewY - 120;
-    g.TargetCellX = order.x;
-    g.TargetCellY = order.y;
-    if (g.InputMode == kModeSummon) {
-        PlaceSummon(g, UnrulySummon::DoNotCall);
-        // A placement still pending is given up, as a right click would.
-        if (g.InputMode == kModeSummon)
-            g.InputMode = kModeOrders;
-    } else {
-        AimSpell(g);
-    }
+    Order click;
+    click.kind = g.InputMode == kModeSummon ? OrderKind::Summon : OrderKind::Cast;
+    click.who = g.ActiveHero;
+    click.x = order.x;
+    click.y = order.y;
+    click.hand = Hand::Strong;
+    GiveOrder(g, click);
 }
 
-// A left click on the unit selects it; the pointer rests on the target while
-// the order is clicked, which names what stands there (the walk's reach
-// test looks at it), and the click on the cell sends the unit.
+// A left click on the unit selects it and the click on the cell sends it;
+// on an enemy's cell the walk ends in an exchange.
 void SendUnit(Game& g, const StrongOrder& order)
 {
-    g.Selected = order.unit;
-    IsCellFree(g, order.x, order.y);
-    g.TargetCellX = order.x;
-    g.TargetCellY = order.y;
+    Order walk;
+    const int there = OccupantAt(g, order.x, order.y);
+    const bool enemy = there != 0 && there != order.unit && g.U(there).Owner != g.ActiveHero &&
+                       there != g.ActiveHero && g.U(there).Kind != kKindRemains;
+    walk.kind = enemy ? OrderKind::Exchange : OrderKind::Walk;
+    walk.who = order.unit;
+    walk.x = order.x;
+    walk.y = order.y;
+    walk.hand = Hand::Strong;
     g.Strong.Orders[static_cast<std::size_t>(order.unit)] += 1;
-    PlanPath(g);
+    GiveOrder(g, walk);
 }
 
 // The turn change sets AiCursor to 0 for a computer side: a fresh turn, even
@@ -137,7 +119,7 @@ void StrongComputerTick(Game& g)
     const StrongOrder order = ChooseStrongOrder(g);
     g.timers.SetEnabled(TimerId::TmrEnemy, false);
     switch (order.kind) {
-    case StrongOrder::EndTurn: PassTurn(g, 1); return;
+    case StrongOrder::EndTurn: GiveOrder(g, {OrderKind::EndTurn}); return;
     case StrongOrder::Walk: SendUnit(g, order); break;
     case StrongOrder::Cast:
     case StrongOrder::Summon: ReadAndClick(g, order); break;

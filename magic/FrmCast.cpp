@@ -4,8 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "magic/Casting.h"
 #include "app/Forms.h"
+#include "engine/Order.h"
+#include "magic/Casting.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
@@ -108,14 +109,20 @@ void FrmCast::Read()
 {
     if (pickedValue_ == 0)
         return;
-    switch (ReadEntry(forms_.g, caster_)) {
-    case ReadOutcome::NotNow:
-    case ReadOutcome::Refused: break;
-    case ReadOutcome::Aiming:
+    Order read;
+    read.kind = OrderKind::ReadPage;
+    read.who = caster_;
+    read.slot = forms_.g.ChosenSlot;
+    switch (GiveOrder(forms_.g, read)) {
+    case Refusal::None:
+        // The field waits for the click that places it.
         forms_.Refresh();
         close();
         break;
-    case ReadOutcome::Closed: close(); break;
+    case Refusal::Busy:          // something still moves: try again later
+    case Refusal::ShortOfReason: // the player has been told
+    case Refusal::ShortOfMana: break;
+    default: close(); break; // nobody here can cast any more
     }
 }
 
