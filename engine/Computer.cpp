@@ -1,7 +1,7 @@
 #include "engine/Computer.h"
 
+#include "ai/StrongPlayer.h"
 #include "engine/Movement.h"
-#include "engine/StrongPlayer.h"
 #include "engine/TurnCycle.h"
 #include "platform/Numbers.h"
 

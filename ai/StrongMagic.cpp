@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ai/StrongBoard.h"
+#include "ai/StrongPlayer.h"
 #include "battlefield/Orders.h"
 #include "engine/Forecast.h"
 #include "engine/Movement.h"
-#include "engine/StrongBoard.h"
-#include "engine/StrongPlayer.h"
 #include "magic/Casting.h"
 #include "magic/SpellCatalogue.h"
 #include "magic/Spells.h"
