@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "battlefield/Drawing.h"
 #include "engine/TurnCycle.h"
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
+#include "world/FieldView.h"
 #include "world/Units.h"
 
 namespace gh {
