@@ -5,9 +5,9 @@
 
 #include "ai/StrongBoard.h"
 #include "ai/StrongPlayer.h"
-#include "battlefield/Orders.h"
 #include "engine/Forecast.h"
 #include "engine/Movement.h"
+#include "engine/Placement.h"
 #include "magic/Casting.h"
 #include "magic/SpellCatalogue.h"
 #include "magic/Spells.h"

@@ -1,8 +1,8 @@
 #include "ai/StrongPlayer.h"
 
 #include "ai/StrongBoard.h"
-#include "battlefield/Orders.h"
 #include "engine/Movement.h"
+#include "engine/Placement.h"
 #include "engine/TurnCycle.h"
 #include "magic/Casting.h"
 #include "world/Units.h"
