@@ -8,13 +8,13 @@
 
 #include "app/Forms.h"
 #include "battlefield/Drawing.h"
+#include "engine/Setup.h"
 #include "platform/Numbers.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
 #include "world/Catalogue.h"
-#include "world/Setup.h"
 #include "world/Units.h"
 
 namespace gh {

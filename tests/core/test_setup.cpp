@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ScriptedMatch.h"
-#include "world/Setup.h"
+#include "engine/Setup.h"
 
 namespace gh {
 namespace {

@@ -1,4 +1,4 @@
-#include "world/Setup.h"
+#include "engine/Setup.h"
 
 #include <array>
 
