@@ -47,7 +47,7 @@ public:
 
     void CloseSelection();
 
-    // Each of these lives beside its window: magic/FrmCast.cpp,
+    // Each of these lives beside its window: windows/FrmCast.cpp,
     // windows/FrmSet.cpp, windows/FrmAvtor.cpp, windows/FrmInfo.cpp.
     void OpenCast();
     void OpenSettings();

@@ -12,8 +12,8 @@
 
 #include "GuiGame.h"
 #include "battlefield/FrmMain.h"
-#include "magic/FrmCast.h"
 #include "platform/qt/Twips.h"
+#include "windows/FrmCast.h"
 #include "windows/FrmInfo.h"
 #include "windows/FrmSelect.h"
 #include "world/Catalogue.h"

@@ -1,11 +1,11 @@
-#include "magic/FrmCast.h"
+#include "windows/FrmCast.h"
 
 #include <QFont>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "magic/Casting.h"
 #include "app/Forms.h"
+#include "magic/Casting.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
