@@ -6,8 +6,8 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "app/Forms.h"
 #include "battlefield/Drawing.h"
+#include "battlefield/WindowOpener.h"
 #include "engine/Setup.h"
 #include "platform/Numbers.h"
 #include "platform/qt/ImageLists.h"
@@ -35,7 +35,7 @@ protected:
 
 } // namespace
 
-FrmSelect::FrmSelect(Forms& forms, QWidget* parent)
+FrmSelect::FrmSelect(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), g_(forms.g)
 {
