@@ -1,7 +1,6 @@
 #include "battlefield/Toolbar.h"
 
 #include "engine/Placement.h"
-
 #include "engine/TurnCycle.h"
 #include "world/Catalogue.h"
 
