@@ -3,10 +3,16 @@
 #include <QWidget>
 
 #include "battlefield/FrmMain.h"
+#include "windows/FrmAvtor.h"
+#include "windows/FrmCast.h"
 #include "windows/FrmImg.h"
+#include "windows/FrmInfo.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
+#include "windows/FrmObj.h"
 #include "windows/FrmSelect.h"
+#include "windows/FrmSet.h"
+#include "windows/FrmSplash.h"
 
 namespace gh {
 
@@ -21,7 +27,7 @@ void BringForward(QWidget* w)
 
 } // namespace
 
-Forms::Forms(Game& game) : g(game) {}
+Forms::Forms(Game& game) : WindowOpener(game) {}
 
 Forms::~Forms()
 {
@@ -91,6 +97,64 @@ FrmMes* Forms::OpenSpeech()
     mes_ = new FrmMes(*this, DialogParent());
     BringForward(mes_);
     return mes_;
+}
+
+// The dialog exists at most once; asking again brings it forward.
+void Forms::OpenCast()
+{
+    if (!cast)
+        cast = new FrmCast(*this, DialogParent());
+    cast->show();
+    cast->raise();
+    cast->activateWindow();
+}
+
+void Forms::OpenSettings()
+{
+    if (!settings)
+        settings = new FrmSet(*this, DialogParent());
+    settings->show();
+    settings->raise();
+    settings->activateWindow();
+}
+
+void Forms::OpenAuthor()
+{
+    if (!author)
+        author = new FrmAvtor(DialogParent());
+    author->show();
+    author->raise();
+    author->activateWindow();
+    author->setFocus();
+}
+
+// Each request gets a window of its own, so a right click on two units
+// standing together leaves both windows open, the later one in front.
+void Forms::OpenInfo(const InfoRequest& request)
+{
+    if (!Game::ValidUnit(request.unit))
+        return;
+    // Without the battlefield (the selection dialog alone) the portrait holder
+    // keeps the window, so it is still cleaned up when the game ends.
+    QWidget* parent = DialogParent() ? DialogParent() : Img();
+    // The windows read Units(Selected) while they load; the selection itself
+    // is not the window's business and comes back as it was.
+    const std::int32_t remembered = g.Selected;
+    g.Selected = request.unit;
+    QWidget* window = request.window == InfoWindow::Creature
+                          ? static_cast<QWidget*>(new FrmInfo(*this, parent))
+                          : static_cast<QWidget*>(new FrmObj(*this, parent));
+    g.Selected = remembered;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget* Forms::OpenSplash()
+{
+    auto* splash = new FrmSplash();
+    splash->show();
+    return splash;
 }
 
 FrmImg* Forms::Img()

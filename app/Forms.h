@@ -2,31 +2,32 @@
 
 #include <QPointer>
 
-#include "battlefield/Orders.h"
+#include "battlefield/WindowOpener.h"
 #include "world/Game.h"
+// The menu and the selection dialog are complete here because OpenMenu and
+// OpenSelect hand them back as themselves.
+#include "windows/FrmMenu.h"
+#include "windows/FrmSelect.h"
 
 class QWidget;
 
 namespace gh {
 
 class FrmMain;
-class FrmMenu;
-class FrmSelect;
 class FrmMes;
 class FrmImg;
 class TickDriver;
 
-// The windows of one running game, the way the rules and the other windows
-// reach them: the battlefield, the dialogs that exist at most once, and the
-// portrait holder. A window that is closed drops out by itself.
-class Forms {
+// The windows of one running game, the way the shell and the program reach
+// them: the battlefield, the dialogs that exist at most once, and the
+// portrait holder. A window that is closed drops out by itself. The windows
+// themselves see it as a WindowOpener.
+class Forms final : public WindowOpener {
 public:
     explicit Forms(Game& g);
-    ~Forms();
+    ~Forms() override;
     Forms(const Forms&) = delete;
     Forms& operator=(const Forms&) = delete;
-
-    Game& g;
 
     // Creates the battlefield window and runs its start-up; it paints onto
     // g.canvas from then on. The caller shows it.
@@ -34,8 +35,8 @@ public:
     FrmMain* Main() const;
 
     // Opening a window that is already open only brings it forward.
-    FrmMenu* OpenMenu();
-    FrmSelect* OpenSelect();
+    FrmMenu* OpenMenu() override;
+    FrmSelect* OpenSelect() override;
     FrmMes* OpenSpeech();
     FrmMenu* Menu() const;
     FrmSelect* Select() const;
@@ -43,27 +44,24 @@ public:
 
     // The portrait holder, loaded (but never put in front of the player) on
     // first use.
-    FrmImg* Img();
+    FrmImg* Img() override;
 
     void CloseSelection();
 
-    // Each of these lives beside its window: magic/FrmCast.cpp,
-    // windows/FrmSet.cpp, windows/FrmAvtor.cpp, windows/FrmInfo.cpp.
-    void OpenCast();
-    void OpenSettings();
-    void OpenAuthor();
+    void OpenCast() override;
+    void OpenSettings() override;
+    void OpenAuthor() override;
     // A right click asks for one information window per unit under it.
-    void OpenInfo(const InfoRequest& request);
+    void OpenInfo(const InfoRequest& request) override;
+    QWidget* OpenSplash() override;
 
     // Dialogs sit on the battlefield window so that a click on the field does
     // not bury them behind it.
     QWidget* DialogParent() const;
 
     // After a window has changed the match: the battlefield shows it.
-    void Refresh();
+    void Refresh() override;
 
-    // Set while the program is ending: windows then close without asking.
-    bool quitting = false;
     TickDriver* driver = nullptr;
 
 private:
@@ -74,7 +72,7 @@ private:
     QPointer<FrmImg> img_;
 
 public:
-    // Windows that exist at most once, kept by the files that open them.
+    // Dialogs that exist at most once, beside the ones above.
     QPointer<QWidget> cast;
     QPointer<QWidget> settings;
     QPointer<QWidget> author;

@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     g.shell = &shell;
     gh::BindTimers(g);
 
-    gh::TickDriver driver(g, [&forms] { forms.Refresh(); });
+    gh::TickDriver driver(g.timers, [&forms] { forms.Refresh(); });
     forms.driver = &driver;
 
     forms.LoadMain()->showFullScreen();

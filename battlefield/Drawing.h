@@ -1,14 +1,12 @@
 #pragma once
 
+#include "world/FieldView.h"
 #include "world/Game.h"
 
 namespace gh {
 
-// Paints every unit on the field onto g.canvas and places ShpSel.
-void DrawUnits(Game& g);
-
-// Tmr's tick: one step of the idle animation, then DrawUnits.
-void AnimateIdle(Game& g);
+// DrawUnits and AnimateIdle, which the rules call too, are declared in
+// world/FieldView.h.
 
 // Scroll bar change: ViewX/ViewY take the bar's value, clear, redraw.
 void HorBarChanged(Game& g, int value);

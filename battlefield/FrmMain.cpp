@@ -20,13 +20,12 @@
 #include <QTextStream>
 #include <QToolButton>
 
-#include "app/Forms.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/Orders.h"
 #include "battlefield/Toolbar.h"
+#include "battlefield/WindowOpener.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Twips.h"
-#include "windows/FrmSplash.h"
 
 namespace gh {
 
@@ -87,7 +86,7 @@ int ButtonOf(Qt::MouseButton b)
 
 } // namespace
 
-FrmMain::FrmMain(Forms& forms) : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas)
+FrmMain::FrmMain(WindowOpener& forms) : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas)
 {
     setWindowTitle(QStringLiteral("Grimhollow"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -174,8 +173,7 @@ QAction* FrmMain::ToolbarButton(const QString& caption) const
 
 void FrmMain::Load()
 {
-    auto* splash = new FrmSplash();
-    splash->show();
+    QWidget* splash = forms_.OpenSplash();
     QCoreApplication::processEvents();
 
     forms_.Img();

@@ -16,7 +16,7 @@ class QPainter;
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 
 // The battlefield: a borderless full-screen window whose surface is the
 // canvas the rules paint on, with the toolbar over its top edge and the two
@@ -25,7 +25,7 @@ class Forms;
 class FrmMain final : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmMain(Forms& forms);
+    explicit FrmMain(WindowOpener& forms);
     ~FrmMain() override;
 
     // Start-up: splash, portrait holder, size to the screen, scroll bars,
@@ -88,7 +88,7 @@ private:
     };
     std::array<ControlPlace, 4> ControlPlaces() const;
 
-    Forms& forms_;
+    WindowOpener& forms_;
     Game& g_;
     Canvas* previousCanvas_;
     std::array<ControlPlace, 4> shownControls_{};

@@ -1,24 +1,14 @@
 #include "battlefield/Orders.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <string>
-
-#include "battlefield/Drawing.h"
-#include "engine/Effects.h"
 #include "engine/Movement.h"
 #include "engine/Order.h"
+#include "engine/Placement.h"
 #include "platform/Numbers.h"
-#include "world/Catalogue.h"
 #include "world/Units.h"
 
 namespace gh {
 
 namespace {
-
-constexpr int kFirstSummonRecord = 6;
-constexpr int kLastSummonRecord = 20;
 
 int LastUnit(const Game& g)
 {
@@ -45,21 +35,6 @@ bool Occupied(const Game& g, float x, float y)
             return true;
     }
     return false;
-}
-
-void ShowBox(Game& g, const std::string& title, const std::string& text)
-{
-    g.shell->MessageBox({title, text, BoxButtons::Ok, BoxIcon::None, false});
-}
-
-bool AskYes(Game& g, const std::string& title, const std::string& text)
-{
-    return g.shell->MessageBox({title, text, BoxButtons::YesNo, BoxIcon::None, false}) == BoxAnswer::Yes;
-}
-
-bool ValidSlot(const Game& g)
-{
-    return g.ChosenSlot >= 0 && g.ChosenSlot < kSpellSlots;
 }
 
 std::vector<InfoRequest> RightClick(Game& g, float mx, float my)
@@ -109,110 +84,6 @@ Order OrderOfClick(const Game& g, float mx, float my, float x, float y)
 }
 
 } // namespace
-
-void PlaceSummon(Game& g, UnrulySummon unruly)
-{
-    const int h = g.ActiveHero;
-    if (h < 1 || h > kHeroes)
-        return;
-    Unit& hero = g.U(h);
-    // Outside the planned area a creature could never take a step, and
-    // nothing could ever reach it: it would stand there for good.
-    if (!InWalkArea(g.TargetCellX, g.TargetCellY)) {
-        ShowBox(g, "Не получается",
-                "Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены.");
-        return;
-    }
-    if (hero.Leadership == hero.LeadershipMax) {
-        if (unruly == UnrulySummon::DoNotCall)
-            return;
-        const std::string question =
-            UnitTypeName(hero.UnitType) + " " + hero.Name + " может возглавить только " +
-            std::to_string(hero.LeadershipMax) +
-            " существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?";
-        if (unruly == UnrulySummon::AskThePlayer && !AskYes(g, "Предупреждение", question))
-            return;
-    }
-    if (!IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
-        ShowBox(g, "Не получается", "Это место уже занято! Выберите другое или правый клик для отмены.");
-        return;
-    }
-    g.Selected = h;
-    g.ShpSel.Visible = true;
-    DrawUnits(g);
-
-    const int record = FreeSummonRecord(g);
-    if (record == 0) {
-        ShowBox(g, "Не получается",
-                "Не удалось призвать " + UnitTypeName(g.U(0).UnitType) +
-                    "! Слишком много живности развелось...");
-        g.InputMode = kModeOrders;
-        return;
-    }
-
-    g.InputMode = kModeOrders;
-    hero.Mana -= g.CastMana;
-
-    if (!SummonLands(hero, g.CastChance, g.rnd->Rnd() * 100.0f)) {
-        ShowBox(g, "Заклинание провалено",
-                "Заклинание провалено! " + UnitTypeName(g.U(0).UnitType) +
-                    " призвать не удалось, и мана протрачена впустую!");
-        if (ValidSlot(g))
-            g.Spellbook[h][g.ChosenSlot] = 0;
-        return;
-    }
-
-    const int type = ValidSlot(g) ? std::abs(static_cast<int>(g.Spellbook[h][g.ChosenSlot])) : 0;
-    if (!CreateUnit(g, record, type, h))
-        return; // the casting dialog only offers creatures; nothing to place
-    Unit& born = g.U(record);
-    born.PosX = g.TargetCellX;
-    born.PosY = g.TargetCellY;
-    g.Spellbook[h][g.ChosenSlot] = 0;
-    if (hero.Leadership == hero.LeadershipMax)
-        born.Owner = 0; // more than the hero can lead: it obeys nobody
-    else
-        hero.Leadership += 1;
-    if (record > g.UnitCount)
-        g.UnitCount = record;
-    StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, 1, 1);
-    DrawUnits(g);
-}
-
-int FreeSummonRecord(const Game& g)
-{
-    for (int i = kFirstSummonRecord; i <= kLastSummonRecord; ++i)
-        if (!g.U(i).OnField)
-            return i;
-    return 0;
-}
-
-bool SummonLands(const Unit& hero, std::int32_t castChance, float r)
-{
-    const float chance = static_cast<float>(Int(hero.Magic / 13.0) + castChance);
-    return chance >= r;
-}
-
-double SummonLandChance(const Unit& hero, std::int32_t castChance)
-{
-    return std::clamp((Int(hero.Magic / 13.0) + castChance) / 100.0, 0.0, 1.0);
-}
-
-void AimSpell(Game& g)
-{
-    const int h = g.ActiveHero;
-    if (h < 1 || h > kHeroes)
-        return;
-    g.Selected = h;
-    g.ShpSel.Visible = true;
-    DrawUnits(g);
-    g.U(h).Mana -= g.CastMana;
-    if (ValidSlot(g))
-        g.Spellbook[h][g.ChosenSlot] = 0;
-    // InputMode stays 2: the spell lands when its pictures have played.
-    StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, g.CurrentSpell.AnimFirstFrame,
-                g.CurrentSpell.AnimCycles);
-}
 
 bool HitTest(const Game& g, int i, float mx, float my)
 {
@@ -290,25 +161,6 @@ void FieldMouseMove(Game& g, float mx, float my)
         unitThere = !IsCellFree(g, g.ViewX + cx, g.ViewY + cy);
     if (unitThere || g.InputMode == kModeOrders || g.InputMode == kModeSummon)
         g.ShpAt.Visible = true;
-}
-
-bool CancelPendingPlacement(Game& g)
-{
-    const bool pending =
-        g.InputMode == kModeSummon || (g.InputMode == kModeSpell && !g.timers.Enabled(TimerId::Tmr2));
-    if (pending)
-        g.InputMode = kModeOrders;
-    return pending;
-}
-
-bool FieldAtRest(const Game& g)
-{
-    if (g.InputMode != kModeOrders)
-        return false;
-    for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
-        if (g.timers.Enabled(busy))
-            return false;
-    return true;
 }
 
 } // namespace gh

@@ -1,8 +1,7 @@
 #include "battlefield/Toolbar.h"
 
-#include "battlefield/Orders.h"
-
 #include "engine/Order.h"
+#include "engine/Placement.h"
 #include "world/Catalogue.h"
 
 namespace gh {

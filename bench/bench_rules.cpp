@@ -4,10 +4,10 @@
 
 #include <memory>
 
+#include "ai/StrongPlayer.h"
 #include "engine/Blows.h"
 #include "engine/Engine.h"
 #include "engine/Movement.h"
-#include "engine/StrongPlayer.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
 #ifdef GH_HAVE_SIM

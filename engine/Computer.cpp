@@ -1,7 +1,7 @@
 #include "engine/Computer.h"
 
+#include "ai/StrongPlayer.h"
 #include "engine/Order.h"
-#include "engine/StrongPlayer.h"
 #include "platform/Numbers.h"
 
 namespace gh {

@@ -1,8 +1,8 @@
 #include "engine/Effects.h"
 
-#include "battlefield/Drawing.h"
 #include "engine/Blows.h"
 #include "magic/Spells.h"
+#include "world/FieldView.h"
 
 namespace gh {
 

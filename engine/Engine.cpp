@@ -1,11 +1,11 @@
 #include "engine/Engine.h"
 
-#include "battlefield/Drawing.h"
 #include "engine/Blows.h"
 #include "engine/Computer.h"
 #include "engine/Effects.h"
 #include "engine/Movement.h"
 #include "world/Experience.h"
+#include "world/FieldView.h"
 
 namespace gh {
 

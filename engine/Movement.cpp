@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "battlefield/Drawing.h"
 #include "engine/Blows.h"
 #include "platform/Numbers.h"
+#include "world/FieldView.h"
 #include "world/Units.h"
 
 namespace gh {

@@ -1,7 +1,7 @@
 #include "engine/Order.h"
 
-#include "battlefield/Orders.h"
 #include "engine/Movement.h"
+#include "engine/Placement.h"
 #include "engine/TurnCycle.h"
 #include "magic/Casting.h"
 #include "magic/SpellCatalogue.h"

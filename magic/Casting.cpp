@@ -1,6 +1,6 @@
 #include "magic/Casting.h"
 
-#include "battlefield/Orders.h"
+#include "engine/Placement.h"
 
 #include "magic/SpellCatalogue.h"
 #include "platform/Numbers.h"

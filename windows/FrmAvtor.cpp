@@ -9,7 +9,6 @@
 
 #include "platform/Numbers.h"
 #include "platform/Scheduler.h"
-#include "app/Forms.h"
 #include "windows/AuthorMessage.h"
 
 namespace gh {
@@ -112,16 +111,6 @@ void FrmAvtor::keyPressEvent(QKeyEvent* event)
 void FrmAvtor::mousePressEvent(QMouseEvent*)
 {
     close();
-}
-
-void Forms::OpenAuthor()
-{
-    if (!author)
-        author = new FrmAvtor(DialogParent());
-    author->show();
-    author->raise();
-    author->activateWindow();
-    author->setFocus();
 }
 
 } // namespace gh

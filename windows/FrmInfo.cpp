@@ -2,11 +2,10 @@
 
 #include <QFont>
 
-#include "app/Forms.h"
+#include "battlefield/WindowOpener.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
-#include "windows/FrmObj.h"
 #include "windows/InfoText.h"
 
 namespace gh {
@@ -36,7 +35,7 @@ QString LabelText(const std::string& text)
     return s;
 }
 
-void ShowPortrait(Forms& forms, QLabel* face, int portrait)
+void ShowPortrait(WindowOpener& forms, QLabel* face, int portrait)
 {
     if (portrait == 0)
         return;
@@ -44,7 +43,7 @@ void ShowPortrait(Forms& forms, QLabel* face, int portrait)
         ScaledPicture(forms.Img()->ImgLstFace(portrait), face->size(), face->devicePixelRatioF()));
 }
 
-FrmInfo::FrmInfo(Forms& forms, QWidget* parent) : PassingWindow(parent)
+FrmInfo::FrmInfo(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
 {
     setWindowTitle(QStringLiteral("Информация"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -67,28 +66,6 @@ FrmInfo::FrmInfo(Forms& forms, QWidget* parent) : PassingWindow(parent)
     Lbl2->setText(LabelText(info.Lbl2));
 
     CentreOnScreen(this);
-}
-
-// Each request gets a window of its own, so a right click on two units
-// standing together leaves both windows open, the later one in front.
-void Forms::OpenInfo(const InfoRequest& request)
-{
-    if (!Game::ValidUnit(request.unit))
-        return;
-    // Without the battlefield (the selection dialog alone) the portrait holder
-    // keeps the window, so it is still cleaned up when the game ends.
-    QWidget* parent = DialogParent() ? DialogParent() : Img();
-    // The windows read Units(Selected) while they load; the selection itself
-    // is not the window's business and comes back as it was.
-    const std::int32_t remembered = g.Selected;
-    g.Selected = request.unit;
-    QWidget* window = request.window == InfoWindow::Creature
-                          ? static_cast<QWidget*>(new FrmInfo(*this, parent))
-                          : static_cast<QWidget*>(new FrmObj(*this, parent));
-    g.Selected = remembered;
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 } // namespace gh

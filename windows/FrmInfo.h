@@ -12,14 +12,14 @@
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 
 // Full statistics of one of the player's own units: Units(Selected) as the
 // window loads. Read-only; any click or Esc sends it away.
 class FrmInfo final : public PassingWindow {
     Q_OBJECT
 public:
-    FrmInfo(Forms& forms, QWidget* parent = nullptr);
+    FrmInfo(WindowOpener& forms, QWidget* parent = nullptr);
 
     QLabel* ImgFace;
     QLabel* LblInfo;
@@ -34,6 +34,6 @@ QLabel* InfoLabel(QWidget* parent, const QRect& geometry);
 // The game breaks label lines with character 13; Qt breaks them with 10.
 QString LabelText(const std::string& text);
 // Picture `portrait` of ImgLstFace scaled into `face`; 0 leaves it empty.
-void ShowPortrait(Forms& forms, QLabel* face, int portrait);
+void ShowPortrait(WindowOpener& forms, QLabel* face, int portrait);
 
 } // namespace gh

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "battlefield/Toolbar.h"
-#include "app/Forms.h"
+#include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
 
 namespace gh {
@@ -25,7 +25,7 @@ constexpr MenuButton kButtons[6] = {
 
 } // namespace
 
-FrmMenu::FrmMenu(Forms& forms, QWidget* parent)
+FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms)
 {

@@ -5,14 +5,14 @@
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 
 // The main menu: a new match, the author's message, back to the battlefield
 // or out of the program. Save and load are there but greyed out.
 class FrmMenu final : public QWidget {
     Q_OBJECT
 public:
-    FrmMenu(Forms& forms, QWidget* parent = nullptr);
+    FrmMenu(WindowOpener& forms, QWidget* parent = nullptr);
 
     QPushButton* Cmd[6];
 
@@ -22,7 +22,7 @@ protected:
 private:
     void CmdClicked(int index);
 
-    Forms& forms_;
+    WindowOpener& forms_;
 };
 
 } // namespace gh

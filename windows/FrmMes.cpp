@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/Forms.h"
+#include "battlefield/WindowOpener.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
@@ -14,7 +14,7 @@
 
 namespace gh {
 
-FrmMes::FrmMes(Forms& forms, QWidget* parent) : PassingWindow(parent)
+FrmMes::FrmMes(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
 {
     setWindowTitle(QStringLiteral("Сообщение"));
     setAttribute(Qt::WA_DeleteOnClose);

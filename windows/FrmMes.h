@@ -7,14 +7,14 @@
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 
 // A computer hero's word at the start of its turn: its portrait over one
 // taunt. Any click or Esc sends it away.
 class FrmMes final : public PassingWindow {
     Q_OBJECT
 public:
-    FrmMes(Forms& forms, QWidget* parent = nullptr);
+    FrmMes(WindowOpener& forms, QWidget* parent = nullptr);
 
     QLabel* ImgFace;
     QLabel* LblMes;

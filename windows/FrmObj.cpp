@@ -2,7 +2,7 @@
 
 #include <QPalette>
 
-#include "app/Forms.h"
+#include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmInfo.h"
 #include "windows/InfoText.h"
@@ -31,7 +31,7 @@ QColor ToQColor(const Rgb& c)
 
 } // namespace
 
-FrmObj::FrmObj(Forms& forms, QWidget* parent) : PassingWindow(parent)
+FrmObj::FrmObj(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
 {
     setWindowTitle(QStringLiteral("Информация"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -8,7 +8,7 @@
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 
 // The short window for whatever on the field is not the player's own: other
 // heroes, foreign creatures, corpses and bones. Shows Units(Selected) as the
@@ -16,7 +16,7 @@ class Forms;
 class FrmObj final : public PassingWindow {
     Q_OBJECT
 public:
-    FrmObj(Forms& forms, QWidget* parent = nullptr);
+    FrmObj(WindowOpener& forms, QWidget* parent = nullptr);
 
     QLabel* ImgFace;
     QLabel* LblAP;

@@ -6,15 +6,15 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "app/Forms.h"
 #include "battlefield/Drawing.h"
+#include "battlefield/WindowOpener.h"
+#include "engine/Setup.h"
 #include "platform/Numbers.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
 #include "world/Catalogue.h"
-#include "world/Setup.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -35,7 +35,7 @@ protected:
 
 } // namespace
 
-FrmSelect::FrmSelect(Forms& forms, QWidget* parent)
+FrmSelect::FrmSelect(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), g_(forms.g)
 {

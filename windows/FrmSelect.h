@@ -14,7 +14,7 @@
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 
 // Where a new match is configured: five hero slots, each a live unit record
 // (heroes 1..5) with its portrait, name, class and who plays it.
@@ -23,7 +23,7 @@ class FrmSelect final : public QWidget {
 public:
     static constexpr int kSlots = 5;
 
-    FrmSelect(Forms& forms, QWidget* parent = nullptr);
+    FrmSelect(WindowOpener& forms, QWidget* parent = nullptr);
 
     QCheckBox* Iss[kSlots];
     QLabel* Img[kSlots];
@@ -52,7 +52,7 @@ private:
     void StartMatch();
     void Back();
 
-    Forms& forms_;
+    WindowOpener& forms_;
     Game& g_;
 
     // The dialog works on the live records 1..5. Unless it starts a match,

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "app/Forms.h"
+#include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
 #include "windows/Settings.h"
 
@@ -26,7 +26,7 @@ const SliderLayout kSliders[2] = {
 
 } // namespace
 
-FrmSet::FrmSet(Forms& forms, QWidget* parent)
+FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       g_(forms.g)
 {
@@ -90,15 +90,6 @@ void FrmSet::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void Forms::OpenSettings()
-{
-    if (!settings)
-        settings = new FrmSet(*this, DialogParent());
-    settings->show();
-    settings->raise();
-    settings->activateWindow();
 }
 
 } // namespace gh

@@ -8,7 +8,7 @@
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 struct Game;
 
 // The two animation speeds and how hard the computer plays. Each control
@@ -17,7 +17,7 @@ struct Game;
 class FrmSet final : public QWidget {
     Q_OBJECT
 public:
-    FrmSet(Forms& forms, QWidget* parent = nullptr);
+    FrmSet(WindowOpener& forms, QWidget* parent = nullptr);
 
     QLabel* LblSpeed[2];
     QSlider* SldSpeed[2];

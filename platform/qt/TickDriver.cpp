@@ -2,17 +2,18 @@
 
 namespace gh {
 
-TickDriver::TickDriver(Game& g, std::function<void()> afterTick) : g_(g), afterTick_(std::move(afterTick))
+TickDriver::TickDriver(Scheduler& timers, std::function<void()> afterTick)
+    : timers_(timers), afterTick_(std::move(afterTick))
 {
     timer_.setInterval(Scheduler::kTickMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &TickDriver::OnTick);
-    g_.timers.SetActivityListener([this] { Follow(); });
+    timers_.SetActivityListener([this] { Follow(); });
 }
 
 TickDriver::~TickDriver()
 {
-    g_.timers.SetActivityListener({});
+    timers_.SetActivityListener({});
 }
 
 void TickDriver::Start()
@@ -29,7 +30,7 @@ void TickDriver::Stop()
 
 void TickDriver::Follow()
 {
-    const bool wanted = started_ && g_.timers.WantsTicks();
+    const bool wanted = started_ && timers_.WantsTicks();
     if (wanted == timer_.isActive())
         return;
     if (wanted) {
@@ -39,7 +40,7 @@ void TickDriver::Follow()
     timer_.stop();
     // A handler that opens a modal box has painted its part of the field
     // first; the window shows it under the box.
-    if (g_.timers.Held() && afterTick_)
+    if (timers_.Held() && afterTick_)
         afterTick_();
 }
 
@@ -48,7 +49,7 @@ void TickDriver::OnTick()
     ++systemTicks_;
     // A tick that arrives inside another handler is swallowed by the
     // scheduler itself.
-    g_.timers.Tick();
+    timers_.Tick();
     if (afterTick_)
         afterTick_();
 }

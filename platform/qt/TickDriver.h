@@ -6,18 +6,18 @@
 #include <cstdint>
 #include <functional>
 
-#include "world/Game.h"
+#include "platform/Scheduler.h"
 
 namespace gh {
 
-// Drives the battlefield timers from one system tick and lets the windows
-// show what the handlers changed. The system tick only runs while some
+// Drives the battlefield timers (the match's Scheduler) from one system tick
+// and lets the windows show what the handlers changed. The system tick only runs while some
 // battlefield timer is on and no modal box holds them: before a match, after
 // a victory and while a box waits the program does not wake up at all.
 class TickDriver final : public QObject {
     Q_OBJECT
 public:
-    TickDriver(Game& g, std::function<void()> afterTick);
+    TickDriver(Scheduler& timers, std::function<void()> afterTick);
     ~TickDriver() override;
 
     // Start lets the driver tick whenever a timer needs it; Stop ends that.
@@ -32,7 +32,7 @@ private:
     void OnTick();
     void Follow();
 
-    Game& g_;
+    Scheduler& timers_;
     std::function<void()> afterTick_;
     QTimer timer_;
     bool started_ = false;

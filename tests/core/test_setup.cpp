@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "ScriptedMatch.h"
+#include "engine/Setup.h"
 #include "tests/support/RecordingCanvas.h"
-#include "world/Setup.h"
 
 namespace gh {
 namespace {

@@ -6,12 +6,12 @@
 #include <cmath>
 
 #include "ScriptedMatch.h"
+#include "ai/StrongPlayer.h"
 #include "engine/Blows.h"
 #include "engine/Computer.h"
 #include "engine/Engine.h"
 #include "engine/Forecast.h"
 #include "engine/Movement.h"
-#include "engine/StrongPlayer.h"
 #include "windows/Settings.h"
 #include "world/Catalogue.h"
 

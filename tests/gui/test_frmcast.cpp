@@ -12,9 +12,9 @@
 
 #include "GuiGame.h"
 #include "battlefield/FrmMain.h"
-#include "magic/FrmCast.h"
 #include "platform/qt/Twips.h"
 #include "tests/support/ScriptedRandom.h"
+#include "windows/FrmCast.h"
 #include "windows/FrmInfo.h"
 #include "windows/FrmSelect.h"
 #include "world/Catalogue.h"

@@ -221,7 +221,7 @@ TEST(FrmAvtor, FillsTheScreenFromTheMenuAndScrollsWhileTheBattlefieldRuns)
     a.g.timers.SetHandler(TimerId::Tmr4, [&] { ++fired; });
     a.g.timers.SetInterval(TimerId::Tmr4, 1);
     a.g.timers.SetEnabled(TimerId::Tmr4, true);
-    TickDriver driver(a.g, {});
+    TickDriver driver(a.g.timers, {});
     driver.Start();
     QTest::qWait(300);
     EXPECT_GT(fired, 3);

@@ -24,7 +24,7 @@
 #include "battlefield/FrmMain.h"
 #include "battlefield/Toolbar.h"
 #include "engine/TurnCycle.h"
-#include "magic/FrmCast.h"
+#include "windows/FrmCast.h"
 #include "windows/FrmInfo.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"

@@ -50,7 +50,7 @@ struct Driven : GuiGame {
     }
     QtShell qtShell{forms};
     int renders = 0;
-    TickDriver driver{g, [this] { ++renders; }};
+    TickDriver driver{g.timers, [this] { ++renders; }};
     int tmrRuns = 0;
     int leftLoop = 0;
 };
@@ -72,7 +72,7 @@ TEST(TickDriver, TicksOnlyWhileSomeTimerIsOnAndNoModalBoxHoldsThem)
     GuiGame gg;
     Game& g = gg.g;
     int renders = 0;
-    TickDriver driver{g, [&] { ++renders; }};
+    TickDriver driver{g.timers, [&] { ++renders; }};
     g.timers.DisableAll();
     driver.Start();
     // Before a match: no timer, so no system tick at all.

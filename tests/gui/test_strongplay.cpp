@@ -15,8 +15,8 @@
 
 #include "GuiGame.h"
 #include "Invariants.h"
+#include "ai/StrongPlayer.h"
 #include "battlefield/FrmMain.h"
-#include "engine/StrongPlayer.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"

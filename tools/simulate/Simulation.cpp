@@ -5,9 +5,9 @@
 
 #include "Invariants.h"
 #include "engine/Engine.h"
+#include "engine/Setup.h"
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
-#include "world/Setup.h"
 #include "world/Units.h"
 
 namespace gh::sim {

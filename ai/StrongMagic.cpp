@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "battlefield/Orders.h"
+#include "ai/StrongBoard.h"
+#include "ai/StrongPlayer.h"
 #include "engine/Forecast.h"
 #include "engine/Movement.h"
-#include "engine/StrongBoard.h"
-#include "engine/StrongPlayer.h"
+#include "engine/Placement.h"
 #include "magic/Casting.h"
 #include "magic/SpellCatalogue.h"
 #include "magic/Spells.h"

@@ -1,4 +1,4 @@
-#include "engine/StrongBoard.h"
+#include "ai/StrongBoard.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "engine/StrongPlayer.h"
+#include "ai/StrongPlayer.h"
 
-#include "battlefield/Orders.h"
+#include "ai/StrongBoard.h"
 #include "engine/Order.h"
-#include "engine/StrongBoard.h"
+#include "engine/Placement.h"
 #include "world/Units.h"
 
 namespace gh {

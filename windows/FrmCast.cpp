@@ -1,10 +1,10 @@
-#include "magic/FrmCast.h"
+#include "windows/FrmCast.h"
 
 #include <QFont>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/Forms.h"
+#include "battlefield/WindowOpener.h"
 #include "engine/Order.h"
 #include "magic/Casting.h"
 #include "platform/qt/Pictures.h"
@@ -33,7 +33,7 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, int width, int height)
 
 } // namespace
 
-FrmCast::FrmCast(Forms& forms, QWidget* parent)
+FrmCast::FrmCast(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), caster_(forms.g.ActiveHero)
 {
@@ -148,16 +148,6 @@ bool FrmCast::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-// The dialog exists at most once; asking again brings it forward.
-void Forms::OpenCast()
-{
-    if (!cast)
-        cast = new FrmCast(*this, DialogParent());
-    cast->show();
-    cast->raise();
-    cast->activateWindow();
 }
 
 } // namespace gh

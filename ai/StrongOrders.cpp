@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ai/StrongBoard.h"
+#include "ai/StrongPlayer.h"
 #include "engine/Forecast.h"
 #include "engine/Movement.h"
-#include "engine/StrongBoard.h"
-#include "engine/StrongPlayer.h"
 #include "platform/Numbers.h"
 #include "world/Units.h"
 

@@ -7,7 +7,7 @@
 
 namespace gh {
 
-class Forms;
+class WindowOpener;
 
 // The hero whose turn it is picks one page of his spellbook, a creature to
 // call or a spell to cast, sees what it costs, and reads it: the field then
@@ -15,7 +15,7 @@ class Forms;
 class FrmCast final : public QWidget {
     Q_OBJECT
 public:
-    FrmCast(Forms& forms, QWidget* parent = nullptr);
+    FrmCast(WindowOpener& forms, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QListWidget* List1;
@@ -33,7 +33,7 @@ private:
     void Pick(int line);
     void Read();
 
-    Forms& forms_;
+    WindowOpener& forms_;
     int caster_;          // the hero the list was made for
     int pickedValue_ = 0; // the entry picked in this opening, 0 before any
 };

@@ -1,11 +1,11 @@
-#include "world/Setup.h"
+#include "engine/Setup.h"
 
 #include <array>
 
-#include "battlefield/Drawing.h"
 #include "engine/TurnCycle.h"
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
+#include "world/FieldView.h"
 #include "world/Units.h"
 
 namespace gh {
