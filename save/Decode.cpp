@@ -46,28 +46,29 @@ std::string Field(const std::string& path)
     return "«" + path + "»";
 }
 
-template <class T> bool ReadLeaf(const Json& j, const std::string& path, T& out, Problem& p)
+// `path` gives the field's name in the file, asked for only when it is wrong.
+template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, Problem& p)
 {
     if constexpr (std::is_same_v<T, bool>) {
         if (!j.is_boolean()) {
-            p.Fail("Поле " + Field(path) + " должно быть значением true или false.");
+            p.Fail("Поле " + Field(path()) + " должно быть значением true или false.");
             return false;
         }
         out = j.get<bool>();
     } else if constexpr (std::is_floating_point_v<T>) {
         if (!j.is_number()) {
-            p.Fail("Поле " + Field(path) + " должно быть числом.");
+            p.Fail("Поле " + Field(path()) + " должно быть числом.");
             return false;
         }
         const double d = j.get<double>();
         if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<T>::max()) {
-            p.Fail("Число в поле " + Field(path) + " слишком велико.");
+            p.Fail("Число в поле " + Field(path()) + " слишком велико.");
             return false;
         }
         out = static_cast<T>(d);
     } else if constexpr (std::is_integral_v<T>) {
         if (!j.is_number_integer()) {
-            p.Fail("Поле " + Field(path) + " должно быть целым числом.");
+            p.Fail("Поле " + Field(path()) + " должно быть целым числом.");
             return false;
         }
         bool fits;
@@ -86,12 +87,12 @@ template <class T> bool ReadLeaf(const Json& j, const std::string& path, T& out,
                 out = static_cast<T>(s);
         }
         if (!fits) {
-            p.Fail("Число в поле " + Field(path) + " вне допустимых пределов.");
+            p.Fail("Число в поле " + Field(path()) + " вне допустимых пределов.");
             return false;
         }
     } else if constexpr (std::is_same_v<T, std::string>) {
         if (!j.is_string()) {
-            p.Fail("Поле " + Field(path) + " должно быть строкой.");
+            p.Fail("Поле " + Field(path()) + " должно быть строкой.");
             return false;
         }
         out = j.get_ref<const std::string&>();
@@ -101,10 +102,10 @@ template <class T> bool ReadLeaf(const Json& j, const std::string& path, T& out,
     return true;
 }
 
-bool ExpectArray(const Json& j, std::size_t n, const std::string& path, Problem& p)
+template <class P> bool ExpectArray(const Json& j, std::size_t n, const P& path, Problem& p)
 {
     if (!j.is_array() || j.size() != n) {
-        p.Fail("Поле " + Field(path) + " должно быть массивом из " + Num(static_cast<long long>(n)) +
+        p.Fail("Поле " + Field(path()) + " должно быть массивом из " + Num(static_cast<long long>(n)) +
                " элементов.");
         return false;
     }
@@ -130,7 +131,8 @@ public:
     template <class T> void operator()(const char* key, T& out)
     {
         if (const Json* j = Find(key))
-            ReadValue(*j, Path(key), out);
+            ReadValue(
+                *j, [this, key] { return Path(key); }, out);
     }
 
     template <class T, class F> void Object(const char* key, T& value, F visit)
@@ -151,7 +153,8 @@ public:
     void Records(const char* key, std::array<T, N>& records, F visit)
     {
         const Json* j = Find(key);
-        if (!j || !ExpectArray(*j, N, Path(key), p_))
+        if (!j || !ExpectArray(
+                      *j, N, [this, key] { return Path(key); }, p_))
             return;
         for (std::size_t i = 0; i < N && Ok(); ++i) {
             const Json& one = (*j)[i];
@@ -258,35 +261,37 @@ private:
         return &*it;
     }
 
-    template <class T> void ReadValue(const Json& j, const std::string& path, T& out)
+    template <class T, class P> void ReadValue(const Json& j, const P& path, T& out)
     {
         ReadLeaf(j, path, out, p_);
     }
-    void ReadValue(const Json& j, const std::string& path, Rgb& c)
+    template <class P> void ReadValue(const Json& j, const P& path, Rgb& c)
     {
         std::array<std::uint8_t, 3> v{};
         ReadValue(j, path, v);
         c = {v[0], v[1], v[2]};
     }
-    template <class T, std::size_t N>
-    void ReadValue(const Json& j, const std::string& path, std::array<T, N>& out)
+    template <class T, std::size_t N, class P>
+    void ReadValue(const Json& j, const P& path, std::array<T, N>& out)
     {
         if (!ExpectArray(j, N, path, p_))
             return;
         for (std::size_t i = 0; i < N && Ok(); ++i)
-            ReadLeaf(j[i], At(path, i), out[i], p_);
+            ReadLeaf(
+                j[i], [&] { return At(path(), i); }, out[i], p_);
     }
-    template <class T, std::size_t R, std::size_t C>
-    void ReadValue(const Json& j, const std::string& path, T (&rows)[R][C])
+    template <class T, std::size_t R, std::size_t C, class P>
+    void ReadValue(const Json& j, const P& path, T (&rows)[R][C])
     {
         if (!ExpectArray(j, R, path, p_))
             return;
         for (std::size_t r = 0; r < R && Ok(); ++r) {
-            const std::string rowPath = At(path, r);
+            auto rowPath = [&] { return At(path(), r); };
             if (!ExpectArray(j[r], C, rowPath, p_))
                 return;
             for (std::size_t c = 0; c < C && Ok(); ++c)
-                ReadLeaf(j[r][c], At(rowPath, c), rows[r][c], p_);
+                ReadLeaf(
+                    j[r][c], [&] { return At(rowPath(), c); }, rows[r][c], p_);
         }
     }
 
@@ -319,34 +324,26 @@ std::string CheckEnvelope(std::string_view text)
 // controls are parsed but not kept.
 std::string Parse(std::string_view text, Json& out, bool summaryOnly)
 {
-    std::vector<std::vector<std::string>> keys; // per open object, innermost last
-    std::size_t open = 0;                       // objects open now
-    int depth = 0;                              // arrays and objects open now
+    // The keys seen so far in the object open at each depth. The parser
+    // gives the depth of every event, also inside parts it does not keep,
+    // where it reports no ends.
+    std::vector<std::vector<std::string>> keys(static_cast<std::size_t>(kMaxNesting) + 2);
     std::string repeated;
-    auto callback = [&](int, Json::parse_event_t event, Json& parsed) -> bool {
-        switch (event) {
-        case Json::parse_event_t::object_start:
-            ++depth;
-            if (keys.size() <= open)
-                keys.emplace_back();
-            keys[open++].clear();
-            return true;
-        case Json::parse_event_t::object_end:
-            --depth;
-            --open;
-            return true;
-        case Json::parse_event_t::array_start: ++depth; return true;
-        case Json::parse_event_t::array_end: --depth; return true;
-        case Json::parse_event_t::key: {
+    auto callback = [&](int depth, Json::parse_event_t event, Json& parsed) -> bool {
+        const auto d = static_cast<std::size_t>(depth);
+        if (d + 1 >= keys.size())
+            return true; // deeper than the format goes: refused before parsing
+        if (event == Json::parse_event_t::object_start) {
+            keys[d + 1].clear();
+        } else if (event == Json::parse_event_t::key) {
             const std::string& k = parsed.get_ref<const std::string&>();
-            std::vector<std::string>& seen = keys[open - 1];
-            for (const std::string& s : seen)
-                if (s == k && repeated.empty())
-                    repeated = k;
+            std::vector<std::string>& seen = keys[d];
+            if (repeated.empty())
+                for (const std::string& other : seen)
+                    if (other == k)
+                        repeated = k;
             seen.push_back(k);
             return !(summaryOnly && depth == 1 && (k == "match" || k == "controls"));
-        }
-        case Json::parse_event_t::value: return true;
         }
         return true;
     };

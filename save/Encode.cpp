@@ -1,8 +1,11 @@
 // Writing a save: the match laid out by save/Layout.h, the summary beside it.
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -14,163 +17,203 @@ namespace gh::save {
 
 namespace {
 
-// Keys keep the order they are written in, so every save of a match reads
-// the same from top to bottom.
-using Json = nlohmann::ordered_json;
+// Objects, and arrays of objects or arrays, near the top get a line per
+// member; the rest (a unit record, a row of the spellbook, a timer) stays on
+// one line, so a save reads well and two saves compare line by line.
+constexpr int kExpandedLevels = 3;
 
+void Indent(std::string& out, int depth)
+{
+    out += '\n';
+    out.append(static_cast<std::size_t>(depth), ' ');
+}
+
+// Writes the text straight out, in the order the layout visits the fields:
+// a save is written at every person's turn and must cost little.
 class Writer {
 public:
-    explicit Writer(Json& object) : object_(object) {}
+    // Opens an object at `depth` (the file's own object is at 0).
+    Writer(std::string& out, int depth) : out_(out), depth_(depth), expanded_(depth < kExpandedLevels)
+    {
+        out_ += '{';
+    }
+    void Close()
+    {
+        if (expanded_ && !first_)
+            Indent(out_, depth_);
+        out_ += '}';
+    }
 
     template <class T>
     requires std::is_arithmetic_v<T>
-    void operator()(const char* key, const T& value) { Put(key, Leaf(value)); }
-    void operator()(const char* key, const std::string& value) { Put(key, Json(value)); }
-    void operator()(const char* key, const Rgb& c) { Put(key, Json::array({c.r, c.g, c.b})); }
+    void operator()(const char* key, const T& value)
+    {
+        Key(key);
+        Leaf(value);
+    }
+    void operator()(const char* key, const std::string& value)
+    {
+        Key(key);
+        Text(value);
+    }
+    void operator()(const char* key, const Rgb& c)
+    {
+        Key(key);
+        const std::array<std::uint8_t, 3> parts{c.r, c.g, c.b};
+        Row(parts);
+    }
     template <class T, std::size_t N> void operator()(const char* key, const std::array<T, N>& values)
     {
-        Json a = Json::array();
-        for (const T& v : values)
-            a.push_back(Leaf(v));
-        Put(key, std::move(a));
+        Key(key);
+        Row(values);
     }
     template <class T, std::size_t R, std::size_t C> void operator()(const char* key, const T (&rows)[R][C])
     {
-        Json a = Json::array();
-        for (const auto& row : rows) {
-            Json r = Json::array();
-            for (const T& v : row)
-                r.push_back(Leaf(v));
-            a.push_back(std::move(r));
-        }
-        Put(key, std::move(a));
+        Key(key);
+        List(R, [&](std::size_t r) { Row(rows[r]); });
     }
 
     template <class T, class F> void Object(const char* key, const T& value, F visit)
     {
-        Json sub = Json::object();
-        Writer w(sub);
+        Key(key);
+        Writer w(out_, depth_ + 1);
         visit(value, w);
-        Put(key, std::move(sub));
+        w.Close();
     }
     template <class T, std::size_t N, class F>
     void Records(const char* key, const std::array<T, N>& records, F visit)
     {
-        Json a = Json::array();
-        for (const T& r : records) {
-            Json sub = Json::object();
-            Writer w(sub);
-            visit(r, w);
-            a.push_back(std::move(sub));
-        }
-        Put(key, std::move(a));
+        Key(key);
+        List(N, [&](std::size_t i) {
+            Writer w(out_, depth_ + 2);
+            visit(records[i], w);
+            w.Close();
+        });
+    }
+    template <class T, class F> void Records(const char* key, const std::vector<T>& records, F visit)
+    {
+        Key(key);
+        List(records.size(), [&](std::size_t i) {
+            Writer w(out_, depth_ + 2);
+            visit(records[i], w);
+            w.Close();
+        });
     }
 
     void Timers(const char* key, const Scheduler& s)
     {
         const Scheduler::State& st = s.Saved();
-        Json sub = Json::object();
-        Writer w(sub);
+        Key(key);
+        Writer w(out_, depth_ + 1);
         w("now", st.now);
         w("ticks", st.ticks);
-        for (int i = 0; i < kTimerCount; ++i) {
-            const Scheduler::TimerState& t = st.timers[static_cast<std::size_t>(i)];
-            Json one = Json::object();
-            Writer tw(one);
-            tw("interval", t.interval);
-            tw("enabled", t.enabled);
-            tw("since", t.since);
-            w.Put(kTimerNames[i], std::move(one));
-        }
-        Put(key, std::move(sub));
+        for (int i = 0; i < kTimerCount; ++i)
+            w.Object(kTimerNames[i], st.timers[static_cast<std::size_t>(i)],
+                     [](const Scheduler::TimerState& t, Writer& tw) {
+                         tw("interval", t.interval);
+                         tw("enabled", t.enabled);
+                         tw("since", t.since);
+                     });
+        w.Close();
     }
-    void Generator(const char* key, const ClockRandom& r) { Put(key, Json(r.State())); }
-
-    void Put(const char* key, Json value)
+    void Generator(const char* key, const ClockRandom& r)
     {
-        // The layout names every key once, so there is nothing to look up.
-        object_.get_ref<Json::object_t&>().emplace_back(key, std::move(value));
+        Key(key);
+        Text(r.State());
     }
 
 private:
-    template <class T> static Json Leaf(const T& v)
+    void Key(const char* key)
     {
-        if constexpr (std::is_same_v<T, bool>)
-            return Json(v);
-        else if constexpr (std::is_floating_point_v<T>)
-            // Widened exactly; the shortest text of the double reads back
-            // as this double, and so as this float, to the last bit.
-            return Json(static_cast<double>(v));
-        else if constexpr (std::is_signed_v<T>)
-            return Json(static_cast<std::int64_t>(v));
-        else
-            return Json(static_cast<std::uint64_t>(v));
+        if (!first_)
+            out_ += ',';
+        first_ = false;
+        if (expanded_)
+            Indent(out_, depth_ + 1);
+        out_ += '"';
+        out_ += key; // the layout's names need no escapes
+        out_ += expanded_ ? "\": " : "\":";
     }
 
-    Json& object_;
+    // An array of n objects or arrays, a line each when it lies near the top.
+    template <class F> void List(std::size_t n, F element)
+    {
+        const bool expanded = depth_ + 1 < kExpandedLevels && n > 0;
+        out_ += '[';
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i > 0)
+                out_ += ',';
+            if (expanded)
+                Indent(out_, depth_ + 2);
+            element(i);
+        }
+        if (expanded)
+            Indent(out_, depth_ + 1);
+        out_ += ']';
+    }
+
+    template <class Range> void Row(const Range& values)
+    {
+        out_ += '[';
+        bool first = true;
+        for (const auto& v : values) {
+            if (!first)
+                out_ += ',';
+            first = false;
+            Leaf(v);
+        }
+        out_ += ']';
+    }
+
+    template <class T> void Leaf(const T& v)
+    {
+        if constexpr (std::is_same_v<T, bool>) {
+            out_ += v ? "true" : "false";
+        } else if constexpr (std::is_floating_point_v<T>) {
+            // Widened exactly; the shortest text of the double reads back as
+            // this double, and so as this float, to the last bit. A whole
+            // number keeps a decimal point, marking the field as a float.
+            char buffer[32];
+            const auto r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(v));
+            const std::string_view text(buffer, static_cast<std::size_t>(r.ptr - buffer));
+            out_ += text;
+            if (text.find_first_of(".en") == std::string_view::npos)
+                out_ += ".0";
+        } else {
+            char buffer[24];
+            const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
+            out_.append(buffer, r.ptr);
+        }
+    }
+
+    void Text(const std::string& text)
+    {
+        // Texts were checked before saving; should a bad byte slip through it
+        // is replaced rather than failing the save.
+        out_ += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    }
+
+    std::string& out_;
+    int depth_;
+    bool expanded_;
+    bool first_ = true;
 };
 
-// Objects and arrays of objects near the top get a line per member; the rest
-// (a unit record, a row of the spellbook, a timer) stays on one line, so a
-// save reads well and two saves compare line by line.
-constexpr int kExpandedLevels = 3;
-
-std::string Dump(const Json& j)
+void WriteSummary(const SaveSummary& s, Writer& w)
 {
-    // Texts were checked before saving; should a bad byte slip through it is
-    // replaced rather than failing the save.
-    return j.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-void Emit(const Json& j, int depth, std::string& out)
-{
-    const bool expand = depth < kExpandedLevels && !j.empty() &&
-                        (j.is_object() || (j.is_array() && j.front().is_structured()));
-    if (!expand) {
-        out += Dump(j);
-        return;
-    }
-    const bool object = j.is_object();
-    out += object ? '{' : '[';
-    bool first = true;
-    for (auto it = j.begin(); it != j.end(); ++it) {
-        out += first ? "\n" : ",\n";
-        first = false;
-        out.append(static_cast<std::size_t>(depth + 1), ' ');
-        if (object) {
-            out += Dump(Json(it.key()));
-            out += ": ";
-        }
-        Emit(it.value(), depth + 1, out);
-    }
-    out += '\n';
-    out.append(static_cast<std::size_t>(depth), ' ');
-    out += object ? '}' : ']';
-}
-
-Json SummaryJson(const SaveSummary& s)
-{
-    Json j = Json::object();
-    Writer w(j);
     w("gameVersion", CutAtCharacter(s.gameVersion, kMaxLabelBytes));
     w("savedAt", CutAtCharacter(s.savedAt, kMaxLabelBytes));
     w("title", CutAtCharacter(s.title, kMaxTitleBytes));
     w("autosave", s.autosave);
     w("day", s.day);
     w("activeHero", s.activeHero);
-    Json heroes = Json::array();
-    for (const SaveSummary::Hero& h : s.heroes) {
-        Json one = Json::object();
-        Writer hw(one);
+    w.Records("heroes", s.heroes, [](const SaveSummary::Hero& h, Writer& hw) {
         hw("slot", h.slot);
         hw("name", h.name);
         hw("unitType", h.unitType);
         hw("human", h.human);
         hw("alive", h.alive);
-        heroes.push_back(std::move(one));
-    }
-    w.Put("heroes", std::move(heroes));
-    return j;
+    });
 }
 
 } // namespace
@@ -181,23 +224,16 @@ std::string WriteSave(const Game& g, const SaveSummary& summary)
     // the two can never disagree; the caller names the save and the moment.
     const SaveSummary s = SummaryOf(g, summary.title, summary.autosave, summary.savedAt, summary.gameVersion);
 
-    Json root = Json::object();
-    Writer w(root);
-    w("format", std::string(kFormatName));
-    w("version", kFormatVersion);
-    w.Put("summary", SummaryJson(s));
-    Json match = Json::object();
-    Writer mw(match);
-    VisitMatch(g.Match(), mw);
-    w.Put("match", std::move(match));
-    Json controls = Json::object();
-    Writer cw(controls);
-    VisitControls(static_cast<const FieldControls&>(g), cw);
-    w.Put("controls", std::move(controls));
-
     std::string out;
     out.reserve(96 * 1024);
-    Emit(root, 0, out);
+    Writer w(out, 0);
+    w("format", std::string(kFormatName));
+    w("version", kFormatVersion);
+    w.Object("summary", s, [](const SaveSummary& sum, Writer& sw) { WriteSummary(sum, sw); });
+    w.Object("match", g.Match(), [](const MatchState& m, Writer& mw) { VisitMatch(m, mw); });
+    w.Object("controls", static_cast<const FieldControls&>(g),
+             [](const FieldControls& f, Writer& cw) { VisitControls(f, cw); });
+    w.Close();
     out += '\n';
     return out;
 }
