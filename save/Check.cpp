@@ -287,7 +287,8 @@ void CheckMatchValues(const Game& g, Checker& c)
                     [&] { return "match.Attitude[" + Num(h) + "][" + Num(t) + "]"; });
     }
     CheckSpell(g.CurrentSpell, c);
-    c.Range(g.Strong.Day, -1, g.Day, path("Strong.Day"));
+    // The notes may be an earlier match's, from a later day than this one's.
+    c.Range(g.Strong.Day, -1, kMaxDay, path("Strong.Day"));
     c.Range(g.Strong.Side, -1, kHeroes, path("Strong.Side"));
     c.Range(g.Strong.Casts, 0, kMaxCasts, path("Strong.Casts"));
 }

@@ -68,7 +68,7 @@ public:
     template <class T> const T& Pick(const std::vector<T>& v) { return v[Below(v.size())]; }
 
     // A mutated text and a word for what was done.
-    std::string Mutate(const Sample& s, std::string& what)
+    std::string Mutate(Sample& s, std::string& what)
     {
         switch (Below(10)) {
         case 0: return FlipBytes(s.text, what);
@@ -96,32 +96,45 @@ private:
         return text;
     }
 
-    std::string DeleteKey(const Sample& s, std::string& what)
+    // The sample's own tree is changed for one dump and put back: copying
+    // it for every file would cost more than loading the file.
+    template <class F> static std::string WithValue(Json& slot, Json value, const F& text)
     {
-        Json doc = s.doc;
-        const Pointer& at = Pick(s.objects);
-        Json& object = doc[at];
-        auto it = object.begin();
-        std::advance(it, static_cast<long>(Below(object.size())));
-        what = "deleted " + at.to_string() + "/" + it.key();
-        object.erase(it);
-        return Dump(doc);
+        std::swap(slot, value);
+        std::string out = text();
+        std::swap(slot, value);
+        return out;
     }
 
-    std::string DuplicateKey(const Sample& s, std::string& what)
+    std::string DeleteKey(Sample& s, std::string& what)
     {
-        Json doc = s.doc;
         const Pointer& at = Pick(s.objects);
-        Json& object = doc[at];
+        Json& object = s.doc[at];
+        auto it = object.begin();
+        std::advance(it, static_cast<long>(Below(object.size())));
+        const std::string key = it.key();
+        Json value = std::move(it.value());
+        object.erase(it);
+        what = "deleted " + at.to_string() + "/" + key;
+        std::string text = Dump(s.doc);
+        object[key] = std::move(value);
+        return text;
+    }
+
+    std::string DuplicateKey(Sample& s, std::string& what)
+    {
+        const Pointer& at = Pick(s.objects);
+        Json& object = s.doc[at];
         auto it = object.begin();
         std::advance(it, static_cast<long>(Below(object.size())));
         const std::string key = it.key();
         Json value = it.value();
         if (Below(2) == 0 && value.is_number_integer())
-            value = value.get<std::int64_t>() + 1; // the repeat differs from the first
+            value = value.get<std::int64_t>() / 2 + 1; // the repeat differs from the first
         const std::string marker = "\x01repeat\x01";
-        object[marker] = value;
-        std::string text = Dump(doc);
+        object[marker] = std::move(value);
+        std::string text = Dump(s.doc);
+        object.erase(marker);
         const std::string dumpedMarker = Dump(Json(marker));
         text.replace(text.find(dumpedMarker), dumpedMarker.size(), Dump(Json(key)));
         what = "repeated " + at.to_string() + "/" + key;
@@ -141,21 +154,21 @@ private:
         }
     }
 
-    std::string WrongType(const Sample& s, std::string& what)
+    std::string WrongType(Sample& s, std::string& what)
     {
-        Json doc = s.doc;
         const Pointer& at = Pick(s.all);
-        doc[at] = OtherType(doc[at]);
+        Json& slot = s.doc[at];
         what = "wrong type at " + at.to_string();
-        return Dump(doc);
+        return WithValue(slot, OtherType(slot), [&] { return Dump(s.doc); });
     }
 
-    std::string OddNumber(const Sample& s, std::string& what)
+    std::string OddNumber(Sample& s, std::string& what)
     {
-        Json doc = s.doc;
         const Pointer& at = Pick(s.numbers);
-        Json& v = doc[at];
-        const double old = v.get<double>();
+        Json& slot = s.doc[at];
+        // The samples' numbers are small: the arithmetic below cannot overflow.
+        const std::int64_t old = static_cast<std::int64_t>(std::clamp(slot.get<double>(), -1e12, 1e12));
+        Json v;
         switch (Below(12)) {
         case 0: v = std::numeric_limits<std::int64_t>::max(); break;
         case 1: v = std::numeric_limits<std::int64_t>::min(); break;
@@ -165,16 +178,16 @@ private:
         case 5: v = -1; break;
         case 6: v = 1e300; break;
         case 7: v = -1e-300; break;
-        case 8: v = static_cast<std::int64_t>(old) * 1000 + 7; break;
-        case 9: v = -static_cast<std::int64_t>(old) - 1; break;
+        case 8: v = old * 1000 + 7; break;
+        case 9: v = -old - 1; break;
         case 10: v = 32768; break;
         default: v = static_cast<std::int64_t>(Below(2000001)) - 1000000; break;
         }
         what = "number " + v.dump() + " at " + at.to_string();
-        return Dump(doc);
+        return WithValue(slot, std::move(v), [&] { return Dump(s.doc); });
     }
 
-    std::string DeepNesting(const Sample& s, std::string& what)
+    std::string DeepNesting(Sample& s, std::string& what)
     {
         static constexpr std::uint64_t kDepths[] = {1, 2, 3, 6, 50, 10000, 1000000};
         const std::uint64_t depth = kDepths[Below(std::size(kDepths))];
@@ -185,11 +198,9 @@ private:
         nest += "1";
         for (std::uint64_t i = 0; i < depth; ++i)
             nest += objects ? "}" : "]";
-        Json doc = s.doc;
         const Pointer& at = Pick(s.all);
         const std::string marker = "\x01nest\x01";
-        doc[at] = marker;
-        std::string text = Dump(doc);
+        std::string text = WithValue(s.doc[at], Json(marker), [&] { return Dump(s.doc); });
         const std::string dumpedMarker = Dump(Json(marker));
         text.replace(text.find(dumpedMarker), dumpedMarker.size(), nest);
         what = "nested " + std::to_string(depth) + " deep at " + at.to_string();
@@ -224,28 +235,27 @@ private:
         return text;
     }
 
-    std::string LongString(const Sample& s, std::string& what)
+    std::string LongString(Sample& s, std::string& what)
     {
-        static constexpr std::size_t kLengths[] = {100, 32767, 32768, 40000, 200000, 5000000};
+        // Past the size a save may have once in a while: the rest test the
+        // limits on names and captions.
+        static constexpr std::size_t kLengths[] = {100, 32767, 32768, 98301, 98304, 200000, 100, 5000000};
         const std::size_t n = kLengths[Below(std::size(kLengths))];
         std::string text;
         const bool cyrillic = Below(2) == 0;
         while (text.size() < n)
             text += cyrillic ? "Ж" : "a";
-        Json doc = s.doc;
         const Pointer& at = Pick(s.strings);
-        doc[at] = text;
         what = "long text (" + std::to_string(n) + " bytes) at " + at.to_string();
-        return Dump(doc);
+        return WithValue(s.doc[at], Json(std::move(text)), [&] { return Dump(s.doc); });
     }
 
     // A change a careless hand or a bad sector might make that still looks
     // like a save: many of these load, and then must play.
-    std::string Plausible(const Sample& s, std::string& what)
+    std::string Plausible(Sample& s, std::string& what)
     {
-        Json doc = s.doc;
         const Pointer& at = Pick(s.leaves);
-        Json& v = doc[at];
+        Json v = s.doc[at];
         if (v.is_boolean())
             v = !v.get<bool>();
         else if (v.is_number_float())
@@ -255,7 +265,7 @@ private:
         else if (v.is_string())
             v = v.get<std::string>() + "ъ";
         what = "changed " + at.to_string() + " to " + v.dump().substr(0, 40);
-        return Dump(doc);
+        return WithValue(s.doc[at], std::move(v), [&] { return Dump(s.doc); });
     }
 
     std::mt19937_64 rng_;
@@ -314,7 +324,7 @@ FuzzResult FuzzSaves(const std::vector<std::string>& samples, long long files, s
             result.faultNotes.push_back(what + ": " + note);
     };
     for (long long n = 0; n < files; ++n) {
-        const Sample& sample = parsed[mutator.Below(parsed.size())];
+        Sample& sample = parsed[mutator.Below(parsed.size())];
         std::string what;
         const std::string text = mutator.Mutate(sample, what);
         ++result.files;
