@@ -341,6 +341,11 @@ FuzzResult FuzzSaves(const std::vector<std::string>& samples, long long files, s
             continue;
         }
         ++result.accepted;
+        // What loads must be listed too: the list of saves reads the summary alone.
+        save::SaveSummary listed;
+        std::string why;
+        if (!save::ReadSummary(text, listed, why))
+            fault(what, "accepted, but the list of saves cannot read it: " + why);
         if (std::string broken = CheckInvariants(*loaded.game); !broken.empty()) {
             fault(what, "accepted, breaks an invariant: " + broken);
             continue;

@@ -11,8 +11,9 @@ namespace gh::sim {
 // number, deep nesting, invalid UTF-8, a very long text, or a plausible
 // change of one value) and loaded the way the program loads a file over a
 // live match. A fault is a refused file that changed the live match or gave
-// no reason, or an accepted one that breaks an invariant, does not save and
-// load back to itself, or does not play on for a day.
+// no reason, or an accepted one that the list of saves cannot read, that
+// breaks an invariant, does not save and load back to itself, or does not
+// play on for a day.
 struct FuzzResult {
     long long files = 0, refused = 0, accepted = 0, faults = 0;
     std::vector<std::string> faultNotes; // the first few faults, described
