@@ -21,6 +21,15 @@ inline constexpr int kFormatVersion = 1;
 inline constexpr std::string_view kExtension = ".ghsave";
 // Larger files are refused before they are parsed: a real save is far smaller.
 inline constexpr std::size_t kMaxSaveBytes = 4u * 1024u * 1024u;
+// The deepest the format nests arrays and objects (a unit's protections sit
+// in a record in the list of units in the match in the file: five). A file
+// nested deeper is refused before it is parsed.
+inline constexpr int kMaxNesting = 5;
+// A hero's name is at most what the hero selection's line edit takes, in
+// UTF-16 units; longer texts of the summary are cut when written.
+inline constexpr std::size_t kMaxNameUnits = 32767;
+inline constexpr std::size_t kMaxTitleBytes = 4096;
+inline constexpr std::size_t kMaxLabelBytes = 64; // the game's version, the moment of saving
 
 // What the list of saves shows of a file, read without the match.
 struct SaveSummary {
@@ -45,8 +54,16 @@ struct SaveSummary {
 SaveSummary SummaryOf(const Game& g, std::string title, bool autosave, std::string savedAt,
                       std::string gameVersion);
 
-// The whole text of a save. Pure: reads g, changes nothing.
+// The whole text of a save. Pure: reads g, changes nothing; the same match
+// always gives the same text. Of `summary` only the title, autosave, savedAt
+// and gameVersion are used (texts longer than the limits above are cut at a
+// character); the day and the heroes are taken from g.
 std::string WriteSave(const Game& g, const SaveSummary& summary);
+
+// Why a save of g would not load, in the words ReadSave would use; "" when
+// it would. A match can be saved only while it runs and its field is at rest
+// (InputMode 0, no walk, blow or effect under way).
+std::string CheckMatch(const Game& g);
 
 // The result of reading a save: a fresh match, or why there is none.
 struct LoadResult {
@@ -65,7 +82,8 @@ struct LoadResult {
 LoadResult ReadSave(std::string_view text);
 
 // Reads only what the list of saves shows. False with `error` set when the
-// text is not a save this game can show.
+// text is not a save this game can show; a save of a newer format sets
+// out.version to that format's version and says so in `error`.
 bool ReadSummary(std::string_view text, SaveSummary& out, std::string& error);
 
 // Puts a loaded match in place of the live one: the match value and the

@@ -5,6 +5,11 @@
 // seed alone.
 //   --strong 1,3   the strong computer player plays these hero slots
 //   --alternate    match m moves the strong seats m slots on, round the heroes
+//   --roundtrip    save and load at every turn start instead of only playing:
+//                  prints "roundtrip: M matches, S saves, D differences"
+//   --fuzz-saves N load N damaged copies of the sample saves (--samples DIR,
+//                  by default the committed ones): prints
+//                  "save fuzz: N files, R refused, A accepted, F faults"
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -12,7 +17,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "Roundtrip.h"
+#include "SaveFuzz.h"
 #include "Simulation.h"
 
 namespace {
@@ -65,9 +73,50 @@ bool ParseHeroes(const char* text, int& lo, int& hi)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
-                         "[--strong SLOT,SLOT...] [--alternate]\n");
+    std::fprintf(stderr,
+                 "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
+                 "[--strong SLOT,SLOT...] [--alternate] [--roundtrip] [--fuzz-saves N [--samples DIR]]\n");
     return 2;
+}
+
+int Roundtrip(const gh::sim::Options& options, int heroesLo, int heroesHi)
+{
+    long long saves = 0, differences = 0;
+    for (int m = 0; m < options.matches; ++m) {
+        const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
+        gh::sim::Options match = options;
+        match.heroes =
+            heroesLo + static_cast<int>(seed % static_cast<std::uint64_t>(heroesHi - heroesLo + 1));
+        const gh::sim::RoundtripResult r =
+            gh::sim::PlayRoundtrip(match, seed, gh::sim::StrongSeats(match, m));
+        saves += r.saves;
+        differences += r.differences;
+        if (r.differences > 0)
+            std::fprintf(stderr, "match %d (%d heroes): %d differences, the first: %s\n", m + 1, match.heroes,
+                         r.differences, r.firstDifference.c_str());
+        if (!r.violation.empty()) {
+            std::fprintf(stderr, "match %d (%d heroes): invariant broken: %s\n", m + 1, match.heroes,
+                         r.violation.c_str());
+            ++differences;
+        }
+    }
+    std::printf("roundtrip: %d matches, %lld saves, %lld differences\n", options.matches, saves, differences);
+    return differences == 0 ? 0 : 1;
+}
+
+int FuzzSaves(long long files, std::uint64_t seed, const std::string& dir)
+{
+    const std::vector<std::string> samples = gh::sim::ReadSampleSaves(dir);
+    if (samples.empty()) {
+        std::fprintf(stderr, "no sample saves in %s\n", dir.c_str());
+        return 2;
+    }
+    const gh::sim::FuzzResult r = gh::sim::FuzzSaves(samples, files, seed);
+    for (const std::string& note : r.faultNotes)
+        std::fprintf(stderr, "fault: %s\n", note.c_str());
+    std::printf("save fuzz: %lld files, %lld refused, %lld accepted, %lld faults\n", r.files, r.refused,
+                r.accepted, r.faults);
+    return r.faults == 0 && r.files == files ? 0 : 1;
 }
 
 } // namespace
@@ -77,10 +126,17 @@ int main(int argc, char** argv)
     gh::sim::Options options;
     options.matches = 10;
     int heroesLo = options.heroes, heroesHi = options.heroes;
+    bool roundtrip = false;
+    long long fuzzFiles = 0;
+    std::string samples = GH_SAMPLE_SAVES;
     for (int i = 1; i < argc; ++i) {
         const char* flag = argv[i];
         if (!std::strcmp(flag, "--alternate")) {
             options.alternate = true;
+            continue;
+        }
+        if (!std::strcmp(flag, "--roundtrip")) {
+            roundtrip = true;
             continue;
         }
         if (i + 1 >= argc)
@@ -96,9 +152,17 @@ int main(int argc, char** argv)
         else if (!std::strcmp(flag, "--days") && ParseNumber(value, 1, 1000000, v))
             options.days = static_cast<int>(v);
         else if (!std::strcmp(flag, "--strong") && ParseSlots(value, options.strong)) {
-        } else
+        } else if (!std::strcmp(flag, "--fuzz-saves") && ParseNumber(value, 1, 1LL << 40, v))
+            fuzzFiles = v;
+        else if (!std::strcmp(flag, "--samples"))
+            samples = value;
+        else
             return Usage();
     }
+    if (fuzzFiles > 0)
+        return FuzzSaves(fuzzFiles, options.seed, samples);
+    if (roundtrip)
+        return Roundtrip(options, heroesLo, heroesHi);
 
     const auto start = std::chrono::steady_clock::now();
     long long days = 0, ticks = 0;

@@ -1,0 +1,200 @@
+// grimhollow-make-samples DIR: writes the sample saves of the current format
+// into DIR. They were made once and committed under tests/data/saves/; they
+// are never made again to suit a test. A new format version gets samples of
+// its own beside the old ones, which must keep loading.
+//
+// Each is a match the simulator plays from a fixed seed, caught at a moment
+// a person could save it: the side about to move is handed to a person, as
+// the program would have it, and the generator is unpinned, as the program's
+// is.
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Invariants.h"
+#include "Roundtrip.h"
+#include "Simulation.h"
+#include "engine/Engine.h"
+
+namespace {
+
+using gh::Game;
+
+// Heroes prepared as the selection dialog does, all the computer's for now.
+std::unique_ptr<Game> NewMatch(std::uint64_t seed, int heroes,
+                               const std::array<bool, gh::kHeroes + 1>& strong)
+{
+    auto g = std::make_unique<Game>();
+    g->Generator.Pin(seed);
+    g->StrongComputer = strong;
+    gh::sim::PrepareMatch(*g, heroes);
+    gh::BindTimers(*g);
+    return g;
+}
+
+void Unpin(Game& g)
+{
+    std::string state = g.Generator.State();
+    state[0] = '0';
+    g.Generator.Restore(state);
+}
+
+// The side whose turn it is becomes a person's, at the start of its turn.
+void GiveToPerson(Game& g)
+{
+    g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)] = true;
+    g.timers.SetEnabled(gh::TimerId::TmrEnemy, false);
+}
+
+std::string Title(const Game& g)
+{
+    std::string names;
+    for (int h = 1; h <= gh::kHeroes; ++h)
+        if (g.U(h).OnField || g.U(h).Hp < 1)
+            names += (names.empty() ? "" : ", ") + g.U(h).Name;
+    return names + " — день " + std::to_string(g.Day);
+}
+
+bool Write(const std::string& path, const Game& g)
+{
+    if (std::string why = gh::save::CheckMatch(g); !why.empty()) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), why.c_str());
+        return false;
+    }
+    gh::save::SaveSummary s;
+    s.title = Title(g);
+    s.savedAt = "2026-12-09T10:15:00";
+    s.gameVersion = "0.1";
+    std::ofstream out(path, std::ios::binary);
+    out << gh::save::WriteSave(g, s);
+    std::printf("%s: day %d, side %d\n", path.c_str(), g.Day, g.ActiveHero);
+    return static_cast<bool>(out);
+}
+
+int AliveHeroes(const Game& g)
+{
+    int n = 0;
+    for (int h = 1; h <= gh::kHeroes; ++h)
+        n += g.U(h).OnField && g.U(h).Hp >= 1 && g.U(h).Owner == h;
+    return n;
+}
+
+// Plays until `wanted` says a turn start at rest is the moment.
+bool PlayToTurn(Game& g, int days, const std::function<bool(const Game&)>& wanted)
+{
+    std::int32_t day = g.Day, side = g.ActiveHero;
+    while (g.MatchRunning && g.Day <= days) {
+        g.timers.Tick();
+        if (!gh::sim::CheckInvariants(g).empty())
+            return false;
+        if (g.Day == day && g.ActiveHero == side)
+            continue;
+        day = g.Day;
+        side = g.ActiveHero;
+        if (gh::sim::AtRest(g) && wanted(g))
+            return true;
+    }
+    return false;
+}
+
+bool SummonedCreatureAlive(const Game& g)
+{
+    for (int i = 11; i <= g.UnitCount; ++i)
+        if (g.U(i).OnField && g.U(i).Hp >= 1)
+            return true;
+    return false;
+}
+
+bool RemainsOnField(const Game& g)
+{
+    for (int i = 1; i <= g.UnitCount; ++i)
+        if (g.U(i).OnField && g.U(i).Kind == gh::kKindRemains)
+            return true;
+    return false;
+}
+
+bool SpentPages(const Game& g)
+{
+    for (int h = 1; h <= gh::kHeroes; ++h)
+        for (int s = 0; s <= 20; ++s)
+            if (g.Spellbook[h][s] == 0)
+                return true;
+    return false;
+}
+
+bool FirstTurn(const std::string& dir)
+{
+    std::array<bool, gh::kHeroes + 1> strong{};
+    auto g = NewMatch(2, 2, strong);
+    if (g->ActiveHero != 1)
+        return false;
+    GiveToPerson(*g);
+    Unpin(*g);
+    return Write(dir + "/v1-two-heroes-first-turn.ghsave", *g);
+}
+
+bool ThirtyDays(const std::string& dir)
+{
+    // Only the strong player calls creatures; one strong seat, moving round
+    // the table from seed to seed, lets a match last a month.
+    for (std::uint64_t seed = 1; seed < 5000; ++seed) {
+        std::array<bool, gh::kHeroes + 1> strong{};
+        strong[seed % gh::kHeroes + 1] = true;
+        auto g = NewMatch(seed, 5, strong);
+        const bool found = PlayToTurn(*g, 40, [](const Game& m) {
+            return m.Day >= 30 && m.ActiveHero >= 1 && AliveHeroes(m) >= 2 && SummonedCreatureAlive(m) &&
+                   RemainsOnField(m) && SpentPages(m);
+        });
+        if (!found)
+            continue;
+        GiveToPerson(*g);
+        Unpin(*g);
+        return Write(dir + "/v1-five-heroes-day-30.ghsave", *g);
+    }
+    return false;
+}
+
+// The last moment at rest before the blow that leaves one hero alive: the
+// computer side is about to strike it.
+bool OneBlowFromTheEnd(const std::string& dir)
+{
+    const std::array<bool, gh::kHeroes + 1> strong{};
+    for (std::uint64_t seed = 1; seed < 200; ++seed) {
+        auto g = NewMatch(seed, 3, strong);
+        std::unique_ptr<Game> atRest;
+        bool wasAtRest = false;
+        while (g->MatchRunning && g->Day <= 200) {
+            const bool rest = gh::sim::AtRest(*g) && AliveHeroes(*g) == 2;
+            if (rest && !wasAtRest)
+                atRest = std::make_unique<Game>(*g);
+            wasAtRest = rest;
+            g->timers.Tick();
+            if (!gh::sim::CheckInvariants(*g).empty())
+                break;
+            if (AliveHeroes(*g) == 1 && g->MatchRunning) {
+                if (!atRest || atRest->ActiveHero < 1)
+                    break;
+                Unpin(*atRest);
+                return Write(dir + "/v1-one-blow-from-the-end.ghsave", *atRest);
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: grimhollow-make-samples DIR\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    bool ok = FirstTurn(dir);
+    ok = ThirtyDays(dir) && ok;
+    ok = OneBlowFromTheEnd(dir) && ok;
+    return ok ? 0 : 1;
+}
