@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+#include "app/AppSettings.h"
+#include "app/Autosave.h"
+#include "app/SaveFiles.h"
+
 #include "battlefield/FrmMain.h"
 #include "windows/FrmImg.h"
 #include "windows/FrmMenu.h"
@@ -29,6 +33,8 @@ Forms::~Forms()
     delete cast.data();
     delete settings.data();
     delete author.data();
+    delete saveName.data();
+    delete savesList.data();
     delete mes_.data();
     delete select_.data();
     delete menu_.data();
@@ -77,8 +83,11 @@ FrmMenu* Forms::OpenMenu()
 
 FrmSelect* Forms::OpenSelect()
 {
-    if (!select_)
+    if (!select_) {
         select_ = new FrmSelect(*this, DialogParent());
+        if (store)
+            store->RestoreSelection(*select_);
+    }
     BringForward(select_);
     return select_;
 }
@@ -112,6 +121,10 @@ void Forms::Refresh()
 {
     if (main_)
         main_->RenderControls();
+    if (menu_)
+        menu_->ShowSaveState();
+    if (autosave)
+        autosave->Observe();
 }
 
 } // namespace gh
