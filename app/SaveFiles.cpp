@@ -78,7 +78,9 @@ bool NewerFirst(const SaveEntry& a, const SaveEntry& b)
 {
     if (a.savedAt != b.savedAt)
         return a.savedAt > b.savedAt;
-    return a.fileName < b.fileName;
+    if (a.modified != b.modified)
+        return a.modified > b.modified;
+    return a.fileName > b.fileName;
 }
 
 } // namespace
@@ -162,7 +164,8 @@ SaveEntry SaveFiles::ReadEntry(const QString& path)
     e.path = path;
     e.fileName = info.fileName();
     e.autosave = IsAutosaveName(e.fileName);
-    e.savedAt = info.lastModified();
+    e.modified = info.lastModified();
+    e.savedAt = e.modified;
     std::string text;
     QString error;
     if (!ReadText(path, text, error)) {

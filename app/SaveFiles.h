@@ -22,6 +22,8 @@ struct SaveEntry {
     QString error;
     // When it was saved: the summary's time, or the file's when unreadable.
     QDateTime savedAt;
+    // The file's own time, which tells apart saves made in the same second.
+    QDateTime modified;
 };
 
 // The saves on disk: one folder of files with the save extension, manual
