@@ -73,9 +73,11 @@ void Autosave::TurnAlreadySaved()
 
 std::string Autosave::Text(const Game& g)
 {
+    // The list says it is an autosave in a column of its own; the title
+    // says whose turn of which day it caught.
     const Unit& hero = g.U(g.ActiveHero);
-    const std::string title = "Автосохранение: день " + std::to_string(g.Day) +
-                              ", ход: " + UnitTypeName(hero.UnitType) + " " + hero.Name;
+    const std::string who = hero.Name.empty() ? UnitTypeName(hero.UnitType) : hero.Name;
+    const std::string title = "День " + std::to_string(g.Day) + ", ход: " + who;
     const save::SaveSummary summary =
         save::SummaryOf(g, title, true, SaveTimestamp(QDateTime::currentDateTime()),
                         QCoreApplication::applicationVersion().toStdString());

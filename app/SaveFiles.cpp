@@ -175,6 +175,9 @@ SaveEntry SaveFiles::ReadEntry(const QString& path)
     std::string why;
     if (!save::ReadSummary(text, e.summary, why)) {
         e.error = QString::fromStdString(why);
+        if (e.summary.version > save::kFormatVersion)
+            e.error =
+                QStringLiteral("сохранено более новой версией игры; обновите игру, чтобы загрузить его");
         if (e.error.isEmpty())
             e.error = QStringLiteral("это не сохранение этой игры");
         return e;

@@ -118,6 +118,16 @@ public:
     }
 };
 
+// "Файл повреждён." after "не читается: " reads "файл повреждён".
+QString InSentence(QString why)
+{
+    if (why.size() > 1 && why[0].isUpper() && why[1].isLower())
+        why[0] = why[0].toLower();
+    if (why.endsWith(u'.'))
+        why.chop(1);
+    return why;
+}
+
 QString WhenSaved(const QDateTime& when)
 {
     if (!when.isValid())
@@ -141,7 +151,7 @@ FrmSaves::FrmSaves(Forms& forms, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Загрузить партию"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(TwipsSize(12600, 6300));
+    resize(TwipsSize(14400, 6300));
     setMinimumSize(TwipsSize(7200, 3600));
 
     LstSaves = new QTreeWidget(this);
@@ -211,11 +221,11 @@ void FrmSaves::Reload()
             item->setText(ColDay, QString::number(e.summary.day));
             item->setData(ColHeroes, kHeroesRole, Marks(e.summary));
             item->setText(ColKind, kind);
-            item->setToolTip(ColTitle, e.fileName);
+            item->setToolTip(ColTitle, QStringLiteral("%1\n%2").arg(item->text(ColTitle), e.fileName));
         } else {
             item->setText(ColTitle, e.fileName);
             item->setText(ColDay, QStringLiteral("—"));
-            item->setText(ColHeroes, QStringLiteral("не читается: ") + e.error);
+            item->setText(ColHeroes, QStringLiteral("не читается: ") + InSentence(e.error));
             item->setForeground(ColHeroes, QColor(160, 0, 0));
             item->setText(ColKind, e.autosave ? kind : QStringLiteral("—"));
             for (int c = 0; c < kColumns; ++c)
@@ -227,6 +237,10 @@ void FrmSaves::Reload()
     }
     for (int c : {ColTitle, ColDay, ColSaved, ColKind})
         LstSaves->resizeColumnToContents(c);
+    // A long title must leave the heroes room; the whole of it is in its tool tip.
+    const int widest = std::max(LstSaves->viewport()->width(), width()) * 2 / 5;
+    if (LstSaves->columnWidth(ColTitle) > widest)
+        LstSaves->setColumnWidth(ColTitle, widest);
     const bool empty = entries_.isEmpty();
     LstSaves->setVisible(!empty);
     LblEmpty->setVisible(empty);

@@ -228,6 +228,12 @@ TEST(LoadFile, ABadFileIsNamedAndExplainedAndTheMatchGoesOnUntouched)
         }
         EXPECT_TRUE(sg.g.Match() == before) << b.file;
     }
+    // The list says the same of a newer game's save, without opening it.
+    const SaveEntry newerEntry = SaveFiles::ReadEntry(sg.SavePath(QStringLiteral("новый.ghsave")));
+    EXPECT_FALSE(newerEntry.readable);
+    EXPECT_TRUE(newerEntry.error.contains(QStringLiteral("более новой версией")))
+        << newerEntry.error.toStdString();
+
     // Nor does a file that is not there at all break anything.
     sg.shell.boxes.clear();
     EXPECT_FALSE(sg.forms.LoadFile(sg.SavePath(QStringLiteral("нет такого.ghsave"))));

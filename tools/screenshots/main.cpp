@@ -121,7 +121,8 @@ bool SaveList(Session& s, const QDir& dir)
     for (const Made& m : made) {
         g.Day = m.day;
         const bool autosave = *m.title == '\0';
-        const std::string title = autosave ? "Автосохранение: день " + std::to_string(m.day) : m.title;
+        const std::string title =
+            autosave ? "День " + std::to_string(m.day) + ", ход: " + g.U(g.ActiveHero).Name : m.title;
         const std::string text = save::WriteSave(g, save::SummaryOf(g, title, autosave, m.when, "0.1"));
         const QString path =
             autosave ? files.AutosavePath(m.day, g.ActiveHero) : files.ManualPath(QString::fromUtf8(m.title));
