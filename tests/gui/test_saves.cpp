@@ -443,6 +443,40 @@ TEST(Autosave, AtTheStartOfEveryPersonsTurnOnceTheFieldRests)
     EXPECT_EQ(sg.files.Autosaves().size(), 2);
 }
 
+TEST(Autosave, AFolderThatTakesNoFileIsToldOnceUntilAnAutosaveSucceedsAgain)
+{
+    SavesGame sg;
+    std::vector<QString> told;
+    sg.autosave.onFailure = [&told](const QString& message) { told.push_back(message); };
+    // A file where the saves folder should be: no folder can be made there.
+    QDir().mkpath(QFileInfo(sg.files.Folder()).absolutePath());
+    sg.WriteFile(sg.files.Folder(), "not a folder");
+    sg.StartMatch();
+    sg.Settle();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("autosave-day0001-hero1.ghsave"))) << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains(QStringLiteral("Игра продолжается"))) << told[0].toStdString();
+    EXPECT_TRUE(sg.g.MatchRunning);
+
+    // The next turn fails the same way: no second box.
+    sg.g.Day = 2;
+    sg.Settle();
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_EQ(sg.autosave.Cost().saves, 2);
+
+    // Once the folder can be made, autosaves are written again, and a later
+    // failure is told again.
+    QFile::remove(sg.files.Folder());
+    sg.g.Day = 3;
+    sg.Settle();
+    EXPECT_EQ(sg.files.Autosaves().size(), 1);
+    QDir(sg.files.Folder()).removeRecursively();
+    sg.WriteFile(sg.files.Folder(), "not a folder");
+    sg.g.Day = 4;
+    sg.Settle();
+    EXPECT_EQ(told.size(), 2u);
+}
+
 TEST(Autosave, KeepsTheFiveNewestAndLeavesManualSavesAlone)
 {
     SavesGame sg;
