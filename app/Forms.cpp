@@ -1,6 +1,13 @@
 #include "app/Forms.h"
 
+#include "windows/FrmSaveName.h"
+#include "windows/FrmSaves.h"
+
 #include <QWidget>
+
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
+#include "windows/qt/SaveFiles.h"
 
 #include "battlefield/FrmMain.h"
 #include "windows/FrmAvtor.h"
@@ -35,6 +42,8 @@ Forms::~Forms()
     delete cast.data();
     delete settings.data();
     delete author.data();
+    delete saveName.data();
+    delete savesList.data();
     delete mes_.data();
     delete select_.data();
     delete menu_.data();
@@ -83,8 +92,11 @@ FrmMenu* Forms::OpenMenu()
 
 FrmSelect* Forms::OpenSelect()
 {
-    if (!select_)
+    if (!select_) {
         select_ = new FrmSelect(*this, DialogParent());
+        if (store)
+            store->RestoreSelection(*select_);
+    }
     BringForward(select_);
     return select_;
 }
@@ -176,6 +188,30 @@ void Forms::Refresh()
 {
     if (main_)
         main_->RenderControls();
+    if (menu_)
+        menu_->ShowSaveState();
+    if (autosave)
+        autosave->Observe();
+}
+
+void Forms::OpenSaves()
+{
+    if (!savesList)
+        savesList = new FrmSaves(*this, Saves(), DialogParent());
+    else if (auto* list = qobject_cast<FrmSaves*>(savesList.data()))
+        list->Reload();
+    savesList->show();
+    savesList->raise();
+    savesList->activateWindow();
+}
+
+void Forms::OpenSaveName()
+{
+    if (!saveName)
+        saveName = new FrmSaveName(*this, DialogParent());
+    saveName->show();
+    saveName->raise();
+    saveName->activateWindow();
 }
 
 } // namespace gh

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
+
+#include <memory>
 
 #include "battlefield/WindowOpener.h"
 #include "world/Game.h"
@@ -17,6 +20,7 @@ class FrmMain;
 class FrmMes;
 class FrmImg;
 class TickDriver;
+class SaveFiles;
 
 // The windows of one running game, the way the shell and the program reach
 // them: the battlefield, the dialogs that exist at most once, and the
@@ -55,6 +59,22 @@ public:
     void OpenInfo(const InfoRequest& request) override;
     QWidget* OpenSplash() override;
 
+    // Saving and loading: the save's name (windows/FrmSaveName.cpp), the list
+    // of saves (windows/FrmSaves.cpp), and what they do (app/Keeping.cpp).
+    void OpenSaveName() override;
+    void OpenSaves() override;
+    // Writes the match as a manual save of this title, asking before an
+    // earlier save of that name is replaced. False when nothing was saved.
+    bool SaveAs(const QString& title) override;
+    // Replaces the match by the save in this file, asking first when a match
+    // runs. A file that is no valid save leaves the match as it was and says
+    // what is wrong. True when the match was replaced.
+    bool LoadFile(const QString& path) override;
+    // The selection dialog has just set up a new match.
+    void MatchStarted() override;
+    // The saves folder: the program's, or the default one made on first use.
+    SaveFiles& Saves();
+
     // Dialogs sit on the battlefield window so that a click on the field does
     // not bury them behind it.
     QWidget* DialogParent() const;
@@ -63,6 +83,8 @@ public:
     void Refresh() override;
 
     TickDriver* driver = nullptr;
+    // Where the program saves (store and autosave are the opener's).
+    SaveFiles* saves = nullptr;
 
 private:
     QPointer<FrmMain> main_;
@@ -76,6 +98,11 @@ public:
     QPointer<QWidget> cast;
     QPointer<QWidget> settings;
     QPointer<QWidget> author;
+    QPointer<QWidget> saveName;
+    QPointer<QWidget> savesList;
+
+private:
+    std::unique_ptr<SaveFiles> ownSaves_;
 };
 
 } // namespace gh

@@ -1,9 +1,19 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QString>
+#include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
 #include "app/Forms.h"
 #include "app/QtShell.h"
+#include "windows/qt/SaveFiles.h"
+#include "app/WindowMemory.h"
 #include "battlefield/FrmMain.h"
 #include "engine/Engine.h"
 #include "platform/qt/Fonts.h"
@@ -23,34 +33,106 @@ QIcon WindowIcon()
     return icon;
 }
 
+// `grimhollow [FILE]`, `--help`, `--version`. Answers the save to open
+// ("" for none), or prints and ends the program.
+QString ReadCommandLine(QCoreApplication& app)
+{
+    gh::InstallRussianQtTranslation(app);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Grimhollow — пошаговая фэнтезийная тактика для двух–пяти героев."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("Сохранённая партия (*.ghsave), которую открыть при запуске."),
+        QStringLiteral("[FILE]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fputs(
+            qPrintable(QStringLiteral("grimhollow: можно открыть только одну сохранённую партию.\n\n") +
+                       parser.helpText()),
+            stderr);
+        std::exit(2);
+    }
+    return files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath();
+}
+
+// --help and --version print and end in a terminal without a display too:
+// they are answered before any window system is asked for.
+void AnswerHelpAndVersion(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--") // what follows is a file, whatever its name
+            return;
+        if (a == "-h" || a == "--help" || a == "-?" || a == "--help-all" || a == "-v" || a == "--version") {
+            QCoreApplication core(argc, argv);
+            ReadCommandLine(core);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     // The desktop matches a window to its menu entry by these: the X11
     // WM_CLASS carries the application name (StartupWMClass in the entry),
-    // Wayland the desktop file name.
+    // Wayland the desktop file name. The organization and application names
+    // place the settings (~/.config/Grimhollow/Grimhollow.conf) and the saves
+    // (~/.local/share/Grimhollow/Grimhollow/saves).
     QApplication::setApplicationName(QStringLiteral("Grimhollow"));
+    QApplication::setOrganizationName(QStringLiteral("Grimhollow"));
+    QApplication::setApplicationVersion(QStringLiteral(GH_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(GH_APP_ID));
+    AnswerHelpAndVersion(argc, argv);
+
     QApplication app(argc, argv);
+    // Qt has taken its own options (-platform, -style, ...) out by now.
+    const QString openAtStart = ReadCommandLine(app);
     QApplication::setWindowIcon(WindowIcon());
     // The program ends only when the player confirms leaving; the splash
     // closing before the battlefield shows must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     gh::LoadBundledFonts();
-    gh::InstallRussianQtTranslation(app);
 
     gh::Game g;
+    gh::AppSettings store;
+    if (!store.MovedAside().isEmpty())
+        qWarning(
+            "grimhollow: the settings file could not be read; it was moved to %s and the defaults are used",
+            qPrintable(store.MovedAside()));
+    gh::SaveFiles saves;
+    gh::Autosave autosave(g, saves);
+    store.ApplyTo(g);
+    autosave.SetEnabled(store.Autosave());
+
     gh::Forms forms(g);
+    forms.store = &store;
+    forms.saves = &saves;
+    forms.autosave = &autosave;
     gh::QtShell shell(forms);
     g.shell = &shell;
     gh::BindTimers(g);
+    autosave.onFailure = [&g](const QString& message) {
+        gh::MessageBoxRequest box;
+        box.title = "Автосохранение";
+        box.text = message.toStdString();
+        box.icon = gh::BoxIcon::Exclamation;
+        g.shell->MessageBox(box);
+    };
 
     gh::TickDriver driver(g.timers, [&forms] { forms.Refresh(); });
     forms.driver = &driver;
 
-    forms.LoadMain()->showFullScreen();
+    gh::ShowBattlefield(forms.LoadMain(), &store);
     driver.Start();
+    // Once the battlefield is up, so that a message about the file has a
+    // window to sit on.
+    if (!openAtStart.isEmpty())
+        QTimer::singleShot(0, &app, [&forms, openAtStart] { forms.LoadFile(openAtStart); });
     const int code = QApplication::exec();
 
     driver.Stop();

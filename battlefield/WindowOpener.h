@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "battlefield/Orders.h"
 #include "world/Game.h"
 
@@ -8,6 +10,8 @@ class QWidget;
 namespace gh {
 
 class FrmImg;
+class AppSettings;
+class Autosave;
 
 // What the battlefield and the other windows ask of the window registry:
 // the match, the windows they open, the portrait holder, and a repaint of
@@ -43,6 +47,24 @@ public:
 
     // After a window has changed the match: the battlefield shows it.
     virtual void Refresh() = 0;
+
+    // Saving and loading: the save's name, the list of saves, and what they do.
+    virtual void OpenSaveName() {}
+    virtual void OpenSaves() {}
+    // Writes the match as a manual save of this title, asking before an
+    // earlier save of that name is replaced. False when nothing was saved.
+    virtual bool SaveAs(const QString& /*title*/) { return false; }
+    // Replaces the match by the save in this file, asking first when a match
+    // runs. A file that is no valid save leaves the match as it was and says
+    // what is wrong. True when the match was replaced.
+    virtual bool LoadFile(const QString& /*path*/) { return false; }
+    // The selection dialog has just set up a new match.
+    virtual void MatchStarted() {}
+
+    // What the program remembers and how it autosaves; without them (most
+    // window tests) nothing is remembered and nothing is saved on its own.
+    AppSettings* store = nullptr;
+    Autosave* autosave = nullptr;
 };
 
 } // namespace gh

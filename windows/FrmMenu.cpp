@@ -6,6 +6,7 @@
 #include "battlefield/Toolbar.h"
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
+#include "windows/SaveState.h"
 
 namespace gh {
 
@@ -14,13 +15,12 @@ namespace {
 struct MenuButton {
     const char* caption;
     int top;
-    bool enabled;
 };
 
 // By index; the buttons are stacked on screen by their tops, not their index.
 constexpr MenuButton kButtons[6] = {
-    {"Заново", 360, true},     {"Сохранить", 840, false},  {"Загрузить", 1320, false},
-    {"От Автора", 2280, true}, {"Продолжить", 1800, true}, {"Выход", 2880, true},
+    {"Заново", 360},     {"Сохранить", 840},   {"Загрузить", 1320},
+    {"От Автора", 2280}, {"Продолжить", 1800}, {"Выход", 2880},
 };
 
 } // namespace
@@ -40,13 +40,27 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
         Cmd[i] = new QPushButton(QString::fromUtf8(kButtons[i].caption), this);
         Cmd[i]->setFont(font);
         Cmd[i]->setGeometry(TwipsRect(480, kButtons[i].top, 2175, 375));
-        Cmd[i]->setEnabled(kButtons[i].enabled);
         Cmd[i]->setAutoDefault(false);
         connect(Cmd[i], &QPushButton::clicked, this, [this, i] { CmdClicked(i); });
         if (i > 0)
             setTabOrder(Cmd[i - 1], Cmd[i]);
     }
+    Cmd[2]->setToolTip(QStringLiteral("Загрузить сохранённую партию"));
+    ShowSaveState();
     CentreOnScreen(this);
+}
+
+void FrmMenu::ShowSaveState()
+{
+    // The menu stays open while the match goes on under it: the button
+    // follows every tick.
+    const std::string why = WhySaveIsUnavailable(forms_.g);
+    Cmd[1]->setEnabled(why.empty());
+    const QString tip = why.empty()
+                            ? QStringLiteral("Сохранить партию")
+                            : QStringLiteral("Сохранить сейчас нельзя. ") + QString::fromStdString(why);
+    if (Cmd[1]->toolTip() != tip)
+        Cmd[1]->setToolTip(tip);
 }
 
 void FrmMenu::CmdClicked(int index)
@@ -54,6 +68,16 @@ void FrmMenu::CmdClicked(int index)
     switch (index) {
     case 0:
         forms_.OpenSelect();
+        close();
+        break;
+    case 1:
+        if (!WhySaveIsUnavailable(forms_.g).empty())
+            break;
+        forms_.OpenSaveName();
+        close();
+        break;
+    case 2:
+        forms_.OpenSaves();
         close();
         break;
     case 3:

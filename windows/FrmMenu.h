@@ -7,14 +7,18 @@ namespace gh {
 
 class WindowOpener;
 
-// The main menu: a new match, the author's message, back to the battlefield
-// or out of the program. Save and load are there but greyed out.
+// The main menu: a new match, saving and loading, the author's message, back
+// to the battlefield or out of the program. "Сохранить" is greyed out, with a
+// tool tip that says why, whenever the match cannot be saved.
 class FrmMenu final : public QWidget {
     Q_OBJECT
 public:
     FrmMenu(WindowOpener& forms, QWidget* parent = nullptr);
 
     QPushButton* Cmd[6];
+
+    // Greys "Сохранить" out or lets it be pressed, as the match stands now.
+    void ShowSaveState();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -171,6 +171,12 @@ void FrmSelect::EnableRow(int i)
         w->setEnabled(on);
 }
 
+void FrmSelect::ChooseClass(int i, int k)
+{
+    if (i >= 0 && i < kSlots && k >= 1 && k <= 3)
+        ReplaceHero(i, HeroTypeOfClass(k));
+}
+
 void FrmSelect::StepClass(int i, int delta)
 {
     // Маг, Некромант, Лучница: the ends stop instead of wrapping round.
@@ -204,6 +210,7 @@ void FrmSelect::StartMatch()
     if (g_.LoopJ >= 2) {
         started_ = true;
         SetUpMatch(g_);
+        forms_.MatchStarted();
         close();
         forms_.Refresh();
         return;

@@ -25,6 +25,10 @@ public:
 
     FrmSelect(WindowOpener& forms, QWidget* parent = nullptr);
 
+    // Slot i gets a fresh hero of class k (1 Маг, 2 Некромант, 3 Лучница),
+    // as "<" and ">" would give it: the heroes last chosen come back so.
+    void ChooseClass(int i, int k);
+
     QCheckBox* Iss[kSlots];
     QLabel* Img[kSlots];
     QPushButton* CmdD[kSlots];

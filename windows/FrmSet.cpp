@@ -5,6 +5,8 @@
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
 #include "windows/Settings.h"
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
 
 namespace gh {
 
@@ -28,7 +30,7 @@ const SliderLayout kSliders[2] = {
 
 FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      g_(forms.g)
+      forms_(forms), g_(forms.g)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,15 +57,33 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     // merely opening the dialog must not re-time the idle animation.
     SldSpeed[0]->setValue(SliderForAnimSpeed(g_.AnimSpeed));
     SldSpeed[1]->setValue(IdlePace(g_));
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         connect(SldSpeed[i], &QSlider::valueChanged, this,
                 [this, i](int value) { SldSpeedChanged(i, value); });
+        // A drag is remembered where it ends, not at every step on the way.
+        connect(SldSpeed[i], &QSlider::sliderReleased, this, [this, i] { RememberSlider(i); });
+    }
 
     // In the free band below the sliders; nothing else moves for it.
     ChkFullStrength = new QCheckBox(QStringLiteral("Компьютер играет в полную силу"), this);
     ChkFullStrength->setGeometry(TwipsRect(120, 1800, 5100, 375));
     ChkFullStrength->setChecked(FullStrength(g_));
-    connect(ChkFullStrength, &QCheckBox::toggled, this, [this](bool on) { ApplyFullStrength(g_, on); });
+    connect(ChkFullStrength, &QCheckBox::toggled, this, [this](bool on) {
+        ApplyFullStrength(g_, on);
+        if (forms_.store)
+            forms_.store->SetFullStrength(on);
+    });
+
+    ChkAutosave = new QCheckBox(QStringLiteral("Автосохранение"), this);
+    ChkAutosave->setGeometry(TwipsRect(120, 2190, 5100, 375));
+    ChkAutosave->setToolTip(QStringLiteral("Сохранять партию в начале каждого хода игрока"));
+    ChkAutosave->setChecked(forms_.autosave ? forms_.autosave->Enabled() : true);
+    connect(ChkAutosave, &QCheckBox::toggled, this, [this](bool on) {
+        if (forms_.autosave)
+            forms_.autosave->SetEnabled(on);
+        if (forms_.store)
+            forms_.store->SetAutosave(on);
+    });
 
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdCancel->setGeometry(TwipsRect(1920, 2640, 1455, 375));
@@ -80,6 +100,18 @@ void FrmSet::SldSpeedChanged(int index, int value)
         ApplyFrameSkip(g_, value);
     else
         ApplyIdlePace(g_, value);
+    if (!SldSpeed[index]->isSliderDown())
+        RememberSlider(index);
+}
+
+void FrmSet::RememberSlider(int index)
+{
+    if (!forms_.store)
+        return;
+    if (index == 0)
+        forms_.store->SetFrameSkip(SldSpeed[0]->value());
+    else
+        forms_.store->SetIdlePace(SldSpeed[1]->value());
 }
 
 void FrmSet::keyPressEvent(QKeyEvent* event)

@@ -11,9 +11,10 @@ namespace gh {
 class WindowOpener;
 struct Game;
 
-// The two animation speeds and how hard the computer plays. Each control
-// writes its setting the moment it changes, so there is nothing to confirm
-// and nothing to undo: only "Закрыть".
+// The two animation speeds, how hard the computer plays and whether the
+// match is saved on its own. Each control writes its setting the moment it
+// changes, so there is nothing to confirm and nothing to undo: only "Закрыть".
+// The program remembers each change at once.
 class FrmSet final : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ public:
     QLabel* LblSpeed[2];
     QSlider* SldSpeed[2];
     QCheckBox* ChkFullStrength;
+    QCheckBox* ChkAutosave;
     QPushButton* CmdCancel;
 
 protected:
@@ -29,7 +31,9 @@ protected:
 
 private:
     void SldSpeedChanged(int index, int value);
+    void RememberSlider(int index);
 
+    WindowOpener& forms_;
     Game& g_;
 };
 

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -13,6 +16,16 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // The windows can save, load and remember: never in the real home. A
+    // home of its own for the whole run, and Qt's test locations inside it.
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/grimhollow-gui-XXXXXX"));
+    if (!home.isValid())
+        return 1;
+    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(var, QDir(home.path()).filePath(QString::fromLatin1(var)).toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setApplicationName(QStringLiteral("Grimhollow"));
+    QApplication::setOrganizationName(QStringLiteral("Grimhollow"));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     gh::LoadBundledFonts();

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QTest>
 #include <QToolBar>
@@ -31,6 +32,8 @@
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
+#include "windows/FrmSaveName.h"
+#include "windows/FrmSaves.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
 
@@ -152,6 +155,36 @@ struct Fuzz : SeededSource, gui::GuiGame {
             } else {
                 cast->close();
             }
+        } else if (auto* name = qobject_cast<FrmSaveName*>(w)) {
+            const int k = Roll(0, 3);
+            if (k == 0) {
+                name->TxtName->setFocus();
+                if (Roll(0, 1))
+                    name->TxtName->selectAll();
+                QTest::keyClicks(name->TxtName, RandomText());
+            } else if (k == 1) {
+                QTest::mouseClick(name->CmdOK, Qt::LeftButton);
+            } else if (k == 2) {
+                QTest::mouseClick(name->CmdCancel, Qt::LeftButton);
+            } else {
+                name->close();
+            }
+        } else if (auto* saves = qobject_cast<FrmSaves*>(w)) {
+            const int k = Roll(0, 5);
+            if (k == 0 && saves->LstSaves->topLevelItemCount() > 0) {
+                saves->LstSaves->setCurrentItem(
+                    saves->LstSaves->topLevelItem(Roll(0, saves->LstSaves->topLevelItemCount() - 1)));
+            } else if (k == 1) {
+                QTest::mouseClick(saves->CmdLoad, Qt::LeftButton);
+            } else if (k == 2) {
+                QTest::mouseClick(saves->CmdDelete, Qt::LeftButton);
+            } else if (k == 3) {
+                QTest::mouseClick(saves->CmdOpen, Qt::LeftButton);
+            } else if (k == 4) {
+                QTest::mouseClick(saves->CmdCancel, Qt::LeftButton);
+            } else {
+                saves->close();
+            }
         } else if (auto* set = qobject_cast<FrmSet*>(w)) {
             const int k = Roll(0, 3);
             if (k < 2) {
@@ -221,6 +254,13 @@ struct Fuzz : SeededSource, gui::GuiGame {
 
     void RandomEvent()
     {
+        // The standard file dialog is a person's to fill in: its own warnings
+        // (no such file) are modal boxes that no script answers. The fuzz
+        // sends it away as a player who changed his mind would.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* files = qobject_cast<QFileDialog*>(w); files && files->isVisible())
+                files->reject();
+        gui::FlushDeletes();
         const int kind = Roll(0, 13);
         last = "event kind " + std::to_string(kind);
         switch (kind) {

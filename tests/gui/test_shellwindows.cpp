@@ -22,7 +22,7 @@ namespace {
 
 using gui::GuiGame;
 
-TEST(FrmMenu, ButtonsStandByTheirTopsWithSaveAndLoadGreyedOut)
+TEST(FrmMenu, ButtonsStandByTheirTopsWithSaveGreyedOutBeforeAMatch)
 {
     GuiGame gg;
     QPointer<FrmMenu> menu = gg.forms.OpenMenu();
@@ -35,16 +35,22 @@ TEST(FrmMenu, ButtonsStandByTheirTopsWithSaveAndLoadGreyedOut)
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(menu->Cmd[i]->text(), QString::fromUtf8(captions[i]));
         EXPECT_EQ(menu->Cmd[i]->geometry(), TwipsRect(480, tops[i], 2175, 375));
-        EXPECT_EQ(menu->Cmd[i]->isEnabled(), i != 1 && i != 2) << i;
+        EXPECT_EQ(menu->Cmd[i]->isEnabled(), i != 1) << i;
         EXPECT_TRUE(menu->Cmd[i]->font().bold());
     }
-    // Greyed-out buttons do nothing when clicked.
+    // With no match there is nothing to save: the greyed-out button does nothing.
     QTest::mouseClick(menu->Cmd[1], Qt::LeftButton);
-    QTest::mouseClick(menu->Cmd[2], Qt::LeftButton);
     gui::FlushDeletes();
     EXPECT_FALSE(menu.isNull());
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(gg.forms.OpenMenu(), menu.data());
+    EXPECT_EQ(gg.forms.saveName, nullptr);
+    // Loading is always there: the list of saves opens and the menu makes way.
+    QTest::mouseClick(menu->Cmd[2], Qt::LeftButton);
+    gui::FlushDeletes();
+    EXPECT_TRUE(menu.isNull());
+    ASSERT_NE(gg.forms.savesList, nullptr);
+    EXPECT_TRUE(gg.forms.savesList->isVisible());
 }
 
 TEST(FrmMenu, NewMatchOpensTheSelectionAndCloses)

@@ -127,7 +127,11 @@ class XSession:
                     raise Failure("Xvfb did not start")
                 number += c
         self.display = ":" + number.decode().strip()
-        self.env = dict(os.environ, DISPLAY=self.display, HOME=self.tmp)
+        # The game saves and remembers settings: into this session's folder,
+        # never the developer's home.
+        self.env = dict(os.environ, DISPLAY=self.display, HOME=self.tmp,
+                        XDG_CONFIG_HOME=os.path.join(self.tmp, "config"),
+                        XDG_DATA_HOME=os.path.join(self.tmp, "data"))
         # The window manager keeps its own settings out of the developer's home.
         self.wm = self.spawn(["openbox", "--sm-disable"], log="openbox.log")
         self.wait(self.wm_running, 20, "the window manager to start")

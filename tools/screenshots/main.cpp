@@ -1,22 +1,27 @@
 // Plays into a match through the real windows, the way a player would, and
-// saves three pictures for the README and the software centres: the
+// saves four pictures for the README and the software centres: the
 // battlefield with a unit selected, the casting dialog with a page picked,
-// and the information window of the player's hero. The dice are pinned, so
-// a second run paints the same match.
+// the information window of the player's hero, and the list of saves. The
+// dice are pinned, so a second run paints the same match.
 //
 // Usage: QT_QPA_PLATFORM=offscreen grimhollow-screenshots [folder]
 // (the folder defaults to docs/screenshots)
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <QToolBar>
 
+#include "windows/qt/Autosave.h"
 #include "app/Forms.h"
+#include "windows/qt/SaveFiles.h"
 #include "battlefield/FrmMain.h"
 #include "engine/Engine.h"
 #include "platform/Random.h"
@@ -25,6 +30,7 @@
 #include "platform/qt/Translations.h"
 #include "windows/FrmCast.h"
 #include "windows/FrmInfo.h"
+#include "windows/FrmSaves.h"
 #include "windows/FrmSelect.h"
 #include "world/Game.h"
 
@@ -90,6 +96,65 @@ public:
     FrmMain* main = nullptr;
 };
 
+// A saves folder of a few days' play, with times fixed so that the picture
+// does not change with the day it is taken, and one file a copy cut short.
+bool SaveList(Session& s, const QDir& dir)
+{
+    QTemporaryDir folder;
+    SaveFiles files(folder.filePath(QStringLiteral("saves")));
+    s.forms.saves = &files;
+    Game& g = s.g;
+    const std::int32_t day = g.Day;
+    struct Made {
+        std::int32_t day;
+        const char* title; // empty: an autosave
+        const char* when;
+    };
+    const Made made[] = {
+        {day + 4, "", "2026-11-28T21:40:12"},
+        {day + 3, "", "2026-11-28T21:31:55"},
+        {day + 3, "Перед штурмом", "2026-11-28T21:30:02"},
+        {day + 2, "", "2026-11-28T21:19:47"},
+        {day, "Первый день", "2026-11-27T18:05:00"},
+    };
+    bool ok = true;
+    for (const Made& m : made) {
+        g.Day = m.day;
+        const bool autosave = *m.title == '\0';
+        const std::string title =
+            autosave ? "День " + std::to_string(m.day) + ", ход: " + g.U(g.ActiveHero).Name : m.title;
+        const std::string text = save::WriteSave(g, save::SummaryOf(g, title, autosave, m.when, "0.1"));
+        const QString path =
+            autosave ? files.AutosavePath(m.day, g.ActiveHero) : files.ManualPath(QString::fromUtf8(m.title));
+        QString error;
+        if (!SaveFiles::Write(path, text, error)) {
+            QTextStream(stderr) << path << ": " << error << "\n";
+            ok = false;
+        }
+    }
+    g.Day = day;
+    QString error;
+    SaveFiles::Write(files.Folder() + QStringLiteral("/с флешки.ghsave"),
+                     "{\"format\": \"grimhollow-save\", \"vers", error);
+    QFile cut(files.Folder() + QStringLiteral("/с флешки.ghsave"));
+    if (cut.open(QIODevice::ReadWrite))
+        cut.setFileTime(QDateTime(QDate(2026, 11, 20), QTime(12, 0)), QFileDevice::FileModificationTime);
+    cut.close();
+
+    s.forms.OpenSaves();
+    auto* list = qobject_cast<FrmSaves*>(s.forms.savesList.data());
+    if (list == nullptr || list->LstSaves->topLevelItemCount() != 6) {
+        QTextStream(stderr) << "the list of saves did not show the six files\n";
+        return false;
+    }
+    QCoreApplication::processEvents();
+    ok = Save(list, dir, QStringLiteral("saves.png")) && ok;
+    list->close();
+    FlushDeletes();
+    s.forms.saves = nullptr;
+    return ok;
+}
+
 int Run(const QDir& dir)
 {
     Session s;
@@ -145,7 +210,9 @@ int Run(const QDir& dir)
                       cast->List1->visualItemRect(line).center());
     QCoreApplication::processEvents();
     ok = Save(cast, dir, QStringLiteral("casting.png")) && ok;
-    return ok ? 0 : 1;
+    cast->close();
+    FlushDeletes();
+    return SaveList(s, dir) && ok ? 0 : 1;
 }
 
 } // namespace

@@ -1,0 +1,204 @@
+// Saving the match under a name and putting a saved one in its place.
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <optional>
+
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
+#include "app/Forms.h"
+#include "windows/qt/SaveFiles.h"
+#include "battlefield/Drawing.h"
+#include "battlefield/FrmMain.h"
+#include "save/SaveFormat.h"
+#include "windows/FrmInfo.h"
+#include "windows/FrmMes.h"
+#include "windows/FrmObj.h"
+#include "windows/SaveState.h"
+#include "windows/Settings.h"
+
+namespace gh {
+
+namespace {
+
+const char* const kSaveTitle = "Сохранение партии";
+const char* const kLoadTitle = "Загрузка партии";
+
+void Tell(Game& g, const char* title, const QString& text)
+{
+    MessageBoxRequest box;
+    box.title = title;
+    box.text = text.toStdString();
+    box.icon = BoxIcon::Exclamation;
+    g.shell->MessageBox(box);
+}
+
+bool Ask(Game& g, const char* title, const QString& text)
+{
+    MessageBoxRequest box;
+    box.title = title;
+    box.text = text.toStdString();
+    box.buttons = BoxButtons::YesNo;
+    box.icon = BoxIcon::Question;
+    box.defaultNo = true;
+    return g.shell->MessageBox(box) == BoxAnswer::Yes;
+}
+
+// The reader's words as one sentence of a box: a capital and a full stop.
+QString Sentence(QString text)
+{
+    text = text.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("Файл повреждён или не является сохранением этой игры.");
+    text[0] = text[0].toUpper();
+    if (!text.endsWith(u'.') && !text.endsWith(u'!') && !text.endsWith(u'?'))
+        text += u'.';
+    return text;
+}
+
+QString Shown(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// The readable autosave saved just before the one at `path`, if any.
+std::optional<SaveEntry> OlderAutosave(const SaveFiles& files, const QString& path)
+{
+    const QList<SaveEntry> autosaves = files.Autosaves();
+    bool past = false;
+    for (const SaveEntry& e : autosaves) {
+        if (past && e.readable)
+            return e;
+        if (QFileInfo(e.path) == QFileInfo(path))
+            past = true;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+SaveFiles& Forms::Saves()
+{
+    if (saves)
+        return *saves;
+    if (!ownSaves_)
+        ownSaves_ = std::make_unique<SaveFiles>();
+    return *ownSaves_;
+}
+
+void Forms::MatchStarted()
+{
+    if (store) {
+        store->RememberSelection(g);
+        store->ApplyFrameSkip(g);
+    }
+    if (autosave)
+        autosave->MatchStarted();
+}
+
+bool Forms::SaveAs(const QString& title)
+{
+    const std::string why = WhySaveIsUnavailable(g);
+    if (!why.empty()) {
+        Tell(g, kSaveTitle, QStringLiteral("Партия не сохранена. ") + QString::fromStdString(why));
+        return false;
+    }
+    const QString path = Saves().ManualPath(title);
+    if (QFileInfo::exists(path) &&
+        !Ask(g, kSaveTitle, QStringLiteral("Сохранение «%1» уже есть. Заменить его?").arg(Shown(path))))
+        return false;
+    const save::SaveSummary summary =
+        save::SummaryOf(g, title.toStdString(), false, SaveTimestamp(QDateTime::currentDateTime()),
+                        QCoreApplication::applicationVersion().toStdString());
+    const std::string text = save::WriteSave(g, summary);
+    QString error;
+    if (!SaveFiles::Write(path, text, error)) {
+        Tell(g, kSaveTitle,
+             QStringLiteral("Партия не сохранена в «%1»: %2.\n\nФайл, если он был, остался прежним; "
+                            "партия продолжается.")
+                 .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    return true;
+}
+
+bool Forms::LoadFile(const QString& path)
+{
+    std::string text;
+    QString error;
+    save::LoadResult loaded;
+    if (SaveFiles::ReadText(path, text, error)) {
+        loaded = save::ReadSave(text);
+        if (!loaded)
+            error = QString::fromStdString(loaded.error);
+    }
+    const QString running = g.MatchRunning ? QStringLiteral("\n\nТекущая партия продолжается.") : QString();
+    if (!loaded && loaded.newerVersion) {
+        Tell(g, kLoadTitle,
+             QStringLiteral("Партия «%1» сохранена более новой версией игры, и эта версия не может её "
+                            "прочесть.\n\nОбновите игру, чтобы загрузить эту партию.%2")
+                 .arg(Shown(path), running));
+        return false;
+    }
+    if (!loaded) {
+        const QString said =
+            QStringLiteral("Не удаётся загрузить «%1».\n\n%2").arg(Shown(path), Sentence(error));
+        // A damaged autosave is not the end: the one before it may serve.
+        const QFileInfo where(path);
+        if (SaveFiles::IsAutosaveName(where.fileName()) &&
+            QFileInfo(where.absolutePath()) == QFileInfo(Saves().Folder())) {
+            if (const auto older = OlderAutosave(Saves(), path)) {
+                if (Ask(g, kLoadTitle,
+                        said + running +
+                            QStringLiteral("\n\nЗагрузить предыдущее автосохранение «%1»?")
+                                .arg(QString::fromStdString(older->summary.title))))
+                    return LoadFile(older->path);
+                return false;
+            }
+        }
+        Tell(g, kLoadTitle, said + running);
+        return false;
+    }
+    if (g.MatchRunning &&
+        !Ask(g, kLoadTitle,
+             QStringLiteral("Идущая партия будет заменена партией «%1». Её несохранённые ходы пропадут.\n\n"
+                            "Загрузить?")
+                 .arg(QString::fromStdString(loaded.summary.title))))
+        return false;
+
+    // Windows that show the old match's records go with it; the selection
+    // dialog puts its heroes back as it closes, before the new match comes.
+    CloseSelection();
+    if (cast)
+        cast->close();
+    if (mes_)
+        mes_->close();
+    if (main_) {
+        for (QWidget* w : main_->findChildren<FrmInfo*>(Qt::FindDirectChildrenOnly))
+            w->close();
+        for (QWidget* w : main_->findChildren<FrmObj*>(Qt::FindDirectChildrenOnly))
+            w->close();
+    }
+
+    // The idle pace and the computer's strength are the program's settings,
+    // not the match's: the loaded match plays with the ones set now.
+    const int pace = IdlePace(g);
+    const auto strong = g.StrongComputer;
+    save::AdoptMatch(g, *loaded.game);
+    ApplyIdlePace(g, pace);
+    g.StrongComputer = strong;
+    if (store)
+        store->ApplyFrameSkip(g);
+    if (autosave)
+        autosave->TurnAlreadySaved();
+
+    g.canvas->Clear();
+    if (g.MatchRunning)
+        DrawUnits(g);
+    Refresh();
+    return true;
+}
+
+} // namespace gh

@@ -1,0 +1,351 @@
+#include "windows/FrmSaves.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+#include "battlefield/WindowOpener.h"
+#include "platform/qt/ImageLists.h"
+#include "platform/qt/Twips.h"
+#include "world/Catalogue.h"
+
+namespace gh {
+
+namespace {
+
+// Each hero of a row: its name and side, as the delegate paints them.
+constexpr int kHeroesRole = Qt::UserRole + 1;
+
+struct HeroMark {
+    QString name;
+    int slot = 0;
+    bool alive = true;
+};
+
+QVariant Marks(const save::SaveSummary& s)
+{
+    QVariantList list;
+    for (const save::SaveSummary::Hero& h : s.heroes) {
+        QVariantMap m;
+        m[QStringLiteral("name")] =
+            QString::fromStdString(h.name.empty() ? UnitTypeName(h.unitType) : h.name);
+        m[QStringLiteral("slot")] = h.slot;
+        m[QStringLiteral("alive")] = h.alive;
+        list.push_back(m);
+    }
+    return list;
+}
+
+QList<HeroMark> MarksOf(const QModelIndex& index)
+{
+    QList<HeroMark> marks;
+    for (const QVariant& v : index.data(kHeroesRole).toList()) {
+        const QVariantMap m = v.toMap();
+        marks.push_back({m.value(QStringLiteral("name")).toString(), m.value(QStringLiteral("slot")).toInt(),
+                         m.value(QStringLiteral("alive")).toBool()});
+    }
+    return marks;
+}
+
+// The heroes of a save side by side, each after a square of its side's
+// colour, the name in that colour; a fallen hero is struck through. Names
+// are painted as plain text: they were typed by players.
+class HeroesDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QList<HeroMark> marks = MarksOf(index);
+        if (marks.isEmpty()) {
+            QStyledItemDelegate::paint(p, option, index);
+            return;
+        }
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        background.text.clear();
+        option.widget->style()->drawControl(QStyle::CE_ItemViewItem, &background, p, option.widget);
+
+        p->save();
+        p->setClipRect(option.rect);
+        const QFontMetrics fm(option.font);
+        const int swatch = fm.height() * 2 / 3;
+        int x = option.rect.left() + 4;
+        const int mid = option.rect.center().y();
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        for (const HeroMark& m : marks) {
+            const QColor side = ImageLists::TeamColour(m.slot);
+            p->fillRect(QRect(x, mid - swatch / 2, swatch, swatch), side);
+            p->setPen(QColor(0, 0, 0, 90));
+            p->drawRect(QRect(x, mid - swatch / 2, swatch - 1, swatch - 1));
+            x += swatch + 4;
+            QFont font = option.font;
+            font.setStrikeOut(!m.alive);
+            font.setBold(m.alive);
+            p->setFont(font);
+            QColor ink = m.alive ? side.darker(135) : QColor(120, 120, 120);
+            if (selected)
+                ink = option.palette.color(QPalette::HighlightedText);
+            p->setPen(ink);
+            const int w = QFontMetrics(font).horizontalAdvance(m.name);
+            p->drawText(QRect(x, option.rect.top(), w + 1, option.rect.height()),
+                        Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m.name);
+            x += w + 12;
+        }
+        p->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QList<HeroMark> marks = MarksOf(index);
+        if (marks.isEmpty())
+            return size;
+        QFont bold = option.font;
+        bold.setBold(true);
+        const QFontMetrics fm(bold);
+        int w = 4;
+        for (const HeroMark& m : marks)
+            w += fm.height() * 2 / 3 + 4 + fm.horizontalAdvance(m.name) + 12;
+        size.setWidth(std::max(size.width(), w));
+        return size;
+    }
+};
+
+// "Файл повреждён." after "не читается: " reads "файл повреждён".
+QString InSentence(QString why)
+{
+    if (why.size() > 1 && why[0].isUpper() && why[1].isLower())
+        why[0] = why[0].toLower();
+    if (why.endsWith(u'.'))
+        why.chop(1);
+    return why;
+}
+
+QString WhenSaved(const QDateTime& when)
+{
+    if (!when.isValid())
+        return QStringLiteral("—");
+    const QLocale ru(QLocale::Russian, QLocale::Russia);
+    const QDate day = when.date();
+    const QDate today = QDate::currentDate();
+    const QString time = ru.toString(when.time(), QStringLiteral("HH:mm"));
+    if (day == today)
+        return QStringLiteral("сегодня, ") + time;
+    if (day == today.addDays(-1))
+        return QStringLiteral("вчера, ") + time;
+    return ru.toString(day, QStringLiteral("d MMMM yyyy")) + QStringLiteral(", ") + time;
+}
+
+} // namespace
+
+FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      forms_(forms), files_(files)
+{
+    setWindowTitle(QStringLiteral("Загрузить партию"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(TwipsSize(14400, 6300));
+    setMinimumSize(TwipsSize(7200, 3600));
+
+    LstSaves = new QTreeWidget(this);
+    LstSaves->setColumnCount(kColumns);
+    LstSaves->setHeaderLabels({QStringLiteral("Название"), QStringLiteral("День"), QStringLiteral("Герои"),
+                               QStringLiteral("Сохранено"), QStringLiteral("Вид")});
+    LstSaves->setRootIsDecorated(false);
+    LstSaves->setUniformRowHeights(true);
+    LstSaves->setAllColumnsShowFocus(true);
+    LstSaves->setSelectionMode(QAbstractItemView::SingleSelection);
+    LstSaves->setItemDelegateForColumn(ColHeroes, new HeroesDelegate(LstSaves));
+    LstSaves->header()->setStretchLastSection(false);
+    LstSaves->header()->setSectionResizeMode(ColHeroes, QHeaderView::Stretch);
+    connect(LstSaves, &QTreeWidget::itemSelectionChanged, this, &FrmSaves::ShowButtons);
+    // Enter reaches the window, which presses "Загрузить"; a double click loads too.
+    connect(LstSaves, &QTreeWidget::itemDoubleClicked, this, [this] { LoadCurrent(); });
+
+    LblEmpty = new QLabel(QStringLiteral("Сохранённых партий пока нет. Сохранить партию можно кнопкой "
+                                         "«Сохранить» главного меню; в начале каждого хода игрока партия "
+                                         "сохраняется и сама."),
+                          this);
+    LblEmpty->setTextFormat(Qt::PlainText);
+    LblEmpty->setWordWrap(true);
+    LblEmpty->setAlignment(Qt::AlignCenter);
+
+    CmdOpen = new QPushButton(QStringLiteral("Открыть файл…"), this);
+    CmdOpen->setToolTip(QStringLiteral("Загрузить сохранение из другой папки"));
+    CmdDelete = new QPushButton(QStringLiteral("Удалить"), this);
+    CmdDelete->setToolTip(QStringLiteral("Удалить выбранное сохранение с диска"));
+    CmdLoad = new QPushButton(QStringLiteral("Загрузить"), this);
+    CmdLoad->setToolTip(QStringLiteral("Продолжить выбранную партию"));
+    CmdLoad->setDefault(true);
+    CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
+    for (QPushButton* b : {CmdOpen, CmdDelete, CmdCancel})
+        b->setAutoDefault(false);
+    connect(CmdOpen, &QPushButton::clicked, this, &FrmSaves::OpenElsewhere);
+    connect(CmdDelete, &QPushButton::clicked, this, &FrmSaves::DeleteCurrent);
+    connect(CmdLoad, &QPushButton::clicked, this, &FrmSaves::LoadCurrent);
+    connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(CmdOpen);
+    buttons->addStretch(1);
+    buttons->addWidget(CmdDelete);
+    buttons->addWidget(CmdLoad);
+    buttons->addWidget(CmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LstSaves, 1);
+    layout->addWidget(LblEmpty, 1);
+    layout->addLayout(buttons);
+
+    Reload();
+    CentreOnScreen(this);
+    LstSaves->setFocus();
+}
+
+void FrmSaves::Reload()
+{
+    const int keep = CurrentRow();
+    entries_ = files_.List();
+    LstSaves->clear();
+    for (const SaveEntry& e : entries_) {
+        auto* item = new QTreeWidgetItem;
+        const QString kind = e.autosave ? QStringLiteral("автосохранение") : QStringLiteral("сохранение");
+        if (e.readable) {
+            item->setText(ColTitle, QString::fromStdString(e.summary.title));
+            item->setText(ColDay, QString::number(e.summary.day));
+            item->setData(ColHeroes, kHeroesRole, Marks(e.summary));
+            item->setText(ColKind, kind);
+            item->setToolTip(ColTitle, QStringLiteral("%1\n%2").arg(item->text(ColTitle), e.fileName));
+        } else {
+            item->setText(ColTitle, e.fileName);
+            item->setText(ColDay, QStringLiteral("—"));
+            item->setText(ColHeroes, QStringLiteral("не читается: ") + InSentence(e.error));
+            item->setForeground(ColHeroes, QColor(160, 0, 0));
+            item->setText(ColKind, e.autosave ? kind : QStringLiteral("—"));
+            for (int c = 0; c < kColumns; ++c)
+                item->setToolTip(c, QStringLiteral("Файл «%1» не читается: %2").arg(e.fileName, e.error));
+        }
+        item->setText(ColSaved, WhenSaved(e.savedAt));
+        item->setTextAlignment(ColDay, Qt::AlignRight | Qt::AlignVCenter);
+        LstSaves->addTopLevelItem(item);
+    }
+    for (int c : {ColTitle, ColDay, ColSaved, ColKind})
+        LstSaves->resizeColumnToContents(c);
+    // A long title must leave the heroes room; the whole of it is in its tool tip.
+    const int widest = std::max(LstSaves->viewport()->width(), width()) * 2 / 5;
+    if (LstSaves->columnWidth(ColTitle) > widest)
+        LstSaves->setColumnWidth(ColTitle, widest);
+    const bool empty = entries_.isEmpty();
+    LstSaves->setVisible(!empty);
+    LblEmpty->setVisible(empty);
+    if (!empty)
+        LstSaves->setCurrentItem(
+            LstSaves->topLevelItem(std::clamp(keep, 0, static_cast<int>(entries_.size()) - 1)));
+    ShowButtons();
+}
+
+int FrmSaves::CurrentRow() const
+{
+    const QTreeWidgetItem* item = LstSaves->currentItem();
+    if (!item || !item->isSelected())
+        return -1;
+    return LstSaves->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+}
+
+void FrmSaves::ShowButtons()
+{
+    const bool chosen = CurrentRow() >= 0;
+    CmdLoad->setEnabled(chosen);
+    CmdDelete->setEnabled(chosen);
+}
+
+void FrmSaves::LoadCurrent()
+{
+    const int row = CurrentRow();
+    if (row < 0)
+        return;
+    if (forms_.LoadFile(entries_[row].path)) {
+        close();
+        return;
+    }
+    // A refused file may have been replaced by an older autosave's offer
+    // being declined; the folder is shown as it is now.
+    if (isVisible())
+        Reload();
+}
+
+void FrmSaves::DeleteCurrent()
+{
+    const int row = CurrentRow();
+    if (row < 0)
+        return;
+    const SaveEntry& e = entries_[row];
+    const QString name = e.readable ? QString::fromStdString(e.summary.title) : e.fileName;
+    MessageBoxRequest box;
+    box.title = windowTitle().toStdString();
+    box.text = QStringLiteral("Удалить сохранение «%1»?\n\nФайл «%2» будет удалён с диска.")
+                   .arg(name, e.fileName)
+                   .toStdString();
+    box.buttons = BoxButtons::YesNo;
+    box.icon = BoxIcon::Question;
+    box.defaultNo = true;
+    if (forms_.g.shell->MessageBox(box) != BoxAnswer::Yes)
+        return;
+    QString error;
+    if (!files_.Remove(e.path, error)) {
+        MessageBoxRequest fail;
+        fail.title = box.title;
+        fail.text = QStringLiteral("Сохранение «%1» не удалено: %2.").arg(name, error).toStdString();
+        fail.icon = BoxIcon::Exclamation;
+        forms_.g.shell->MessageBox(fail);
+    }
+    Reload();
+}
+
+void FrmSaves::OpenElsewhere()
+{
+    if (fileDialog_) {
+        fileDialog_->raise();
+        fileDialog_->activateWindow();
+        return;
+    }
+    const QString extension =
+        QString::fromUtf8(save::kExtension.data(), static_cast<qsizetype>(save::kExtension.size()));
+    auto* dialog =
+        new QFileDialog(this, QStringLiteral("Открыть сохранение"),
+                        QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+                        QStringLiteral("Сохранения Grimhollow (*%1);;Все файлы (*)").arg(extension));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        if (forms_.LoadFile(path))
+            close();
+    });
+    fileDialog_ = dialog;
+    dialog->open();
+}
+
+void FrmSaves::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape: CmdCancel->click(); return;
+    case Qt::Key_Delete: CmdDelete->click(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        else
+            CmdLoad->click();
+        return;
+    default: QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace gh

@@ -1,0 +1,229 @@
+#include "windows/qt/AppSettings.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "windows/FrmSelect.h"
+#include "windows/Settings.h"
+#include "world/Catalogue.h"
+
+namespace gh {
+
+namespace {
+
+// The keys, as documented in docs/saves-and-settings.md.
+const QString kFrameSkip = QStringLiteral("settings/frameSkip");
+const QString kIdlePace = QStringLiteral("settings/idlePace");
+const QString kFullStrength = QStringLiteral("settings/fullStrength");
+const QString kAutosave = QStringLiteral("settings/autosave");
+const QString kBattlefield = QStringLiteral("battlefield/state");
+
+QString SlotKey(int slot, const char* part)
+{
+    return QStringLiteral("selection/hero%1/%2").arg(slot + 1).arg(QLatin1StringView(part));
+}
+
+// A name as long as anyone types; a longer one is not the dialog's.
+constexpr int kMaxName = 200;
+
+std::optional<int> IntIn(const QSettings& s, const QString& key, int min, int max)
+{
+    const QVariant v = s.value(key);
+    if (!v.isValid())
+        return std::nullopt;
+    bool ok = false;
+    const int n = v.toString().trimmed().toInt(&ok);
+    if (!ok || n < min || n > max)
+        return std::nullopt;
+    return n;
+}
+
+// QVariant calls any text but "false" and "0" true; a remembered tick must
+// be one of the words QSettings writes for it.
+std::optional<bool> Flag(const QSettings& s, const QString& key)
+{
+    const QVariant v = s.value(key);
+    if (!v.isValid())
+        return std::nullopt;
+    const QString text = v.toString().trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        return true;
+    if (text == QLatin1String("false") || text == QLatin1String("0"))
+        return false;
+    return std::nullopt;
+}
+
+std::optional<QString> Name(const QSettings& s, const QString& key)
+{
+    const QVariant v = s.value(key);
+    if (!v.isValid() || v.typeId() != QMetaType::QString)
+        return std::nullopt;
+    const QString name = v.toString();
+    if (name.size() > kMaxName || name.contains(u'\n') || name.contains(u'\r') || name.contains(u'\t'))
+        return std::nullopt;
+    return name;
+}
+
+} // namespace
+
+AppSettings::AppSettings()
+{
+    // The file the organization and application names point at.
+    Open(QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                   QCoreApplication::applicationName())
+             .fileName());
+}
+
+AppSettings::AppSettings(const QString& path)
+{
+    Open(path);
+}
+
+AppSettings::~AppSettings() = default;
+
+void AppSettings::Open(const QString& path)
+{
+    store_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (store_->status() != QSettings::FormatError)
+        return;
+    // Kept for whoever wants to look at it, out of the way of the new one.
+    store_.reset();
+    QString aside = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QStringLiteral(".damaged-%1").arg(n);
+    if (QFile::rename(path, aside))
+        movedAside_ = aside;
+    else
+        QFile::remove(path);
+    store_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+QString AppSettings::FilePath() const
+{
+    return store_->fileName();
+}
+
+void AppSettings::Written()
+{
+    // At once, not at exit: a crash or a killed program keeps the change.
+    store_->sync();
+}
+
+std::optional<int> AppSettings::FrameSkip() const
+{
+    return IntIn(*store_, kFrameSkip, kFrameSkipMin, kFrameSkipMax);
+}
+
+int AppSettings::IdlePace() const
+{
+    return IntIn(*store_, kIdlePace, kIdlePaceMin, kIdlePaceMax).value_or(kIdlePaceMin);
+}
+
+bool AppSettings::FullStrength() const
+{
+    return Flag(*store_, kFullStrength).value_or(false);
+}
+
+bool AppSettings::Autosave() const
+{
+    return Flag(*store_, kAutosave).value_or(true);
+}
+
+AppSettings::Window AppSettings::Battlefield() const
+{
+    return store_->value(kBattlefield).toString() == QLatin1String("maximized") ? Window::Maximized
+                                                                                : Window::FullScreen;
+}
+
+AppSettings::Slot AppSettings::Selection(int slot) const
+{
+    Slot s;
+    s.taking = Flag(*store_, SlotKey(slot, "taking"));
+    s.heroClass = IntIn(*store_, SlotKey(slot, "class"), 1, 3);
+    s.name = Name(*store_, SlotKey(slot, "name"));
+    s.ai = Flag(*store_, SlotKey(slot, "ai"));
+    return s;
+}
+
+void AppSettings::SetFrameSkip(int position)
+{
+    store_->setValue(kFrameSkip, position);
+    Written();
+}
+
+void AppSettings::SetIdlePace(int intervalMs)
+{
+    store_->setValue(kIdlePace, intervalMs);
+    Written();
+}
+
+void AppSettings::SetFullStrength(bool on)
+{
+    store_->setValue(kFullStrength, on);
+    Written();
+}
+
+void AppSettings::SetAutosave(bool on)
+{
+    store_->setValue(kAutosave, on);
+    Written();
+}
+
+void AppSettings::SetBattlefield(Window state)
+{
+    store_->setValue(kBattlefield,
+                     state == Window::Maximized ? QStringLiteral("maximized") : QStringLiteral("fullscreen"));
+    Written();
+}
+
+void AppSettings::RememberSelection(const Game& g)
+{
+    for (int i = 0; i < kHeroes; ++i) {
+        const int h = i + 1;
+        const Unit& hero = g.U(h);
+        store_->setValue(SlotKey(i, "taking"), hero.OnField);
+        const int k = ClassOfHeroType(hero.UnitType);
+        if (k >= 1 && k <= 3)
+            store_->setValue(SlotKey(i, "class"), k);
+        store_->setValue(SlotKey(i, "name"), QString::fromStdString(hero.Name).left(kMaxName));
+        store_->setValue(SlotKey(i, "ai"), !g.HeroIsHuman[static_cast<std::size_t>(h)]);
+    }
+    Written();
+}
+
+void AppSettings::ApplyTo(Game& g) const
+{
+    // Only what is remembered: with nothing on disk the program starts as
+    // it always has.
+    ApplyFrameSkip(g);
+    if (const auto pace = IntIn(*store_, kIdlePace, kIdlePaceMin, kIdlePaceMax))
+        gh::ApplyIdlePace(g, *pace);
+    if (const auto strong = Flag(*store_, kFullStrength))
+        gh::ApplyFullStrength(g, *strong);
+}
+
+void AppSettings::ApplyFrameSkip(Game& g) const
+{
+    if (const auto position = FrameSkip())
+        g.AnimSpeed = AnimSpeedForSlider(*position);
+}
+
+void AppSettings::RestoreSelection(FrmSelect& dialog) const
+{
+    for (int i = 0; i < FrmSelect::kSlots; ++i) {
+        const Slot s = Selection(i);
+        if (s.taking)
+            dialog.Iss[i]->setChecked(*s.taking);
+        if (s.ai)
+            dialog.Ai[i]->setChecked(*s.ai);
+        if (s.heroClass)
+            dialog.ChooseClass(i, *s.heroClass);
+        // A name left empty is the player's choice too; the dialog shows it.
+        if (s.name)
+            dialog.Txt[i]->setText(*s.name);
+    }
+}
+
+} // namespace gh
