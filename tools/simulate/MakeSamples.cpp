@@ -3,10 +3,11 @@
 // are never made again to suit a test. A new format version gets samples of
 // its own beside the old ones, which must keep loading.
 //
-// Each is a match the simulator plays from a fixed seed, caught at a moment
-// a person could save it: the side about to move is handed to a person, as
-// the program would have it, and the generator is unpinned, as the program's
-// is.
+// Each is a match the simulator plays from a fixed seed, caught with its
+// field at rest and its generator unpinned, as the program's is. The first
+// two are caught at a turn start, the side about to move handed to a person
+// as the program would have it; the third mid-turn, the computer about to
+// strike the blow that decides the match.
 #include <cstdio>
 #include <fstream>
 #include <functional>
