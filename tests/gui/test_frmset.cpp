@@ -223,7 +223,9 @@ TEST(FrmAvtor, FillsTheScreenFromTheMenuAndScrollsWhileTheBattlefieldRuns)
     a.g.timers.SetEnabled(TimerId::Tmr4, true);
     TickDriver driver(a.g.timers, {});
     driver.Start();
-    QTest::qWait(300);
+    // Until both have moved on, however slowly a busy machine ticks.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fired > 3 && w.ScrollY < height; }, 120000))
+        << "battlefield ticks " << fired << ", text at " << w.ScrollY << " of " << height;
     EXPECT_GT(fired, 3);
     EXPECT_LT(w.ScrollY, height);
     EXPECT_FLOAT_EQ(std::fmod(height - w.ScrollY, 30.0f), 0.0f);

@@ -162,11 +162,17 @@ struct Field : gui::GuiGame {
         Settle();
         main->installEventFilter(&paints);
     }
-    // Lets Qt deliver whatever repaints are due.
+    // Lets Qt deliver whatever repaints are due: the moment the platform
+    // takes, then everything still queued. qWait stops handling events once
+    // its time is up, which on a busy machine can be before the last paint.
     void Settle()
     {
         main->RenderControls();
         QTest::qWait(30);
+        for (int round = 0; round < 3; ++round) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
     }
     QRegion Painted()
     {

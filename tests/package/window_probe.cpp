@@ -16,7 +16,9 @@
 namespace {
 
 constexpr int kPollMs = 100;
-constexpr int kGiveUpMs = 20000;
+// Only a program that never shows its battlefield is given up on: a busy
+// machine may take long to start one.
+constexpr int kGiveUpMs = 300000;
 
 QWidget* VisibleWindow(const char* className)
 {

@@ -17,7 +17,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Failure, XSession  # noqa: E402
+from xsession import PATIENCE, Failure, XSession  # noqa: E402
 
 TWIPS = 15
 CELL = 48  # pixels
@@ -31,6 +31,11 @@ EXPECTED_STDERR = [
     r"^qt\.qpa\.xcb: X server does not support XInput 2$",
     r"^qt\.qpa\..*: .*(dbus|D-Bus|input method|XDG_RUNTIME_DIR).*$",
 ]
+
+
+def announcement(title):
+    """Whether a window title is a turn's announcement, "День N"."""
+    return re.fullmatch(r"День \d+", title) is not None
 
 
 def twips(v):
@@ -76,8 +81,8 @@ class Play:
         self.check(self.game.poll() is None, "the program ended unexpectedly (status %s)" % self.game.poll())
 
     # --- the battlefield ------------------------------------------------------
-    def toolbar_buttons(self):
-        """Centres of the seven toolbar buttons, found by their icons."""
+    def toolbar_runs(self):
+        """Runs of columns that differ from the toolbar's background."""
         s = self.x.screen()
         background = s.pixel(s.width - 10, 20)
         columns = [x for x in range(s.width) if any(s.pixel(x, y) != background for y in range(4, 38))]
@@ -87,8 +92,22 @@ class Play:
                 runs[-1][1] = x
             else:
                 runs.append([x, x])
-        self.check(len(runs) == 7, "the toolbar shows %d buttons, not 7" % len(runs))
-        return [((a + b) // 2, 20) for a, b in runs]
+        return runs
+
+    def toolbar_buttons(self):
+        """Centres of the seven toolbar buttons, found by their icons once the
+        toolbar has been painted."""
+        seen = []
+
+        def painted():
+            seen[:] = [self.toolbar_runs()]
+            return len(seen[0]) == 7
+
+        try:
+            self.x.wait(painted, PATIENCE, "the toolbar's seven buttons")
+        except Failure:
+            self.check(False, "the toolbar shows %d buttons, not 7" % len(seen[0]))
+        return [((a + b) // 2, 20) for a, b in seen[0]]
 
     def press(self, caption):
         index = ["Главное меню", "Магия", "Дипломатия", "Закончить ход", "Сдаться", "Настройки", "Помощь"]
@@ -97,8 +116,14 @@ class Play:
 
     def hero_cell(self, screen):
         """The cell of the first hero, the only unit in his colour at the start."""
+        cell = self.hero_cell_or_none(screen)
+        self.check(cell, "the first hero is nowhere on the field")
+        return cell
+
+    def hero_cell_or_none(self, screen):
         points = screen.find(TEAM_1, 0, FIELD_TOP, screen.width - 30, screen.height - 30)
-        self.check(points, "the first hero is nowhere on the field")
+        if not points:
+            return None
         cells = {}
         for x, y in points:
             cells[(x // CELL, y // CELL)] = cells.get((x // CELL, y // CELL), 0) + 1
@@ -120,36 +145,51 @@ class Play:
 
     def wait_selected(self, col, row, what):
         try:
-            self.x.wait(lambda: self.selected_at(self.x.screen(), col, row), 10, "the selection frame")
-        except Failure:
-            self.check(False, what)
+            self.x.wait(lambda: self.selected_at(self.x.screen(), col, row), PATIENCE,
+                        "the selection frame round cell %s" % ((col, row),))
+        except Failure as e:
+            self.check(False, "%s (%s)" % (what, e))
 
     def cell_centre(self, col, row):
         return col * CELL + CELL // 2, row * CELL + CELL // 2
 
     # --- the dialogs ------------------------------------------------------------
     def answer_box(self, title, keys=("Return",), exclude=()):
-        box = self.x.wait_window(title, 60, exclude)
+        box = self.x.wait_window(title, PATIENCE, exclude)
         self.shot("box-" + re.sub(r"\W+", "-", title).strip("-"))
         self.press_keys_on(box, keys)
         return box
 
     def press_keys_on(self, window, keys):
-        """Keys to a window the player has clicked into first. The window
-        manager may hand the focus on as another window maps at the same
-        moment, so a box that is still there is clicked and tried again."""
+        """Keys to a window the player has clicked into first, once it has the
+        keyboard's focus. The window manager may hand the focus on as another
+        window maps at the same moment: keys that may have gone elsewhere are
+        sent again while the window is still there. Keys the window did get
+        are waited on however long the program takes to answer them."""
         x = self.x
         for attempt in range(4):
+            if attempt and window not in [w for w, _ in x.managed_windows()]:
+                return  # the keys of the attempt before did reach it
             x.run("xdotool", "windowactivate", "--sync", str(window))
-            wx, wy, ww, _ = x.geometry(window)
+            place = x.geometry_or_none(window)
+            if place is None:
+                continue  # gone meanwhile: looked at again above
+            wx, wy, ww, _ = place
             x.click(wx + ww // 2, wy + 4)  # the box's own surface, above its text
-            x.key(*keys)
             try:
-                x.wait_gone(window, 4)
+                x.wait(lambda: x.has_focus(window), 60, "window %d to have the focus" % window,
+                       lambda: "window %s active" % x.active_window())
+            except Failure:
+                continue
+            x.key(*keys)
+            reached = x.has_focus(window)
+            try:
+                x.wait_gone(window, PATIENCE if reached else 30)
                 return
             except Failure:
-                pass
-        self.check(False, "window %d did not take the keys %s" % (window, keys))
+                if reached:
+                    raise
+        self.check(False, "window %d did not take the keys %s; %s" % (window, keys, x.describe_windows()))
 
     def play(self):
         x = self.x
@@ -162,12 +202,23 @@ class Play:
                     return w
             return None
 
-        main = x.wait(battlefield, 60, "the battlefield window")
-        time.sleep(1.5)
-        gx, gy, gw, gh = x.geometry(main)
-        self.check((gx, gy, gw, gh) == (0, 0, 1920, 1080), "the battlefield is %s, not the whole screen" % ((gx, gy, gw, gh),))
-        self.check("_NET_WM_STATE_FULLSCREEN" in x.net_wm_state(main), "the battlefield is not full screen")
-        self.check(x.active_window() == main, "the battlefield does not have the focus at start")
+        main = x.wait(battlefield, PATIENCE, "the battlefield window", x.describe_windows)
+        # It goes full screen and takes the focus by itself, as soon as the
+        # program and the window manager get round to it.
+        looks = {}
+
+        def ready():
+            looks["place"] = x.geometry(main)
+            looks["full"] = "_NET_WM_STATE_FULLSCREEN" in x.net_wm_state(main)
+            looks["active"] = x.active_window() == main
+            return looks["place"] == (0, 0, 1920, 1080) and looks["full"] and looks["active"]
+
+        try:
+            x.wait(ready, PATIENCE, "the battlefield full screen with the focus")
+        except Failure:
+            self.check(looks["place"] == (0, 0, 1920, 1080), "the battlefield is %s, not the whole screen" % (looks["place"],))
+            self.check(looks["full"], "the battlefield is not full screen")
+            self.check(looks["active"], "the battlefield does not have the focus at start")
         self.shot("battlefield")
         self.buttons = self.toolbar_buttons()
 
@@ -185,6 +236,8 @@ class Play:
         x.click_in(select, *centre_of(240, 120 + row, 375, 1095))  # Iss(2): a third hero
         x.click_in(select, *centre_of(1800, 720 + row, 2895, 375))  # Ai(2): the computer plays him
         x.click_in(select, *centre_of(1800, 240, 2895, 375))  # the first hero's name box
+        x.wait(lambda: x.has_focus(select), PATIENCE, "the selection to have the focus",
+               lambda: "window %s active" % x.active_window())
         x.key("ctrl+a")
         x.run("xdotool", "type", "--delay", "40", "Vasya")
         self.shot("selection-set")
@@ -193,7 +246,11 @@ class Play:
         # The first hero's turn is announced; he is the person's.
         self.answer_box("День 1")
         x.wait_gone(select)
-        time.sleep(0.5)
+        # The field is painted again without the dialogs: the hero shows.
+        try:
+            x.wait(lambda: self.hero_cell_or_none(x.screen()), PATIENCE, "the first hero on the field")
+        except Failure:
+            pass  # the check below says so, with a screenshot
         screen = self.shot("match")
         col, row = self.hero_cell(screen)
         self.check(not self.selected_at(screen, col, row), "the hero is selected before any click")
@@ -215,8 +272,9 @@ class Play:
             self.check(False, "no clear cell two steps from the hero")
         x.click(*self.cell_centre(col + dc, row + dr))
         col, row = col + dc, row + dr
-        x.wait(lambda: self.hero_cell(x.screen()) == (col, row), 20, "the hero to walk two cells")
-        time.sleep(0.5)
+        x.wait(lambda: self.hero_cell_or_none(x.screen()) == (col, row), PATIENCE,
+               "the hero to walk two cells, to %s" % ((col, row),),
+               lambda: "the hero at %s" % (self.hero_cell_or_none(x.screen()),))
         self.shot("hero-walked")
 
         # His statistics, sent away by a click.
@@ -232,7 +290,6 @@ class Play:
         cast = x.wait_window("Магия")
         self.check(x.geometry(cast)[2:] == (twips(8145), twips(6990)), "the magic window is %s" % (x.geometry(cast),))
         x.click_in(cast, twips(120) + 40, twips(480) + 10)
-        time.sleep(0.5)
         self.shot("magic-line")
         x.click_in(cast, *centre_of(6240, 6360, 1455, 495))
         x.wait_gone(cast)
@@ -241,21 +298,39 @@ class Play:
         self.press("Настройки")
         settings = x.wait_window("Меню настроек")
         self.check(x.geometry(settings)[2:] == (twips(5340), twips(3195)), "the settings are %s" % (x.geometry(settings),))
-        before = self.shot("settings")
         sx, sy, _, _ = x.geometry(settings)
+
+        def slider(screen, top):
+            """The pixels of the slider at `top` twips, row by row."""
+            y0 = sy + twips(top)
+            return [screen.pixel(px, py) for py in range(y0, y0 + twips(495))
+                    for px in range(sx + twips(2880), sx + twips(2880 + 2055))]
+
+        # Compared with the dialog as painted: the same picture twice running.
+        drawn = []
+        x.wait(lambda: drawn.append(x.screen()) or
+               (len(drawn) > 1 and all(slider(drawn[-1], t) == slider(drawn[-2], t) for t in (360, 1080))),
+               PATIENCE, "the settings painted")
+        before = drawn[-1]
+        self.shot("settings")
         for left, top in ((2880, 360), (2880, 1080)):
             # From the handle at the left end to three quarters of the way.
             y = sy + twips(top) + 12
             x.drag(sx + twips(left) + 6, y, sx + twips(left) + twips(2055) * 3 // 4, y)
-        after = self.shot("settings-moved")
-        for top in (360, 1080):
-            y0 = sy + twips(top)
-            changed = sum(
-                before.pixel(px, py) != after.pixel(px, py)
-                for py in range(y0, y0 + twips(495))
-                for px in range(sx + twips(2880), sx + twips(2880 + 2055))
-            )
-            self.check(changed > 50, "the slider at %d twips did not move" % top)
+        changes = {}
+
+        def moved():
+            now = x.screen()
+            for top in (360, 1080):
+                changes[top] = sum(a != b for a, b in zip(slider(before, top), slider(now, top)))
+            return all(n > 50 for n in changes.values())
+
+        try:
+            x.wait(moved, PATIENCE, "both sliders painted where they were dragged")
+        except Failure:
+            for top, n in changes.items():
+                self.check(n > 50, "the slider at %d twips did not move (%d pixels changed)" % (top, n))
+        self.shot("settings-moved")
         x.click_in(settings, *centre_of(1920, 2640, 1455, 375))
         x.wait_gone(settings)
 
@@ -265,39 +340,61 @@ class Play:
         self.press("Главное меню")
         menu = x.wait_window("Главное Меню")
         x.run("xdotool", "windowminimize", "--sync", str(menu))
-        x.wait(lambda: not x.viewable(menu), 10, "the menu to be minimised")
+        x.wait(lambda: not x.viewable(menu), PATIENCE, "the menu to be minimised")
         self.shot("menu-minimised")
         x.run("xdotool", "windowactivate", "--sync", str(main))
         try:
-            x.wait(lambda: x.viewable(main) and x.viewable(menu), 10, "the game to come back")
+            x.wait(lambda: x.viewable(main) and x.viewable(menu), PATIENCE, "the game to come back")
+        except Failure as e:
+            self.check(False, "the game does not come back after a minimise (%s)" % e)
+        try:
+            x.wait(lambda: x.geometry(main) == (0, 0, 1920, 1080), PATIENCE, "the battlefield full screen again")
         except Failure:
-            self.check(False, "the game does not come back after a minimise")
-        self.check(x.geometry(main) == (0, 0, 1920, 1080), "the battlefield came back as %s" % (x.geometry(main),))
+            self.check(False, "the battlefield came back as %s" % (x.geometry(main),))
+        menu = x.wait_window("Главное Меню")  # in its place again
         self.shot("menu-back")
         x.click_in(menu, *centre_of(480, 1800, 2175, 375))  # "Продолжить"
         x.wait_gone(menu)
 
         # The turn passes; the two computer heroes and the neutrals play and
         # each turn is announced. The fourth announcement is the person's.
+        # A computer hero's speech opens just before his turn's announcement,
+        # which holds every other window until it is answered: the
+        # announcement goes first, the speech is sent away once nothing holds
+        # it. The limit is for a round that never ends, not a slow one.
         self.press("Закончить ход")
         announced = 0
-        deadline = time.monotonic() + 240
+        start = time.monotonic()
         while announced < 4:
             self.alive()
-            self.check(time.monotonic() < deadline, "the computer sides did not finish their round")
-            for w, title in x.managed_windows():
-                if re.fullmatch(r"День \d+", title):
-                    self.shot("turn-%d" % (announced + 1))
-                    self.press_keys_on(w, ("Return",))
-                    announced += 1
-                    break
-                if title == "Сообщение":  # a computer hero's speech
-                    x.click_in(w, 20, 20)
-                    x.wait_gone(w)
-                    break
+            self.check(time.monotonic() - start < 3 * PATIENCE,
+                       "the computer sides did not finish their round in %d s (%d of 4 turns announced; %s)"
+                       % (3 * PATIENCE, announced, x.describe_windows()))
+            windows = x.managed_windows()
+            boxes = [w for w, title in windows if announcement(title)]
+            speeches = [w for w, title in windows if title == "Сообщение"]
+            if boxes:
+                box = boxes[0]
+                if x.wait_settled(box) is None:
+                    continue
+                self.shot("turn-%d" % (announced + 1))
+                self.press_keys_on(box, ("Return",))
+                announced += 1
+            elif speeches:
+                speech = speeches[0]
+                place = x.wait_settled(speech)
+                if place is None:
+                    continue  # the next turn's speech replaced it
+                x.click(place[0] + 20, place[1] + 20)
+
+                def answered():
+                    now = x.managed_windows()
+                    return speech not in [w for w, _ in now] or any(announcement(t) for _, t in now)
+
+                # Gone, or held by an announcement that opened meanwhile.
+                x.wait(answered, PATIENCE, "the speech %d to close" % speech, x.describe_windows)
             else:
                 time.sleep(0.2)
-        time.sleep(1.0)
         screen = self.shot("person-again")
         leftover = [t for _, t in x.managed_windows() if t != "Grimhollow"]
         self.check(not leftover, "windows left open on the person's turn: %s" % leftover)
@@ -321,9 +418,9 @@ class Play:
         del question
         self.answer_box("Grimhollow", ("Tab", "Return"), exclude=(main,))  # from No over to Yes
         try:
-            status = self.game.wait(30)
+            status = self.game.wait(PATIENCE)
         except subprocess.TimeoutExpired:
-            raise Failure("the program did not end after Yes")
+            raise Failure("the program did not end within %d s after Yes; %s" % (PATIENCE, x.describe_windows()))
         self.check(status == 0, "the program ended with status %d" % status)
 
     def stderr_problems(self):

@@ -14,6 +14,12 @@ import zlib
 
 TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xwd")
 
+# How long to wait for anything the program or the X server should do, in
+# seconds. Every wait ends as soon as what it waits for is there, so this only
+# decides how soon a program that hangs is given up on: a busy machine (a
+# build beside the test, the sanitizers) may take many seconds for one step.
+PATIENCE = 240
+
 
 class Failure(Exception):
     pass
@@ -134,7 +140,8 @@ class XSession:
                         XDG_DATA_HOME=os.path.join(self.tmp, "data"))
         # The window manager keeps its own settings out of the developer's home.
         self.wm = self.spawn(["openbox", "--sm-disable"], log="openbox.log")
-        self.wait(self.wm_running, 20, "the window manager to start")
+        self.wait(self.wm_running, PATIENCE, "the window manager to start",
+                  lambda: "openbox %s" % ("running" if self.wm.poll() is None else "ended with %s" % self.wm.poll()))
 
     def spawn(self, argv, log, env=None):
         p = subprocess.Popen(
@@ -162,7 +169,11 @@ class XSession:
     def run(self, *argv):
         # In the C locale xprop writes every byte past ASCII as an octal escape,
         # which managed_windows() reads back into UTF-8.
-        r = subprocess.run(argv, env=dict(self.env, LC_ALL="C"), capture_output=True, text=True, timeout=30)
+        try:
+            r = subprocess.run(argv, env=dict(self.env, LC_ALL="C"), capture_output=True, text=True,
+                               timeout=PATIENCE)
+        except subprocess.TimeoutExpired:
+            raise Failure("%s did not finish within %d s" % (" ".join(argv), PATIENCE))
         return r.stdout if r.returncode == 0 else None
 
     def wm_running(self):
@@ -185,37 +196,89 @@ class XSession:
     def windows_titled(self, title):
         return [w for w, t in self.managed_windows() if t == title]
 
-    def wait(self, condition, seconds, what):
-        deadline = time.monotonic() + seconds
+    def describe_windows(self):
+        """What the window manager shows, for a failure message."""
+        shown = ['%d "%s"' % (w, t) for w, t in self.managed_windows()]
+        return "windows: " + (", ".join(shown) if shown else "none")
+
+    def wait(self, condition, seconds, what, seen=None):
+        """Polls `condition` until it holds and returns its result. After
+        `seconds` without it, fails naming what was awaited and, from `seen`,
+        what there was instead."""
+        start = time.monotonic()
         while True:
             result = condition()
             if result:
                 return result
-            if time.monotonic() > deadline:
-                raise Failure("timed out waiting for " + what)
+            if time.monotonic() - start > seconds:
+                message = "waited %d s for %s" % (seconds, what)
+                if seen is not None:
+                    try:
+                        message += "; seen instead: " + seen()
+                    except Failure as e:
+                        message += "; could not look: %s" % e
+                raise Failure(message)
             time.sleep(0.2)
 
-    def wait_window(self, title, seconds=30, exclude=()):
+    def settled(self, window, last):
+        """The window's place if it is on the screen and has not moved since
+        `last` (a list holding the previous look), else None."""
+        place = self.geometry_or_none(window) if self.viewable(window) else None
+        previous, last[:] = (last[0] if last else None), [place]
+        return place if place is not None and place == previous else None
+
+    def wait_window(self, title, seconds=PATIENCE, exclude=()):
+        """A window with this title that the window manager manages, once it
+        is on the screen and stays where it is: a click goes where the
+        player sees the window, not where it was a moment before it settled."""
+        last = []
+
         def found():
             ws = [w for w in self.windows_titled(title) if w not in exclude]
-            return ws[-1] if ws else None
+            return ws[-1] if ws and self.settled(ws[-1], last) else None
 
-        return self.wait(found, seconds, 'a window titled "%s"' % title)
+        return self.wait(found, seconds, 'a window titled "%s" to show and settle' % title, self.describe_windows)
 
-    def wait_gone(self, window, seconds=15):
-        self.wait(lambda: window not in [w for w, _ in self.managed_windows()], seconds, "window %d to close" % window)
+    def wait_settled(self, window, seconds=PATIENCE):
+        """The window's place once it is on the screen and stays there, or
+        None if it closes first."""
+        last = []
+
+        def state():
+            if window not in [w for w, _ in self.managed_windows()]:
+                return "gone"
+            return self.settled(window, last)
+
+        place = self.wait(state, seconds, "window %d to show and settle" % window, self.describe_windows)
+        return None if place == "gone" else place
+
+    def wait_gone(self, window, seconds=PATIENCE):
+        self.wait(lambda: window not in [w for w, _ in self.managed_windows()], seconds,
+                  "window %d to close" % window, self.describe_windows)
+
+    def has_focus(self, window):
+        """Whether the keyboard's input goes to this window: the window
+        manager calls it active and the X server gives it the focus."""
+        focus = self.run("xdotool", "getwindowfocus", "-f")
+        return self.active_window() == window and focus is not None and focus.strip() == str(window)
 
     def geometry(self, window):
         """Client area on the screen: (x, y, width, height). xwininfo reports
         the client's own corner; xdotool's can be off by the frame under a
         reparenting window manager."""
+        place = self.geometry_or_none(window)
+        if place is None:
+            raise Failure("no geometry for window %d (closed?); %s" % (window, self.describe_windows()))
+        return place
+
+    def geometry_or_none(self, window):
         out = self.run("xwininfo", "-id", str(window)) or ""
         values = {}
         for key, pattern in (("x", "Absolute upper-left X"), ("y", "Absolute upper-left Y"),
                              ("w", "Width"), ("h", "Height")):
             m = re.search(r"^\s*" + pattern + r":\s*(-?\d+)", out, re.M)
             if not m:
-                raise Failure("no geometry for window %d" % window)
+                return None
             values[key] = int(m.group(1))
         return values["x"], values["y"], values["w"], values["h"]
 
@@ -259,7 +322,11 @@ class XSession:
         time.sleep(0.15)
 
     def capture(self, *target):
-        data = subprocess.run(["xwd", "-silent", *target], env=self.env, capture_output=True, timeout=30).stdout
+        try:
+            data = subprocess.run(["xwd", "-silent", *target], env=self.env, capture_output=True,
+                                  timeout=PATIENCE).stdout
+        except subprocess.TimeoutExpired:
+            raise Failure("xwd took no picture within %d s" % PATIENCE)
         if not data:
             raise Failure("xwd took no picture")
         return parse_xwd(data)
