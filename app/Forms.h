@@ -16,6 +16,8 @@ namespace gh {
 class FrmMain;
 class FrmMes;
 class FrmImg;
+class FrmLog;
+class FrmStats;
 class TickDriver;
 
 // The windows of one running game, the way the shell and the program reach
@@ -51,6 +53,13 @@ public:
     void OpenCast() override;
     void OpenSettings() override;
     void OpenAuthor() override;
+    void OpenHelp() override;
+    void ToggleLog() override;
+    bool LogShown() const override;
+    FrmLog* Log() const;
+    // The end-of-match window, which the victory opens by itself.
+    FrmStats* OpenStats(int winner);
+    FrmStats* Stats() const;
     // A right click asks for one information window per unit under it.
     void OpenInfo(const InfoRequest& request) override;
     QWidget* OpenSplash() override;
@@ -70,12 +79,20 @@ private:
     QPointer<FrmSelect> select_;
     QPointer<FrmMes> mes_;
     QPointer<FrmImg> img_;
+    QPointer<FrmLog> log_;
+    QPointer<FrmStats> stats_;
+
+    // What the match reports reaches the log, the battlefield and, at the
+    // end, the end-of-match window.
+    void MatchReported(const MatchEvent& e, const JournalEntry* entry);
+    EventSink* previousEvents_;
 
 public:
     // Dialogs that exist at most once, beside the ones above.
     QPointer<QWidget> cast;
     QPointer<QWidget> settings;
     QPointer<QWidget> author;
+    QPointer<QWidget> help;
 };
 
 } // namespace gh

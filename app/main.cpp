@@ -49,7 +49,7 @@ int main(int argc, char** argv)
     gh::TickDriver driver(g.timers, [&forms] { forms.Refresh(); });
     forms.driver = &driver;
 
-    forms.LoadMain()->showFullScreen();
+    forms.LoadMain()->ShowAsPreferred();
     driver.Start();
     const int code = QApplication::exec();
 

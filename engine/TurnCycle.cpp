@@ -6,6 +6,7 @@
 
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
+#include "world/FieldView.h"
 
 namespace gh {
 
@@ -217,8 +218,13 @@ void Concede(Game& g)
         return;
     // The hero leaves the field as one that never came; a fallen one has
     // left the match already, and its corpse stays where it lies.
-    if (HeroAlive(g, h))
+    if (HeroAlive(g, h)) {
         g.U(h).OnField = false;
+        // Idle frames paint over the field without clearing it: the hero's
+        // picture would stay where it stood.
+        g.canvas->Clear();
+        DrawUnits(g);
+    }
     MatchEvent left;
     left.kind = EventKind::HeroLeft;
     left.who = h;

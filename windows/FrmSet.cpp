@@ -28,7 +28,7 @@ const SliderLayout kSliders[2] = {
 
 FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      g_(forms.g)
+      g_(forms.g), forms_(forms)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -64,6 +64,12 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     ChkFullStrength->setGeometry(TwipsRect(120, 1800, 5100, 375));
     ChkFullStrength->setChecked(FullStrength(g_));
     connect(ChkFullStrength, &QCheckBox::toggled, this, [this](bool on) { ApplyFullStrength(g_, on); });
+
+    ChkAnnounce = new QCheckBox(QStringLiteral("Объявлять ходы компьютера"), this);
+    ChkAnnounce->setGeometry(TwipsRect(120, 2205, 5100, 375));
+    ChkAnnounce->setChecked(forms_.prefs.AnnounceComputerTurns);
+    connect(ChkAnnounce, &QCheckBox::toggled, this,
+            [this](bool on) { forms_.prefs.AnnounceComputerTurns = on; });
 
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdCancel->setGeometry(TwipsRect(1920, 2640, 1455, 375));

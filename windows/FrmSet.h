@@ -11,7 +11,8 @@ namespace gh {
 class WindowOpener;
 struct Game;
 
-// The two animation speeds and how hard the computer plays. Each control
+// The two animation speeds, how hard the computer plays and whether its
+// turns are announced with a box. Each control
 // writes its setting the moment it changes, so there is nothing to confirm
 // and nothing to undo: only "Закрыть".
 class FrmSet final : public QWidget {
@@ -22,6 +23,8 @@ public:
     QLabel* LblSpeed[2];
     QSlider* SldSpeed[2];
     QCheckBox* ChkFullStrength;
+    // «Объявлять ходы компьютера»
+    QCheckBox* ChkAnnounce;
     QPushButton* CmdCancel;
 
 protected:
@@ -31,6 +34,7 @@ private:
     void SldSpeedChanged(int index, int value);
 
     Game& g_;
+    WindowOpener& forms_;
 };
 
 } // namespace gh

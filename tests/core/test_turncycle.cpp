@@ -375,9 +375,16 @@ TEST_F(TurnTest, AHeroThatGivesUpLeavesTheFieldAndItsSideIsPassedOver)
     EXPECT_TRUE(gandalf.OnField);
     g.timers.SetEnabled(TimerId::Tmr1, false);
 
+    canvas.Reset();
     ASSERT_EQ(GiveOrder(g, {OrderKind::Concede, 1}), Refusal::None);
     EXPECT_FALSE(gandalf.OnField);
     EXPECT_GE(gandalf.Hp, 1);
+    // The field is drawn afresh without him: nothing is left where he stood.
+    ASSERT_FALSE(canvas.calls.empty());
+    EXPECT_EQ(canvas.calls[0].kind, RecordingCanvas::Call::Clear);
+    for (const RecordingCanvas::Call& c : canvas.Pictures())
+        EXPECT_FALSE(c.x == gandalf.PosX - g.ViewX && c.y == gandalf.PosY - g.ViewY);
+    EXPECT_FALSE(canvas.Pictures().empty());
     EXPECT_EQ(g.ActiveHero, 2);
     EXPECT_EQ(LastBox().text, "Ходит Лучница Арвен");
     // His skeleton stays, his, and keeps time with the turns he no longer plays.
