@@ -331,22 +331,6 @@ TEST(Journal, KeepsTheLastLinesAndHearsEveryEvent)
     EXPECT_EQ(journal.Entries().size(), 1u);
 }
 
-TEST(Journal, NamesHeroesByTypeAndNameAndCreaturesByWhomTheyServe)
-{
-    testing::ScriptedMatch m;
-    m.Place(1, kNecromancer, 1, 1, 1, "Мордор");
-    m.Place(6, kGhost, 1, 2, 2);
-    m.Place(7, kDemon, 0, 3, 3);
-    m.Place(3, kArcheress, 3, 4, 4);
-    m.g.U(3).Name.clear();
-    EXPECT_EQ(UnitLabel(m.g, 1), "Некромант Мордор");
-    EXPECT_EQ(UnitLabel(m.g, 6), "Привидение (Мордор)");
-    EXPECT_EQ(UnitLabel(m.g, 7), "Демон");
-    EXPECT_EQ(UnitLabel(m.g, 3), "Лучница");
-    EXPECT_EQ(UnitLabel(m.g, 0), "?");
-    EXPECT_EQ(UnitLabel(m.g, 500), "?");
-}
-
 // A shell that lets computer turns go by, as the player may prefer.
 struct QuietShell final : ScriptedShell {
     void AnnounceComputerTurn(const MessageBoxRequest& box) override { skipped.push_back(box.text); }

@@ -397,17 +397,6 @@ TEST_F(TurnTest, AHeroThatGivesUpLeavesTheFieldAndItsSideIsPassedOver)
     EXPECT_EQ(g.U(skeleton).Actions, g.U(skeleton).ActionsMax);
 }
 
-TEST_F(TurnTest, GivingUpWhenOnlyOneRivalIsLeftEndsTheMatchInItsFavour)
-{
-    for (int h = 3; h <= 5; ++h)
-        g.U(h).OnField = false;
-    GiveOrder(g, {OrderKind::Concede, 1});
-    EXPECT_FALSE(g.MatchRunning);
-    EXPECT_EQ(g.LoopJ, 2);
-    ASSERT_EQ(shell.boxes.size(), 1u);
-    EXPECT_EQ(LastBox().text, "В битве победила Лучница Арвен");
-}
-
 TEST_F(TurnTest, AHerosBonesRaisedByARivalDoNotBringTheHeroBack)
 {
     for (int h = 3; h <= 5; ++h)
