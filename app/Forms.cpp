@@ -12,14 +12,17 @@
 #include "battlefield/FrmMain.h"
 #include "windows/FrmAvtor.h"
 #include "windows/FrmCast.h"
+#include "windows/FrmHelp.h"
 #include "windows/FrmImg.h"
 #include "windows/FrmInfo.h"
+#include "windows/FrmLog.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
 #include "windows/FrmSplash.h"
+#include "windows/FrmStats.h"
 
 namespace gh {
 
@@ -34,11 +37,23 @@ void BringForward(QWidget* w)
 
 } // namespace
 
-Forms::Forms(Game& game) : WindowOpener(game) {}
+Forms::Forms(Game& game) : WindowOpener(game), previousEvents_(game.events)
+{
+    g.events = &journal;
+    journal.listener = [this](const Game&, const MatchEvent& e, const JournalEntry* entry) {
+        MatchReported(e, entry);
+    };
+}
 
 Forms::~Forms()
 {
+    journal.listener = nullptr;
+    if (g.events == &journal)
+        g.events = previousEvents_;
     // Dialogs first: they may still refer to the battlefield.
+    delete stats_.data();
+    delete log_.data();
+    delete help.data();
     delete cast.data();
     delete settings.data();
     delete author.data();
@@ -128,6 +143,68 @@ void Forms::OpenSettings()
     settings->show();
     settings->raise();
     settings->activateWindow();
+}
+
+void Forms::OpenHelp()
+{
+    if (!help)
+        help = new FrmHelp(DialogParent());
+    BringForward(help);
+}
+
+void Forms::ToggleLog()
+{
+    if (log_) {
+        log_->close();
+        return;
+    }
+    log_ = new FrmLog(*this, DialogParent());
+    // Up beside the battlefield, which keeps the keyboard.
+    log_->show();
+    log_->raise();
+}
+
+bool Forms::LogShown() const
+{
+    return log_ && log_->isVisible();
+}
+
+FrmLog* Forms::Log() const
+{
+    return log_;
+}
+
+FrmStats* Forms::OpenStats(int winner)
+{
+    // The last match's figures make way for this one's.
+    if (stats_)
+        stats_->close();
+    stats_ = new FrmStats(*this, winner, DialogParent());
+    BringForward(stats_);
+    return stats_;
+}
+
+FrmStats* Forms::Stats() const
+{
+    return stats_;
+}
+
+void Forms::MatchReported(const MatchEvent& e, const JournalEntry* entry)
+{
+    // A new match: the last one's figures are history.
+    if (e.kind == EventKind::MatchStarted && stats_)
+        stats_->close();
+    if (log_) {
+        if (e.kind == EventKind::MatchStarted)
+            log_->Reload();
+        else if (entry)
+            log_->Append(*entry);
+    }
+    if (main_)
+        main_->MatchReported(e);
+    // The victory box has been answered; the match's figures follow it.
+    if (e.kind == EventKind::Victory)
+        OpenStats(e.side);
 }
 
 void Forms::OpenAuthor()

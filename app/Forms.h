@@ -19,6 +19,8 @@ namespace gh {
 class FrmMain;
 class FrmMes;
 class FrmImg;
+class FrmLog;
+class FrmStats;
 class TickDriver;
 class SaveFiles;
 
@@ -55,6 +57,13 @@ public:
     void OpenCast() override;
     void OpenSettings() override;
     void OpenAuthor() override;
+    void OpenHelp() override;
+    void ToggleLog() override;
+    bool LogShown() const override;
+    FrmLog* Log() const;
+    // The end-of-match window, which the victory opens by itself.
+    FrmStats* OpenStats(int winner);
+    FrmStats* Stats() const;
     // A right click asks for one information window per unit under it.
     void OpenInfo(const InfoRequest& request) override;
     QWidget* OpenSplash() override;
@@ -92,6 +101,13 @@ private:
     QPointer<FrmSelect> select_;
     QPointer<FrmMes> mes_;
     QPointer<FrmImg> img_;
+    QPointer<FrmLog> log_;
+    QPointer<FrmStats> stats_;
+
+    // What the match reports reaches the log, the battlefield and, at the
+    // end, the end-of-match window.
+    void MatchReported(const MatchEvent& e, const JournalEntry* entry);
+    EventSink* previousEvents_;
 
 public:
     // Dialogs that exist at most once, beside the ones above.
@@ -100,6 +116,7 @@ public:
     QPointer<QWidget> author;
     QPointer<QWidget> saveName;
     QPointer<QWidget> savesList;
+    QPointer<QWidget> help;
 
 private:
     std::unique_ptr<SaveFiles> ownSaves_;

@@ -94,6 +94,13 @@ BoxAnswer QtShell::MessageBox(const MessageBoxRequest& request)
     return answer == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
 }
 
+void QtShell::AnnounceComputerTurn(const MessageBoxRequest& box)
+{
+    // Otherwise the strip and the log say whose turn it is.
+    if (forms_.prefs.AnnounceComputerTurns)
+        MessageBox(box);
+}
+
 void QtShell::CloseSelection()
 {
     forms_.CloseSelection();

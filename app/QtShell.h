@@ -15,6 +15,8 @@ public:
     explicit QtShell(Forms& forms);
 
     BoxAnswer MessageBox(const MessageBoxRequest& box) override;
+    // Shown only while the player wants computer turns announced.
+    void AnnounceComputerTurn(const MessageBoxRequest& box) override;
     void CloseSelection() override;
     void ShowSpeech() override;
     void DefaultPointer() override;

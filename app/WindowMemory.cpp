@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "battlefield/FrmMain.h"
 #include "windows/qt/AppSettings.h"
 
 namespace gh {
@@ -16,23 +17,20 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != main_)
-            return false;
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F11 &&
-            !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-            if (main_->isFullScreen())
-                main_->showMaximized();
-            else
-                main_->showFullScreen();
-            return true;
-        }
-        if (event->type() == QEvent::WindowStateChange && store_) {
+        // F11 is the battlefield's own key; this only remembers what it,
+        // or the window manager, made of the window.
+        const bool shown = event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange;
+        if (watched == main_ && shown && store_) {
             // Minimised is the moment's, not a way of showing the battlefield.
             const Qt::WindowStates state = main_->windowState();
+            if (state.testFlag(Qt::WindowMinimized))
+                return false;
             if (state.testFlag(Qt::WindowFullScreen))
                 Remember(AppSettings::Window::FullScreen);
             else if (state.testFlag(Qt::WindowMaximized))
                 Remember(AppSettings::Window::Maximized);
+            else if (main_->isVisible())
+                Remember(AppSettings::Window::Framed);
         }
         return false;
     }
@@ -50,13 +48,12 @@ private:
 
 } // namespace
 
-void ShowBattlefield(QWidget* main, AppSettings* store)
+void ShowBattlefield(FrmMain* main, AppSettings* store)
 {
-    main->installEventFilter(new BattlefieldState(main, store));
+    main->ShowAsPreferred();
     if (store && store->Battlefield() == AppSettings::Window::Maximized)
         main->showMaximized();
-    else
-        main->showFullScreen();
+    main->installEventFilter(new BattlefieldState(main, store));
 }
 
 } // namespace gh

@@ -8,17 +8,17 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "windows/qt/AppSettings.h"
-#include "windows/qt/Autosave.h"
 #include "app/Forms.h"
 #include "app/QtShell.h"
-#include "windows/qt/SaveFiles.h"
 #include "app/WindowMemory.h"
 #include "battlefield/FrmMain.h"
 #include "engine/Engine.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/TickDriver.h"
 #include "platform/qt/Translations.h"
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
+#include "windows/qt/SaveFiles.h"
 #include "world/Game.h"
 
 namespace {
@@ -113,6 +113,7 @@ int main(int argc, char** argv)
     forms.store = &store;
     forms.saves = &saves;
     forms.autosave = &autosave;
+    store.ApplyTo(forms.prefs);
     gh::QtShell shell(forms);
     g.shell = &shell;
     gh::BindTimers(g);

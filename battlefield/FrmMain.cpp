@@ -24,6 +24,7 @@
 #include "battlefield/Orders.h"
 #include "battlefield/Toolbar.h"
 #include "battlefield/WindowOpener.h"
+#include "battlefield/qt/StatusStrip.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Twips.h"
 
@@ -44,7 +45,7 @@ struct ToolbarButtonDef {
 constexpr ToolbarButtonDef kButtons[] = {
     {"Главное меню", "В главное меню"},
     {"Магия", "Скастовать спелл"},
-    {"Дипломатия", "Дипломатия"},
+    {"Дипломатия", "Дипломатия пока недоступна"},
     {"Закончить ход", "Закончить ход"},
     {"Сдаться", "Признать себя побежденным"},
     {"Настройки", "Меню настроек"},
@@ -160,7 +161,16 @@ void FrmMain::BuildToolbar()
         connect(a, &QAction::triggered, this, [this, caption] { ToolbarClicked(caption); });
         if (QWidget* button = Toolbar1->widgetForAction(a))
             button->setFocusPolicy(Qt::NoFocus);
+        // Nothing to negotiate yet: the button says so instead of doing nothing.
+        if (caption == QStringLiteral("Дипломатия"))
+            a->setEnabled(false);
     }
+    Strip = new StatusStrip(Toolbar1);
+    Strip->onLog = [this] {
+        forms_.ToggleLog();
+        RenderStrip();
+    };
+    Toolbar1->addWidget(Strip);
 }
 
 QAction* FrmMain::ToolbarButton(const QString& caption) const
@@ -222,6 +232,7 @@ void FrmMain::RenderControls()
 {
     SyncScrollBar(HorBar, g_.HorBar);
     SyncScrollBar(VertBar, g_.VertBar);
+    RenderStrip();
     Present();
 }
 
@@ -327,6 +338,7 @@ void FrmMain::ToolbarClicked(const QString& caption)
     case ToolbarAction::OpenMenu: forms_.OpenMenu(); break;
     case ToolbarAction::OpenCast: forms_.OpenCast(); break;
     case ToolbarAction::OpenSettings: forms_.OpenSettings(); break;
+    case ToolbarAction::OpenHelp: forms_.OpenHelp(); break;
     case ToolbarAction::None: break;
     }
     RenderControls();
@@ -403,6 +415,11 @@ void FrmMain::closeEvent(QCloseEvent* event)
 
 void FrmMain::keyPressEvent(QKeyEvent* event)
 {
+    if (PlayKey(event)) {
+        event->accept();
+        RenderControls();
+        return;
+    }
     QScrollBar* bar = nullptr;
     int step = 0;
     switch (event->key()) {

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "battlefield/Keys.h"
 #include "platform/qt/QtCanvas.h"
+#include "world/Events.h"
 #include "world/Game.h"
 
 class QAction;
@@ -16,6 +18,7 @@ class QPainter;
 
 namespace gh {
 
+class StatusStrip;
 class WindowOpener;
 
 // The battlefield: a borderless full-screen window whose surface is the
@@ -55,6 +58,22 @@ public:
     QScrollBar* HorBar;
     QScrollBar* VertBar;
     QtCanvas canvas;
+    // Whose turn, the day, the selected unit and what waits, at the right of
+    // the toolbar.
+    StatusStrip* Strip;
+
+    // Shows the battlefield full screen without a frame, or as a framed
+    // window that can be moved and resized, as the preferences say.
+    void ShowAsPreferred();
+    // F11: the other of the two, remembered in the preferences.
+    void SwitchFullScreen();
+
+    // Scrolls the field so that the unit's cell is in the middle of what
+    // shows of it (as near as the scroll bars go).
+    void CentreOnUnit(int unit);
+    // The registry passes on what the match reports: a person's turn brings
+    // their hero into view.
+    void MatchReported(const MatchEvent& e);
 
     // The toolbar's button with this caption (nullptr if there is none).
     QAction* ToolbarButton(const QString& caption) const;
@@ -66,8 +85,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Tab and Shift+Tab choose units on the field, not the focus.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The keys that play (FrmMainKeys.cpp); false for a key they leave alone.
+    bool PlayKey(QKeyEvent* event);
+    // What shows of the field: below the toolbar, clear of the scroll bars.
+    ViewArea VisibleField() const;
+    void ScrollTo(const ViewValues& values);
+    void RenderStrip();
+
     void BuildToolbar();
     void ArrangeScrollBars();
     void ToolbarClicked(const QString& caption);

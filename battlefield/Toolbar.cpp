@@ -33,6 +33,18 @@ void CancelPendingOnOwnTurn(Game& g)
         GiveOrder(g, {OrderKind::Cancel});
 }
 
+// Giving up cannot be taken back: the question defaults to No.
+bool ConfirmConcede(Game& g)
+{
+    MessageBoxRequest box;
+    box.title = "Сдаться";
+    box.text = "Признать себя побежденным?";
+    box.buttons = BoxButtons::YesNo;
+    box.icon = BoxIcon::Question;
+    box.defaultNo = true;
+    return g.shell->MessageBox(box) == BoxAnswer::Yes;
+}
+
 } // namespace
 
 ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
@@ -41,6 +53,18 @@ ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
         return ToolbarAction::OpenMenu;
     if (caption == "Настройки")
         return ToolbarAction::OpenSettings;
+    if (caption == "Помощь")
+        return ToolbarAction::OpenHelp;
+    if (caption == "Сдаться") {
+        if (!g.MatchRunning) {
+            NoMatchMessage(g);
+            return ToolbarAction::None;
+        }
+        CancelPendingOnOwnTurn(g);
+        if (AwaitingOrders(g) && ConfirmConcede(g))
+            GiveOrder(g, {OrderKind::Concede, g.ActiveHero});
+        return ToolbarAction::None;
+    }
     if (caption == "Магия") {
         if (!g.MatchRunning) {
             NoMatchMessage(g);

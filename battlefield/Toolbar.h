@@ -7,7 +7,7 @@
 namespace gh {
 
 // What a toolbar command asks the window to open.
-enum class ToolbarAction { None, OpenMenu, OpenCast, OpenSettings };
+enum class ToolbarAction { None, OpenMenu, OpenCast, OpenSettings, OpenHelp };
 
 // A toolbar button clicked, by caption. Rules that answer with a message box
 // do so through g.shell; windows to open are returned.

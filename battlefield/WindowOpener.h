@@ -3,6 +3,8 @@
 #include <QString>
 
 #include "battlefield/Orders.h"
+#include "battlefield/Preferences.h"
+#include "engine/Journal.h"
 #include "world/Game.h"
 
 class QWidget;
@@ -29,6 +31,11 @@ public:
     // Set while the program is ending: windows then close without asking.
     bool quitting = false;
 
+    // The player's preferences about the windows.
+    Preferences prefs;
+    // The match's log; the registry makes it hear the match's events.
+    Journal journal;
+
     // Opening a window that is already open only brings it forward.
     virtual QWidget* OpenMenu() = 0;
     virtual QWidget* OpenSelect() = 0;
@@ -40,6 +47,11 @@ public:
     // The title card shown while the battlefield loads; the battlefield
     // closes it when it is ready.
     virtual QWidget* OpenSplash() = 0;
+
+    // The help window (keys, aids, how to play), and the log shown or hidden.
+    virtual void OpenHelp() {}
+    virtual void ToggleLog() {}
+    virtual bool LogShown() const { return false; }
 
     // The portrait holder, loaded (but never put in front of the player) on
     // first use.

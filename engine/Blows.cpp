@@ -183,17 +183,24 @@ void BlowTick(Game& g)
 
     std::int16_t d = BlowAmount(striker, struck, Int(g.rnd->Rnd() * 5.0f));
 
+    MatchEvent blow;
+    blow.kind = EventKind::Blow;
+    blow.who = g.Selected;
+    blow.whom = g.Target;
     if (BlowImmune(striker, struck)) {
         g.LblUdar.Caption = "иммунитет";
         d = 0;
+        blow.outcome = Outcome::Immune;
     } else if (!BlowLands(striker, struck, g.rnd->Rnd() * 100.0f)) {
         d = 0;
         g.LblUdar.Caption = "мимо";
+        blow.outcome = Outcome::Missed;
     } else {
         g.LblUdar.Caption = std::to_string(std::abs(static_cast<int>(d)));
     }
     g.LblUdar.ForeColor = d > 0 ? kGreen : kWhite;
 
+    const std::int32_t hpBefore = struck.Hp;
     if (struck.Hp + d < 0)
         struck.Hp = 0;
     else
@@ -201,8 +208,18 @@ void BlowTick(Game& g)
     if (struck.Hp > struck.HpMax)
         struck.Hp = struck.HpMax;
 
+    // What the life changed by: a heal stops at the maximum, a wound at nothing.
+    blow.amount = struck.Hp - hpBefore;
+    Report(g, blow);
+
     if (struck.Hp < 1) {
         struck.Kind = kKindRemains;
+        MatchEvent kill;
+        kill.kind = EventKind::Kill;
+        kill.who = g.Selected;
+        kill.whom = g.Target;
+        kill.side = striker.Owner;
+        Report(g, kill);
         AwardKill(g);
     }
 

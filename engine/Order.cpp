@@ -156,6 +156,10 @@ Refusal CheckOrder(const Game& g, const Order& o)
                    ? Refusal::None
                    : Refusal::NotAwaited;
     case OrderKind::EndTurn: return FieldAtRest(g) ? Refusal::None : Refusal::Busy;
+    case OrderKind::Concede:
+        if (o.who != g.ActiveHero || !IsHero(o.who))
+            return Refusal::NotTheirTurn;
+        return FieldAtRest(g) ? Refusal::None : Refusal::Busy;
     }
     return Refusal::NoSuchUnit;
 }
@@ -225,6 +229,7 @@ Refusal GiveOrder(Game& g, const Order& o)
         break;
     case OrderKind::Cancel: CancelPendingPlacement(g); break;
     case OrderKind::EndTurn: PassTurn(g, 1); break;
+    case OrderKind::Concede: Concede(g); break;
     }
     return why;
 }

@@ -21,6 +21,7 @@ enum class OrderKind {
     Cast,     // the spell read is aimed at the cell
     Cancel,   // a summon or spell waiting for its cell is called off
     EndTurn,  // the active side's turn ends
+    Concede,  // who (the active hero) gives up and leaves the field; the turn ends
 };
 
 // How the order is given. A person's pointer has already rested on the cell

@@ -66,12 +66,19 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
     g.ShpSel.Visible = true;
     DrawUnits(g);
 
+    MatchEvent failed;
+    failed.kind = EventKind::SummonFailed;
+    failed.who = h;
+    failed.amount = g.U(0).UnitType;
+
     const int record = FreeSummonRecord(g);
     if (record == 0) {
         ShowBox(g, "Не получается",
                 "Не удалось призвать " + UnitTypeName(g.U(0).UnitType) +
                     "! Слишком много живности развелось...");
         g.InputMode = kModeOrders;
+        failed.outcome = Outcome::NoRoom;
+        Report(g, failed);
         return;
     }
 
@@ -84,6 +91,8 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
                     " призвать не удалось, и мана протрачена впустую!");
         if (ValidSlot(g))
             g.Spellbook[h][g.ChosenSlot] = 0;
+        failed.outcome = Outcome::Missed;
+        Report(g, failed);
         return;
     }
 
@@ -94,12 +103,19 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
     born.PosX = g.TargetCellX;
     born.PosY = g.TargetCellY;
     g.Spellbook[h][g.ChosenSlot] = 0;
-    if (hero.Leadership == hero.LeadershipMax)
+    MatchEvent called;
+    called.kind = EventKind::Summoned;
+    called.who = h;
+    called.whom = record;
+    if (hero.Leadership == hero.LeadershipMax) {
         born.Owner = 0; // more than the hero can lead: it obeys nobody
-    else
+        called.outcome = Outcome::Unruly;
+    } else {
         hero.Leadership += 1;
+    }
     if (record > g.UnitCount)
         g.UnitCount = record;
+    Report(g, called);
     StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, 1, 1);
     DrawUnits(g);
 }
@@ -134,6 +150,11 @@ void AimSpell(Game& g)
     g.U(h).Mana -= g.CastMana;
     if (ValidSlot(g))
         g.Spellbook[h][g.ChosenSlot] = 0;
+    MatchEvent cast;
+    cast.kind = EventKind::SpellCast;
+    cast.who = h;
+    cast.spell = g.CurrentSpell.SpellNo;
+    Report(g, cast);
     // InputMode stays 2: the spell lands when its pictures have played.
     StartEffect(g, g.TargetCellX - 120, g.TargetCellY - 120, g.CurrentSpell.AnimFirstFrame,
                 g.CurrentSpell.AnimCycles);

@@ -188,6 +188,8 @@ void SetUpMatch(Game& g)
     g.Day = 1;
     g.AnimSpeed = 4;
     g.MatchRunning = true;
+    // The tally starts afresh with the heroes that take part.
+    Report(g, {EventKind::MatchStarted});
 
     PassTurn(g, 0);
 }

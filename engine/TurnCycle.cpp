@@ -6,6 +6,7 @@
 
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
+#include "world/FieldView.h"
 
 namespace gh {
 
@@ -68,15 +69,11 @@ void CloseSideTurn(Game& g, int side)
     }
 }
 
-// A hero is alive while it stands on the field with life in it. Slots that
-// take no part in the match never stand on the field.
-// A hero's bones raised by a rival come back as the rival's skeleton in the
-// hero's own record: that is the rival's creature, not the hero alive again.
-bool HeroAlive(const Game& g, int hero)
-{
-    const Unit& h = g.U(hero);
-    return h.OnField && h.Hp >= 1 && h.Owner == hero;
-}
+// A hero is alive (world/Events.h: HeroAlive) while it stands on the field
+// with life in it. Slots that take no part in the match never stand on the
+// field. A hero's bones raised by a rival come back as the rival's skeleton
+// in the hero's own record: that is the rival's creature, not the hero alive
+// again.
 
 // The side that has won once a turn's bookkeeping is done: the one hero
 // still alive, the neutral side when none is, or -1 while two or more fight on.
@@ -109,11 +106,21 @@ void PassTurn(Game& g, int fromCommand)
         return;
 
     const int side = g.ActiveHero;
+    MatchEvent turn;
+    turn.kind = EventKind::TurnBegins;
+    turn.side = side;
+    Report(g, turn);
+
     const Unit& hero = g.U(IsSide(side) ? side : 0);
-    if (side != 0)
-        ShowOk(g, "Ходит " + UnitTypeName(hero.UnitType) + " " + hero.Name);
+    MessageBoxRequest box;
+    box.title = DayTitle(g);
+    box.text = (side != 0 ? "Ходит " : "Ходят ") + UnitTypeName(hero.UnitType) + " " + hero.Name;
+    // People at one machine swap seats on this box; a computer's turn may go
+    // by without one, as the player prefers.
+    if (IsHumanSide(g, side))
+        g.shell->MessageBox(box);
     else
-        ShowOk(g, "Ходят " + UnitTypeName(hero.UnitType) + " " + hero.Name);
+        g.shell->AnnounceComputerTurn(box);
 
     g.Selected = 0;
     g.ShpSel.Visible = false;
@@ -146,13 +153,16 @@ void AdvanceTurn(Game& g)
         return;
     }
 
-    // Sides whose hero has left the field are passed over, but their units
-    // still get the end-of-turn bookkeeping as if they had played.
+    // Sides whose hero has left the field or fallen are passed over, but
+    // their units still get the end-of-turn bookkeeping as if they had
+    // played. A fallen hero's corpse keeps its cell a while; it must not keep
+    // its side's turns (and its speeches) too.
     for (int visited = 0; visited <= kHeroes; ++visited) {
         g.ActiveHero += 1;
         if (g.ActiveHero == kHeroes + 1) {
             g.ActiveHero = 0;
             g.Day += 1;
+            Report(g, {EventKind::DayBegins});
         }
 
         // Only the neutral side can come back round to itself: it is never
@@ -167,7 +177,7 @@ void AdvanceTurn(Game& g)
             g.AiCursor = 0;
         }
 
-        if (g.ActiveHero == 0 || g.U(g.ActiveHero).OnField)
+        if (g.ActiveHero == 0 || HeroAlive(g, g.ActiveHero))
             return;
 
         CloseSideTurn(g, g.ActiveHero);
@@ -194,6 +204,33 @@ void AnnounceVictory(Game& g, int winner)
     g.ActiveHero = 0;
     g.Selected = 0;
     g.MatchRunning = false;
+
+    MatchEvent won;
+    won.kind = EventKind::Victory;
+    won.side = IsSide(winner) ? winner : 0;
+    Report(g, won);
+}
+
+void Concede(Game& g)
+{
+    const int h = g.ActiveHero;
+    if (h < 1 || h > kHeroes)
+        return;
+    // The hero leaves the field as one that never came; a fallen one has
+    // left the match already, and its corpse stays where it lies.
+    if (HeroAlive(g, h)) {
+        g.U(h).OnField = false;
+        // Idle frames paint over the field without clearing it: the hero's
+        // picture would stay where it stood.
+        g.canvas->Clear();
+        DrawUnits(g);
+    }
+    MatchEvent left;
+    left.kind = EventKind::HeroLeft;
+    left.who = h;
+    Report(g, left);
+    // The turn ends, and with it comes the check whether the match is over.
+    PassTurn(g, 1);
 }
 
 } // namespace gh

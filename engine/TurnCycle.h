@@ -15,4 +15,9 @@ void AdvanceTurn(Game& g);
 // Announces the winner and brings the battlefield to rest.
 void AnnounceVictory(Game& g, int winner);
 
+// The active hero gives up: it leaves the field, and its turn ends as
+// PassTurn ends it, which crowns the last hero standing. Its units stay, and
+// its side is passed over from now on.
+void Concede(Game& g);
+
 } // namespace gh

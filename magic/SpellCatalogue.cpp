@@ -63,6 +63,11 @@ std::string LoadSpell(Game& g, int number)
     return kSpells[number - 1].name;
 }
 
+std::string SpellName(int number)
+{
+    return number >= 1 && number <= kSpellCount ? kSpells[number - 1].name : "";
+}
+
 SpellRecord SpellOf(int number)
 {
     SpellRecord s;

@@ -18,6 +18,9 @@ inline constexpr int kMindControl = 16;
 // from the table; any other number only lands in SpellNo and names nothing.
 std::string LoadSpell(Game& g, int number);
 
+// The name of spell 1..16 (empty for any other number); loads nothing.
+std::string SpellName(int number);
+
 // Spell 1..16 as LoadSpell would load it, without loading it; a number
 // outside names no spell and gives a record with only SpellNo set.
 SpellRecord SpellOf(int number);

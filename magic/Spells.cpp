@@ -101,6 +101,58 @@ void ApplyAmount(Game& g, Unit& t, const Unit& h)
         t.Kind = kKindRemains;
 }
 
+// What a spell can change on its target, taken before and after it lands,
+// so the log can say what it did.
+struct SpellTouch {
+    bool alive = false;
+    bool remains = false;
+    std::int32_t hp = 0;
+    std::int32_t owner = 0;
+    std::int32_t stat = 0;
+};
+
+SpellTouch TouchOf(const SpellRecord& s, const Unit& t)
+{
+    std::int32_t maximum = 0;
+    const std::int32_t* stat = SpellStat(s, t, maximum);
+    return {t.Hp >= 1, t.Kind == kKindRemains, t.Hp, t.Owner, stat ? *stat : 0};
+}
+
+void ReportSpell(Game& g, int caster, const SpellTouch& before, const Unit& t)
+{
+    const SpellRecord& s = g.CurrentSpell;
+    const SpellTouch after = TouchOf(s, t);
+    MatchEvent e;
+    e.kind = EventKind::SpellResult;
+    e.who = caster;
+    e.whom = g.Target;
+    e.spell = s.SpellNo;
+    e.amount = after.stat - before.stat;
+    if (before.remains && !after.remains)
+        e.outcome = Outcome::Raised;
+    else if (s.SpellNo == kDecay)
+        e.outcome = after.hp != before.hp ? Outcome::Rotted : Outcome::Fizzled;
+    else if (s.SpellNo == kMindControl)
+        e.outcome = s.Chance > 0 ? Outcome::Controlled : Outcome::Fizzled;
+    else if (g.LblUdar.Caption == "иммунитет")
+        e.outcome = Outcome::Immune;
+    else if (g.LblUdar.Caption == "мимо")
+        e.outcome = Outcome::Missed;
+    else if (g.LblUdar.Caption.empty())
+        e.outcome = Outcome::Fizzled;
+    Report(g, e);
+
+    if (before.alive && t.Hp < 1) {
+        MatchEvent kill;
+        kill.kind = EventKind::Kill;
+        kill.who = caster;
+        kill.whom = g.Target;
+        kill.spell = s.SpellNo;
+        kill.side = caster;
+        Report(g, kill);
+    }
+}
+
 } // namespace
 
 std::int32_t SpellAmount(const SpellRecord& s, const Unit& t)
@@ -186,6 +238,12 @@ void ApplySpell(Game& g)
     // its page torn out; keeping the aim open would let the next click pay
     // for it a second time.
     if (IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
+        MatchEvent nobody;
+        nobody.kind = EventKind::SpellResult;
+        nobody.who = g.ActiveHero;
+        nobody.spell = g.CurrentSpell.SpellNo;
+        nobody.outcome = Outcome::Fizzled;
+        Report(g, nobody);
         HandBack(g);
         HandBackToComputer(g);
         return;
@@ -196,6 +254,7 @@ void ApplySpell(Game& g)
     const int caster = Game::ValidUnit(g.ActiveHero) ? g.ActiveHero : 0;
     const Unit& h = g.U(caster);
     Unit& t = g.U(g.Target);
+    const SpellTouch before = TouchOf(s, t);
 
     switch (s.SpellNo) {
     case kNecromancerSong:
@@ -234,6 +293,7 @@ void ApplySpell(Game& g)
 
     if (s.Effect != 0 && s.Chance > 0)
         ApplyAmount(g, t, h);
+    ReportSpell(g, caster, before, t);
 
     HandBack(g);
     if (g.LblUdar.Caption.empty()) {

@@ -25,6 +25,10 @@ public:
     virtual BoxAnswer MessageBox(const MessageBoxRequest& box) = 0;
     // The hero selection dialog is unloaded when a match starts.
     virtual void CloseSelection() {}
+    // The box that announces the turn of a side the computer plays. A person
+    // may rather see those turns go by without a box; a person's own turn is
+    // always announced with MessageBox.
+    virtual void AnnounceComputerTurn(const MessageBoxRequest& box) { MessageBox(box); }
     // A computer hero speaks at the start of its turn (modeless).
     virtual void ShowSpeech() {}
     // The walk sets the pointer back to the default when it ends.

@@ -371,12 +371,30 @@ void CheckControls(const Game& g, Checker& c)
         c.Fail("Вид на поле (match.ViewX, match.ViewY) за пределами полос прокрутки.");
 }
 
+// Each side's tally: counts never below nothing, and no hero has seen more
+// days begin than the match has had.
+void CheckTally(const Game& g, Checker& c)
+{
+    constexpr std::int32_t kMaxCount = 100000000;
+    for (int side = 0; side <= kHeroes && c.Ok(); ++side) {
+        const SideTally& t = g.Tally.Sides[static_cast<std::size_t>(side)];
+        const std::string base = "match.Tally.Sides[" + Num(side) + "]";
+        c.Range(t.Kills, 0, kMaxCount, [&] { return base + ".Kills"; });
+        c.Range(t.Losses, 0, kMaxCount, [&] { return base + ".Losses"; });
+        c.Range(t.Summoned, 0, kMaxCount, [&] { return base + ".Summoned"; });
+        c.Range(t.SpellsCast, 0, kMaxCount, [&] { return base + ".SpellsCast"; });
+        c.Range(t.DaysSurvived, 0, g.Day < 0 ? 0 : g.Day, [&] { return base + ".DaysSurvived"; });
+    }
+}
+
 } // namespace
 
 std::string CheckMatch(const Game& g)
 {
     Checker c;
     CheckMatchValues(g, c);
+    if (c.Ok())
+        CheckTally(g, c);
     if (c.Ok())
         CheckTimers(g, c);
     if (c.Ok())

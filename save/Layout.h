@@ -84,6 +84,17 @@ template <class N, class V> void VisitStrongNotes(N& n, V& v)
     v("Casts", n.Casts);
 }
 
+// Since format 2.
+template <class T, class V> void VisitSideTally(T& t, V& v)
+{
+    v("TookPart", t.TookPart);
+    v("Kills", t.Kills);
+    v("Losses", t.Losses);
+    v("Summoned", t.Summoned);
+    v("SpellsCast", t.SpellsCast);
+    v("DaysSurvived", t.DaysSurvived);
+}
+
 template <class M, class V> void VisitMatch(M& m, V& v)
 {
     v.Records("Units", m.Units, [](auto& u, V& sub) { VisitUnit(u, sub); });
@@ -115,6 +126,9 @@ template <class M, class V> void VisitMatch(M& m, V& v)
     v.Object("Strong", m.Strong, [](auto& n, V& sub) { VisitStrongNotes(n, sub); });
     v.Timers("timers", m.timers);
     v.Generator("Generator", m.Generator);
+    v.Object("Tally", m.Tally, [](auto& t, V& sub) {
+        sub.Records("Sides", t.Sides, [](auto& side, V& one) { VisitSideTally(side, one); });
+    });
 }
 
 template <class C, class V> void VisitShape(C& c, V& v)

@@ -16,7 +16,9 @@ namespace gh::save {
 // match itself (MatchState and the battlefield's controls; the moment is at
 // rest whenever a match is saved and is not written).
 inline constexpr std::string_view kFormatName = "grimhollow-save";
-inline constexpr int kFormatVersion = 1;
+// 1: the first. 2: each side's tally of the match (kills, losses, summons,
+// spells, days survived).
+inline constexpr int kFormatVersion = 2;
 // The extension the file dialogs, the MIME type and the saves folder use.
 inline constexpr std::string_view kExtension = ".ghsave";
 // Larger files are refused before they are parsed: a real save is far smaller.

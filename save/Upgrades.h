@@ -11,12 +11,15 @@ namespace gh::save {
 // Returns "" or, when the file cannot be brought up, why (plain Russian).
 using Upgrade = std::string (*)(nlohmann::json& save);
 
-// The step from `from` to from + 1; nullptr past the last format. Format 1 is
-// the first and the current one, so there are no steps yet. Format 2 adds a
-// function UpgradeV1 (its own file, save/UpgradeV1.cpp) and lists it here;
-// the reader then runs every step from the file's version to kFormatVersion
-// and reads the result as the current format. Old sample saves stay committed
-// under tests/data/saves/ and keep loading through the steps.
+// The step from `from` to from + 1; nullptr past the last format. Each format
+// adds a function UpgradeVn (its own file, save/UpgradeVn.cpp) and lists it
+// in Upgrades.cpp; the reader runs every step from the file's version to
+// kFormatVersion and reads the result as the current format. Old sample
+// saves stay committed under tests/data/saves/ and keep loading through the
+// steps.
 Upgrade UpgradeFrom(int from);
+
+// 1 -> 2: the tally of the match.
+std::string UpgradeV1(nlohmann::json& save);
 
 } // namespace gh::save

@@ -34,7 +34,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(5340, 3195));
+    setFixedSize(TwipsSize(5340, 3570));
 
     for (int i = 0; i < 2; ++i) {
         const SliderLayout& s = kSliders[i];
@@ -75,7 +75,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     ChkAutosave = new QCheckBox(QStringLiteral("Автосохранение"), this);
-    ChkAutosave->setGeometry(TwipsRect(120, 2190, 5100, 375));
+    ChkAutosave->setGeometry(TwipsRect(120, 2175, 5100, 375));
     ChkAutosave->setToolTip(QStringLiteral("Сохранять партию в начале каждого хода игрока"));
     ChkAutosave->setChecked(forms_.autosave ? forms_.autosave->Enabled() : true);
     connect(ChkAutosave, &QCheckBox::toggled, this, [this](bool on) {
@@ -85,8 +85,17 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
             forms_.store->SetAutosave(on);
     });
 
+    ChkAnnounce = new QCheckBox(QStringLiteral("Объявлять ходы компьютера"), this);
+    ChkAnnounce->setGeometry(TwipsRect(120, 2550, 5100, 375));
+    ChkAnnounce->setChecked(forms_.prefs.AnnounceComputerTurns);
+    connect(ChkAnnounce, &QCheckBox::toggled, this, [this](bool on) {
+        forms_.prefs.AnnounceComputerTurns = on;
+        if (forms_.store)
+            forms_.store->SetAnnounceComputerTurns(on);
+    });
+
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
-    CmdCancel->setGeometry(TwipsRect(1920, 2640, 1455, 375));
+    CmdCancel->setGeometry(TwipsRect(1920, 3015, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
 

@@ -11,10 +11,11 @@ namespace gh {
 class WindowOpener;
 struct Game;
 
-// The two animation speeds, how hard the computer plays and whether the
-// match is saved on its own. Each control writes its setting the moment it
-// changes, so there is nothing to confirm and nothing to undo: only "Закрыть".
-// The program remembers each change at once.
+// The two animation speeds, how hard the computer plays, whether its turns
+// are announced with a box and whether the match is saved on its own. Each
+// control writes its setting the moment it changes, so there is nothing to
+// confirm and nothing to undo: only "Закрыть". The program remembers each
+// change at once.
 class FrmSet final : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
     QSlider* SldSpeed[2];
     QCheckBox* ChkFullStrength;
     QCheckBox* ChkAutosave;
+    // «Объявлять ходы компьютера»
+    QCheckBox* ChkAnnounce;
     QPushButton* CmdCancel;
 
 protected:

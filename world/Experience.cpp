@@ -94,6 +94,11 @@ void AwardKill(Game& g)
         } else {
             Promote(g, gainer);
             g.LblXP.Caption = "повышение";
+            MatchEvent promoted;
+            promoted.kind = EventKind::Promotion;
+            promoted.who = gainer;
+            promoted.amount = u.Level;
+            Report(g, promoted);
         }
     }
     g.LblXP.Visible = true;

@@ -8,6 +8,8 @@
 #include "platform/Scheduler.h"
 #include "platform/Shell.h"
 #include "world/Controls.h"
+#include "world/Events.h"
+#include "world/Tally.h"
 #include "world/Unit.h"
 
 namespace gh {
@@ -51,6 +53,8 @@ struct StrongTurnNotes {
     friend bool operator==(const StrongTurnNotes&, const StrongTurnNotes&) = default;
 };
 
+static_assert(std::tuple_size_v<decltype(MatchTally::Sides)> == kHeroes + 1, "a tally for every side");
+
 // What a match is between two orders: the records, the globals the rules
 // and windows read, the generator, the timers and the strong player's notes.
 // It is a plain value: a save writes it, a load builds a fresh one, and a
@@ -89,6 +93,9 @@ struct MatchState {
     // them; entry 0, the neutral side, always keeps the game's own player.
     std::array<bool, kHeroes + 1> StrongComputer{};
     StrongTurnNotes Strong;
+
+    // What each side has done so far: kills, losses, summons, spells, days.
+    MatchTally Tally;
 
     // The six battlefield timers (their state; the handlers are bound to the
     // live match and never copied) and the match's own random numbers.
@@ -129,9 +136,10 @@ struct Moment {
     friend bool operator==(const Moment&, const Moment&) = default;
 };
 
-// What the match is played with: random numbers, the battlefield's canvas
-// and the shell for boxes and windows. A fresh match paints nowhere, agrees
-// to every box and draws from its own generator; the program, the simulator
+// What the match is played with: random numbers, the battlefield's canvas,
+// the shell for boxes and windows and the listener to its events. A fresh
+// match paints nowhere, agrees to every box, tells nobody of its events and
+// draws from its own generator; the program, the simulator
 // and the tests point these elsewhere.
 struct Services {
     Services() = default;
@@ -141,10 +149,13 @@ struct Services {
     Random* rnd = nullptr;
     Canvas* canvas = &ownCanvas_;
     Shell* shell = &ownShell_;
+    // Who hears of the match's events (world/Events.h); nobody by default.
+    EventSink* events = &ownEvents_;
 
 private:
     NullCanvas ownCanvas_;
     AgreeingShell ownShell_;
+    NullEventSink ownEvents_;
 };
 
 // A running match: services, the match value, the moment and the battlefield

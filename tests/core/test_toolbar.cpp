@@ -61,7 +61,7 @@ TEST(ToolbarCommand, ButtonsWithoutACommandChangeNothing)
 {
     ToolbarMatch m;
     const Unit before = m.g.U(1);
-    for (const char* caption : {"Дипломатия", "Сдаться", "Помощь", "", "магия"})
+    for (const char* caption : {"Дипломатия", "", "магия"})
         EXPECT_EQ(ToolbarCommand(m.g, caption), ToolbarAction::None) << caption;
     EXPECT_TRUE(m.shell.boxes.empty());
     EXPECT_EQ(m.g.ActiveHero, 1);
@@ -155,6 +155,68 @@ TEST(ToolbarCommand, APendingSummonOrSpellIsCalledOffFirstThenTheCommandRuns)
         EXPECT_EQ(m.g.U(1).Mana, mana);
         EXPECT_EQ(m.g.Spellbook[1][2], 4);
     }
+}
+
+TEST(ToolbarCommand, HelpOpensWithOrWithoutAMatch)
+{
+    ScriptedMatch none;
+    EXPECT_EQ(ToolbarCommand(none.g, "Помощь"), ToolbarAction::OpenHelp);
+    ToolbarMatch running;
+    running.g.ActiveHero = 2; // even on the computer's turn
+    EXPECT_EQ(ToolbarCommand(running.g, "Помощь"), ToolbarAction::OpenHelp);
+    EXPECT_TRUE(none.shell.boxes.empty());
+    EXPECT_TRUE(running.shell.boxes.empty());
+}
+
+TEST(ToolbarCommand, GivingUpAsksFirstAndOnYesTheHeroLeavesTheMatch)
+{
+    ToolbarMatch m;
+    m.shell.answers = {BoxAnswer::No, BoxAnswer::Yes};
+    EXPECT_EQ(ToolbarCommand(m.g, "Сдаться"), ToolbarAction::None);
+    ASSERT_EQ(m.shell.boxes.size(), 1u);
+    const MessageBoxRequest& asked = m.shell.boxes[0];
+    EXPECT_EQ(asked.text, "Признать себя побежденным?");
+    EXPECT_EQ(asked.buttons, BoxButtons::YesNo);
+    EXPECT_EQ(asked.icon, BoxIcon::Question);
+    EXPECT_TRUE(asked.defaultNo);
+    // No: nothing changed.
+    EXPECT_TRUE(m.g.U(1).OnField);
+    EXPECT_EQ(m.g.ActiveHero, 1);
+    EXPECT_TRUE(m.g.MatchRunning);
+
+    // Yes: Эльза leaves, and Морг is the last hero on the field.
+    EXPECT_EQ(ToolbarCommand(m.g, "Сдаться"), ToolbarAction::None);
+    EXPECT_FALSE(m.g.U(1).OnField);
+    EXPECT_FALSE(m.g.MatchRunning);
+    ASSERT_EQ(m.shell.boxes.size(), 3u);
+    EXPECT_EQ(m.shell.boxes[2].text, "В битве победил Некромант Морг");
+}
+
+TEST(ToolbarCommand, GivingUpIsNotAskedOutsideThePersonsOwnQuietTurn)
+{
+    ScriptedMatch none;
+    ToolbarCommand(none.g, "Сдаться");
+    ASSERT_EQ(none.shell.boxes.size(), 1u);
+    EXPECT_EQ(none.shell.boxes[0].title, "Не понимаю");
+
+    ToolbarMatch computers;
+    computers.g.ActiveHero = 2;
+    ToolbarMatch walking;
+    walking.g.timers.SetEnabled(TimerId::Tmr1, true);
+    for (ToolbarMatch* m : {&computers, &walking}) {
+        ToolbarCommand(m->g, "Сдаться");
+        EXPECT_TRUE(m->shell.boxes.empty());
+        EXPECT_TRUE(m->g.U(1).OnField);
+        EXPECT_TRUE(m->g.MatchRunning);
+    }
+
+    // A summon waiting for its cell is called off first, then the question comes.
+    ToolbarMatch pending;
+    pending.g.InputMode = kModeSummon;
+    pending.shell.answers = {BoxAnswer::No};
+    ToolbarCommand(pending.g, "Сдаться");
+    EXPECT_EQ(pending.g.InputMode, kModeOrders);
+    EXPECT_EQ(pending.shell.boxes.size(), 1u);
 }
 
 TEST(ConfirmExit, AsksWithNoAsTheDefaultAndFollowsTheAnswer)

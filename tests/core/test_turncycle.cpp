@@ -3,6 +3,7 @@
 
 #include "ScriptedMatch.h"
 #include "engine/Computer.h"
+#include "engine/Order.h"
 #include "engine/TurnCycle.h"
 #include "world/Catalogue.h"
 
@@ -290,8 +291,7 @@ TEST_F(TurnTest, TheLastHeroAliveWinsAtOnceWhoeverTurnEnds)
 
 TEST_F(TurnTest, AFallenHeroIsNeverCrownedAndTwoLivingHeroesPlayOn)
 {
-    // Two alive, three lying dead: the match goes on and the dead still get
-    // their turns while their remains lie there.
+    // Two alive, three lying dead: the match goes on between the two.
     for (int h = 3; h <= 5; ++h) {
         g.U(h).Hp = -1;
         g.U(h).Kind = kKindRemains;
@@ -311,6 +311,90 @@ TEST_F(TurnTest, AFallenHeroIsNeverCrownedAndTwoLivingHeroesPlayOn)
     EXPECT_FALSE(g.MatchRunning);
     EXPECT_EQ(LastBox().text, "В битве победил нейтральные юниты ");
     EXPECT_EQ(g.LoopJ, 0);
+}
+
+TEST_F(TurnTest, AFallenHerosSideIsPassedOverWhileItsCorpseLiesThereButItsUnitsKeepTime)
+{
+    // Арвен (2) lies dead on the field; her bat (8) lives on. She is played
+    // by the computer, so she would have spoken.
+    Unit& arwen = g.U(2);
+    arwen.Hp = 0;
+    arwen.Kind = kKindRemains;
+    arwen.Actions = 0;
+    g.HeroIsHuman[2] = false;
+    Unit& bat = g.U(8);
+    bat.Actions = 0;
+
+    PassTurn(g, 1);
+    EXPECT_EQ(g.ActiveHero, 3);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().text, "Ходит Некромант Мракодей");
+    EXPECT_EQ(shell.speeches, 0);
+    EXPECT_EQ(rnd.Drawn(), 0u); // nobody drew for her speech
+    // Her side ended a turn it never played: her corpse rotted a step, her
+    // bat has its points back, and her mana grew as for a turn unplayed.
+    EXPECT_EQ(arwen.Hp, -1);
+    EXPECT_EQ(bat.Actions, bat.ActionsMax);
+    EXPECT_TRUE(arwen.OnField);
+
+    // Round the days, she never has the turn again while she lies there.
+    for (int turn = 0; turn < 20; ++turn) {
+        PassTurn(g, 1);
+        EXPECT_NE(g.ActiveHero, 2) << turn;
+    }
+    EXPECT_TRUE(g.MatchRunning);
+    EXPECT_LE(arwen.Hp, -4);
+    EXPECT_EQ(arwen.Owner, 0); // her bones went to the neutral side
+}
+
+TEST_F(TurnTest, AHeroRaisedFromItsCorpseHasItsTurnsBack)
+{
+    g.U(2).Hp = 0;
+    g.U(2).Kind = kKindRemains;
+    PassTurn(g, 1);
+    EXPECT_EQ(g.ActiveHero, 3);
+    // A necromancer's song stands her up again under her own banner.
+    g.U(2).Hp = 5;
+    g.U(2).Kind = kKindHero;
+    for (int h = 3; h <= 5; ++h)
+        g.U(h).OnField = false;
+    PassTurn(g, 1); // 3 -> the neutral side
+    PassTurn(g, 1); // -> 1
+    PassTurn(g, 1);
+    EXPECT_EQ(g.ActiveHero, 2);
+    EXPECT_EQ(LastBox().text, "Ходит Лучница Арвен");
+}
+
+TEST_F(TurnTest, AHeroThatGivesUpLeavesTheFieldAndItsSideIsPassedOver)
+{
+    Unit& gandalf = g.U(1);
+    const int skeleton = 7; // his
+    ASSERT_EQ(CheckOrder(g, {OrderKind::Concede, 2}), Refusal::NotTheirTurn);
+    g.timers.SetEnabled(TimerId::Tmr1, true);
+    EXPECT_EQ(GiveOrder(g, {OrderKind::Concede, 1}), Refusal::Busy);
+    EXPECT_TRUE(gandalf.OnField);
+    g.timers.SetEnabled(TimerId::Tmr1, false);
+
+    canvas.Reset();
+    ASSERT_EQ(GiveOrder(g, {OrderKind::Concede, 1}), Refusal::None);
+    EXPECT_FALSE(gandalf.OnField);
+    EXPECT_GE(gandalf.Hp, 1);
+    // The field is drawn afresh without him: nothing is left where he stood.
+    ASSERT_FALSE(canvas.calls.empty());
+    EXPECT_EQ(canvas.calls[0].kind, RecordingCanvas::Call::Clear);
+    for (const RecordingCanvas::Call& c : canvas.Pictures())
+        EXPECT_FALSE(c.x == gandalf.PosX - g.ViewX && c.y == gandalf.PosY - g.ViewY);
+    EXPECT_FALSE(canvas.Pictures().empty());
+    EXPECT_EQ(g.ActiveHero, 2);
+    EXPECT_EQ(LastBox().text, "Ходит Лучница Арвен");
+    // His skeleton stays, his, and keeps time with the turns he no longer plays.
+    g.U(skeleton).Actions = 0;
+    for (int turn = 0; turn < 5; ++turn)
+        PassTurn(g, 1);
+    EXPECT_EQ(g.ActiveHero, 2);
+    EXPECT_TRUE(g.U(skeleton).OnField);
+    EXPECT_EQ(g.U(skeleton).Owner, 1);
+    EXPECT_EQ(g.U(skeleton).Actions, g.U(skeleton).ActionsMax);
 }
 
 TEST_F(TurnTest, AHerosBonesRaisedByARivalDoNotBringTheHeroBack)

@@ -224,16 +224,22 @@ TEST(AppSettings, TheBattlefieldShowsAsItWasLastAndF11SwitchesAndIsRemembered)
 {
     SavesGame sg;
     FrmMain* main = sg.forms.LoadMain();
+    sg.store.ApplyTo(sg.forms.prefs);
     ShowBattlefield(main, &sg.store);
     EXPECT_TRUE(main->isFullScreen());
     EXPECT_FALSE(QFileInfo::exists(sg.settingsPath)); // as it always was: nothing written
     QTest::keyClick(main, Qt::Key_F11);
-    EXPECT_TRUE(main->isMaximized());
+    EXPECT_FALSE(main->isFullScreen());
+    EXPECT_TRUE(main->windowFlags().testFlag(Qt::Window));
+    EXPECT_FALSE(main->windowFlags().testFlag(Qt::FramelessWindowHint)) << "a framed window";
+    EXPECT_EQ(Setting(sg.settingsPath, QStringLiteral("battlefield/state")), QStringLiteral("framed"));
+    main->showMaximized();
     EXPECT_EQ(Setting(sg.settingsPath, QStringLiteral("battlefield/state")), QStringLiteral("maximized"));
     delete main;
 
     SavesGame next(sg.settingsPath);
     main = next.forms.LoadMain();
+    next.store.ApplyTo(next.forms.prefs);
     ShowBattlefield(main, &next.store);
     EXPECT_TRUE(main->isMaximized());
     EXPECT_FALSE(main->isFullScreen());

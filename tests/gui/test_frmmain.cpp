@@ -4,13 +4,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWindow>
 
 #include "GuiGame.h"
 #include "battlefield/FrmMain.h"
+#include "battlefield/qt/StatusStrip.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
 #include "windows/FrmMenu.h"
@@ -51,7 +54,7 @@ struct Battlefield : GuiGame {
 
 const char* const kCaptions[] = {"Главное меню", "Магия",     "Дипломатия", "Закончить ход",
                                  "Сдаться",      "Настройки", "Помощь"};
-const char* const kToolTips[] = {"В главное меню", "Скастовать спелл",          "Дипломатия",
+const char* const kToolTips[] = {"В главное меню", "Скастовать спелл",          "Дипломатия пока недоступна",
                                  "Закончить ход",  "Признать себя побежденным", "Меню настроек",
                                  "Помощь"};
 
@@ -99,7 +102,8 @@ TEST(FrmMain, ToolbarShowsTheSevenButtonsWithIconsAndToolTips)
 {
     Battlefield b;
     const QList<QAction*> actions = b.main->Toolbar1->actions();
-    ASSERT_EQ(actions.size(), 7);
+    // The seven buttons, then the status strip.
+    ASSERT_EQ(actions.size(), 8);
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(actions[i]->text(), QString::fromUtf8(kCaptions[i]));
         EXPECT_EQ(actions[i]->toolTip(), QString::fromUtf8(kToolTips[i]));
@@ -107,7 +111,18 @@ TEST(FrmMain, ToolbarShowsTheSevenButtonsWithIconsAndToolTips)
         auto* button = qobject_cast<QToolButton*>(b.main->Toolbar1->widgetForAction(actions[i]));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        // Only «Дипломатия» has nothing to do yet, and is greyed out for it.
+        EXPECT_EQ(actions[i]->isEnabled(), i != 2) << kCaptions[i];
+        EXPECT_EQ(button->isEnabled(), i != 2) << kCaptions[i];
     }
+    EXPECT_EQ(b.main->Toolbar1->widgetForAction(actions[7]), static_cast<QWidget*>(b.main->Strip));
+
+    // Greyed out, «Дипломатия» still says why when the pointer rests on it.
+    QWidget* diplomacy = b.main->Toolbar1->widgetForAction(actions[2]);
+    QHelpEvent rest(QEvent::ToolTip, QPoint(10, 10), diplomacy->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(diplomacy, &rest);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Дипломатия пока недоступна"));
+    QToolTip::hideText();
 }
 
 TEST(FrmMain, WithoutAMatchEndingTheTurnIsNotUnderstoodAndTheMenuOpens)
@@ -124,10 +139,19 @@ TEST(FrmMain, WithoutAMatchEndingTheTurnIsNotUnderstoodAndTheMenuOpens)
     EXPECT_EQ(b.shell.boxes.size(), 2u);
     EXPECT_EQ(b.shell.boxes[1].title, "Не понимаю");
 
-    for (const char* idle : {"Дипломатия", "Сдаться", "Помощь", "Настройки"})
+    for (const char* idle : {"Дипломатия", "Настройки"})
         b.main->ToolbarButton(QString::fromUtf8(idle))->trigger();
     EXPECT_EQ(b.shell.boxes.size(), 2u);
     EXPECT_EQ(b.forms.Menu(), nullptr);
+    // Nobody can give up a match that has not begun; help is there at any time.
+    b.main->ToolbarButton(QStringLiteral("Сдаться"))->trigger();
+    ASSERT_EQ(b.shell.boxes.size(), 3u);
+    EXPECT_EQ(b.shell.boxes[2].title, "Не понимаю");
+    EXPECT_TRUE(b.forms.help.isNull());
+    b.main->ToolbarButton(QStringLiteral("Помощь"))->trigger();
+    ASSERT_FALSE(b.forms.help.isNull());
+    EXPECT_TRUE(b.forms.help->isVisible());
+    EXPECT_EQ(b.shell.boxes.size(), 3u);
 
     QTest::mouseClick(
         b.main->Toolbar1->widgetForAction(b.main->ToolbarButton(QStringLiteral("Главное меню"))),

@@ -273,9 +273,11 @@ struct Fuzz : SeededSource, gui::GuiGame {
         case 4:
         case 5: QTest::mouseMove(main, AnyPoint()); break;
         case 6: {
+            // The scrolling keys, the keys that play (F11 has a test of its own), and one that does nothing.
             static const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up, Qt::Key_Down,
-                                           Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_A};
-            QTest::keyClick(main, keys[Roll(0, 6)]);
+                                           Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_A,  Qt::Key_Backtab,
+                                           Qt::Key_Home,   Qt::Key_F1,       Qt::Key_F2, Qt::Key_Enter};
+            QTest::keyClick(main, keys[Roll(0, 11)]);
             break;
         }
         case 7: {

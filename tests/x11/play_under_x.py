@@ -82,9 +82,12 @@ class Play:
 
     # --- the battlefield ------------------------------------------------------
     def toolbar_runs(self):
-        """Runs of columns that differ from the toolbar's background."""
+        """Runs of columns that differ from the toolbar's background. The
+        status strip follows the seven buttons at the right; its words and
+        its «Журнал» are runs of their own after the seventh."""
         s = self.x.screen()
-        background = s.pixel(s.width - 10, 20)
+        row = [s.pixel(x, 20) for x in range(s.width)]
+        background = max(set(row), key=row.count)
         columns = [x for x in range(s.width) if any(s.pixel(x, y) != background for y in range(4, 38))]
         runs = []
         for x in columns:
@@ -96,18 +99,21 @@ class Play:
 
     def toolbar_buttons(self):
         """Centres of the seven toolbar buttons, found by their icons once the
-        toolbar has been painted."""
+        toolbar and the strip after them have been painted."""
         seen = []
 
         def painted():
             seen[:] = [self.toolbar_runs()]
-            return len(seen[0]) == 7
+            return len(seen[0]) > 7
 
         try:
-            self.x.wait(painted, PATIENCE, "the toolbar's seven buttons")
+            self.x.wait(painted, PATIENCE, "the toolbar's seven buttons and the strip")
         except Failure:
-            self.check(False, "the toolbar shows %d buttons, not 7" % len(seen[0]))
-        return [((a + b) // 2, 20) for a, b in seen[0]]
+            self.check(False, "the toolbar shows %d runs, not seven buttons and the strip" % len(seen[0]))
+        # Each button is about as wide as its caption, far less than a third of the screen.
+        buttons = seen[0][:7]
+        self.check(all(b - a < 200 for a, b in buttons), "the toolbar's buttons run together: %s" % buttons)
+        return [((a + b) // 2, 20) for a, b in buttons]
 
     def press(self, caption):
         index = ["Главное меню", "Магия", "Дипломатия", "Закончить ход", "Сдаться", "Настройки", "Помощь"]
@@ -401,6 +407,44 @@ class Play:
         x.click(*self.cell_centre(col, row))
         self.wait_selected(col, row, "the person cannot select his hero again")
         self.shot("person-selects")
+
+        # F2 brings up the log of the match beside the field, F2 hides it.
+        x.run("xdotool", "windowactivate", "--sync", str(main))
+        x.key("F2")
+        log = x.wait_window("Журнал битвы", 20)
+        time.sleep(0.5)
+        self.shot("log")
+        lx, ly, lw, lh = x.geometry(log)
+        self.check(lx + lw <= 1920 and ly >= FIELD_TOP and lw >= 200 and lh >= 150, "the log is at %s" % ((lx, ly, lw, lh),))
+        x.run("xdotool", "windowactivate", "--sync", str(main))
+        x.key("F2")
+        x.wait_gone(log, 10)
+
+        # F11: a framed window the window manager can move; F11 again: the
+        # whole screen. The battlefield is a new X window after each change.
+        x.key("F11")
+
+        def framed():
+            w = battlefield()
+            return w if w and "_NET_WM_STATE_FULLSCREEN" not in x.net_wm_state(w) and x.geometry(w)[2] < 1920 else None
+
+        main = x.wait(framed, 20, "the battlefield in a framed window")
+        time.sleep(0.5)
+        self.shot("framed")
+        fx, fy, fw, fh = x.geometry(main)
+        self.check(fw >= 800 and fh >= 500, "the framed battlefield is %s" % ((fx, fy, fw, fh),))
+        x.run("xdotool", "windowmove", "--sync", str(main), "40", "60")
+        x.run("xdotool", "windowactivate", "--sync", str(main))
+        x.key("F11")
+
+        def full():
+            w = battlefield()
+            return w if w and x.geometry(w) == (0, 0, 1920, 1080) else None
+
+        main = x.wait(full, 20, "the battlefield full screen again")
+        time.sleep(0.5)
+        self.check("_NET_WM_STATE_FULLSCREEN" in x.net_wm_state(main), "the battlefield is not full screen after F11")
+        self.shot("full-again")
 
         # Alt+F4 asks first; "Нет" keeps the game.
         x.run("xdotool", "windowactivate", "--sync", str(main))

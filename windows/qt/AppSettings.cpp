@@ -18,6 +18,7 @@ const QString kFrameSkip = QStringLiteral("settings/frameSkip");
 const QString kIdlePace = QStringLiteral("settings/idlePace");
 const QString kFullStrength = QStringLiteral("settings/fullStrength");
 const QString kAutosave = QStringLiteral("settings/autosave");
+const QString kAnnounce = QStringLiteral("settings/announceComputerTurns");
 const QString kBattlefield = QStringLiteral("battlefield/state");
 
 QString SlotKey(int slot, const char* part)
@@ -131,10 +132,19 @@ bool AppSettings::Autosave() const
     return Flag(*store_, kAutosave).value_or(true);
 }
 
+bool AppSettings::AnnounceComputerTurns() const
+{
+    return Flag(*store_, kAnnounce).value_or(true);
+}
+
 AppSettings::Window AppSettings::Battlefield() const
 {
-    return store_->value(kBattlefield).toString() == QLatin1String("maximized") ? Window::Maximized
-                                                                                : Window::FullScreen;
+    const QString state = store_->value(kBattlefield).toString();
+    if (state == QLatin1String("maximized"))
+        return Window::Maximized;
+    if (state == QLatin1String("framed"))
+        return Window::Framed;
+    return Window::FullScreen;
 }
 
 AppSettings::Slot AppSettings::Selection(int slot) const
@@ -171,11 +181,24 @@ void AppSettings::SetAutosave(bool on)
     Written();
 }
 
+void AppSettings::SetAnnounceComputerTurns(bool on)
+{
+    store_->setValue(kAnnounce, on);
+    Written();
+}
+
 void AppSettings::SetBattlefield(Window state)
 {
-    store_->setValue(kBattlefield,
-                     state == Window::Maximized ? QStringLiteral("maximized") : QStringLiteral("fullscreen"));
+    store_->setValue(kBattlefield, state == Window::Maximized ? QStringLiteral("maximized")
+                                   : state == Window::Framed  ? QStringLiteral("framed")
+                                                              : QStringLiteral("fullscreen"));
     Written();
+}
+
+void AppSettings::ApplyTo(Preferences& prefs) const
+{
+    prefs.AnnounceComputerTurns = AnnounceComputerTurns();
+    prefs.FullScreen = Battlefield() == Window::FullScreen;
 }
 
 void AppSettings::RememberSelection(const Game& g)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "battlefield/Preferences.h"
 #include "world/Game.h"
 
 class QSettings;
@@ -36,11 +37,13 @@ public:
 
     // The frame-skip slider's position 1..4, once the player has chosen one.
     std::optional<int> FrameSkip() const;
-    int IdlePace() const;      // the idle slider, Tmr's interval in ms: 1 by default
-    bool FullStrength() const; // off by default
-    bool Autosave() const;     // on by default
+    int IdlePace() const;               // the idle slider, Tmr's interval in ms: 1 by default
+    bool FullStrength() const;          // off by default
+    bool Autosave() const;              // on by default
+    bool AnnounceComputerTurns() const; // on by default
 
-    enum class Window { FullScreen, Maximized };
+    // Full screen without a frame, or a framed window, maximised or not.
+    enum class Window { FullScreen, Maximized, Framed };
     Window Battlefield() const; // full screen by default
 
     // One row of the hero selection; each part is absent until remembered.
@@ -56,6 +59,7 @@ public:
     void SetIdlePace(int intervalMs);
     void SetFullStrength(bool on);
     void SetAutosave(bool on);
+    void SetAnnounceComputerTurns(bool on);
     void SetBattlefield(Window state);
     // The heroes of the match that has just started, as the dialog set them.
     void RememberSelection(const Game& g);
@@ -63,6 +67,8 @@ public:
     // At start: the remembered settings go into the program before any window
     // shows them. Nothing remembered leaves g as it was.
     void ApplyTo(Game& g) const;
+    // The same for what the windows prefer.
+    void ApplyTo(Preferences& prefs) const;
     // A new or loaded match plays at the remembered walking speed, when one is.
     void ApplyFrameSkip(Game& g) const;
     // A freshly opened selection dialog shows the heroes last chosen.

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace gh {
+
+// What the player prefers about the windows, as the settings window and the
+// battlefield's keys change it. Plain values, to be remembered with the
+// other settings.
+struct Preferences {
+    // «Объявлять ходы компьютера»: the turns of sides the computer plays are
+    // announced with a box. Off, they go by in the status strip and the log;
+    // a person's turn always has its box.
+    bool AnnounceComputerTurns = true;
+    // The battlefield covers the whole screen without a frame; off (F11), it
+    // is a framed window that can be moved and resized.
+    bool FullScreen = true;
+};
+
+} // namespace gh

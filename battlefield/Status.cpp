@@ -1,0 +1,78 @@
+#include "battlefield/Status.h"
+
+#include "engine/Journal.h"
+#include "magic/SpellCatalogue.h"
+#include "world/Catalogue.h"
+
+namespace gh {
+
+namespace {
+
+bool IsSide(int side)
+{
+    return side >= 0 && side <= kHeroes;
+}
+
+bool AnyoneTookPart(const Game& g)
+{
+    for (const SideTally& t : g.Tally.Sides)
+        if (t.TookPart)
+            return true;
+    return false;
+}
+
+std::string OfMax(std::int32_t v, std::int32_t max)
+{
+    return std::to_string(v) + "/" + std::to_string(max);
+}
+
+std::string UnitLine(const Game& g)
+{
+    const int s = g.Selected;
+    if (s < 1 || !Game::ValidUnit(s) || !g.U(s).OnField || g.U(s).Hp < 1)
+        return {};
+    const Unit& u = g.U(s);
+    std::string line = UnitLabel(g, s) + " — жизнь " + OfMax(u.Hp, u.HpMax);
+    if (u.ManaMax > 0)
+        line += ", мана " + OfMax(u.Mana, u.ManaMax);
+    line += ", очки действия " + OfMax(u.Actions, u.ActionsMax);
+    return line;
+}
+
+std::string AwaitingLine(const Game& g)
+{
+    if (g.InputMode == kModeSummon)
+        return "Призыв: " + UnitTypeName(g.U(0).UnitType) + " ждёт клетку. Правый клик или Esc — отмена";
+    // Once its pictures play, a spell no longer waits: it is under way.
+    if (g.InputMode == kModeSpell && !g.timers.Enabled(TimerId::Tmr2)) {
+        const std::string name = SpellName(g.CurrentSpell.SpellNo);
+        return "Заклинание «" + name + "» ждёт цель. Правый клик или Esc — отмена";
+    }
+    return {};
+}
+
+} // namespace
+
+StatusLines StatusOf(const Game& g)
+{
+    StatusLines s;
+    if (!g.MatchRunning) {
+        s.turn = AnyoneTookPart(g) ? "Битва окончена" : "Игра не начата";
+        s.unit = "Новая игра: «Главное меню», затем «Заново»";
+        return s;
+    }
+    const int side = IsSide(g.ActiveHero) ? g.ActiveHero : 0;
+    s.side = side;
+    if (side == 0) {
+        s.turn = "Ходят " + UnitTypeName(0);
+    } else {
+        const Unit& hero = g.U(side);
+        s.turn = "Ходит " + UnitTypeName(hero.UnitType) + (hero.Name.empty() ? "" : " " + hero.Name);
+    }
+    s.day = "День " + std::to_string(g.Day);
+    s.unit = UnitLine(g);
+    s.awaiting = AwaitingLine(g);
+    return s;
+}
+
+} // namespace gh

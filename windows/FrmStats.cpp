@@ -1,0 +1,128 @@
+#include "windows/FrmStats.h"
+
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "battlefield/WindowOpener.h"
+#include "platform/qt/SideColours.h"
+#include "platform/qt/Twips.h"
+#include "windows/MatchSummary.h"
+
+namespace gh {
+
+namespace {
+
+const char* const kColumns[] = {"Герой", "Итог", "Убито", "Потери", "Призвано", "Заклинаний", "Дней"};
+constexpr int kColumnCount = 7;
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment align)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setTextAlignment(align | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidgetItem* Number(std::int32_t v)
+{
+    return Cell(QString::number(v), Qt::AlignHCenter);
+}
+
+constexpr int kFigureWidth = 100;
+
+} // namespace
+
+FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Итоги битвы"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const Game& g = forms.g;
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11);
+    setFont(font);
+
+    LblWinner = new QLabel(this);
+    LblWinner->setTextFormat(Qt::PlainText); // a hero's name as typed
+    QFont big = font;
+    big.setPointSizeF(13);
+    big.setBold(true);
+    LblWinner->setFont(big);
+    LblWinner->setText(QString::fromStdString(SummaryHeadline(g, winner)));
+    if (winner >= 1)
+        LblWinner->setStyleSheet(QStringLiteral("color: %1").arg(SideTextColour(winner, false).name()));
+
+    const std::vector<SummaryRow> rows = MatchSummary(g, winner);
+    TblStats = new QTableWidget(static_cast<int>(rows.size()), kColumnCount, this);
+    TblStats->setObjectName(QStringLiteral("TblStats"));
+    QStringList headers;
+    for (const char* c : kColumns)
+        headers << QString::fromUtf8(c);
+    TblStats->setHorizontalHeaderLabels(headers);
+    TblStats->verticalHeader()->hide();
+    TblStats->setSelectionMode(QAbstractItemView::NoSelection);
+    TblStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TblStats->setFocusPolicy(Qt::NoFocus);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const SummaryRow& row = rows[static_cast<std::size_t>(r)];
+        QTableWidgetItem* name = Cell(QString::fromStdString(row.name), Qt::AlignLeft);
+        name->setForeground(SideTextColour(row.side, false));
+        QFont bold = font;
+        bold.setBold(true);
+        name->setFont(bold);
+        TblStats->setItem(r, 0, name);
+        TblStats->setItem(r, 1, Cell(QString::fromStdString(row.fate), Qt::AlignLeft));
+        TblStats->setItem(r, 2, Number(row.tally.Kills));
+        TblStats->setItem(r, 3, Number(row.tally.Losses));
+        TblStats->setItem(r, 4, Number(row.tally.Summoned));
+        TblStats->setItem(r, 5, Number(row.tally.SpellsCast));
+        TblStats->setItem(r, 6, Number(row.tally.DaysSurvived));
+    }
+    TblStats->resizeColumnsToContents();
+    for (int c = 2; c < kColumnCount; ++c)
+        TblStats->setColumnWidth(c, std::max(TblStats->columnWidth(c) + 16, kFigureWidth));
+    TblStats->setColumnWidth(1, TblStats->columnWidth(1) + 24);
+    TblStats->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    TblStats->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TblStats->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int tableHeight = TblStats->horizontalHeader()->sizeHint().height() + 2 * TblStats->frameWidth();
+    for (int r = 0; r < TblStats->rowCount(); ++r)
+        tableHeight += TblStats->rowHeight(r);
+    TblStats->setFixedHeight(tableHeight);
+
+    CmdOK = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdOK->setDefault(true);
+    connect(CmdOK, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CmdOK);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(12);
+    layout->addWidget(LblWinner);
+    layout->addWidget(TblStats);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    TblStats->setMinimumWidth(760);
+
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+void FrmStats::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace gh

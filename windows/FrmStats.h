@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+namespace gh {
+
+class WindowOpener;
+
+// The end of a match: after the victory box, each hero's kills, losses,
+// creatures summoned, spells cast and days survived, as counted while the
+// match went on.
+class FrmStats final : public QWidget {
+    Q_OBJECT
+public:
+    // `winner` is the side that won (0 the neutral side).
+    FrmStats(WindowOpener& forms, int winner, QWidget* parent = nullptr);
+
+    QLabel* LblWinner;
+    QTableWidget* TblStats;
+    QPushButton* CmdOK;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace gh

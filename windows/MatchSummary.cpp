@@ -1,0 +1,56 @@
+#include "windows/MatchSummary.h"
+
+#include "world/Catalogue.h"
+
+namespace gh {
+
+namespace {
+
+std::string Fate(const Game& g, int h, int winner)
+{
+    const Unit& u = g.U(h);
+    const bool male = u.IsMale;
+    if (h == winner && HeroAlive(g, h))
+        return male ? "победитель" : "победительница";
+    // A hero that gave up left the field with its life; one that fell and
+    // rotted away left it with none.
+    if (!u.OnField && u.Hp >= 1)
+        return male ? "сдался" : "сдалась";
+    if (!HeroAlive(g, h))
+        return male ? "пал в бою" : "пала в бою";
+    return "в строю";
+}
+
+} // namespace
+
+std::vector<SummaryRow> MatchSummary(const Game& g, int winner)
+{
+    std::vector<SummaryRow> rows;
+    for (int h = 1; h <= kHeroes; ++h) {
+        const SideTally& t = g.Tally.Sides[static_cast<std::size_t>(h)];
+        if (!t.TookPart)
+            continue;
+        const Unit& u = g.U(h);
+        SummaryRow row;
+        row.side = h;
+        row.name = u.Name.empty() ? UnitTypeName(u.UnitType) : UnitTypeName(u.UnitType) + " " + u.Name;
+        row.fate = Fate(g, h, winner);
+        row.tally = t;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string SummaryHeadline(const Game& g, int winner)
+{
+    const std::string day = "день " + std::to_string(g.Day);
+    if (winner == 0)
+        return "В битве победили " + UnitTypeName(0) + ", " + day;
+    if (winner < 0 || winner > kHeroes)
+        return "Битва идёт, " + day;
+    const Unit& w = g.U(winner);
+    return (w.IsMale ? "В битве победил " : "В битве победила ") + UnitTypeName(w.UnitType) +
+           (w.Name.empty() ? "" : " " + w.Name) + ", " + day;
+}
+
+} // namespace gh
