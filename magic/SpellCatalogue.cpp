@@ -72,6 +72,13 @@ SpellRecord SpellOf(int number)
     return s;
 }
 
+std::string SpellName(int number)
+{
+    if (number < 1 || number > kSpellCount)
+        return {};
+    return kSpells[number - 1].name;
+}
+
 std::string SpellDescription(int number)
 {
     switch (number) {

@@ -22,6 +22,9 @@ std::string LoadSpell(Game& g, int number);
 // outside names no spell and gives a record with only SpellNo set.
 SpellRecord SpellOf(int number);
 
+// The name of spell 1..16 (empty for any other number), loading nothing.
+std::string SpellName(int number);
+
 // What the casting dialog prints after the name; leaves CurrentSpell alone.
 std::string SpellDescription(int number);
 
