@@ -26,7 +26,10 @@ std::string Amount(double v)
         if (c == '.')
             c = ',';
     if (s == "-0")
-        s = "0";
+        return "0";
+    // A real minus sign, as print has it.
+    if (!s.empty() && s[0] == '-')
+        s = "\u2212" + s.substr(1);
     return s;
 }
 

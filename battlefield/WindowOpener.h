@@ -1,5 +1,6 @@
 #pragma once
 
+#include "battlefield/FieldPrefs.h"
 #include "battlefield/Orders.h"
 #include "world/Game.h"
 
@@ -24,6 +25,9 @@ public:
 
     // Set while the program is ending: windows then close without asking.
     bool quitting = false;
+
+    // How the battlefield is shown; the settings window switches the aids.
+    FieldPrefs prefs;
 
     // Opening a window that is already open only brings it forward.
     virtual QWidget* OpenMenu() = 0;

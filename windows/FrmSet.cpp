@@ -28,7 +28,7 @@ const SliderLayout kSliders[2] = {
 
 FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      g_(forms.g)
+      forms_(forms), g_(forms.g)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -64,6 +64,14 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     ChkFullStrength->setGeometry(TwipsRect(120, 1800, 5100, 375));
     ChkFullStrength->setChecked(FullStrength(g_));
     connect(ChkFullStrength, &QCheckBox::toggled, this, [this](bool on) { ApplyFullStrength(g_, on); });
+
+    ChkAids = new QCheckBox(QStringLiteral("Подсказки на поле"), this);
+    ChkAids->setGeometry(TwipsRect(120, 2175, 5100, 375));
+    ChkAids->setChecked(forms_.prefs.aidsOn);
+    connect(ChkAids, &QCheckBox::toggled, this, [this](bool on) {
+        forms_.prefs.aidsOn = on;
+        forms_.Refresh();
+    });
 
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdCancel->setGeometry(TwipsRect(1920, 2640, 1455, 375));

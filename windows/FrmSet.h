@@ -22,6 +22,8 @@ public:
     QLabel* LblSpeed[2];
     QSlider* SldSpeed[2];
     QCheckBox* ChkFullStrength;
+    // «Подсказки на поле»: the battlefield's play aids, all at once.
+    QCheckBox* ChkAids;
     QPushButton* CmdCancel;
 
 protected:
@@ -30,6 +32,7 @@ protected:
 private:
     void SldSpeedChanged(int index, int value);
 
+    WindowOpener& forms_;
     Game& g_;
 };
 

@@ -1,6 +1,7 @@
 // Plays into a match through the real windows, the way a player would, and
 // saves three pictures for the README and the software centres: the
-// battlefield with a unit selected, the casting dialog with a page picked,
+// battlefield with a unit selected and the pointer on an enemy it can reach
+// (the play aids showing), the casting dialog with a page picked,
 // and the information window of the player's hero. The dice are pinned, so
 // a second run paints the same match.
 //
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
@@ -18,6 +20,7 @@
 
 #include "app/Forms.h"
 #include "battlefield/FrmMain.h"
+#include "engine/Aids.h"
 #include "engine/Engine.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
@@ -113,8 +116,18 @@ int Run(const QDir& dir)
     const int hero = s.g.ActiveHero;
     s.Tick(kTicksBeforeShot);
 
-    // The player picks the hero: the green frame goes round it.
+    // The player picks the hero: the green frame goes round it, its reach
+    // is tinted and the enemies it can fight are marked. The pointer rests
+    // on the first of them: the way there and the odds of the exchange show.
     QTest::mouseClick(s.main, Qt::LeftButton, Qt::NoModifier, UnitCentre(s.g, hero));
+    s.Tick(kTicksBeforeShot);
+    if (const Reach* reach = s.main->Aids().ShownReach(); reach && !reach->opponents.empty()) {
+        // Sent as it is: a moved cursor is not seen on every platform.
+        const QPointF at = UnitCentre(s.g, reach->opponents.front());
+        QMouseEvent move(QEvent::MouseMove, at, s.main->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(s.main, &move);
+    }
     s.Tick(kTicksBeforeShot);
     bool ok = Save(s.main, dir, QStringLiteral("battlefield.png"));
 
