@@ -107,7 +107,8 @@ void AidsTally::Add(const AidsTally& o)
         firstMismatch = o.firstMismatch;
 }
 
-void CheckAidsAt(const Game& g, const AidsCheckOptions& options, std::uint64_t seed, AidsTally& tally)
+void CheckAidsAt(const Game& g, const AidsCheckOptions& options, std::uint64_t seed, AidsTally& tally,
+                 const ReachOf& reachOf)
 {
     tally.positions += 1;
     Trial trial(g);
@@ -118,7 +119,7 @@ void CheckAidsAt(const Game& g, const AidsCheckOptions& options, std::uint64_t s
         const Unit& walker = g.U(u);
         if (!walker.OnField || walker.Hp < 1 || walker.Kind == kKindRemains || !OwnUnit(g, u))
             continue;
-        const Reach reach = ComputeReach(g, u);
+        const Reach reach = reachOf ? reachOf(g, u) : ComputeReach(g, u);
         for (int col = 1; col <= kLast; ++col)
             for (int row = 1; row <= kLast; ++row) {
                 const float x = static_cast<float>(col * kCell), y = static_cast<float>(row * kCell);
@@ -207,7 +208,9 @@ AidsTally CheckAidsInMatch(const Options& options, std::uint64_t seed, const Aid
     // Turns of the heroes and of the neutral side, over the days a match
     // usually lasts before a winner is found.
     const int turns = std::min(options.days, 40) * (options.heroes + 1);
-    const int every = std::max(1, turns / std::max(1, check.positionsPerMatch));
+    // Twice as many turns are picked as positions wanted: many matches end
+    // well before the days run out.
+    const int every = std::max(1, turns / std::max(1, 2 * check.positionsPerMatch));
     int checked = 0;
     std::int64_t turn = -1, pauses = 0;
     auto onTick = [&](Game& g) {

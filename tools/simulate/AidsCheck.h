@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "Simulation.h"
+#include "engine/Aids.h"
 #include "world/Game.h"
 
 namespace gh::sim {
@@ -41,8 +43,11 @@ struct AidsCheckOptions {
 };
 
 // Checks the aids at the position `g` stands in (the field at rest on a
-// side's turn); `g` is only read.
-void CheckAidsAt(const Game& g, const AidsCheckOptions& options, std::uint64_t seed, AidsTally& tally);
+// side's turn); `g` is only read. `reachOf` stands in for ComputeReach when
+// given (a test shows the check catches a reach that is merely close).
+using ReachOf = std::function<Reach(const Game&, int)>;
+void CheckAidsAt(const Game& g, const AidsCheckOptions& options, std::uint64_t seed, AidsTally& tally,
+                 const ReachOf& reachOf = {});
 
 // Plays match `seed` as PlayMatch does and checks the aids at positions
 // spread over it. Also reports the invariant violations PlayMatch finds.

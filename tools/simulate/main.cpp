@@ -97,6 +97,7 @@ int CheckAids(const gh::sim::Options& options, int heroesLo, int heroesHi)
     const double error = total.ForecastErrorPercent();
     std::printf("aids: %ld positions, %ld reach mismatches, %ld cost mismatches, forecast error %.2f %%\n",
                 total.positions, total.reachMismatches, total.costMismatches, error);
+    std::fflush(stdout);
     if (!total.firstMismatch.empty())
         std::fprintf(stderr, "first mismatch: %s\n", total.firstMismatch.c_str());
     std::fprintf(stderr,
