@@ -48,6 +48,7 @@ void QtCanvas::Resize(QSize logicalSize, qreal devicePixelRatio)
     logical_ = logicalSize;
     ratio_ = devicePixelRatio;
     tiles_.Reset(device, kept);
+    KeepEnoughTiles();
 }
 
 const QImage& QtCanvas::Image() const
@@ -98,6 +99,16 @@ qreal QtCanvas::Snap(float twips) const
 void QtCanvas::SetZoom(qreal zoom)
 {
     zoom_ = zoom > 0 ? zoom : 1.0;
+    KeepEnoughTiles();
+}
+
+void QtCanvas::KeepEnoughTiles()
+{
+    // As many kept tiles as some 28 changed units cover: at 2 device pixels a
+    // picture pixel, what the usual cap already allows.
+    const qreal scale = ratio_ * zoom_;
+    const int perUnit = static_cast<int>(std::ceil(48.0 * scale / ChangedTiles::kTile));
+    tiles_.SetMostKept(28 * perUnit * perUnit);
 }
 
 bool QtCanvas::Stamped(QRect device, qint64 picture, bool mirrored) const

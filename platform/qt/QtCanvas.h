@@ -81,6 +81,7 @@ private:
         bool mirrored;
     };
     bool Stamped(QRect device, qint64 picture, bool mirrored) const;
+    void KeepEnoughTiles();
     void Unstamp(QRect device);
 
     std::vector<Stamp> stamps_;

@@ -176,6 +176,35 @@ TEST(QtCanvas, AZoomedFieldCopiesTheTwiceSizeArtAndRepaintsOnlyWhatChanged)
     const QRegion changed = canvas.TakeChanges();
     EXPECT_FALSE(changed.isEmpty());
     EXPECT_TRUE(QRect(64, 0, 80, 80).contains(changed.boundingRect())); // the tiles of that cell
+    // So too on a HiDPI screen, where every zoom scales the twice-size art.
+    for (qreal zoom : {1.5, 2.0}) {
+        QtCanvas hidpi;
+        hidpi.Resize({300, 200}, 2.0);
+        hidpi.SetZoom(zoom);
+        hidpi.Paint(ImageList::Unit, 10, 720, 0, 1);
+        hidpi.PaintWidth(ImageList::Unit, 12, 2160, 0, -720, 2);
+        hidpi.TakeChanges();
+        hidpi.Paint(ImageList::Unit, 10, 720, 0, 1);
+        hidpi.PaintWidth(ImageList::Unit, 12, 2160, 0, -720, 2);
+        EXPECT_FALSE(hidpi.HasChanges()) << zoom;
+    }
+    // Ten units changing at once on a zoomed HiDPI field are still presented
+    // as ten cells, not as the whole surface.
+    {
+        QtCanvas big;
+        big.Resize({1920, 1080}, 2.0);
+        big.SetZoom(2.0);
+        for (int i = 0; i < 10; ++i)
+            big.Paint(ImageList::Unit, 10, 720.0f * (2 * i), 720);
+        big.TakeChanges();
+        for (int i = 0; i < 10; ++i)
+            big.Paint(ImageList::Unit, 11, 720.0f * (2 * i), 720);
+        long area = 0;
+        for (const QRect& r : big.TakeChanges())
+            area += static_cast<long>(r.width()) * r.height();
+        EXPECT_GT(area, 0);
+        EXPECT_LE(area, 10 * 112 * 112);
+    }
     // Painted over by something else, the place is painted afresh.
     canvas.Paint(ImageList::Spell, 1, 720, 0);
     canvas.TakeChanges();
