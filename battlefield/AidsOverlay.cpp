@@ -23,12 +23,19 @@ namespace {
 constexpr int kFirstCell = 1;
 constexpr int kLastCell = kPlannedCells - 1;
 
-// The walkable field is lightened, never painted over: black turns into
-// the ground's colour, the units' own colours stay as they are.
-const QColor kGround(20, 25, 21);
-const QColor kGridLine(42, 50, 44);
-const QColor kReachTint(60, 140, 255, 70);
-const QColor kSummonTint(110, 220, 120, 45);
+// The walkable field is a faint grid along the cells' edges, lightened onto
+// what is there, so that it shows on the black and never over a unit's or
+// an effect's colours; its border a little brighter. Only the lines are
+// lightened: a lightened fill of the whole field costs milliseconds a frame.
+const QColor kGridLine(44, 52, 46);
+const QColor kGridBorder(70, 82, 72);
+// The reach and the places a summon fits are free cells at rest: nothing but
+// black lies there, so they are filled opaque, which is a plain copy.
+const QColor kReachTint(18, 42, 78);
+const QColor kSummonTint(22, 56, 30);
+// Fills worked out span by span are split over threads past this many rows;
+// a line is painted in pieces no longer, which costs less than the threads.
+constexpr int kLinePiece = 64;
 const QColor kFoeMark(255, 150, 20);
 const QColor kPathArrives(150, 215, 255);
 const QColor kPathExchange(255, 185, 70);
@@ -197,13 +204,13 @@ QRegion AidsOverlay::Follow(QSize window)
     return changed;
 }
 
-void AidsOverlay::WorkOutTint(Tint& tint, TintKind kind) const
+void AidsOverlay::WorkOutTint(Tint& tint, TintKind kind)
 {
     tint.cells.reset();
     tint.reach = Reach{};
     if (kind == TintKind::Reach) {
         tint.reach = ComputeReach(g_, g_.Selected);
-        ++const_cast<AidsOverlay*>(this)->reachesComputed_;
+        ++reachesComputed_;
         for (int col = kFirstCell; col <= kLastCell; ++col)
             for (int row = kFirstCell; row <= kLastCell; ++row)
                 if (tint.reach.Reaches(col, row))
@@ -345,10 +352,37 @@ void AidsOverlay::Paint(QPainter& p, const QRegion& area) const
     if (area.isEmpty())
         return;
     p.save();
+    // The ground and the tint keep to the area's rectangles by themselves;
+    // clipping each of their many small fills to the whole area again would
+    // cost more than the fills.
+    p.setClipping(false);
     PaintGround(p, area);
-    PaintTint(p);
-    PaintHover(p);
+    PaintTint(p, area);
     p.restore();
+    p.save();
+    PaintMarks(p, area);
+    if (area.intersects(hover_.area))
+        PaintHover(p);
+    p.restore();
+}
+
+std::bitset<kPlannedCells * kPlannedCells> AidsOverlay::CellsUnder(const QRegion& area) const
+{
+    // Window pixels to cells: the field point is the view plus the pixel in
+    // twips at the field's scale.
+    const double twips = kTwipsPerPixel / view_.zoom;
+    auto cell = [&](double pixel, float view) {
+        return std::clamp(CellOf(view + pixel * twips), 0, kLastCell);
+    };
+    std::bitset<kPlannedCells * kPlannedCells> cells;
+    for (const QRect& r : area) {
+        const int c0 = cell(r.left() - 1, g_.ViewX), c1 = cell(r.right() + 1, g_.ViewX);
+        const int r0 = cell(r.top() - 1, g_.ViewY), r1 = cell(r.bottom() + 1, g_.ViewY);
+        for (int c = c0; c <= c1; ++c)
+            for (int w = r0; w <= r1; ++w)
+                cells.set(Bit(c, w));
+    }
+    return cells;
 }
 
 void AidsOverlay::PaintGround(QPainter& p, const QRegion& area) const
@@ -356,27 +390,56 @@ void AidsOverlay::PaintGround(QPainter& p, const QRegion& area) const
     if (!ground_.on || !area.intersects(ground_.area))
         return;
     const QRectF field = CellRect(kFirstCell, kFirstCell).united(CellRect(kLastCell, kLastCell));
+    // Edges of the cells, where the lines run, one logical pixel wide.
+    std::array<QPointF, kPlannedCells> edges{};
+    for (int k = kFirstCell; k <= kLastCell + 1; ++k)
+        edges[static_cast<std::size_t>(k - kFirstCell)] = CellRect(k, k).topLeft();
+    auto line = [&](const QRectF& r, const QColor& colour) {
+        for (qreal top = r.top(); top < r.bottom(); top += kLinePiece)
+            p.fillRect(QRectF(r.left(), top, r.width(), std::min<qreal>(kLinePiece, r.bottom() - top)),
+                       colour);
+    };
     p.setCompositionMode(QPainter::CompositionMode_Lighten);
-    p.fillRect(field, kGround);
-    // Lines along the cells' edges, one logical pixel wide.
-    for (int k = kFirstCell; k <= kLastCell + 1; ++k) {
-        const QRectF c = CellRect(k, k);
-        p.fillRect(QRectF(c.left(), field.top(), 1.0, field.height() + 1.0), kGridLine);
-        p.fillRect(QRectF(field.left(), c.top(), field.width() + 1.0, 1.0), kGridLine);
+    // Within each rectangle of the area alone; lightening twice is
+    // lightening once, so lines that two rectangles share do no harm.
+    for (const QRect& r : area) {
+        const QRectF part = field.adjusted(0, 0, 1, 1) & QRectF(r);
+        if (part.isEmpty())
+            continue;
+        for (std::size_t k = 0; k < edges.size(); ++k) {
+            const QColor& colour = k == 0 || k + 1 == edges.size() ? kGridBorder : kGridLine;
+            const qreal x = edges[k].x(), y = edges[k].y();
+            if (x >= part.left() - 1 && x < part.right())
+                line(QRectF(x, part.top(), 1.0, part.height()) & part, colour);
+            if (y >= part.top() - 1 && y < part.bottom())
+                line(QRectF(part.left(), y, part.width(), 1.0) & part, colour);
+        }
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void AidsOverlay::PaintTint(QPainter& p) const
+void AidsOverlay::PaintTint(QPainter& p, const QRegion& area) const
 {
     if (reach_.kind == TintKind::None)
         return;
     const QColor tint = reach_.kind == TintKind::Reach ? kReachTint : kSummonTint;
-    for (int col = kFirstCell; col <= kLastCell; ++col)
-        for (int row = kFirstCell; row <= kLastCell; ++row)
-            if (reach_.cells.test(Bit(col, row)))
-                p.fillRect(CellRect(col, row).adjusted(1, 1, 0, 0), tint);
+    // The area's rectangles never overlap, so every pixel is tinted once: the
+    // tint is not opaque, and twice would show darker.
+    for (const QRect& r : area) {
+        const auto cells = reach_.cells & CellsUnder(QRegion(r));
+        if (cells.none())
+            continue;
+        for (int col = kFirstCell; col <= kLastCell; ++col)
+            for (int row = kFirstCell; row <= kLastCell; ++row)
+                if (cells.test(Bit(col, row)))
+                    p.fillRect(CellRect(col, row).adjusted(1, 1, 0, 0) & QRectF(r), tint);
+    }
+}
 
+void AidsOverlay::PaintMarks(QPainter& p, const QRegion& area) const
+{
+    if (reach_.kind == TintKind::None)
+        return;
     // Corners round every enemy the unit can open an exchange with.
     QPen pen(kFoeMark);
     pen.setWidthF(2.0 * view_.zoom);
@@ -387,6 +450,8 @@ void AidsOverlay::PaintTint(QPainter& p) const
     for (int foe : reach_.reach.opponents) {
         const Unit& u = g_.U(foe);
         const QRectF r = CellRect(CellOf(u.PosX), CellOf(u.PosY)).adjusted(2, 2, -2, -2);
+        if (!area.intersects(r.toAlignedRect().adjusted(-2, -2, 2, 2)))
+            continue;
         const qreal arm = r.width() / 3.0;
         for (int corner = 0; corner < 4; ++corner) {
             const QPointF at(corner % 2 ? r.right() : r.left(), corner / 2 ? r.bottom() : r.top());

@@ -105,7 +105,7 @@ private:
     std::uint64_t FieldKey() const;
     std::optional<std::array<int, 2>> PointerCell() const;
     void LayOutGround(Ground& ground) const;
-    void WorkOutTint(Tint& tint, TintKind kind) const;
+    void WorkOutTint(Tint& tint, TintKind kind);
     void LayOutTint(Tint& tint) const;
     void WorkOutHover(Hover& hover, std::array<int, 2> cell) const;
     void LayOutHover(Hover& hover) const;
@@ -114,7 +114,10 @@ private:
     QPointF CellCentre(int col, int row) const;
 
     void PaintGround(QPainter& p, const QRegion& area) const;
-    void PaintTint(QPainter& p) const;
+    void PaintTint(QPainter& p, const QRegion& area) const;
+    void PaintMarks(QPainter& p, const QRegion& area) const;
+    // The planned cells any part of which lies within `area`.
+    std::bitset<kPlannedCells * kPlannedCells> CellsUnder(const QRegion& area) const;
     void PaintHover(QPainter& p) const;
 
     const Game& g_;

@@ -116,12 +116,14 @@ TEST(Aids, TheWalkableFieldIsDrawnAndTheSettingsCheckBoxTurnsEveryAidOff)
     f.Hover(7, 6);
     QImage shot = f.Shot();
     EXPECT_TRUE(shot.save(gui::ShotPath(QStringLiteral("aids-field.png"))));
-    // An empty cell of the field is no longer black; one past column 20 is.
-    EXPECT_NE(f.Pixel(shot, 15, 15, 5, 5), 0u);
-    EXPECT_EQ(f.Pixel(shot, 23, 5, 5, 5), 0u);
-    // The grid lines are lighter than the cells they part.
+    // The edges of the field's empty cells are drawn, inside stays black;
+    // past column 20 the field is black all over.
     const QPoint corner = f.At(15, 15) - QPoint(24, 24);
-    EXPECT_GT(qGreen(shot.pixel(corner)), qGreen(shot.pixel(corner + QPoint(8, 8))));
+    EXPECT_NE(shot.pixel(corner + QPoint(8, 0)) & 0xFFFFFF, 0u);
+    EXPECT_NE(shot.pixel(corner + QPoint(0, 8)) & 0xFFFFFF, 0u);
+    EXPECT_EQ(shot.pixel(corner + QPoint(8, 8)) & 0xFFFFFF, 0u);
+    const QPoint outside = f.At(23, 5) - QPoint(24, 24);
+    EXPECT_EQ(shot.pixel(outside + QPoint(8, 0)) & 0xFFFFFF, 0u);
     ASSERT_NE(f.main->Aids().ShownReach(), nullptr);
     EXPECT_FALSE(f.main->Aids().Lines().empty());
 
@@ -133,14 +135,14 @@ TEST(Aids, TheWalkableFieldIsDrawnAndTheSettingsCheckBoxTurnsEveryAidOff)
     set->ChkAids->click();
     EXPECT_FALSE(f.forms.prefs.aidsOn);
     shot = f.Shot();
-    EXPECT_EQ(f.Pixel(shot, 15, 15, 5, 5), 0u);
+    EXPECT_EQ(shot.pixel(corner + QPoint(8, 0)) & 0xFFFFFF, 0u);
     EXPECT_EQ(f.Pixel(shot, 7, 6, 5, 5), 0u); // no reach tint either
     EXPECT_EQ(f.main->Aids().ShownReach(), nullptr);
     EXPECT_TRUE(f.main->Aids().Lines().empty());
     EXPECT_FALSE(f.main->Aids().GroundShown());
     set->ChkAids->click();
     EXPECT_TRUE(f.forms.prefs.aidsOn);
-    EXPECT_NE(f.Pixel(f.Shot(), 15, 15, 5, 5), 0u);
+    EXPECT_NE(f.Shot().pixel(corner + QPoint(8, 0)) & 0xFFFFFF, 0u);
     set->close();
 }
 

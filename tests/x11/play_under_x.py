@@ -174,7 +174,7 @@ class Play:
             for r in range(FIELD_TOP // CELL + 1, screen.height // CELL - 1):
                 for c in range(1, screen.width // CELL - 1):
                     if (c, r) != (col, row) and not self.cell_empty(screen, c, r) and screen.count(
-                            (20, 25, 21), c * CELL, r * CELL, c * CELL + CELL, r * CELL + CELL) > 200:
+                            (0, 0, 0), c * CELL, r * CELL, c * CELL + CELL, r * CELL + CELL) > 200:
                         targets.append(("enemy", (c, r)))
                         break
                 if len(targets) > 1:
