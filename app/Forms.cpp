@@ -291,4 +291,10 @@ void Forms::OpenSaveName()
     saveName->activateWindow();
 }
 
+void Forms::PreferencesChanged()
+{
+    if (store)
+        store->Remember(prefs);
+}
+
 } // namespace gh

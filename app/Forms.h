@@ -81,6 +81,7 @@ public:
     bool LoadFile(const QString& path) override;
     // The selection dialog has just set up a new match.
     void MatchStarted() override;
+    void PreferencesChanged() override;
     // The saves folder: the program's, or the default one made on first use.
     SaveFiles& Saves();
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QFont>
 #include <QFontMetricsF>
@@ -19,6 +20,10 @@
 #include <QSignalBlocker>
 #include <QTextStream>
 #include <QToolButton>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 #include "battlefield/Drawing.h"
 #include "battlefield/Orders.h"
@@ -60,17 +65,8 @@ QFont LabelFont(qreal points)
     return f;
 }
 
-const QFont& UdarFont()
-{
-    static const QFont font = LabelFont(14.25);
-    return font;
-}
-
-const QFont& XpFont()
-{
-    static const QFont font = LabelFont(11.25);
-    return font;
-}
+constexpr qreal kUdarPoints = 14.25;
+constexpr qreal kXpPoints = 11.25;
 
 constexpr int kUdarWidth = 660, kUdarHeight = 330;
 constexpr int kXpWidth = 480, kXpHeight = 270;
@@ -87,7 +83,8 @@ int ButtonOf(Qt::MouseButton b)
 
 } // namespace
 
-FrmMain::FrmMain(WindowOpener& forms) : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas)
+FrmMain::FrmMain(WindowOpener& forms)
+    : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas), aids_(forms.g, forms.prefs, canvas)
 {
     setWindowTitle(QStringLiteral("Grimhollow"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -99,6 +96,9 @@ FrmMain::FrmMain(WindowOpener& forms) : forms_(forms), g_(forms.g), previousCanv
     setFocusPolicy(Qt::StrongFocus);
 
     g_.canvas = &canvas;
+    canvas.SetZoom(ZoomStep(forms.prefs.zoom, 0));
+    forms.prefs.zoom = canvas.Zoom();
+    ScaleLabelFonts();
     statsPath_ = qEnvironmentVariable("GRIMHOLLOW_FRAME_STATS");
     // Whatever paints on the field outside a tick or an event this window
     // handles is still presented, once the event loop comes round.
@@ -130,6 +130,11 @@ FrmMain::FrmMain(WindowOpener& forms) : forms_(forms), g_(forms.g), previousCanv
         bar->setFocusPolicy(Qt::NoFocus);
         bar->hide();
     }
+    // The pointer over the toolbar or a bar is off the field: the hints
+    // beside it go.
+    for (QWidget* child :
+         {static_cast<QWidget*>(Toolbar1), static_cast<QWidget*>(HorBar), static_cast<QWidget*>(VertBar)})
+        child->installEventFilter(this);
     connect(HorBar, &QScrollBar::valueChanged, this, &FrmMain::OnHorBar);
     connect(VertBar, &QScrollBar::valueChanged, this, &FrmMain::OnVertBar);
     SyncScrollBar(HorBar, g_.HorBar);
@@ -238,16 +243,18 @@ void FrmMain::RenderControls()
 
 std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
 {
+    const qreal zoom = canvas.Zoom();
     auto frame = [&](const ShapeControl& shape, Rgb colour) {
         ControlPlace place;
         place.visible = shape.Visible;
         place.colour = colour;
         if (shape.Visible) {
-            const qreal size = ShapeControl::Size / kTwipsPerPixel;
+            const qreal size = ShapeControl::Size / kTwipsPerPixel * zoom;
             // The pen reaches a pixel past the square on either side.
+            const int pen = static_cast<int>(std::ceil(zoom));
             place.area = QRectF(canvas.Snap(shape.Left), canvas.Snap(shape.Top), size, size)
                              .toAlignedRect()
-                             .adjusted(-1, -1, 1, 1);
+                             .adjusted(-pen, -pen, pen, pen);
         }
         return place;
     };
@@ -257,8 +264,9 @@ std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
         place.caption = l.Caption;
         place.colour = l.ForeColor;
         if (l.Visible) {
-            const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top), widthTwips / double(kTwipsPerPixel),
-                             heightTwips / double(kTwipsPerPixel));
+            const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top),
+                             widthTwips / double(kTwipsPerPixel) * zoom,
+                             heightTwips / double(kTwipsPerPixel) * zoom);
             // The text is not clipped to the label's box; antialiased edges
             // reach a little past the glyphs.
             const QRectF text =
@@ -268,8 +276,8 @@ std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
         return place;
     };
     return {frame(g_.ShpAt, kRed), frame(g_.ShpSel, kGreen),
-            label(g_.LblUdar, kUdarWidth, kUdarHeight, UdarFont()),
-            label(g_.LblXP, kXpWidth, kXpHeight, XpFont())};
+            label(g_.LblUdar, kUdarWidth, kUdarHeight, udarFont_),
+            label(g_.LblXP, kXpWidth, kXpHeight, xpFont_)};
 }
 
 void FrmMain::Present()
@@ -283,6 +291,7 @@ void FrmMain::Present()
         changed += now[i].area;
     }
     shownControls_ = now;
+    changed += aids_.Follow(size());
     if (changed.isEmpty())
         return;
     ++presented_.requested;
@@ -359,22 +368,24 @@ void FrmMain::paintEvent(QPaintEvent* event)
         p.drawImage(QRectF(area), image,
                     QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
     p.setClipRegion(event->region());
+    aids_.Paint(p, event->region());
     PaintControls(p);
 }
 
 void FrmMain::PaintControls(QPainter& p)
 {
+    const qreal zoom = canvas.Zoom();
     auto frame = [&](const ShapeControl& shape, const QColor& colour) {
         if (!shape.Visible)
             return;
-        const qreal size = ShapeControl::Size / kTwipsPerPixel;
+        const qreal size = ShapeControl::Size / kTwipsPerPixel * zoom;
         QPen pen(colour);
-        pen.setWidthF(2.0);
+        pen.setWidthF(2.0 * zoom);
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(
-            QRectF(canvas.Snap(shape.Left) + 1.0, canvas.Snap(shape.Top) + 1.0, size - 2.0, size - 2.0));
+        p.drawRect(QRectF(canvas.Snap(shape.Left) + zoom, canvas.Snap(shape.Top) + zoom, size - 2.0 * zoom,
+                          size - 2.0 * zoom));
     };
     frame(g_.ShpAt, QColor(255, 0, 0));
     frame(g_.ShpSel, QColor(0, 255, 0));
@@ -384,12 +395,12 @@ void FrmMain::PaintControls(QPainter& p)
             return;
         p.setFont(font);
         p.setPen(QColor(l.ForeColor.r, l.ForeColor.g, l.ForeColor.b));
-        const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top), widthTwips / double(kTwipsPerPixel),
-                         heightTwips / double(kTwipsPerPixel));
+        const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top), widthTwips / double(kTwipsPerPixel) * zoom,
+                         heightTwips / double(kTwipsPerPixel) * zoom);
         p.drawText(box, kLabelFlags, QString::fromStdString(l.Caption));
     };
-    label(g_.LblUdar, kUdarWidth, kUdarHeight, UdarFont());
-    label(g_.LblXP, kXpWidth, kXpHeight, XpFont());
+    label(g_.LblUdar, kUdarWidth, kUdarHeight, udarFont_);
+    label(g_.LblXP, kXpWidth, kXpHeight, xpFont_);
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event)
@@ -415,6 +426,8 @@ void FrmMain::closeEvent(QCloseEvent* event)
 
 void FrmMain::keyPressEvent(QKeyEvent* event)
 {
+    if (ZoomKey(event))
+        return;
     if (PlayKey(event)) {
         event->accept();
         RenderControls();
@@ -448,7 +461,7 @@ void FrmMain::mousePressEvent(QMouseEvent* event)
     if (button == 0)
         return;
     const QPointF at = event->position();
-    const auto requests = FieldMouseDown(g_, button, PixelsToTwips(at.x()), PixelsToTwips(at.y()));
+    const auto requests = FieldMouseDown(g_, button, FieldTwips(at.x()), FieldTwips(at.y()));
     for (const InfoRequest& r : requests)
         forms_.OpenInfo(r);
     RenderControls();
@@ -457,8 +470,108 @@ void FrmMain::mousePressEvent(QMouseEvent* event)
 void FrmMain::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    FieldMouseMove(g_, PixelsToTwips(at.x()), PixelsToTwips(at.y()));
+    const float mx = FieldTwips(at.x()), my = FieldTwips(at.y());
+    FieldMouseMove(g_, mx, my);
+    if (childAt(at.toPoint()))
+        aids_.SetPointer(std::nullopt);
+    else
+        aids_.SetPointer(QPointF(mx, my));
     RenderControls();
+}
+
+void FrmMain::leaveEvent(QEvent* event)
+{
+    aids_.SetPointer(std::nullopt);
+    RenderControls();
+    QWidget::leaveEvent(event);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter) {
+        aids_.SetPointer(std::nullopt);
+        RenderControls();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+float FrmMain::FieldTwips(double pixels) const
+{
+    return PixelsToTwips(pixels / canvas.Zoom());
+}
+
+void FrmMain::ScaleLabelFonts()
+{
+    udarFont_ = LabelFont(kUdarPoints * canvas.Zoom());
+    xpFont_ = LabelFont(kXpPoints * canvas.Zoom());
+}
+
+void FrmMain::ZoomTo(double zoom, QPointF anchor)
+{
+    zoom = ZoomStep(zoom, 0);
+    const double before = canvas.Zoom();
+    if (zoom == before)
+        return;
+    // The field point under the anchor, before and after.
+    const double fx = g_.ViewX + anchor.x() * kTwipsPerPixel / before;
+    const double fy = g_.ViewY + anchor.y() * kTwipsPerPixel / before;
+    forms_.prefs.zoom = zoom;
+    forms_.PreferencesChanged();
+    canvas.SetZoom(zoom);
+    ScaleLabelFonts();
+    const int vx = static_cast<int>(std::lround(fx - anchor.x() * kTwipsPerPixel / zoom));
+    const int vy = static_cast<int>(std::lround(fy - anchor.y() * kTwipsPerPixel / zoom));
+    // Both redraw the field at its new scale, wherever the view ends up.
+    HorBarChanged(g_, vx);
+    VertBarChanged(g_, vy);
+    // The resting pointer is over another cell now.
+    const QPointF at = mapFromGlobal(QCursor::pos());
+    if (rect().contains(at.toPoint()) && !childAt(at.toPoint())) {
+        FieldMouseMove(g_, FieldTwips(at.x()), FieldTwips(at.y()));
+        aids_.SetPointer(QPointF(FieldTwips(at.x()), FieldTwips(at.y())));
+    }
+    RenderControls();
+}
+
+bool FrmMain::ZoomKey(QKeyEvent* event)
+{
+    int steps = 0;
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: steps = 1; break;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: steps = -1; break;
+    default: return false;
+    }
+    QPointF anchor = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(anchor.toPoint()))
+        anchor = QPointF(width() / 2.0, height() / 2.0);
+    ZoomTo(ZoomStep(canvas.Zoom(), steps), anchor);
+    event->accept();
+    return true;
+}
+
+void FrmMain::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y();
+    if (event->modifiers() & Qt::ControlModifier) {
+        // A notch is 120; a touchpad sends smaller deltas that add up to one.
+        wheelZoom_ += delta;
+        const int steps = wheelZoom_ / 120;
+        if (steps != 0) {
+            wheelZoom_ -= steps * 120;
+            ZoomTo(ZoomStep(canvas.Zoom(), steps), event->position());
+        }
+        event->accept();
+        return;
+    }
+    // The wheel scrolls the field as the bars do; with Shift, sideways.
+    const bool sideways = (event->modifiers() & Qt::ShiftModifier) || event->angleDelta().x() != 0;
+    QScrollBar* bar = sideways ? HorBar : VertBar;
+    const int d = sideways && event->angleDelta().x() != 0 ? event->angleDelta().x() : delta;
+    if ((bar == HorBar ? g_.HorBar : g_.VertBar).Visible && d != 0)
+        bar->setValue(bar->value() - d * bar->singleStep() / 120);
+    event->accept();
 }
 
 } // namespace gh

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "battlefield/AidsOverlay.h"
 #include "battlefield/Keys.h"
 #include "platform/qt/QtCanvas.h"
 #include "world/Events.h"
@@ -78,6 +79,18 @@ public:
     // The toolbar's button with this caption (nullptr if there is none).
     QAction* ToolbarButton(const QString& caption) const;
 
+    // The play aids over the field, as they are shown now.
+    const AidsOverlay& Aids() const { return aids_; }
+
+    // The field's scale. Zooming keeps the field point under `anchor`
+    // (logical pixels of the window) where it is; the rules keep their
+    // twips, only the view and the pointer's hit tests convert.
+    double Zoom() const { return canvas.Zoom(); }
+    void ZoomTo(double zoom, QPointF anchor);
+    // A window position in logical pixels as the rules read the pointer:
+    // window twips at the field's scale.
+    float FieldTwips(double pixels) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -87,6 +100,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     // Tab and Shift+Tab choose units on the field, not the focus.
     bool focusNextPrevChild(bool next) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The keys that play (FrmMainKeys.cpp); false for a key they leave alone.
@@ -104,6 +120,9 @@ private:
     static void SyncScrollBar(QScrollBar* bar, const ScrollBarControl& data);
     void PaintControls(QPainter& p);
     void Present();
+    // + and - zoom the field about the pointer (or the window's middle).
+    bool ZoomKey(QKeyEvent* event);
+    void ScaleLabelFonts();
 
     // Where a painted control was last drawn, and with what, so that a
     // repaint covers its old place as well as its new one.
@@ -119,6 +138,9 @@ private:
     WindowOpener& forms_;
     Game& g_;
     Canvas* previousCanvas_;
+    AidsOverlay aids_;
+    QFont udarFont_, xpFont_;
+    int wheelZoom_ = 0; // eighths of a degree towards the next zoom step
     std::array<ControlPlace, 4> shownControls_{};
     Presentations presented_;
     bool presentQueued_ = false;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "battlefield/FieldPrefs.h"
+
 namespace gh {
 
 // What the player prefers about the windows, as the settings window and the
 // battlefield's keys change it. Plain values, to be remembered with the
 // other settings.
-struct Preferences {
+struct Preferences : FieldPrefs {
     // «Объявлять ходы компьютера»: the turns of sides the computer plays are
     // announced with a box. Off, they go by in the status strip and the log;
     // a person's turn always has its box.

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "battlefield/FieldPrefs.h"
 #include "battlefield/Orders.h"
 #include "battlefield/Preferences.h"
 #include "engine/Journal.h"
@@ -31,7 +32,8 @@ public:
     // Set while the program is ending: windows then close without asking.
     bool quitting = false;
 
-    // The player's preferences about the windows.
+    // The player's preferences about the windows and the field; the
+    // settings window switches the aids.
     Preferences prefs;
     // The match's log; the registry makes it hear the match's events.
     Journal journal;
@@ -72,6 +74,8 @@ public:
     virtual bool LoadFile(const QString& /*path*/) { return false; }
     // The selection dialog has just set up a new match.
     virtual void MatchStarted() {}
+    // The battlefield changed a preference (the zoom): it is remembered.
+    virtual void PreferencesChanged() {}
 
     // What the program remembers and how it autosaves; without them (most
     // window tests) nothing is remembered and nothing is saved on its own.

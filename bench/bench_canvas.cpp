@@ -1,6 +1,7 @@
 // What one idle tick costs with twenty units on the field: the idle animation
 // painting onto the battlefield's canvas, and working out what changed and
-// has to be presented. At ratio 1 and at ratio 2 (HiDPI, twice-size pictures).
+// has to be presented. At ratio 1 and at ratio 2 (HiDPI, twice-size pictures),
+// and with the field zoomed (the second argument is the zoom times ten).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -35,6 +36,7 @@ void BM_IdleTickTwentyUnits(benchmark::State& state)
     g->rnd = &rnd;
     QtCanvas canvas;
     canvas.Resize(QSize(1920, 1080), ratio);
+    canvas.SetZoom(static_cast<qreal>(state.range(1)) / 10.0);
     g->canvas = &canvas;
     const int types[] = {kMage, kSkeleton, kDemon, kNecromancer};
     for (int i = 1; i <= 20; ++i) {
@@ -58,7 +60,14 @@ void BM_IdleTickTwentyUnits(benchmark::State& state)
     state.counters["presented px/tick"] =
         benchmark::Counter(static_cast<double>(area), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_IdleTickTwentyUnits)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IdleTickTwentyUnits)
+    ->Args({1, 10})
+    ->Args({2, 10})
+    ->Args({1, 15})
+    ->Args({1, 20})
+    ->Args({2, 15})
+    ->Args({2, 20})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace gh

@@ -1,6 +1,9 @@
 #include "engine/Movement.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "engine/Blows.h"
 #include "platform/Numbers.h"
@@ -76,10 +79,11 @@ std::int32_t StepSpeed(const Game& g)
     return g.AnimSpeed;
 }
 
-void FillGrid(const Game& g, const Unit& walker, float tx, float ty, PathCells& grid)
+void FillBoard(const Game& g, PathCells& grid)
 {
     // The order of writes in the game's planner makes the last rule win:
-    // border over walker over target over occupied over free.
+    // border over walker over target over occupied over free. The board
+    // holds the free and occupied cells; MarkEnds writes the rest.
     for (int i = 0; i <= kLastPlanned; ++i)
         for (int a = 0; a <= kLastPlanned; ++a)
             grid[i][a] = kFree;
@@ -102,7 +106,10 @@ void FillGrid(const Game& g, const Unit& walker, float tx, float ty, PathCells& 
                     grid[cj][ck] = kBlocked;
             }
     }
+}
 
+void MarkEnds(const Unit& walker, float tx, float ty, PathCells& grid)
+{
     const int tc = PlannedCellFloor(tx);
     const int tr = PlannedCellFloor(ty);
     if (tc >= 0 && tr >= 0)
@@ -117,6 +124,138 @@ void FillGrid(const Game& g, const Unit& walker, float tx, float ty, PathCells& 
         grid[0][a] = kBlocked;
         grid[a][0] = kBlocked;
     }
+}
+
+// Breadth-first wave from the target cell; the first wave that touches the
+// walker's cell decides the number of steps. The game's planner scans the
+// grid for the wave's number column by column, and row by row within a
+// column, numbering the free neighbours of each cell it finds, and stops the
+// moment one of them is the walker's cell. Which cells a whole wave numbers
+// does not depend on that order, so here every wave but the last is worked
+// out at once on bit masks, one bit per row in each column; only the wave
+// that reaches the walker goes cell by cell in the planner's order, so that
+// it stops at the same cell and leaves the same numbers behind.
+using Rows = std::array<std::uint32_t, kPlannedCells + 1>;                // bit b of column j: cell (j, b)
+constexpr std::uint32_t kPlannedRows = ((1u << kPlannedCells) - 1) & ~1u; // rows 1..20
+
+std::uint32_t Bit(int row)
+{
+    return 1u << row;
+}
+
+// Every cell next to a cell of `wave` in column j, within the planned rows.
+std::uint32_t Near(const Rows& wave, int j)
+{
+    const std::uint32_t near = wave[static_cast<std::size_t>(j - 1)] | wave[static_cast<std::size_t>(j)] |
+                               wave[static_cast<std::size_t>(j + 1)];
+    return (near | near << 1 | near >> 1) & kPlannedRows;
+}
+
+void Number(PathCells& grid, int j, std::uint32_t rows, std::uint8_t value)
+{
+    for (; rows != 0; rows &= rows - 1)
+        grid[j][std::countr_zero(rows)] = value;
+}
+
+// The wave that reaches the walker's cell (wc, wr). The planner numbers the
+// free neighbours of the wave's cells in its order until it comes to the
+// first cell next to the walker, and there its neighbours in their order
+// until the walker's: exactly those are numbered here.
+std::int32_t LastWave(PathCells& grid, const Rows& wave, const Rows& free, std::int32_t number, int wc,
+                      int wr)
+{
+    static constexpr int kNeighbour[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
+                                             {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
+    const auto value = static_cast<std::uint8_t>(number + 1);
+    // The first cell of the wave next to the walker, in the planner's order.
+    int sj = 0, sb = 0;
+    for (int j = std::max(1, wc - 1); j <= std::min(kLastPlanned, wc + 1) && sj == 0; ++j) {
+        const std::uint32_t beside =
+            wave[static_cast<std::size_t>(j)] & (Bit(wr - 1) | Bit(wr) | Bit(wr + 1));
+        if (beside != 0) {
+            sj = j;
+            sb = std::countr_zero(beside);
+        }
+    }
+    if (sj == 0)
+        return number; // the masks said the wave touches the walker
+    // The cells before it are done in full.
+    Rows before{};
+    for (int j = 1; j < sj; ++j)
+        before[static_cast<std::size_t>(j)] = wave[static_cast<std::size_t>(j)];
+    before[static_cast<std::size_t>(sj)] = wave[static_cast<std::size_t>(sj)] & (Bit(sb) - 1);
+    for (int j = 1; j <= kLastPlanned; ++j)
+        Number(grid, j, Near(before, j) & free[static_cast<std::size_t>(j)], value);
+    // That cell's own neighbours up to the walker.
+    for (const auto& d : kNeighbour) {
+        const int nj = sj + d[0];
+        const int nb = sb + d[1];
+        if (nj > kLastPlanned || nb > kLastPlanned)
+            continue;
+        std::uint8_t& cell = grid[nj][nb];
+        if (cell == kGoal)
+            break;
+        if (cell == kFree)
+            cell = value;
+    }
+    return number;
+}
+
+// The free planned cells of a grid as masks.
+Rows FreeRows(const PathCells& grid)
+{
+    Rows free{};
+    for (int j = 1; j <= kLastPlanned; ++j) {
+        std::uint32_t rows = 0;
+        for (int b = 1; b <= kLastPlanned; ++b)
+            rows |= static_cast<std::uint32_t>(grid[j][b] == kFree) << b;
+        free[static_cast<std::size_t>(j)] = rows;
+    }
+    return free;
+}
+
+// `free` holds the grid's free planned cells.
+std::int32_t RunWave(PathCells& grid, Rows free, int tc, int tr, int wc, int wr)
+{
+    // Wave 0 is the target cell alone: no other cell ever holds 0.
+    if (tc < 1 || tr < 1 || grid[tc][tr] != 0)
+        return -1;
+    const bool goal = wc >= 1 && wr >= 1 && grid[wc][wr] == kGoal;
+    Rows wave{}, next{};
+    wave[static_cast<std::size_t>(tc)] = 1u << tr;
+    // The columns the wave spans; the next one spans at most one more on
+    // either side.
+    int first = tc, last = tc;
+
+    for (std::int32_t number = 0; number <= kMaxWaves; ++number) {
+        const int from = std::max(1, first - 1), to = std::min(kLastPlanned, last + 1);
+        first = kPlannedCells;
+        last = 0;
+        for (int j = from; j <= to; ++j) {
+            const std::uint32_t reach = Near(wave, j);
+            if (goal && j == wc && (reach >> wr & 1u))
+                return LastWave(grid, wave, free, number, wc, wr);
+            const std::uint32_t found = reach & free[static_cast<std::size_t>(j)];
+            next[static_cast<std::size_t>(j)] = found;
+            if (found != 0) {
+                first = std::min(first, j);
+                last = j;
+            }
+        }
+        // A wave that numbered no cell has died out: the later ones could
+        // find nothing either.
+        if (last == 0)
+            return -1;
+        const auto value = static_cast<std::uint8_t>(number + 1);
+        wave.fill(0);
+        for (int j = first; j <= last; ++j) {
+            const std::uint32_t rows = next[static_cast<std::size_t>(j)];
+            wave[static_cast<std::size_t>(j)] = rows;
+            free[static_cast<std::size_t>(j)] &= ~rows;
+            Number(grid, j, rows, value);
+        }
+    }
+    return -1;
 }
 
 void EndWalk(Game& g)
@@ -159,39 +298,35 @@ bool InWalkArea(float x, float y)
     return col >= 1 && row >= 1;
 }
 
+void LayBoard(const Game& g, PathBoard& board)
+{
+    FillBoard(g, board.cells);
+    board.free = FreeRows(board.cells);
+}
+
+std::int32_t LayPath(const PathBoard& board, const Unit& walker, float tx, float ty, PathCells& grid)
+{
+    // Only the planned columns and rows are written, as the planner always did.
+    for (int i = 0; i <= kLastPlanned; ++i)
+        std::memcpy(grid[i], board.cells[i], kPlannedCells);
+    MarkEnds(walker, tx, ty, grid);
+    // Marking the ends only takes cells that were free.
+    Rows free = board.free;
+    const int tc = PlannedCellFloor(tx), tr = PlannedCellFloor(ty);
+    const int wc = PlannedCellFloor(walker.PosX), wr = PlannedCellFloor(walker.PosY);
+    if (tc >= 0 && tr >= 0)
+        free[static_cast<std::size_t>(tc)] &= ~Bit(tr);
+    if (wc >= 0 && wr >= 0)
+        free[static_cast<std::size_t>(wc)] &= ~Bit(wr);
+    return RunWave(grid, free, tc, tr, wc, wr);
+}
+
 std::int32_t LayPath(const Game& g, const Unit& walker, float tx, float ty, PathCells& grid)
 {
-    FillGrid(g, walker, tx, ty, grid);
-
-    // Breadth-first wave from the target cell; the first wave that touches the
-    // walker's cell decides the number of steps.
-    static constexpr int kNeighbour[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
-                                             {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
-    for (std::int32_t wave = 0; wave <= kMaxWaves; ++wave) {
-        bool waveAlive = false;
-        for (int j = 1; j <= kLastPlanned; ++j)
-            for (int b = 1; b <= kLastPlanned; ++b) {
-                if (grid[j][b] != wave)
-                    continue;
-                waveAlive = true;
-                for (const auto& n : kNeighbour) {
-                    const int nj = j + n[0];
-                    const int nb = b + n[1];
-                    if (nj > kLastPlanned || nb > kLastPlanned)
-                        continue; // outside the planned area: blocked
-                    std::uint8_t& cell = grid[nj][nb];
-                    if (cell == kGoal)
-                        return wave;
-                    if (cell == kFree)
-                        cell = static_cast<std::uint8_t>(wave + 1);
-                }
-            }
-        // A wave that found no cell of its own number has died out; the later
-        // ones could find nothing either.
-        if (!waveAlive)
-            break;
-    }
-    return -1;
+    FillBoard(g, grid);
+    MarkEnds(walker, tx, ty, grid);
+    return RunWave(grid, FreeRows(grid), PlannedCellFloor(tx), PlannedCellFloor(ty),
+                   PlannedCellFloor(walker.PosX), PlannedCellFloor(walker.PosY));
 }
 
 void PlanPath(Game& g)
@@ -350,13 +485,25 @@ WalkDecision DecideStep(const Game& g, const PathCells& grid, int walkerIndex, c
 
 WalkForecast ForecastWalk(const Game& g, int walker, float tx, float ty, std::int32_t target)
 {
+    if (walker < 1 || walker > kMaxUnit)
+        return {};
+    PathBoard board;
+    LayBoard(g, board);
+    return ForecastWalk(g, board, walker, tx, ty, target);
+}
+
+WalkForecast ForecastWalk(const Game& g, const PathBoard& board, int walker, float tx, float ty,
+                          std::int32_t target, WalkSteps* steps)
+{
     WalkForecast f;
+    if (steps)
+        steps->count = 0;
     if (walker < 1 || walker > kMaxUnit)
         return f;
     Unit w = g.U(walker);
     PathCells grid;
-    std::int32_t steps = LayPath(g, w, tx, ty, grid);
-    f.starts = steps >= 0;
+    std::int32_t left = LayPath(board, w, tx, ty, grid);
+    f.starts = left >= 0;
     // Every step costs a point, so a walk is over within ActionsMax steps; the
     // bound only guards against a record whose points were never set.
     for (int guard = 0; f.starts && guard < 256; ++guard) {
@@ -370,9 +517,14 @@ WalkForecast ForecastWalk(const Game& g, int walker, float tx, float ty, std::in
         }
         w.PosX += static_cast<float>(d.dx * kCell);
         w.PosY += static_cast<float>(d.dy * kCell);
-        steps -= 1;
+        if (steps && steps->count < WalkSteps::kMost) {
+            auto& cell = steps->cell[static_cast<std::size_t>(steps->count++)];
+            cell[0] = static_cast<std::int8_t>(PlannedCell(w.PosX));
+            cell[1] = static_cast<std::int8_t>(PlannedCell(w.PosY));
+        }
+        left -= 1;
         w.Actions -= (d.dx == 0 || d.dy == 0) ? 1 : 2;
-        if (!(steps >= 0 && w.Actions != 0))
+        if (!(left >= 0 && w.Actions != 0))
             break;
     }
     f.endX = w.PosX;

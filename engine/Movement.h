@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "world/Game.h"
@@ -27,6 +28,18 @@ using PathCells = std::uint8_t[kGridSize][kGridSize]; // [column][row], like Pat
 // (what PathSteps starts the walk with), or -1 when there is no path.
 std::int32_t LayPath(const Game& g, const Unit& walker, float tx, float ty, PathCells& grid);
 
+// The field as every plan on it starts: the border and every cell a record
+// on the field covers blocked, the rest free. Many plans on one field (the
+// play aids ask one per cell) lay it once and plan from it.
+struct PathBoard {
+    PathCells cells;
+    // The free planned cells: bit b of entry j for cell (j, b).
+    std::array<std::uint32_t, kPlannedCells + 1> free;
+};
+void LayBoard(const Game& g, PathBoard& board);
+// LayPath from a board laid for the same field.
+std::int32_t LayPath(const PathBoard& board, const Unit& walker, float tx, float ty, PathCells& grid);
+
 // What the walker does at the start of a step, standing on a cell with
 // action points left. `target` is what Target holds as the tick begins.
 struct WalkDecision {
@@ -51,6 +64,17 @@ struct WalkForecast {
     float endX = 0, endY = 0;     // where the walker then stands
     std::int32_t actionsLeft = 0; // its action points then
 };
+// The cells a walk enters, in order. Every step costs a point and a unit
+// has at most 99, so a walk never takes more steps than this holds.
+struct WalkSteps {
+    static constexpr int kMost = 128;
+    int count = 0;
+    std::array<std::array<std::int8_t, 2>, kMost> cell{}; // column, row
+};
 WalkForecast ForecastWalk(const Game& g, int walker, float tx, float ty, std::int32_t target);
+// The same on a board laid for this field, noting the cells entered in
+// `steps` when given.
+WalkForecast ForecastWalk(const Game& g, const PathBoard& board, int walker, float tx, float ty,
+                          std::int32_t target, WalkSteps* steps = nullptr);
 
 } // namespace gh

@@ -34,7 +34,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(5340, 3570));
+    setFixedSize(TwipsSize(5340, 3945));
 
     for (int i = 0; i < 2; ++i) {
         const SliderLayout& s = kSliders[i];
@@ -94,8 +94,17 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
             forms_.store->SetAnnounceComputerTurns(on);
     });
 
+    ChkAids = new QCheckBox(QStringLiteral("Подсказки на поле"), this);
+    ChkAids->setGeometry(TwipsRect(120, 2925, 5100, 375));
+    ChkAids->setChecked(forms_.prefs.aidsOn);
+    connect(ChkAids, &QCheckBox::toggled, this, [this](bool on) {
+        forms_.prefs.aidsOn = on;
+        forms_.PreferencesChanged();
+        forms_.Refresh();
+    });
+
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
-    CmdCancel->setGeometry(TwipsRect(1920, 3015, 1455, 375));
+    CmdCancel->setGeometry(TwipsRect(1920, 3390, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
 

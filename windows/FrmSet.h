@@ -27,6 +27,8 @@ public:
     QCheckBox* ChkAutosave;
     // «Объявлять ходы компьютера»
     QCheckBox* ChkAnnounce;
+    // «Подсказки на поле»: the battlefield's play aids, all at once.
+    QCheckBox* ChkAids;
     QPushButton* CmdCancel;
 
 protected:

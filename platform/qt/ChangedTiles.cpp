@@ -55,13 +55,14 @@ void ChangedTiles::Touch(const QImage& image, QRect area)
             touched_.push_back(i);
             if (!(s & kInked))
                 continue; // black, which is all there is to remember
-            if (slotsUsed_ >= kMostKept) {
+            if (slotsUsed_ >= mostKept_) {
                 all_ = true;
                 return;
             }
             const QRect t = TileRect(i);
             if (slotsUsed_ == static_cast<int>(pool_.size()) * kSlotsPerBlock)
-                pool_.push_back(std::make_unique<QRgb[]>(static_cast<std::size_t>(kSlotsPerBlock) * kTilePixels));
+                pool_.push_back(
+                    std::make_unique<QRgb[]>(static_cast<std::size_t>(kSlotsPerBlock) * kTilePixels));
             QRgb* kept = Slot(slotsUsed_);
             for (int y = 0; y < t.height(); ++y)
                 std::memcpy(kept + y * kTile,

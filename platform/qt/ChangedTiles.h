@@ -24,7 +24,13 @@ public:
     static constexpr int kTile = 16;
     // Past this many tiles kept at once (a clear of a crowded, scrolled
     // field) the whole surface is simply presented, which bounds the memory.
-    static constexpr int kMostKept = 1024; // 1 MB of kept pixels at most
+    static constexpr int kMostKept = 1024; // 1 MB of kept pixels at most, as a rule
+
+    // Where a unit's picture covers many more tiles (a zoomed field on a HiDPI
+    // screen), more may be kept, so that an idle tick that changes a few
+    // units still presents only those. Never below kMostKept.
+    void SetMostKept(int tiles) { mostKept_ = tiles > kMostKept ? tiles : kMostKept; }
+    int MostKept() const { return mostKept_; }
 
     // A surface of this size whose whole area is presented next. Within
     // `inked` the old picture was copied in, so it counts as possibly
@@ -72,6 +78,7 @@ private:
     QRgb* Slot(int slot) const;
     std::vector<std::unique_ptr<QRgb[]>> pool_;
     int slotsUsed_ = 0;
+    int mostKept_ = kMostKept;
 };
 
 } // namespace gh

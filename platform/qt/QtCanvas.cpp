@@ -44,9 +44,11 @@ void QtCanvas::Resize(QSize logicalSize, qreal devicePixelRatio)
         p.drawImage(QPointF(0, 0), image_);
     }
     image_ = fresh;
+    stamps_.clear();
     logical_ = logicalSize;
     ratio_ = devicePixelRatio;
     tiles_.Reset(device, kept);
+    KeepEnoughTiles();
 }
 
 const QImage& QtCanvas::Image() const
@@ -91,7 +93,35 @@ QRect QtCanvas::DeviceRect(const QRectF& logical) const
 
 qreal QtCanvas::Snap(float twips) const
 {
-    return std::round(static_cast<double>(twips) / kTwipsPerPixel * ratio_) / ratio_;
+    return std::round(static_cast<double>(twips) / kTwipsPerPixel * zoom_ * ratio_) / ratio_;
+}
+
+void QtCanvas::SetZoom(qreal zoom)
+{
+    zoom_ = zoom > 0 ? zoom : 1.0;
+    KeepEnoughTiles();
+}
+
+void QtCanvas::KeepEnoughTiles()
+{
+    // As many kept tiles as some 28 changed units cover: at 2 device pixels a
+    // picture pixel, what the usual cap already allows.
+    const qreal scale = ratio_ * zoom_;
+    const int perUnit = static_cast<int>(std::ceil(48.0 * scale / ChangedTiles::kTile));
+    tiles_.SetMostKept(28 * perUnit * perUnit);
+}
+
+bool QtCanvas::Stamped(QRect device, qint64 picture, bool mirrored) const
+{
+    for (const Stamp& s : stamps_)
+        if (s.device == device)
+            return s.picture == picture && s.mirrored == mirrored;
+    return false;
+}
+
+void QtCanvas::Unstamp(QRect device)
+{
+    std::erase_if(stamps_, [&](const Stamp& s) { return s.device.intersects(device); });
 }
 
 void QtCanvas::Clear()
@@ -107,6 +137,7 @@ void QtCanvas::Clear()
                    Qt::black);
     }
     tiles_.ForgetInk();
+    stamps_.clear();
 }
 
 void QtCanvas::Paint(ImageList list, int index, float x, float y, int team)
@@ -129,13 +160,19 @@ void QtCanvas::PaintWidth(ImageList list, int index, float x, float y, float wid
 void QtCanvas::Draw(ImageList list, int index, float left, float top, float widthTwips, bool mirrored,
                     int team)
 {
-    // Above ratio 1 the twice-size pictures are copied one to one at ratio 2
-    // and scaled down at ratios in between, never smoothed up.
-    const QImage& picture = ImageLists::Get().Frame(list, index, mirrored, team, ratio_ > 1.0);
+    // Device pixels per pixel of the one-size art. Above 1 the twice-size
+    // pictures are used: copied one to one at 2 (ratio 2, or zoom 2 at ratio
+    // 1) and scaled in between or beyond.
+    const qreal scale = ratio_ * zoom_;
+    const QImage& picture = ImageLists::Get().Frame(list, index, mirrored, team, scale > 1.0);
     const qreal x = Snap(left);
     const qreal y = Snap(top);
     const qreal w = Snap(left + widthTwips) - x;
-    const qreal h = picture.height() / picture.devicePixelRatio();
+    const qreal h =
+        zoom_ == 1.0
+            ? picture.height() / picture.devicePixelRatio()
+            : Snap(top + static_cast<float>(picture.height() / picture.devicePixelRatio() * kTwipsPerPixel)) -
+                  y;
     if (w <= 0 || h <= 0)
         return;
     const QRectF target(x, y, w, h);
@@ -143,14 +180,22 @@ void QtCanvas::Draw(ImageList list, int index, float left, float top, float widt
     const QRect device = whole & tiles_.Bounds();
     if (device.isEmpty())
         return;
-    // Most idle ticks paint most units over themselves: a one-to-one copy
-    // onto the very same pixels changes nothing and is left out.
-    if (whole == device && whole.size() == picture.size() && Holds(picture, whole.topLeft()))
-        return;
+    // Most idle ticks paint most units over themselves: a copy onto the very
+    // same pixels changes nothing and is left out.
+    const bool oneToOne = whole.size() == picture.size();
+    if (whole == device) {
+        if (oneToOne && Holds(picture, whole.topLeft()))
+            return;
+        if (!oneToOne && Stamped(whole, picture.cacheKey(), mirrored))
+            return;
+    }
     QPainter& p = Painter();
     Touch(device);
+    Unstamp(device);
     p.drawImage(target, picture, QRectF(picture.rect()));
     tiles_.Ink(device);
+    if (!oneToOne && whole == device)
+        stamps_.push_back({whole, picture.cacheKey(), mirrored});
 }
 
 bool QtCanvas::Holds(const QImage& picture, QPoint at) const
@@ -177,6 +222,7 @@ void QtCanvas::Print(const std::string& text, float x, float y, Rgb colour)
         return;
     QPainter& p = Painter();
     Touch(device);
+    Unstamp(device);
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::TextAntialiasing, true);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/qt/ChangedTiles.h"
@@ -33,6 +34,12 @@ public:
     QSize LogicalSize() const { return logical_; }
     qreal Ratio() const { return ratio_; }
 
+    // The field's scale: positions and pictures grow by it, the surface keeps
+    // the window's size. Pictures are scaled as they are copied, never kept
+    // scaled. What was painted stays as it is until painted over.
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return zoom_; }
+
     void SetFont(const QFont& font) { font_ = font; }
 
     void Clear() override;
@@ -51,8 +58,9 @@ public:
     // window can arrange to present them even when no tick follows.
     std::function<void()> onFirstChange;
 
-    // Twips to logical pixels, snapped to whole device pixels so that pictures
-    // are copied one to one at ratio 1 and stay sharp at any other ratio.
+    // Twips to logical pixels at the field's scale, snapped to whole device
+    // pixels so that pictures are copied one to one where they can be and
+    // stay sharp at any other ratio.
     qreal Snap(float twips) const;
 
 private:
@@ -64,6 +72,20 @@ private:
     QRect DeviceRect(const QRectF& logical) const;
     // Whether the backing image already holds `picture` at device point `at`.
     bool Holds(const QImage& picture, QPoint at) const;
+    // A picture copied at another size cannot be compared with the pixels it
+    // left, so the canvas notes where it copied which picture; a note lasts
+    // until anything else is painted over its place.
+    struct Stamp {
+        QRect device;
+        qint64 picture;
+        bool mirrored;
+    };
+    bool Stamped(QRect device, qint64 picture, bool mirrored) const;
+    void KeepEnoughTiles();
+    void Unstamp(QRect device);
+
+    std::vector<Stamp> stamps_;
+    qreal zoom_ = 1.0;
 
     QImage image_;
     // Opened on the first call of a tick and kept for the rest of it: opening

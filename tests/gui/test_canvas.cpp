@@ -142,6 +142,76 @@ TEST(QtCanvas, ResizingKeepsWhatWasPaintedAndFollowsTheDeviceRatio)
     EXPECT_FALSE(AllBlack(canvas.Image(), QRect(96, 0, 96, 96)));
 }
 
+TEST(QtCanvas, AZoomedFieldCopiesTheTwiceSizeArtAndRepaintsOnlyWhatChanged)
+{
+    QtCanvas canvas;
+    canvas.Resize({300, 200}, 1.0);
+    canvas.SetZoom(2.0);
+    // At zoom 2 cell column 1 starts at pixel 96, and the 96-pixel picture
+    // lands there one to one.
+    canvas.Paint(ImageList::Unit, 10, 720, 0);
+    const QImage sharp = ImageLists::Get()
+                             .Frame(ImageList::Unit, 10, false, kNoTeam, true)
+                             .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(sharp.width(), 96);
+    EXPECT_TRUE(HoldsPicture(canvas.Image(), 96, 0, sharp, false));
+    EXPECT_TRUE(AllBlack(canvas.Image(), QRect(0, 0, 96, 200)));
+    EXPECT_DOUBLE_EQ(canvas.Snap(720), 96.0);
+    canvas.TakeChanges();
+
+    // At 1.5 it is scaled to 72 pixels as it is copied.
+    canvas.Clear();
+    canvas.SetZoom(1.5);
+    canvas.Paint(ImageList::Unit, 10, 720, 0);
+    EXPECT_FALSE(AllBlack(canvas.Image(), QRect(72, 0, 72, 72)));
+    EXPECT_TRUE(AllBlack(canvas.Image(), QRect(144, 0, 156, 200)));
+    EXPECT_TRUE(AllBlack(canvas.Image(), QRect(72, 72, 72, 128)));
+    EXPECT_FALSE(canvas.TakeChanges().isEmpty());
+    // The same picture again in the same place is no change and no paint;
+    // another frame there is.
+    canvas.Paint(ImageList::Unit, 10, 720, 0);
+    EXPECT_FALSE(canvas.HasChanges());
+    canvas.Paint(ImageList::Unit, 11, 720, 0);
+    EXPECT_TRUE(canvas.HasChanges());
+    const QRegion changed = canvas.TakeChanges();
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(QRect(64, 0, 80, 80).contains(changed.boundingRect())); // the tiles of that cell
+    // So too on a HiDPI screen, where every zoom scales the twice-size art.
+    for (qreal zoom : {1.5, 2.0}) {
+        QtCanvas hidpi;
+        hidpi.Resize({300, 200}, 2.0);
+        hidpi.SetZoom(zoom);
+        hidpi.Paint(ImageList::Unit, 10, 720, 0, 1);
+        hidpi.PaintWidth(ImageList::Unit, 12, 2160, 0, -720, 2);
+        hidpi.TakeChanges();
+        hidpi.Paint(ImageList::Unit, 10, 720, 0, 1);
+        hidpi.PaintWidth(ImageList::Unit, 12, 2160, 0, -720, 2);
+        EXPECT_FALSE(hidpi.HasChanges()) << zoom;
+    }
+    // Ten units changing at once on a zoomed HiDPI field are still presented
+    // as ten cells, not as the whole surface.
+    {
+        QtCanvas big;
+        big.Resize({1920, 1080}, 2.0);
+        big.SetZoom(2.0);
+        for (int i = 0; i < 10; ++i)
+            big.Paint(ImageList::Unit, 10, 720.0f * (2 * i), 720);
+        big.TakeChanges();
+        for (int i = 0; i < 10; ++i)
+            big.Paint(ImageList::Unit, 11, 720.0f * (2 * i), 720);
+        long area = 0;
+        for (const QRect& r : big.TakeChanges())
+            area += static_cast<long>(r.width()) * r.height();
+        EXPECT_GT(area, 0);
+        EXPECT_LE(area, 10 * 112 * 112);
+    }
+    // Painted over by something else, the place is painted afresh.
+    canvas.Paint(ImageList::Spell, 1, 720, 0);
+    canvas.TakeChanges();
+    canvas.Paint(ImageList::Unit, 11, 720, 0);
+    EXPECT_TRUE(canvas.HasChanges());
+}
+
 TEST(QtCanvas, PrintsTextInTheGivenColour)
 {
     QtCanvas canvas;

@@ -39,7 +39,7 @@ TEST(FrmSet, LaidOutAsDrawnAndShowsTheCurrentSettingsWithoutWritingThem)
     QPointer<FrmSet> set = OpenSet(gg);
     ASSERT_NE(set, nullptr);
     EXPECT_EQ(set->windowTitle(), QStringLiteral("Меню настроек"));
-    EXPECT_EQ(set->size(), TwipsSize(5340, 3570));
+    EXPECT_EQ(set->size(), TwipsSize(5340, 3945));
     EXPECT_EQ(set->minimumSize(), set->maximumSize());
     EXPECT_TRUE(set->windowFlags().testFlag(Qt::Tool));
     EXPECT_TRUE(set->isVisible());
@@ -49,7 +49,7 @@ TEST(FrmSet, LaidOutAsDrawnAndShowsTheCurrentSettingsWithoutWritingThem)
     EXPECT_EQ(set->LblSpeed[1]->geometry(), TwipsRect(120, 960, 2730, 495));
     EXPECT_EQ(set->SldSpeed[0]->geometry(), TwipsRect(2880, 360, 2055, 495));
     EXPECT_EQ(set->SldSpeed[1]->geometry(), TwipsRect(2880, 1080, 2055, 495));
-    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3015, 1455, 375));
+    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3390, 1455, 375));
     EXPECT_EQ(set->CmdCancel->text(), QStringLiteral("Закрыть"));
     const int ranges[2][5] = {{1, 4, 1, 1, 1}, {1, 1001, 10, 50, 100}};
     for (int i = 0; i < 2; ++i) {
@@ -158,7 +158,7 @@ TEST(FrmSet, FullStrengthBoxSitsInTheFreeBandAndTakesEffectAtOnceForEveryCompute
         EXPECT_FALSE(r.intersects(other->geometry()));
     EXPECT_GE(r.width(), box->sizeHint().width());
     EXPECT_GE(r.height(), box->sizeHint().height());
-    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3015, 1455, 375));
+    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3390, 1455, 375));
 
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, r.height() / 2));
     EXPECT_TRUE(box->isChecked());

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "AidsCheck.h"
 #include "Invariants.h"
 #include "Simulation.h"
+#include "engine/Aids.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
 
@@ -162,6 +165,75 @@ TEST(Simulation, StrongSeatsGoRoundTheHeroesTakingPartAndTheStrongPlayerPlaysThe
     EXPECT_EQ(a.winnerName, b.winnerName);
     EXPECT_NE(a.ticks, plain.ticks);
     EXPECT_EQ(a.strongWinner, a.winner == 2);
+}
+
+} // namespace
+} // namespace gh::sim
+
+// The aids' check must catch aids that are only nearly right.
+namespace gh::sim {
+namespace {
+
+class AidsChecker : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g.rnd = &rnd;
+        g.MatchRunning = true;
+        g.ActiveHero = 1;
+        g.AnimSpeed = 4;
+        auto put = [&](int i, int type, int owner, int col, int row) {
+            CreateUnit(g, i, type, owner);
+            g.U(i).PosX = 720.0f * col;
+            g.U(i).PosY = 720.0f * row;
+        };
+        put(1, kMage, 1, 5, 5);
+        put(2, kMage, 2, 15, 15);
+        put(6, kSkeleton, 0, 7, 5);
+        put(7, kSkeleton, 1, 5, 7);
+        g.UnitCount = 7;
+        g.timers.SetEnabled(TimerId::TmrEnemy, true);
+    }
+    Game g;
+    ClockRandom rnd{2};
+};
+
+TEST_F(AidsChecker, FindsTheRealAidsRightAndTheForecastClose)
+{
+    AidsTally t;
+    AidsCheckOptions options;
+    options.seedsPerExchange = 400;
+    CheckAidsAt(g, options, 1, t);
+    EXPECT_EQ(t.positions, 1);
+    EXPECT_EQ(t.reachMismatches, 0) << t.firstMismatch;
+    EXPECT_EQ(t.costMismatches, 0) << t.firstMismatch;
+    // Two units of the side, every planned cell but the two they stand on.
+    EXPECT_EQ(t.walks, 2 * (400 - 2));
+    EXPECT_EQ(t.exchanges, 2 * 400);
+    EXPECT_LT(t.ForecastErrorPercent(), 5.0);
+}
+
+TEST_F(AidsChecker, CatchesAReachThatIsOnlyNearlyRight)
+{
+    // Every free cell within the points, in steps of any kind: what a
+    // player might guess, but diagonal steps cost two.
+    auto guess = [](const Game& game, int who) {
+        Reach r = ComputeReach(game, who);
+        const Unit& u = game.U(who);
+        const int wc = static_cast<int>(u.PosX / 720), wr = static_cast<int>(u.PosY / 720);
+        for (int c = 1; c <= 20; ++c)
+            for (int w = 1; w <= 20; ++w)
+                if (std::max(std::abs(c - wc), std::abs(w - wr)) <= u.Actions && (c != wc || w != wr) &&
+                    OccupantAt(game, 720.0f * c, 720.0f * w) == 0)
+                    r.cost[static_cast<std::size_t>(c)][static_cast<std::size_t>(w)] =
+                        static_cast<std::int16_t>(std::max(std::abs(c - wc), std::abs(w - wr)));
+        return r;
+    };
+    AidsTally t;
+    CheckAidsAt(g, AidsCheckOptions{}, 1, t, guess);
+    EXPECT_GT(t.reachMismatches, 0);
+    EXPECT_GT(t.costMismatches, 0);
+    EXPECT_FALSE(t.firstMismatch.empty());
 }
 
 } // namespace

@@ -24,6 +24,9 @@ CELL = 48  # pixels
 FIELD_TOP = 58  # the toolbar's 870 twips
 TEAM_1 = (220, 40, 40)  # the first hero's colour on his picture
 SELECTION = (0, 255, 0)  # the frame round the selected unit
+DARK = 100  # no channel above this: an empty cell of the field, its ground or the reach's tint
+FOE_MARK = (255, 150, 20)  # the corners round an enemy the selected unit can fight
+HINT_EDGE = (125, 125, 125)  # the edge of the panel of hints beside the pointer
 
 # Lines the program may write on stderr, and nothing else. The X server of a
 # test has no session bus and no input method: Qt says so once and carries on.
@@ -136,13 +139,15 @@ class Play:
         return max(cells, key=cells.get)
 
     def cell_empty(self, screen, col, row):
-        # Black but for the frames of the selection and of the pointer's cell,
-        # which reach into the neighbouring cells.
+        # Dark (the ground, its grid and the reach's tint are) but for the
+        # frames of the selection and of the pointer's cell, which reach into
+        # the neighbouring cells.
         x0, y0 = col * CELL, row * CELL
         if y0 < FIELD_TOP + CELL or col < 1:
             return False
         frames = screen.count(SELECTION, x0, y0, x0 + CELL, y0 + CELL) + screen.count((255, 0, 0), x0, y0, x0 + CELL, y0 + CELL)
-        return screen.count((0, 0, 0), x0, y0, x0 + CELL, y0 + CELL) + frames == CELL * CELL
+        dark = sum(max(screen.pixel(x, y)) <= DARK for y in range(y0, y0 + CELL) for x in range(x0, x0 + CELL))
+        return dark + frames == CELL * CELL
 
     def selected_at(self, screen, col, row):
         # The frame is 65 pixels square, 8 pixels up and left of the cell.
@@ -196,6 +201,47 @@ class Play:
                 if reached:
                     raise
         self.check(False, "window %d did not take the keys %s; %s" % (window, keys, x.describe_windows()))
+
+    def check_previews(self, col, row, screen):
+        """The hero is selected at (col, row): the pointer on a free cell of
+        his reach shows the path and its cost beside it, and on an enemy the
+        odds (or that it is out of reach). Both come in a panel of hints,
+        seen by its edge; the idle animation never draws that colour."""
+        x = self.x
+        ring = [(1, 0), (-1, 0), (0, 1), (0, -1), (1, 1), (-1, 1), (1, -1), (-1, -1)]
+        free = [(col + dc, row + dr) for dc, dr in ring if self.cell_empty(screen, col + dc, row + dr)]
+        self.check(free, "no free cell next to the hero to preview a walk to")
+        targets = [("cell", free[0])]
+        marked = screen.find(FOE_MARK, 0, FIELD_TOP, screen.width - 30, screen.height - 30)
+        if marked:
+            targets.append(("enemy", (marked[0][0] // CELL, marked[0][1] // CELL)))
+        else:
+            # No enemy within reach: any other unit on the field is one.
+            for r in range(FIELD_TOP // CELL + 1, screen.height // CELL - 1):
+                for c in range(1, screen.width // CELL - 1):
+                    if (c, r) != (col, row) and not self.cell_empty(screen, c, r) and screen.count(
+                            (0, 0, 0), c * CELL, r * CELL, c * CELL + CELL, r * CELL + CELL) > 200:
+                        targets.append(("enemy", (c, r)))
+                        break
+                if len(targets) > 1:
+                    break
+        self.check(len(targets) == 2, "no enemy on the field to hover")
+
+        def edge(s):
+            return s.count(HINT_EDGE, 0, FIELD_TOP, s.width - 30, s.height - 30)
+
+        for what, (c, r) in targets:
+            x.move(*self.cell_centre(col, row))  # back on the hero: no hints
+            time.sleep(0.4)
+            before = edge(x.screen())
+            x.move(*self.cell_centre(c, r))
+            try:
+                x.wait(lambda: edge(x.screen()) > before + 200, 10, "the preview over the %s" % what)
+            except Failure:
+                self.check(False, "hovering the %s at %d,%d shows no preview" % (what, c, r))
+            self.shot("preview-" + what)
+        x.move(*self.cell_centre(col, row))
+        time.sleep(0.4)
 
     def play(self):
         x = self.x
@@ -263,6 +309,7 @@ class Play:
         x.click(*self.cell_centre(col, row))
         self.wait_selected(col, row, "a left click on the hero did not select him")
         screen = self.shot("hero-selected")
+        self.check_previews(col, row, screen)
 
         # Two cells on, wherever the way is clear: straight on first, else any
         # free cell two steps away.

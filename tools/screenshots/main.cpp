@@ -1,8 +1,9 @@
 // Plays into a match through the real windows, the way a player would, and
 // saves four pictures for the README and the software centres: the
-// battlefield with a unit selected, the casting dialog with a page picked,
-// the information window of the player's hero, and the list of saves. The
-// dice are pinned, so a second run paints the same match.
+// battlefield with a unit selected and the pointer on an enemy it can reach
+// (the play aids showing), the casting dialog with a page picked, the
+// information window of the player's hero, and the list of saves. The dice
+// are pinned, so a second run paints the same match.
 //
 // Usage: QT_QPA_PLATFORM=offscreen grimhollow-screenshots [folder]
 // (the folder defaults to docs/screenshots)
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
@@ -19,10 +21,9 @@
 #include <QTextStream>
 #include <QToolBar>
 
-#include "windows/qt/Autosave.h"
 #include "app/Forms.h"
-#include "windows/qt/SaveFiles.h"
 #include "battlefield/FrmMain.h"
+#include "engine/Aids.h"
 #include "engine/Engine.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
@@ -32,6 +33,8 @@
 #include "windows/FrmInfo.h"
 #include "windows/FrmSaves.h"
 #include "windows/FrmSelect.h"
+#include "windows/qt/Autosave.h"
+#include "windows/qt/SaveFiles.h"
 #include "world/Game.h"
 
 namespace {
@@ -178,8 +181,18 @@ int Run(const QDir& dir)
     const int hero = s.g.ActiveHero;
     s.Tick(kTicksBeforeShot);
 
-    // The player picks the hero: the green frame goes round it.
+    // The player picks the hero: the green frame goes round it, its reach
+    // is tinted and the enemies it can fight are marked. The pointer rests
+    // on the first of them: the way there and the odds of the exchange show.
     QTest::mouseClick(s.main, Qt::LeftButton, Qt::NoModifier, UnitCentre(s.g, hero));
+    s.Tick(kTicksBeforeShot);
+    if (const Reach* reach = s.main->Aids().ShownReach(); reach && !reach->opponents.empty()) {
+        // Sent as it is: a moved cursor is not seen on every platform.
+        const QPointF at = UnitCentre(s.g, reach->opponents.front());
+        QMouseEvent move(QEvent::MouseMove, at, s.main->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(s.main, &move);
+    }
     s.Tick(kTicksBeforeShot);
     bool ok = Save(s.main, dir, QStringLiteral("battlefield.png"));
 

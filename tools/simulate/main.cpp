@@ -5,6 +5,10 @@
 // seed alone.
 //   --strong 1,3   the strong computer player plays these hero slots
 //   --alternate    match m moves the strong seats m slots on, round the heroes
+//   --check-aids   checks the play aids at positions of every match instead
+//                  (AidsCheck.h) and prints one line:
+//                  aids: P positions, R reach mismatches, C cost mismatches, forecast error E %
+//                  failing on any mismatch or a forecast error above 2 %
 //   --roundtrip    save and load at every turn start instead of only playing:
 //                  prints "roundtrip: M matches, S saves, D differences"
 //   --fuzz-saves N load N damaged copies of the sample saves (--samples DIR,
@@ -19,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "AidsCheck.h"
 #include "Roundtrip.h"
 #include "SaveFuzz.h"
 #include "Simulation.h"
@@ -73,10 +78,47 @@ bool ParseHeroes(const char* text, int& lo, int& hi)
 
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
-                 "[--strong SLOT,SLOT...] [--alternate] [--roundtrip] [--fuzz-saves N [--samples DIR]]\n");
+    std::fprintf(stderr, "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
+                         "[--strong SLOT,SLOT...] [--alternate] [--roundtrip] [--fuzz-saves N [--samples "
+                         "DIR]] [--check-aids]\n");
     return 2;
+}
+
+constexpr double kMostForecastError = 2.0; // percent
+
+int CheckAids(const gh::sim::Options& options, int heroesLo, int heroesHi)
+{
+    gh::sim::AidsTally total;
+    const gh::sim::AidsCheckOptions check;
+    for (int m = 0; m < options.matches; ++m) {
+        const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
+        gh::sim::Options match = options;
+        match.heroes =
+            heroesLo + static_cast<int>(seed % static_cast<std::uint64_t>(heroesHi - heroesLo + 1));
+        gh::sim::MatchResult r;
+        total.Add(gh::sim::CheckAidsInMatch(match, seed, check, r));
+        if (!r.violation.empty()) {
+            std::fprintf(stderr, "match %d (%d heroes): invariant broken: %s\n", m + 1, match.heroes,
+                         r.violation.c_str());
+            return 1;
+        }
+    }
+    const double error = total.ForecastErrorPercent();
+    std::printf("aids: %ld positions, %ld reach mismatches, %ld cost mismatches, forecast error %.2f %%\n",
+                total.positions, total.reachMismatches, total.costMismatches, error);
+    std::fflush(stdout);
+    if (!total.firstMismatch.empty())
+        std::fprintf(stderr, "first mismatch: %s\n", total.firstMismatch.c_str());
+    std::fprintf(stderr,
+                 "(%ld walks ordered; %ld exchanges fought for the forecast: life lost %+.2f %% / %+.2f %%, "
+                 "deaths %+.2f / %+.2f points)\n",
+                 total.walks, total.exchanges, 100.0 * total.lossGap[0] / std::max(1.0, total.lifeAtStake[0]),
+                 100.0 * total.lossGap[1] / std::max(1.0, total.lifeAtStake[1]),
+                 100.0 * total.deathGap[0] / std::max(1L, total.exchanges),
+                 100.0 * total.deathGap[1] / std::max(1L, total.exchanges));
+    const bool ok = total.reachMismatches == 0 && total.costMismatches == 0 && error <= kMostForecastError &&
+                    total.positions > 0;
+    return ok ? 0 : 1;
 }
 
 int Roundtrip(const gh::sim::Options& options, int heroesLo, int heroesHi)
@@ -127,12 +169,17 @@ int main(int argc, char** argv)
     options.matches = 10;
     int heroesLo = options.heroes, heroesHi = options.heroes;
     bool roundtrip = false;
+    bool checkAids = false;
     long long fuzzFiles = 0;
     std::string samples = GH_SAMPLE_SAVES;
     for (int i = 1; i < argc; ++i) {
         const char* flag = argv[i];
         if (!std::strcmp(flag, "--alternate")) {
             options.alternate = true;
+            continue;
+        }
+        if (!std::strcmp(flag, "--check-aids")) {
+            checkAids = true;
             continue;
         }
         if (!std::strcmp(flag, "--roundtrip")) {
@@ -161,6 +208,8 @@ int main(int argc, char** argv)
     }
     if (fuzzFiles > 0)
         return FuzzSaves(fuzzFiles, options.seed, samples);
+    if (checkAids)
+        return CheckAids(options, heroesLo, heroesHi);
     if (roundtrip)
         return Roundtrip(options, heroesLo, heroesHi);
 

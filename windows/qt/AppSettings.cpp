@@ -20,6 +20,8 @@ const QString kFullStrength = QStringLiteral("settings/fullStrength");
 const QString kAutosave = QStringLiteral("settings/autosave");
 const QString kAnnounce = QStringLiteral("settings/announceComputerTurns");
 const QString kBattlefield = QStringLiteral("battlefield/state");
+const QString kFieldAids = QStringLiteral("settings/fieldAids");
+const QString kZoom = QStringLiteral("battlefield/zoom");
 
 QString SlotKey(int slot, const char* part)
 {
@@ -199,6 +201,25 @@ void AppSettings::ApplyTo(Preferences& prefs) const
 {
     prefs.AnnounceComputerTurns = AnnounceComputerTurns();
     prefs.FullScreen = Battlefield() == Window::FullScreen;
+    prefs.aidsOn = Flag(*store_, kFieldAids).value_or(true);
+    // Only the field's own scales, in percent: 100, 150 or 200.
+    if (const auto percent = IntIn(*store_, kZoom, 100, 200))
+        for (double level : kZoomLevels)
+            if (static_cast<int>(level * 100) == *percent)
+                prefs.zoom = level;
+}
+
+void AppSettings::Remember(const Preferences& prefs)
+{
+    const bool aids = Flag(*store_, kFieldAids).value_or(true);
+    const int percent = static_cast<int>(prefs.zoom * 100 + 0.5);
+    const int was = IntIn(*store_, kZoom, 100, 200).value_or(100);
+    // Nothing is written while nothing differs from what the file says.
+    if (aids == prefs.aidsOn && was == percent)
+        return;
+    store_->setValue(kFieldAids, prefs.aidsOn);
+    store_->setValue(kZoom, percent);
+    Written();
 }
 
 void AppSettings::RememberSelection(const Game& g)

@@ -69,6 +69,9 @@ public:
     void ApplyTo(Game& g) const;
     // The same for what the windows prefer.
     void ApplyTo(Preferences& prefs) const;
+    // The play aids and the zoom as the field has them now (the rest of the
+    // preferences each have their own moment to be written).
+    void Remember(const Preferences& prefs);
     // A new or loaded match plays at the remembered walking speed, when one is.
     void ApplyFrameSkip(Game& g) const;
     // A freshly opened selection dialog shows the heroes last chosen.
