@@ -350,7 +350,7 @@ class Play:
         # The settings: both sliders moved, then "Закрыть".
         self.press("Настройки")
         settings = x.wait_window("Меню настроек")
-        self.check(x.geometry(settings)[2:] == (twips(5340), twips(3195)), "the settings are %s" % (x.geometry(settings),))
+        self.check(x.geometry(settings)[2:] == (twips(5340), twips(3945)), "the settings are %s" % (x.geometry(settings),))
         sx, sy, _, _ = x.geometry(settings)
 
         def slider(screen, top):
@@ -384,7 +384,7 @@ class Play:
             for top, n in changes.items():
                 self.check(n > 50, "the slider at %d twips did not move (%d pixels changed)" % (top, n))
         self.shot("settings-moved")
-        x.click_in(settings, *centre_of(1920, 2640, 1455, 375))
+        x.click_in(settings, *centre_of(1920, 3390, 1455, 375))
         x.wait_gone(settings)
 
         # The window manager offers to minimise the menu, and takes the whole
