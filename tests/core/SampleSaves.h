@@ -17,4 +17,13 @@ inline constexpr const char* kFirstTurnSample = "v1-two-heroes-first-turn.ghsave
 inline constexpr const char* kThirtyDaysSample = "v1-five-heroes-day-30.ghsave";
 inline constexpr const char* kEndgameSample = "v1-one-blow-from-the-end.ghsave";
 
+// Every format version has its samples, made as the same three moments.
+inline constexpr int kSampleVersions[] = {1, 2};
+
+// The sample of another version made as the same moment as `v1Name`.
+inline std::string SampleOfVersion(const char* v1Name, int version)
+{
+    return "v" + std::to_string(version) + std::string(v1Name).substr(2);
+}
+
 } // namespace gh::testing

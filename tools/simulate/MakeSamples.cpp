@@ -9,6 +9,7 @@
 // as the program would have it; the third mid-turn, the computer about to
 // strike the blow that decides the match.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "Roundtrip.h"
 #include "Simulation.h"
 #include "engine/Engine.h"
+#include "save/SaveFormat.h"
 
 namespace {
 
@@ -58,8 +60,15 @@ std::string Title(const Game& g)
     return names + " — день " + std::to_string(g.Day);
 }
 
-bool Write(const std::string& path, const Game& g)
+// Samples are named after the format they are written in ("v2-..."), so that
+// making the samples of a new version never touches an older version's.
+bool Write(const std::string& dir, const std::string& stem, const Game& g)
 {
+    const std::string path = dir + "/v" + std::to_string(gh::save::kFormatVersion) + "-" + stem + ".ghsave";
+    if (std::filesystem::exists(path)) {
+        std::fprintf(stderr, "%s: already there; committed samples are never made again\n", path.c_str());
+        return false;
+    }
     if (std::string why = gh::save::CheckMatch(g); !why.empty()) {
         std::fprintf(stderr, "%s: %s\n", path.c_str(), why.c_str());
         return false;
@@ -133,7 +142,7 @@ bool FirstTurn(const std::string& dir)
         return false;
     GiveToPerson(*g);
     Unpin(*g);
-    return Write(dir + "/v1-two-heroes-first-turn.ghsave", *g);
+    return Write(dir, "two-heroes-first-turn", *g);
 }
 
 bool ThirtyDays(const std::string& dir)
@@ -152,7 +161,7 @@ bool ThirtyDays(const std::string& dir)
             continue;
         GiveToPerson(*g);
         Unpin(*g);
-        return Write(dir + "/v1-five-heroes-day-30.ghsave", *g);
+        return Write(dir, "five-heroes-day-30", *g);
     }
     return false;
 }
@@ -175,10 +184,12 @@ bool OneBlowFromTheEnd(const std::string& dir)
             if (!gh::sim::CheckInvariants(*g).empty())
                 break;
             if (AliveHeroes(*g) == 1 && g->MatchRunning) {
-                if (!atRest || atRest->ActiveHero < 1)
+                // A field that stayed at rest for days before the blow is
+                // not one blow from the end.
+                if (!atRest || atRest->ActiveHero < 1 || g->Day > atRest->Day + 1)
                     break;
                 Unpin(*atRest);
-                return Write(dir + "/v1-one-blow-from-the-end.ghsave", *atRest);
+                return Write(dir, "one-blow-from-the-end", *atRest);
             }
         }
     }
@@ -189,8 +200,8 @@ bool OneBlowFromTheEnd(const std::string& dir)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: grimhollow-make-samples DIR\n");
+    if (argc != 2 || argv[1][0] == '-' || !std::filesystem::is_directory(argv[1])) {
+        std::fprintf(stderr, "usage: grimhollow-make-samples DIR   (an existing folder)\n");
         return 2;
     }
     const std::string dir = argv[1];
