@@ -320,6 +320,13 @@ void AidsOverlay::LayOutHover(Hover& hover) const
         hover.area +=
             CellRect((*hover.refused)[0], (*hover.refused)[1]).toAlignedRect().adjusted(-2, -2, 2, 2) &
             window;
+    if (hover.struck && !hover.path.empty()) {
+        // The dashes to a foe in range can run past the path's cells.
+        const QRectF from = CellRect(hover.path.back()[0], hover.path.back()[1]);
+        const QRectF to = CellRect((*hover.struck)[0], (*hover.struck)[1]);
+        hover.area += from.united(to).toAlignedRect().adjusted(-3, -3, 3, 3) & window;
+    }
+    hover.texts.clear();
     if (hover.lines.empty() || !pointer_)
         return;
 
@@ -345,6 +352,15 @@ void AidsOverlay::LayOutHover(Hover& hover) const
     top = std::clamp(top, 0.0, std::max(0.0, view_.window.height() - size.height()));
     hover.panel = QRectF(QPointF(std::round(left), std::round(top)), size).toAlignedRect();
     hover.area += hover.panel.adjusted(-1, -1, 1, 1);
+    // The field under the panel animates and the panel is painted again over
+    // it many times a second; the lines are shaped only here.
+    for (const std::string& line : hover.lines) {
+        QStaticText text(QString::fromStdString(line));
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), font_);
+        hover.texts.push_back(std::move(text));
+    }
 }
 
 void AidsOverlay::Paint(QPainter& p, const QRegion& area) const
@@ -362,7 +378,7 @@ void AidsOverlay::Paint(QPainter& p, const QRegion& area) const
     p.save();
     PaintMarks(p, area);
     if (area.intersects(hover_.area))
-        PaintHover(p);
+        PaintHover(p, area);
     p.restore();
 }
 
@@ -464,36 +480,66 @@ void AidsOverlay::PaintMarks(QPainter& p, const QRegion& area) const
     }
 }
 
-void AidsOverlay::PaintHover(QPainter& p) const
+void AidsOverlay::PaintPath(QPainter& p, const QRegion& area) const
 {
-    p.setRenderHint(QPainter::Antialiasing, true);
-    if (hover_.path.size() >= 2) {
-        const QColor colour = hover_.pathKind == PathKind::Arrives    ? kPathArrives
-                              : hover_.pathKind == PathKind::Exchange ? kPathExchange
-                                                                      : kPathShort;
-        QPen pen(colour);
-        pen.setWidthF(3.0 * view_.zoom);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        QPainterPath line(CellCentre(hover_.path[0][0], hover_.path[0][1]));
-        for (std::size_t i = 1; i < hover_.path.size(); ++i)
-            line.lineTo(CellCentre(hover_.path[i][0], hover_.path[i][1]));
-        p.drawPath(line);
-        p.setPen(Qt::NoPen);
-        p.setBrush(colour);
-        const qreal dot = 5.0 * view_.zoom;
-        for (std::size_t i = 1; i < hover_.path.size(); ++i)
-            p.drawEllipse(CellCentre(hover_.path[i][0], hover_.path[i][1]), dot, dot);
-        // Where the walk ends: a ring round the last cell.
-        const QRectF end = CellRect(hover_.path.back()[0], hover_.path.back()[1]).adjusted(4, 4, -4, -4);
+    const QColor colour = hover_.pathKind == PathKind::Arrives    ? kPathArrives
+                          : hover_.pathKind == PathKind::Exchange ? kPathExchange
+                                                                  : kPathShort;
+    // The field under the path animates (the walker's own cell is its
+    // first), so it is painted again often: only the runs of steps that
+    // reach into the area are stroked. Within the area that is the very same
+    // picture, since a step outside it puts no pixel inside.
+    const qreal reachOut = 5.0 * view_.zoom + 2.0;
+    auto within = [&](QPointF a, QPointF b) {
+        const QRectF r = QRectF(a, b).normalized().adjusted(-reachOut, -reachOut, reachOut, reachOut);
+        return area.intersects(r.toAlignedRect());
+    };
+    QPen pen(colour);
+    pen.setWidthF(3.0 * view_.zoom);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath run;
+    for (std::size_t i = 1; i < hover_.path.size(); ++i) {
+        const QPointF a = CellCentre(hover_.path[i - 1][0], hover_.path[i - 1][1]);
+        const QPointF b = CellCentre(hover_.path[i][0], hover_.path[i][1]);
+        if (!within(a, b)) {
+            if (!run.isEmpty())
+                p.drawPath(run);
+            run = QPainterPath();
+            continue;
+        }
+        if (run.isEmpty())
+            run.moveTo(a);
+        run.lineTo(b);
+    }
+    if (!run.isEmpty())
+        p.drawPath(run);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    const qreal dot = 5.0 * view_.zoom;
+    for (std::size_t i = 1; i < hover_.path.size(); ++i) {
+        const QPointF c = CellCentre(hover_.path[i][0], hover_.path[i][1]);
+        if (within(c, c))
+            p.drawEllipse(c, dot, dot);
+    }
+    // Where the walk ends: a ring round the last cell.
+    const QRectF end = CellRect(hover_.path.back()[0], hover_.path.back()[1]).adjusted(4, 4, -4, -4);
+    if (area.intersects(end.toAlignedRect().adjusted(-3, -3, 3, 3))) {
         QPen ring(colour);
         ring.setWidthF(2.0 * view_.zoom);
         p.setPen(ring);
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(end);
     }
+}
+
+void AidsOverlay::PaintHover(QPainter& p, const QRegion& area) const
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (hover_.path.size() >= 2)
+        PaintPath(p, area);
     if (hover_.struck && !hover_.path.empty()) {
         // Where the blow goes from: dashes from the walk's end to the foe.
         QPen pen(kPathExchange);
@@ -514,7 +560,7 @@ void AidsOverlay::PaintHover(QPainter& p) const
     }
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    if (hover_.panel.isEmpty())
+    if (hover_.panel.isEmpty() || !area.intersects(hover_.panel.adjusted(-1, -1, 1, 1)))
         return;
     p.setPen(kPanelEdge);
     p.setBrush(kPanel);
@@ -523,11 +569,9 @@ void AidsOverlay::PaintHover(QPainter& p) const
     const QFontMetricsF metrics(font_);
     qreal y = hover_.panel.top() + kPanelPadding;
     bool first = true;
-    for (const std::string& line : hover_.lines) {
+    for (const QStaticText& line : hover_.texts) {
         p.setPen(first ? QColor(255, 230, 150) : QColor(235, 235, 235));
-        p.drawText(
-            QRectF(hover_.panel.left() + kPanelPadding, y, hover_.panel.width(), metrics.lineSpacing()),
-            Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(line));
+        p.drawStaticText(QPointF(hover_.panel.left() + kPanelPadding, y), line);
         y += metrics.lineSpacing();
         first = false;
     }

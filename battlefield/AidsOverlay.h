@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <QStaticText>
 
 #include <array>
 #include <bitset>
@@ -60,6 +61,8 @@ public:
     const std::vector<std::array<int, 2>>& PathCells() const { return hover_.path; }
     // Where the lines are painted, logical pixels; empty when there are none.
     QRect PanelRect() const { return hover_.panel; }
+    // Everything the preview beside the pointer paints on, logical pixels.
+    const QRegion& HoverArea() const { return hover_.area; }
     // How many times a reach has been worked out (it must not be per tick).
     std::uint64_t ReachesComputed() const { return reachesComputed_; }
 
@@ -99,6 +102,7 @@ private:
         std::optional<std::array<int, 2>> struck;  // the cell of the unit the walk fights
         View view;
         QRect panel;
+        std::vector<QStaticText> texts; // the lines, shaped once for every paint
         QRegion area;
     };
 
@@ -118,7 +122,9 @@ private:
     void PaintMarks(QPainter& p, const QRegion& area) const;
     // The planned cells any part of which lies within `area`.
     std::bitset<kPlannedCells * kPlannedCells> CellsUnder(const QRegion& area) const;
-    void PaintHover(QPainter& p) const;
+    void PaintHover(QPainter& p, const QRegion& area) const;
+    // The path's lines and dots that lie within `area`.
+    void PaintPath(QPainter& p, const QRegion& area) const;
 
     const Game& g_;
     const FieldPrefs& prefs_;

@@ -267,6 +267,56 @@ TEST(Aids, HoveringAnEnemyInReachForecastsTheExchangeWithBothNames)
     EXPECT_EQ(f.main->Aids().Lines()[0], "До цели не дотянуться за этот ход: Демон");
 }
 
+TEST(Aids, APreviewPaintedAgainInPartsLooksAsPaintedWhole)
+{
+    // The walker's cell animates under the path and the panel, so they are
+    // painted again a piece at a time; each piece must match the whole.
+    Field f;
+    f.Click(6, 6);
+    for (const std::array<int, 2> target : {std::array<int, 2>{8, 6}, std::array<int, 2>{8, 8}}) {
+        f.Hover(target[0], target[1]);
+        ASSERT_EQ(f.main->Aids().PathCells().size(), 3u);
+        const QImage whole = f.Shot();
+        std::vector<QRect> pieces;
+        for (const auto& c : f.main->Aids().PathCells()) {
+            const QPoint centre = f.At(c[0], c[1]);
+            pieces.push_back(QRect(centre - QPoint(30, 30), QSize(60, 60)));
+            // Thin strips that catch a dot's or a line's edge alone.
+            for (const QPoint side : {QPoint(4, 0), QPoint(-5, 0), QPoint(0, 4), QPoint(0, -5)})
+                pieces.push_back(QRect(centre + side - QPoint(1, 1), QSize(2, 2)));
+        }
+        const QRect panel = f.main->Aids().PanelRect();
+        ASSERT_FALSE(panel.isEmpty());
+        pieces.push_back(QRect(panel.topLeft(), panel.size() / 2));
+        for (const QRect& piece : pieces) {
+            QImage part(f.main->size(), QImage::Format_RGB32);
+            part.fill(Qt::magenta);
+            f.main->render(&part, piece.topLeft(), QRegion(piece));
+            int differ = 0;
+            for (int y = piece.top(); y <= piece.bottom(); ++y)
+                for (int x = piece.left(); x <= piece.right(); ++x)
+                    differ += part.pixel(x, y) != whole.pixel(x, y) ? 1 : 0;
+            EXPECT_EQ(differ, 0) << "to " << target[0] << "," << target[1] << ", piece at " << piece.x()
+                                 << "," << piece.y();
+        }
+    }
+}
+
+TEST(Aids, TheDashesToAFoeInRangeAreClearedWithThePreview)
+{
+    // From where it stands the unit reaches the skeleton three cells off:
+    // the dashes run past the path's only cell, and all of them must go
+    // when the pointer moves on.
+    Field f;
+    f.g.U(kHero).AttackRange = 3;
+    f.Click(6, 6);
+    f.Hover(9, 7);
+    ASSERT_EQ(f.main->Aids().PathCells().size(), 1u);
+    const QPoint between = (f.At(6, 6) + f.At(9, 7)) / 2;
+    EXPECT_TRUE(f.main->Aids().HoverArea().contains(between));
+    EXPECT_TRUE(f.main->Aids().HoverArea().contains(f.At(9, 7) - QPoint(10, 3)));
+}
+
 TEST(Aids, ASpellOrASummonWaitingForItsCellShowsItsOdds)
 {
     Field f;
