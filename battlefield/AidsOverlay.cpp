@@ -330,10 +330,18 @@ void AidsOverlay::LayOutHover(Hover& hover) const
     if (hover.lines.empty() || !pointer_)
         return;
 
-    const QFontMetricsF metrics(font_);
+    // The field under the panel animates and the panel is painted again over
+    // it many times a second; the lines are shaped only here.
     qreal width = 0;
-    for (const std::string& line : hover.lines)
-        width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(line)));
+    for (const std::string& line : hover.lines) {
+        QStaticText text(QString::fromStdString(line));
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), font_);
+        width = std::max(width, text.size().width());
+        hover.texts.push_back(std::move(text));
+    }
+    const QFontMetricsF metrics(font_);
     const QSizeF size(std::ceil(width) + 2 * kPanelPadding,
                       std::ceil(metrics.lineSpacing() * static_cast<qreal>(hover.lines.size())) +
                           2 * kPanelPadding);
@@ -352,15 +360,6 @@ void AidsOverlay::LayOutHover(Hover& hover) const
     top = std::clamp(top, 0.0, std::max(0.0, view_.window.height() - size.height()));
     hover.panel = QRectF(QPointF(std::round(left), std::round(top)), size).toAlignedRect();
     hover.area += hover.panel.adjusted(-1, -1, 1, 1);
-    // The field under the panel animates and the panel is painted again over
-    // it many times a second; the lines are shaped only here.
-    for (const std::string& line : hover.lines) {
-        QStaticText text(QString::fromStdString(line));
-        text.setTextFormat(Qt::PlainText);
-        text.setPerformanceHint(QStaticText::AggressiveCaching);
-        text.prepare(QTransform(), font_);
-        hover.texts.push_back(std::move(text));
-    }
 }
 
 void AidsOverlay::Paint(QPainter& p, const QRegion& area) const
@@ -452,16 +451,21 @@ void AidsOverlay::PaintTint(QPainter& p, const QRegion& area) const
     }
 }
 
+QPen AidsOverlay::Pen(const QColor& colour, qreal width, Qt::PenCapStyle cap, Qt::PenJoinStyle join) const
+{
+    QPen pen(colour);
+    pen.setWidthF(width * view_.zoom);
+    pen.setCapStyle(cap);
+    pen.setJoinStyle(join);
+    return pen;
+}
+
 void AidsOverlay::PaintMarks(QPainter& p, const QRegion& area) const
 {
     if (reach_.kind == TintKind::None)
         return;
     // Corners round every enemy the unit can open an exchange with.
-    QPen pen(kFoeMark);
-    pen.setWidthF(2.0 * view_.zoom);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
+    p.setPen(Pen(kFoeMark, 2.0, Qt::FlatCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     for (int foe : reach_.reach.opponents) {
         const Unit& u = g_.U(foe);
@@ -494,11 +498,7 @@ void AidsOverlay::PaintPath(QPainter& p, const QRegion& area) const
         const QRectF r = QRectF(a, b).normalized().adjusted(-reachOut, -reachOut, reachOut, reachOut);
         return area.intersects(r.toAlignedRect());
     };
-    QPen pen(colour);
-    pen.setWidthF(3.0 * view_.zoom);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.setPen(pen);
+    p.setPen(Pen(colour, 3.0, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     QPainterPath run;
     for (std::size_t i = 1; i < hover_.path.size(); ++i) {
@@ -527,9 +527,7 @@ void AidsOverlay::PaintPath(QPainter& p, const QRegion& area) const
     // Where the walk ends: a ring round the last cell.
     const QRectF end = CellRect(hover_.path.back()[0], hover_.path.back()[1]).adjusted(4, 4, -4, -4);
     if (area.intersects(end.toAlignedRect().adjusted(-3, -3, 3, 3))) {
-        QPen ring(colour);
-        ring.setWidthF(2.0 * view_.zoom);
-        p.setPen(ring);
+        p.setPen(Pen(colour, 2.0));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(end);
     }
@@ -542,8 +540,7 @@ void AidsOverlay::PaintHover(QPainter& p, const QRegion& area) const
         PaintPath(p, area);
     if (hover_.struck && !hover_.path.empty()) {
         // Where the blow goes from: dashes from the walk's end to the foe.
-        QPen pen(kPathExchange);
-        pen.setWidthF(2.0 * view_.zoom);
+        QPen pen = Pen(kPathExchange, 2.0);
         pen.setStyle(Qt::DashLine);
         p.setPen(pen);
         p.drawLine(CellCentre(hover_.path.back()[0], hover_.path.back()[1]),
@@ -552,9 +549,7 @@ void AidsOverlay::PaintHover(QPainter& p, const QRegion& area) const
     if (hover_.refused) {
         // The hovered cell the walk does not end on is crossed out.
         const QRectF r = CellRect((*hover_.refused)[0], (*hover_.refused)[1]).adjusted(12, 12, -12, -12);
-        QPen pen(kRefused);
-        pen.setWidthF(2.5 * view_.zoom);
-        p.setPen(pen);
+        p.setPen(Pen(kRefused, 2.5));
         p.drawLine(r.topLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomLeft());
     }

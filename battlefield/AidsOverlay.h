@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPen>
 #include <QPointF>
 #include <QRect>
 #include <QRegion>
@@ -122,6 +123,9 @@ private:
     void PaintMarks(QPainter& p, const QRegion& area) const;
     // The planned cells any part of which lies within `area`.
     std::bitset<kPlannedCells * kPlannedCells> CellsUnder(const QRegion& area) const;
+    // A pen `width` logical pixels wide at the field's scale.
+    QPen Pen(const QColor& colour, qreal width, Qt::PenCapStyle cap = Qt::SquareCap,
+             Qt::PenJoinStyle join = Qt::BevelJoin) const;
     void PaintHover(QPainter& p, const QRegion& area) const;
     // The path's lines and dots that lie within `area`.
     void PaintPath(QPainter& p, const QRegion& area) const;

@@ -17,10 +17,8 @@ inline constexpr const char* kFirstTurnSample = "v1-two-heroes-first-turn.ghsave
 inline constexpr const char* kThirtyDaysSample = "v1-five-heroes-day-30.ghsave";
 inline constexpr const char* kEndgameSample = "v1-one-blow-from-the-end.ghsave";
 
-// Every format version has its samples, made as the same three moments.
-inline constexpr int kSampleVersions[] = {1, 2};
-
-// The sample of another version made as the same moment as `v1Name`.
+// Every format version has its samples, made as the same three moments:
+// the sample of another version made as the same moment as `v1Name`.
 inline std::string SampleOfVersion(const char* v1Name, int version)
 {
     // One digit of version; built in place, as GCC 12 warns falsely
