@@ -33,6 +33,8 @@ bool Alive(const Unit& u)
 
 StrongBoard::StrongBoard(const Game& game) : g(game), me(game.ActiveHero)
 {
+    if (me >= 1 && me <= kHeroes)
+        style = StyleOf(g.ComputerLevel[static_cast<std::size_t>(me)]);
     const int last = std::clamp(g.UnitCount, 0, kMaxUnit);
     for (int i = 1; i <= last; ++i) {
         const Unit& u = g.U(i);
@@ -73,6 +75,19 @@ bool StrongBoard::IsOwn(int u) const
     return std::find(own.begin(), own.end(), u) != own.end();
 }
 
+bool StrongBoard::InSight(int u) const
+{
+    if (style.sight <= 0)
+        return true;
+    const Unit& t = g.U(u);
+    for (int o : own) {
+        const Unit& m = g.U(o);
+        if (std::max(std::abs(Cells(m.PosX - t.PosX)), std::abs(Cells(m.PosY - t.PosY))) <= style.sight)
+            return true;
+    }
+    return false;
+}
+
 bool StrongBoard::IsFoe(int u) const
 {
     return std::find(foes.begin(), foes.end(), u) != foes.end();
@@ -93,6 +108,8 @@ double StrongBoard::LifeValue(int u, std::int32_t before, std::int32_t after) co
 
 double StrongBoard::HeroDanger(float x, float y, std::int32_t life, int gone) const
 {
+    if (!style.guardsHero)
+        return 0;
     double expected = 0, worst = 0;
     for (const Threat& t : threats) {
         if (t.unit == gone)
@@ -136,7 +153,7 @@ bool StrongBoard::PlaysOnPurpose(int side) const
     if (side < 1 || side > kHeroes)
         return false; // the neutral side always keeps the game's own player
     const auto s = static_cast<std::size_t>(side);
-    return g.HeroIsHuman[s] || g.StrongComputer[s];
+    return g.HeroIsHuman[s] || g.ComputerLevel[s] > kGameLevel;
 }
 
 double StrongBoard::Grudge(int u) const

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ai/Levels.h"
 #include "world/Game.h"
 
 namespace gh {
@@ -17,6 +18,7 @@ struct StrongBoard {
 
     const Game& g;
     int me = 0;            // the hero whose turn it is
+    LevelStyle style;      // how far it looks, and what it weighs (its level)
     std::vector<int> own;  // its living units, the hero included
     std::vector<int> foes; // every other living unit, the neutral side's too
     std::array<double, kMaxUnit + 1> worth{};
@@ -33,6 +35,9 @@ struct StrongBoard {
     std::vector<Threat> threats;
 
     bool IsOwn(int u) const;
+    // Whether unit u stands where the player looks: within its level's sight
+    // of one of its own units (everywhere at full strength).
+    bool InSight(int u) const;
     bool IsFoe(int u) const;
     // What a change of unit u's life from `before` to `after` is worth to
     // the player: healing its own and harming foes count up, a kill counts

@@ -183,7 +183,7 @@ StrongOrder BestCast(const Game& g, const StrongBoard& b)
         for (int u = 1; u <= LastUnit(g); ++u) {
             const Unit& t = g.U(u);
             // The spell lands on the first record standing on the clicked cell.
-            if (!t.OnField || OccupantAt(g, t.PosX, t.PosY) != u)
+            if (!t.OnField || OccupantAt(g, t.PosX, t.PosY) != u || !b.InSight(u))
                 continue;
             const double value = SpellValue(b, s, u) - cost + b.Grudge(u);
             if (value > best.value) {
@@ -230,6 +230,8 @@ StrongOrder BestSummon(const Game& g, const StrongBoard& b)
 
         // Called beside a foe it strikes at once, with all its points.
         for (int f : b.foes) {
+            if (!b.InSight(f))
+                continue;
             const Unit& t = g.U(f);
             const int range = std::max(called.AttackRange, 1);
             double bestHere = -1;

@@ -161,7 +161,7 @@ StrongOrder BestWalk(const Game& g, const StrongBoard& b)
         for (int f : b.foes) {
             // A walk gains at most a cell a point on each axis; beyond that
             // and the unit's range nothing can be reached this turn.
-            if (Distance(a, g.U(f)) > a.Actions + std::max(a.AttackRange, 1))
+            if (Distance(a, g.U(f)) > a.Actions + std::max(a.AttackRange, 1) || !b.InSight(f))
                 continue;
             ConsiderAttack(g, b, u, f, dangerNow, mine);
         }

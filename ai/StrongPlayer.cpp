@@ -1,8 +1,10 @@
 #include "ai/StrongPlayer.h"
 
+#include "ai/Levels.h"
 #include "ai/StrongBoard.h"
 #include "engine/Order.h"
 #include "engine/Placement.h"
+#include "platform/Numbers.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -82,6 +84,31 @@ void NoteTurn(Game& g)
     g.AiCursor = 1;
 }
 
+// A careless order, as a person who has not thought it through gives one.
+// Whether it is careless is drawn from the match's generator, and only at
+// the levels that give such orders: at full strength nothing is drawn.
+bool Careless(Game& g, const LevelStyle& style)
+{
+    return style.carelessPercent > 0 && g.rnd->Rnd() * 100.0f < static_cast<float>(style.carelessPercent);
+}
+
+// The unit is sent at a unit drawn at random, as the game's own player sends
+// it, and gets no other order this turn.
+void SendCarelessly(Game& g, int u)
+{
+    g.Strong.Orders[static_cast<std::size_t>(u)] = kOrdersPerUnit;
+    const std::int32_t last = g.UnitCount < kMaxUnit ? g.UnitCount : kMaxUnit;
+    const int t = CInt(Int(g.rnd->Rnd() * static_cast<float>(last)) + 1);
+    if (t == u || !Game::ValidUnit(t) || g.U(t).Hp < 1)
+        return;
+    Order walk;
+    walk.kind = OrderKind::Walk;
+    walk.who = u;
+    walk.x = g.U(t).PosX + 24;
+    walk.y = g.U(t).PosY + 24;
+    GiveOrder(g, walk);
+}
+
 } // namespace
 
 bool StrongPlays(const Game& g)
@@ -90,14 +117,14 @@ bool StrongPlays(const Game& g)
     if (!g.MatchRunning || side < 1 || side > kHeroes)
         return false;
     const auto s = static_cast<std::size_t>(side);
-    return !g.HeroIsHuman[s] && g.StrongComputer[s];
+    return !g.HeroIsHuman[s] && g.ComputerLevel[s] > kGameLevel;
 }
 
 StrongOrder ChooseStrongOrder(const Game& g)
 {
     const StrongBoard b(g);
     StrongOrder best; // ending the turn is worth nothing, and costs nothing
-    if (g.Strong.Casts < kCastsPerTurn && FieldAtRest(g)) {
+    if (g.Strong.Casts < b.style.castsPerTurn && FieldAtRest(g)) {
         const StrongOrder cast = BestCast(g, b);
         if (cast.value > kWorthCasting)
             best = cast;
@@ -118,6 +145,15 @@ void StrongComputerTick(Game& g)
     NoteTurn(g);
     const StrongOrder order = ChooseStrongOrder(g);
     g.timers.SetEnabled(TimerId::TmrEnemy, false);
+    if (order.kind != StrongOrder::EndTurn &&
+        Careless(g, StyleOf(g.ComputerLevel[static_cast<std::size_t>(g.ActiveHero)]))) {
+        if (order.kind == StrongOrder::Walk)
+            SendCarelessly(g, order.unit);
+        else
+            g.Strong.Casts = kCastsPerTurn; // the page stays unread, and so do the rest this turn
+        GoOnIfIdle(g);
+        return;
+    }
     switch (order.kind) {
     case StrongOrder::EndTurn: GiveOrder(g, {OrderKind::EndTurn}); return;
     case StrongOrder::Walk: SendUnit(g, order); break;

@@ -6,10 +6,7 @@
 
 #include <optional>
 
-#include "windows/qt/AppSettings.h"
-#include "windows/qt/Autosave.h"
 #include "app/Forms.h"
-#include "windows/qt/SaveFiles.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/FrmMain.h"
 #include "save/SaveFormat.h"
@@ -18,6 +15,9 @@
 #include "windows/FrmObj.h"
 #include "windows/SaveState.h"
 #include "windows/Settings.h"
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
+#include "windows/qt/SaveFiles.h"
 
 namespace gh {
 
@@ -182,13 +182,12 @@ bool Forms::LoadFile(const QString& path)
             w->close();
     }
 
-    // The idle pace and the computer's strength are the program's settings,
-    // not the match's: the loaded match plays with the ones set now.
+    // The idle pace is the program's setting, not the match's: the loaded
+    // match plays with the one set now. The computer's levels were chosen
+    // for the match and go on with it.
     const int pace = IdlePace(g);
-    const auto strong = g.StrongComputer;
     save::AdoptMatch(g, *loaded.game);
     ApplyIdlePace(g, pace);
-    g.StrongComputer = strong;
     if (store)
         store->ApplyFrameSkip(g);
     if (autosave)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
 #include "battlefield/FieldPrefs.h"
+#include "world/Game.h"
 
 namespace gh {
 
@@ -15,6 +18,9 @@ struct Preferences : FieldPrefs {
     // The battlefield covers the whole screen without a frame; off (F11), it
     // is a framed window that can be moved and resized.
     bool FullScreen = true;
+    // The level a computer hero's row of the hero selection starts at when
+    // that row has none remembered.
+    std::int32_t ComputerLevel = kDefaultComputerLevel;
 };
 
 } // namespace gh

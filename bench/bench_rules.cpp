@@ -119,7 +119,7 @@ std::unique_ptr<Game> BusyField(ClockRandom& rnd)
     g->MatchRunning = true;
     g->Day = 1;
     g->ActiveHero = 1;
-    g->StrongComputer[1] = true;
+    g->ComputerLevel[1] = kStrongestLevel;
     const int ownTypes[] = {kDemon, kSkeleton, kVampireBat, kGhost};
     auto place = [&](int index, int type, int owner, int col, int row) {
         CreateUnit(*g, index, type, owner);

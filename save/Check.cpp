@@ -275,8 +275,11 @@ void CheckMatchValues(const Game& g, Checker& c)
         c.Fail("Партия сохранена, когда поле ждало не приказа (InputMode " + Num(g.InputMode) + ").");
     c.WindowPoint(g.TargetCellX, path("TargetCellX"));
     c.WindowPoint(g.TargetCellY, path("TargetCellY"));
-    if (c.Ok() && (g.HeroIsHuman[0] || g.StrongComputer[0]))
+    if (c.Ok() && (g.HeroIsHuman[0] || g.ComputerLevel[0] != kGameLevel))
         c.Fail("Нейтральной стороной не может играть человек или сильный компьютер.");
+    for (int h = 1; h <= kHeroes && c.Ok(); ++h)
+        c.Range(g.ComputerLevel[static_cast<std::size_t>(h)], kGameLevel, kStrongestLevel,
+                [&] { return "match.ComputerLevel[" + Num(h) + "]"; });
 
     for (int h = 0; h <= kHeroes && c.Ok(); ++h) {
         for (int s = 0; s < kSpellSlots; ++s)

@@ -122,7 +122,7 @@ template <class M, class V> void VisitMatch(M& m, V& v)
     v("CastMana", m.CastMana);
     v.Object("CurrentSpell", m.CurrentSpell, [](auto& s, V& sub) { VisitSpell(s, sub); });
     v("AiCursor", m.AiCursor);
-    v("StrongComputer", m.StrongComputer);
+    v("ComputerLevel", m.ComputerLevel);
     v.Object("Strong", m.Strong, [](auto& n, V& sub) { VisitStrongNotes(n, sub); });
     v.Timers("timers", m.timers);
     v.Generator("Generator", m.Generator);

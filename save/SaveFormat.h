@@ -17,8 +17,9 @@ namespace gh::save {
 // rest whenever a match is saved and is not written).
 inline constexpr std::string_view kFormatName = "grimhollow-save";
 // 1: the first. 2: each side's tally of the match (kills, losses, summons,
-// spells, days survived).
-inline constexpr int kFormatVersion = 2;
+// spells, days survived). 3: the computer's level for each hero (ComputerLevel)
+// in place of the strong player's ticks (StrongComputer).
+inline constexpr int kFormatVersion = 3;
 // The extension the file dialogs, the MIME type and the saves folder use.
 inline constexpr std::string_view kExtension = ".ghsave";
 // Larger files are refused before they are parsed: a real save is far smaller.

@@ -21,5 +21,7 @@ Upgrade UpgradeFrom(int from);
 
 // 1 -> 2: the tally of the match.
 std::string UpgradeV1(nlohmann::json& save);
+// 2 -> 3: the computer's level for each hero.
+std::string UpgradeV2(nlohmann::json& save);
 
 } // namespace gh::save

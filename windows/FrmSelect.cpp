@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
+#include "ai/Levels.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/WindowOpener.h"
 #include "engine/Setup.h"
@@ -122,9 +124,17 @@ void FrmSelect::BuildRow(int i)
     });
 
     Ai[i] = new WholeCheckBox(QStringLiteral("AI"), this);
-    Ai[i]->setGeometry(TwipsRect(1800, 720 + dy, 2895, 375));
+    Ai[i]->setGeometry(TwipsRect(1800, 720 + dy, 900, 375));
     Ai[i]->setToolTip(QStringLiteral("Нажмите, чтобы герой управлялся компом"));
     Ai[i]->setChecked(i == 1);
+    connect(Ai[i], &QCheckBox::toggled, this, [this, i] { EnableRow(i); });
+
+    CboLevel[i] = new QComboBox(this);
+    for (int level = kGameLevel; level <= kStrongestLevel; ++level)
+        CboLevel[i]->addItem(QString::fromStdString(LevelName(level)));
+    CboLevel[i]->setCurrentIndex(std::clamp(forms_.prefs.ComputerLevel, kGameLevel, kStrongestLevel));
+    CboLevel[i]->setGeometry(TwipsRect(2700, 705 + dy, 1995, 405));
+    CboLevel[i]->setToolTip(QStringLiteral("Как сильно компьютер играет этим героем"));
 
     Cmd[i] = new QPushButton(QStringLiteral("?"), this);
     Cmd[i]->setGeometry(TwipsRect(4920, 360 + dy, 615, 615));
@@ -169,6 +179,8 @@ void FrmSelect::EnableRow(int i)
     const bool on = Iss[i]->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{Img[i], Txt[i], CmdD[i], CmdU[i], Ai[i], Cmd[i]})
         w->setEnabled(on);
+    // A level means something only for a hero the computer plays.
+    CboLevel[i]->setEnabled(on && Ai[i]->isChecked());
 }
 
 void FrmSelect::ChooseClass(int i, int k)
@@ -209,6 +221,11 @@ void FrmSelect::StartMatch()
     }
     if (g_.LoopJ >= 2) {
         started_ = true;
+        // Every row keeps its level, so a hero handed to the computer later
+        // and the next selection both find the one chosen here.
+        for (int i = 0; i < kSlots; ++i)
+            g_.ComputerLevel[static_cast<std::size_t>(i + 1)] = CboLevel[i]->currentIndex();
+        g_.ComputerLevel[0] = kGameLevel;
         SetUpMatch(g_);
         forms_.MatchStarted();
         close();

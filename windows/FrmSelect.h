@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,9 @@ public:
     QPushButton* CmdU[kSlots];
     QLineEdit* Txt[kSlots];
     QCheckBox* Ai[kSlots];
+    // How well the computer plays the hero, beside its «AI» tick: the
+    // levels from «Новичок» (the game's own player) to «Беспощадный».
+    QComboBox* CboLevel[kSlots];
     QPushButton* Cmd[kSlots];
     // The side's colour beside each row, the colour its units wear on the field.
     QFrame* SideColour[kSlots];

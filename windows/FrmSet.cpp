@@ -1,6 +1,9 @@
 #include "windows/FrmSet.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+
+#include "ai/Levels.h"
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
@@ -64,14 +67,24 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
         connect(SldSpeed[i], &QSlider::sliderReleased, this, [this, i] { RememberSlider(i); });
     }
 
-    // In the free band below the sliders; nothing else moves for it.
-    ChkFullStrength = new QCheckBox(QStringLiteral("Компьютер играет в полную силу"), this);
-    ChkFullStrength->setGeometry(TwipsRect(120, 1800, 5100, 375));
-    ChkFullStrength->setChecked(FullStrength(g_));
-    connect(ChkFullStrength, &QCheckBox::toggled, this, [this](bool on) {
-        ApplyFullStrength(g_, on);
+    // In the free band below the sliders; nothing else moves for it. The
+    // level is the new matches': a match in play keeps the levels it was
+    // started with, so that it goes on as it began.
+    LblLevel = new QLabel(QStringLiteral("Уровень компьютера"), this);
+    LblLevel->setTextFormat(Qt::PlainText);
+    LblLevel->setGeometry(TwipsRect(120, 1800, 2685, 375));
+    CboLevel = new QComboBox(this);
+    for (int level = kGameLevel; level <= kStrongestLevel; ++level)
+        CboLevel->addItem(QString::fromStdString(LevelName(level)));
+    CboLevel->setCurrentIndex(std::clamp(forms_.prefs.ComputerLevel, kGameLevel, kStrongestLevel));
+    CboLevel->setGeometry(TwipsRect(2880, 1770, 2055, 405));
+    CboLevel->setToolTip(QStringLiteral("Как сильно компьютер играет героями новых партий; в выборе героев "
+                                        "уровень можно задать каждому"));
+    LblLevel->setBuddy(CboLevel);
+    connect(CboLevel, &QComboBox::currentIndexChanged, this, [this](int level) {
+        forms_.prefs.ComputerLevel = level;
         if (forms_.store)
-            forms_.store->SetFullStrength(on);
+            forms_.store->SetComputerLevel(level);
     });
 
     ChkAutosave = new QCheckBox(QStringLiteral("Автосохранение"), this);

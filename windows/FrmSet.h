@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -23,7 +24,9 @@ public:
 
     QLabel* LblSpeed[2];
     QSlider* SldSpeed[2];
-    QCheckBox* ChkFullStrength;
+    // «Уровень компьютера»: the level the hero selection's rows start at.
+    QLabel* LblLevel;
+    QComboBox* CboLevel;
     QCheckBox* ChkAutosave;
     // «Объявлять ходы компьютера»
     QCheckBox* ChkAnnounce;

@@ -34,18 +34,4 @@ int IdlePace(const Game& g)
     return g.timers.Interval(TimerId::Tmr);
 }
 
-void ApplyFullStrength(Game& g, bool on)
-{
-    for (int h = 1; h <= kHeroes; ++h)
-        g.StrongComputer[static_cast<std::size_t>(h)] = on;
-}
-
-bool FullStrength(const Game& g)
-{
-    for (int h = 1; h <= kHeroes; ++h)
-        if (!g.StrongComputer[static_cast<std::size_t>(h)])
-            return false;
-    return true;
-}
-
 } // namespace gh

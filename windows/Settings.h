@@ -22,9 +22,4 @@ void ApplyFrameSkip(Game& g, int position);
 void ApplyIdlePace(Game& g, int intervalMs);
 int IdlePace(const Game& g);
 
-// "Компьютер играет в полную силу": every hero the computer plays gets the
-// strong player, at once; the neutral side keeps the game's own.
-void ApplyFullStrength(Game& g, bool on);
-bool FullStrength(const Game& g);
-
 } // namespace gh

@@ -20,6 +20,15 @@ inline constexpr int kSpellSlots = 51;   // Spellbook slots 0..50
 inline constexpr int kGridSize = 31;     // PathGrid columns and rows 0..30
 inline constexpr int kPlannedCells = 21; // the planner fills columns and rows 0..20
 
+// The computer's levels: the game's own player, then the strong player from
+// the most held back to full strength.
+inline constexpr std::int32_t kGameLevel = 0;
+inline constexpr std::int32_t kStrongestLevel = 5;
+// The level a computer hero gets unless the player chooses another (the
+// settings window's «Уровень компьютера», or the hero selection's row):
+// «Обычный», an opponent a new player can beat and learn from.
+inline constexpr std::int32_t kDefaultComputerLevel = 2;
+
 // Input modes of the battlefield.
 inline constexpr std::int32_t kModeOrders = 0;
 inline constexpr std::int32_t kModeSummon = 1;
@@ -89,9 +98,11 @@ struct MatchState {
 
     // computer player
     std::int32_t AiCursor = 0;
-    // The heroes the strong computer player plays when the computer plays
-    // them; entry 0, the neutral side, always keeps the game's own player.
-    std::array<bool, kHeroes + 1> StrongComputer{};
+    // How well the computer plays each hero it plays: kGameLevel is the
+    // game's own player, the levels above it the strong player held back
+    // less and less (ai/Levels.h). Entry 0, the neutral side, always keeps
+    // the game's own player.
+    std::array<std::int32_t, kHeroes + 1> ComputerLevel{};
     StrongTurnNotes Strong;
 
     // What each side has done so far: kills, losses, summons, spells, days.

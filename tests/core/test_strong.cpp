@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "ScriptedMatch.h"
+#include "ai/StrongBoard.h"
 #include "ai/StrongPlayer.h"
 #include "engine/Blows.h"
 #include "engine/Computer.h"
@@ -29,7 +30,7 @@ protected:
         Place(1, kMage, 1, 2, 2, "Гэндальф");
         Place(2, kNecromancer, 2, 18, 18, "Мордор");
         g.HeroIsHuman[2] = true; // the chain stops when hero 2's turn comes
-        g.StrongComputer[1] = true;
+        g.ComputerLevel[1] = kStrongestLevel;
         g.ActiveHero = 1;
         BindTimers(g);
         g.timers.SetEnabled(TimerId::TmrEnemy, true);
@@ -193,8 +194,8 @@ TEST_F(Strong, NeverSummonsWhereNoWalkReaches)
     EXPECT_GE(LayPath(g, g.U(6), g.U(7).PosX, g.U(7).PosY, grid), 0);
     ComputerTick(g);
     EXPECT_EQ(g.Selected, 6);
-    CarryOut();
-    EXPECT_EQ(g.U(7).Kind, kKindRemains);
+    EXPECT_FLOAT_EQ(g.TargetCellX, 11 * C); // the bat's cell itself: it strikes from where it stands
+    EXPECT_EQ(g.InputMode, kModeWalk);
 }
 
 TEST_F(Strong, EndsItsTurnWhenNothingIsWorthDoing)
@@ -221,17 +222,16 @@ TEST_F(Strong, KeepsAWeakenedHeroOutOfReach)
 
 TEST_F(Strong, OnlyHeroesTheComputerPlaysAndNeverTheNeutralSide)
 {
-    g.StrongComputer = {};
-    ApplyFullStrength(g, true);
-    EXPECT_TRUE(FullStrength(g));
-    EXPECT_FALSE(g.StrongComputer[0]);
-    EXPECT_TRUE(StrongPlays(g));
+    for (std::int32_t level = kGameLevel + 1; level <= kStrongestLevel; ++level) {
+        g.ComputerLevel[1] = level;
+        EXPECT_TRUE(StrongPlays(g)) << level;
+    }
     g.ActiveHero = 0;
     EXPECT_FALSE(StrongPlays(g)); // the neutral side keeps the game's own player
     g.ActiveHero = 2;
     EXPECT_FALSE(StrongPlays(g)); // a person plays hero 2
     g.ActiveHero = 1;
-    ApplyFullStrength(g, false);
+    g.ComputerLevel[1] = kGameLevel; // «Новичок»: the game's own player
     EXPECT_FALSE(StrongPlays(g));
     // The game's own player draws a target at random; the strong one draws nothing.
     rnd.Push(testing::Pick(1, g.UnitCount));
@@ -281,6 +281,81 @@ TEST(StrongForecast, MatchesTheBlowsPlayedOut)
         EXPECT_NEAR(lossB / kRuns, odds.otherLoss, 1.5 + 0.05 * odds.otherLoss) << opener;
         EXPECT_NEAR(static_cast<double>(deaths) / kRuns, odds.otherDies, 0.04) << opener;
     }
+}
+
+} // namespace
+} // namespace gh
+
+namespace gh {
+namespace {
+
+TEST_F(Strong, ALevelLooksOnlyAsFarAsItsSightFromItsOwnUnits)
+{
+    Place(6, kVampireBat, 0, 5, 5);
+    g.ComputerLevel[1] = kStrongestLevel;
+    {
+        const StrongBoard b(g);
+        EXPECT_TRUE(b.InSight(2));
+        EXPECT_TRUE(b.InSight(6));
+    }
+    g.ComputerLevel[1] = 1; // four cells on both axes
+    {
+        const StrongBoard b(g);
+        EXPECT_FALSE(b.InSight(2)); // sixteen cells away
+        EXPECT_TRUE(b.InSight(6));  // three
+        EXPECT_TRUE(b.InSight(1));  // its own units are always seen
+    }
+    // A unit of its own standing near the rival lets it see the rival.
+    Place(7, kDemon, 1, 15, 15);
+    const StrongBoard b(g);
+    EXPECT_TRUE(b.InSight(2));
+}
+
+TEST_F(Strong, ACarelessOrderIsDrawnFromTheMatchAndSendsTheUnitAsTheGamesOwnPlayerWould)
+{
+    Place(6, kDemon, 1, 10, 10);
+    Place(7, kVampireBat, 2, 11, 10).Hp = 5;
+    const int lastUnit = g.UnitCount;
+
+    // At full strength nothing is drawn: the bat dies.
+    g.ComputerLevel[1] = kStrongestLevel;
+    ComputerTick(g);
+    EXPECT_EQ(rnd.Drawn(), 0u);
+    EXPECT_EQ(g.Target, 7);
+    EXPECT_EQ(g.Selected, 6);
+    CarryOut();
+    ASSERT_EQ(g.U(7).Kind, kKindRemains);
+
+    // «Ученик» gives nine orders in ten carelessly: the first draw says
+    // whether, the second whom the unit is sent at (here hero 2).
+    Place(7, kVampireBat, 2, 11, 10).Hp = 5;
+    g.U(6).Actions = g.U(6).ActionsMax;
+    g.Strong = {};
+    g.AiCursor = 0;
+    g.ComputerLevel[1] = 1;
+    rnd.Push(0.5f);
+    rnd.Push(testing::Pick(1, lastUnit)); // record 2
+    const std::size_t before = rnd.Drawn();
+    ComputerTick(g);
+    EXPECT_EQ(rnd.Drawn(), before + 2);
+    EXPECT_EQ(g.Selected, 6);
+    EXPECT_EQ(g.InputMode, kModeWalk);
+    EXPECT_FLOAT_EQ(g.TargetCellX, g.U(2).PosX + 24); // a point inside the drawn unit's cell
+    EXPECT_EQ(g.Strong.Orders[6], kOrdersPerUnit);    // and no other order this turn
+}
+
+TEST_F(Strong, ACarefulDrawGivesTheOrderTheStrongPlayerWould)
+{
+    Place(6, kDemon, 1, 10, 10);
+    Place(7, kVampireBat, 2, 11, 10).Hp = 5;
+    g.ComputerLevel[1] = 1;
+    rnd.Push(0.95f); // not among the nine in ten
+    ComputerTick(g);
+    EXPECT_EQ(rnd.Drawn(), 1u);
+    EXPECT_EQ(g.Target, 7);
+    EXPECT_EQ(g.Selected, 6);
+    EXPECT_FLOAT_EQ(g.TargetCellX, 11 * C); // the bat's cell itself: it strikes from where it stands
+    EXPECT_EQ(g.InputMode, kModeWalk);
 }
 
 } // namespace

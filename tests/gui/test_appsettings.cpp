@@ -38,7 +38,7 @@ TEST(AppSettings, EachChangeIsOnDiskAtOnceAndComesBackNextTime)
         // Another reader sees it while this program still runs.
         EXPECT_EQ(Setting(file, QStringLiteral("settings/frameSkip")), QStringLiteral("3"));
         store.SetIdlePace(501);
-        store.SetFullStrength(true);
+        store.SetComputerLevel(4);
         store.SetAutosave(false);
         store.SetBattlefield(AppSettings::Window::Maximized);
         EXPECT_EQ(Setting(file, QStringLiteral("settings/autosave")), QStringLiteral("false"));
@@ -47,7 +47,10 @@ TEST(AppSettings, EachChangeIsOnDiskAtOnceAndComesBackNextTime)
     AppSettings again(file);
     EXPECT_EQ(again.FrameSkip(), 3);
     EXPECT_EQ(again.IdlePace(), 501);
-    EXPECT_TRUE(again.FullStrength());
+    EXPECT_EQ(again.ComputerLevel(), 4);
+    // The default is every row's level until the selection chooses another.
+    for (int i = 0; i < kHeroes; ++i)
+        EXPECT_EQ(again.Selection(i).level, 4) << i;
     EXPECT_FALSE(again.Autosave());
     EXPECT_EQ(again.Battlefield(), AppSettings::Window::Maximized);
     EXPECT_TRUE(again.MovedAside().isEmpty());
@@ -56,7 +59,22 @@ TEST(AppSettings, EachChangeIsOnDiskAtOnceAndComesBackNextTime)
     again.ApplyTo(g);
     EXPECT_EQ(g.AnimSpeed, 4);
     EXPECT_EQ(IdlePace(g), 501);
-    EXPECT_TRUE(FullStrength(g));
+    Preferences prefs;
+    again.ApplyTo(prefs);
+    EXPECT_EQ(prefs.ComputerLevel, 4);
+}
+
+TEST(AppSettings, APlayerWhoTickedTheOldFullStrengthBoxFindsTheStrongestLevel)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Grimhollow.conf"));
+    SavesGame::WriteFile(file, "[settings]\nfullStrength=true\n");
+    EXPECT_EQ(AppSettings(file).ComputerLevel(), kStrongestLevel);
+    SavesGame::WriteFile(file, "[settings]\nfullStrength=false\n");
+    EXPECT_EQ(AppSettings(file).ComputerLevel(), kDefaultComputerLevel);
+    // A level chosen since wins over the old tick.
+    SavesGame::WriteFile(file, "[settings]\nfullStrength=true\ncomputerLevel=1\n");
+    EXPECT_EQ(AppSettings(file).ComputerLevel(), 1);
 }
 
 TEST(AppSettings, WithNothingRememberedTheProgramStartsAsItAlwaysHas)
@@ -66,12 +84,12 @@ TEST(AppSettings, WithNothingRememberedTheProgramStartsAsItAlwaysHas)
     AppSettings store(file);
     EXPECT_FALSE(store.FrameSkip().has_value());
     EXPECT_EQ(store.IdlePace(), 1);
-    EXPECT_FALSE(store.FullStrength());
+    EXPECT_EQ(store.ComputerLevel(), kDefaultComputerLevel);
     EXPECT_TRUE(store.Autosave());
     EXPECT_EQ(store.Battlefield(), AppSettings::Window::FullScreen);
     for (int i = 0; i < kHeroes; ++i) {
         const AppSettings::Slot s = store.Selection(i);
-        EXPECT_FALSE(s.taking || s.heroClass || s.name || s.ai) << i;
+        EXPECT_FALSE(s.taking || s.heroClass || s.name || s.ai || s.level) << i;
     }
     Game g;
     const MatchState before = g.Match();
@@ -88,6 +106,7 @@ TEST(AppSettings, AValueNoControlCouldHoldFallsBackAloneToItsDefault)
                                "frameSkip=9\n"
                                "idlePace=1001\n"
                                "fullStrength=banana\n"
+                               "computerLevel=9\n"
                                "autosave=false\n"
                                "[battlefield]\n"
                                "state=sideways\n"
@@ -98,13 +117,15 @@ TEST(AppSettings, AValueNoControlCouldHoldFallsBackAloneToItsDefault)
                                "hero1\\ai=maybe\n"
                                "hero2\\class=0\n"
                                "hero2\\ai=true\n"
+                               "hero2\\level=-1\n"
+                               "hero3\\level=3\n"
                                "hero3\\class=3\n"
                                "hero3\\taking=-1\n");
     AppSettings store(file);
     EXPECT_TRUE(store.MovedAside().isEmpty());
     EXPECT_FALSE(store.FrameSkip().has_value());
     EXPECT_EQ(store.IdlePace(), 1001);
-    EXPECT_FALSE(store.FullStrength());
+    EXPECT_EQ(store.ComputerLevel(), kDefaultComputerLevel);
     EXPECT_FALSE(store.Autosave());
     EXPECT_EQ(store.Battlefield(), AppSettings::Window::FullScreen);
     const AppSettings::Slot one = store.Selection(0), two = store.Selection(1), three = store.Selection(2);
@@ -114,6 +135,8 @@ TEST(AppSettings, AValueNoControlCouldHoldFallsBackAloneToItsDefault)
     EXPECT_FALSE(one.ai.has_value());
     EXPECT_FALSE(two.heroClass.has_value());
     EXPECT_EQ(two.ai, true);
+    EXPECT_FALSE(two.level.has_value());
+    EXPECT_EQ(three.level, 3);
     EXPECT_EQ(three.heroClass, 3);
     EXPECT_FALSE(three.taking.has_value());
 }
@@ -153,14 +176,15 @@ TEST(AppSettings, TheSettingsWindowWritesEveryChangeAndReadsTheAutosaveBack)
     EXPECT_EQ(set->ChkAutosave->text(), QStringLiteral("Автосохранение"));
     EXPECT_TRUE(set->ChkAutosave->isChecked());
     EXPECT_TRUE(set->ChkAutosave->geometry().bottom() < set->CmdCancel->geometry().top());
-    EXPECT_TRUE(set->ChkAutosave->geometry().top() > set->ChkFullStrength->geometry().bottom());
+    EXPECT_TRUE(set->ChkAutosave->geometry().top() > set->CboLevel->geometry().bottom());
 
     QTest::keyClick(set->SldSpeed[0], Qt::Key_Right);
     EXPECT_EQ(Setting(sg.settingsPath, QStringLiteral("settings/frameSkip")), QStringLiteral("2"));
     set->SldSpeed[1]->setValue(300);
     EXPECT_EQ(Setting(sg.settingsPath, QStringLiteral("settings/idlePace")), QStringLiteral("300"));
-    set->ChkFullStrength->click();
-    EXPECT_EQ(Setting(sg.settingsPath, QStringLiteral("settings/fullStrength")), QStringLiteral("true"));
+    set->CboLevel->setCurrentIndex(kStrongestLevel);
+    EXPECT_EQ(Setting(sg.settingsPath, QStringLiteral("settings/computerLevel")),
+              QString::number(kStrongestLevel));
     set->ChkAutosave->click();
     EXPECT_EQ(Setting(sg.settingsPath, QStringLiteral("settings/autosave")), QStringLiteral("false"));
     EXPECT_FALSE(sg.autosave.Enabled());
@@ -170,12 +194,13 @@ TEST(AppSettings, TheSettingsWindowWritesEveryChangeAndReadsTheAutosaveBack)
     // The next run shows what this one set.
     SavesGame next(sg.settingsPath);
     next.store.ApplyTo(next.g);
+    next.store.ApplyTo(next.forms.prefs);
     next.autosave.SetEnabled(next.store.Autosave());
     next.forms.OpenSettings();
     set = qobject_cast<FrmSet*>(next.forms.settings.data());
     EXPECT_EQ(set->SldSpeed[0]->value(), 2);
     EXPECT_EQ(set->SldSpeed[1]->value(), 300);
-    EXPECT_TRUE(set->ChkFullStrength->isChecked());
+    EXPECT_EQ(set->CboLevel->currentIndex(), kStrongestLevel);
     EXPECT_FALSE(set->ChkAutosave->isChecked());
 }
 

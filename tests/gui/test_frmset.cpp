@@ -141,42 +141,55 @@ TEST(FrmSet, EverySliderMoveTakesEffectAtOnceInAndOutOfAMatch)
     EXPECT_EQ(gg.g.timers.Interval(TimerId::Tmr), 300);
 }
 
-TEST(FrmSet, FullStrengthBoxSitsInTheFreeBandAndTakesEffectAtOnceForEveryComputerHero)
+TEST(FrmSet, TheComputersLevelSitsInTheFreeBandAndIsWhereEveryNewComputerHeroStarts)
 {
     GuiGame gg;
     QPointer<FrmSet> set = OpenSet(gg);
     ASSERT_NE(set, nullptr);
-    QCheckBox* box = set->ChkFullStrength;
-    EXPECT_EQ(box->text(), QStringLiteral("Компьютер играет в полную силу"));
-    EXPECT_FALSE(box->isChecked());
+    QComboBox* box = set->CboLevel;
+    EXPECT_EQ(set->LblLevel->text(), QStringLiteral("Уровень компьютера"));
+    ASSERT_EQ(box->count(), kStrongestLevel + 1);
+    EXPECT_EQ(box->itemText(0), QStringLiteral("Новичок"));
+    EXPECT_EQ(box->itemText(kStrongestLevel), QStringLiteral("Беспощадный"));
+    // A player who never looks here gets «Обычный».
+    EXPECT_EQ(box->currentText(), QStringLiteral("Обычный"));
     // Below the sliders, above "Закрыть", clear of every other control and
     // wide enough for its words.
-    const QRect r = box->geometry();
-    EXPECT_TRUE(set->rect().contains(r));
-    for (QWidget* other : std::initializer_list<QWidget*>{set->LblSpeed[0], set->LblSpeed[1],
-                                                          set->SldSpeed[0], set->SldSpeed[1], set->CmdCancel})
-        EXPECT_FALSE(r.intersects(other->geometry()));
-    EXPECT_GE(r.width(), box->sizeHint().width());
-    EXPECT_GE(r.height(), box->sizeHint().height());
+    for (QWidget* w : std::initializer_list<QWidget*>{set->LblLevel, box}) {
+        const QRect r = w->geometry();
+        EXPECT_TRUE(set->rect().contains(r));
+        for (QWidget* other :
+             std::initializer_list<QWidget*>{set->LblSpeed[0], set->LblSpeed[1], set->SldSpeed[0],
+                                             set->SldSpeed[1], set->ChkAutosave, set->CmdCancel})
+            EXPECT_FALSE(r.intersects(other->geometry()));
+        EXPECT_GE(r.width(), w->sizeHint().width());
+    }
+    EXPECT_FALSE(set->LblLevel->geometry().intersects(box->geometry()));
     EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3390, 1455, 375));
 
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, r.height() / 2));
-    EXPECT_TRUE(box->isChecked());
-    for (int h = 1; h <= kHeroes; ++h)
-        EXPECT_TRUE(gg.g.StrongComputer[static_cast<std::size_t>(h)]) << h;
-    EXPECT_FALSE(gg.g.StrongComputer[0]);
-    EXPECT_TRUE(set->grab().save(gui::ShotPath(QStringLiteral("frmset-full-strength.png"))));
+    // Chosen from the keyboard; the match in play keeps its own levels.
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(box->currentIndex(), kDefaultComputerLevel + 1);
+    EXPECT_EQ(gg.forms.prefs.ComputerLevel, kDefaultComputerLevel + 1);
+    EXPECT_EQ(gg.g.ComputerLevel, (std::array<std::int32_t, kHeroes + 1>{}));
+    EXPECT_TRUE(set->grab().save(gui::ShotPath(QStringLiteral("frmset-level.png"))));
 
-    // It lives in memory: the next opening and the next match keep it.
+    // The next hero selection starts every row there, and the match started
+    // from it plays its computer heroes at that level.
     set->close();
     gui::FlushDeletes();
-    gg.forms.OpenSelect()->CmdOK->click();
+    FrmSelect* select = qobject_cast<FrmSelect*>(gg.forms.OpenSelect());
+    ASSERT_NE(select, nullptr);
+    for (int i = 0; i < FrmSelect::kSlots; ++i)
+        EXPECT_EQ(select->CboLevel[i]->currentIndex(), kDefaultComputerLevel + 1) << i;
+    select->CmdOK->click();
     gui::FlushDeletes();
     ASSERT_TRUE(gg.g.MatchRunning);
+    EXPECT_EQ(gg.g.ComputerLevel[2], kDefaultComputerLevel + 1);
+    EXPECT_EQ(gg.g.ComputerLevel[0], kGameLevel);
     set = OpenSet(gg);
-    EXPECT_TRUE(set->ChkFullStrength->isChecked());
-    QTest::keyClick(set->ChkFullStrength, Qt::Key_Space);
-    EXPECT_FALSE(gg.g.StrongComputer[1]);
+    EXPECT_EQ(set->CboLevel->currentIndex(), kDefaultComputerLevel + 1);
 }
 
 // The author's message, opened the way the player opens it.

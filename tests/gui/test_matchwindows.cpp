@@ -383,8 +383,7 @@ TEST(FrmSet, AnnouncingTheComputersTurnsIsOnUntilUnticked)
     EXPECT_TRUE(box->isChecked());
     const QRect r = box->geometry();
     EXPECT_TRUE(set->rect().contains(r));
-    for (QWidget* other :
-         std::initializer_list<QWidget*>{set->SldSpeed[1], set->ChkFullStrength, set->CmdCancel})
+    for (QWidget* other : std::initializer_list<QWidget*>{set->SldSpeed[1], set->CboLevel, set->CmdCancel})
         EXPECT_FALSE(r.intersects(other->geometry()));
     EXPECT_GE(r.width(), box->sizeHint().width());
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, r.height() / 2));

@@ -45,18 +45,6 @@ struct StrongPlay : Seeded, gui::GuiGame {
         QTest::mouseClick(main->Toolbar1->widgetForAction(a), Qt::LeftButton);
     }
 
-    void SetFullStrength(bool on)
-    {
-        PressToolbar("Настройки");
-        auto* set = qobject_cast<FrmSet*>(forms.settings.data());
-        ASSERT_NE(set, nullptr);
-        if (set->ChkFullStrength->isChecked() != on)
-            QTest::mouseClick(set->ChkFullStrength, Qt::LeftButton, {}, QPoint(8, 8));
-        EXPECT_EQ(set->ChkFullStrength->isChecked(), on);
-        set->close();
-        gui::FlushDeletes();
-    }
-
     void Tick()
     {
         g.timers.Tick();
@@ -66,11 +54,10 @@ struct StrongPlay : Seeded, gui::GuiGame {
     FrmMain* main = nullptr;
 };
 
-TEST(StrongPlay, TickedInTheSettingsItPlaysTheComputerHeroesThroughTheirOwnOrders)
+TEST(StrongPlay, EachComputerHeroPlaysAtTheLevelChosenInItsRowThroughItsOwnOrders)
 {
     StrongPlay p;
     Game& g = p.g;
-    p.SetFullStrength(true);
 
     // Two heroes, both played by the computer.
     p.PressToolbar("Главное меню");
@@ -79,14 +66,25 @@ TEST(StrongPlay, TickedInTheSettingsItPlaysTheComputerHeroesThroughTheirOwnOrder
     gui::FlushDeletes();
     FrmSelect* sel = p.forms.Select();
     ASSERT_NE(sel, nullptr);
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(sel->CboLevel[i]->isEnabled(), sel->Ai[i]->isChecked()) << i;
         if (!sel->Ai[i]->isChecked())
             QTest::mouseClick(sel->Ai[i], Qt::LeftButton);
+        EXPECT_TRUE(sel->CboLevel[i]->isEnabled()) << i;
+    }
+    // Hero 1 at full strength, hero 2 the game's own player, chosen from
+    // the keyboard as a player would.
+    sel->CboLevel[0]->setFocus();
+    QTest::keyClick(sel->CboLevel[0], Qt::Key_End);
+    sel->CboLevel[1]->setFocus();
+    QTest::keyClick(sel->CboLevel[1], Qt::Key_Home);
     QTest::mouseClick(sel->CmdOK, Qt::LeftButton);
     gui::FlushDeletes();
     ASSERT_TRUE(g.MatchRunning);
     ASSERT_EQ(g.ActiveHero, 1);
     ASSERT_FALSE(g.HeroIsHuman[1]);
+    EXPECT_EQ(g.ComputerLevel[1], kStrongestLevel);
+    EXPECT_EQ(g.ComputerLevel[2], kGameLevel);
     EXPECT_TRUE(StrongPlays(g));
 
     // Hero 1's turn on the virtual clock: every page it reads is paid for
@@ -112,8 +110,7 @@ TEST(StrongPlay, TickedInTheSettingsItPlaysTheComputerHeroesThroughTheirOwnOrder
     EXPECT_TRUE(shot);
     EXPECT_LT(g.U(1).Mana, mana + 30); // pages cost mana; unspent points bring some back
 
-    // Unticked, the game's own player has the next turn of a computer hero.
-    p.SetFullStrength(false);
+    // «Новичок» is the game's own player: it reads no page.
     if (g.MatchRunning) {
         EXPECT_FALSE(StrongPlays(g));
         std::copy(std::begin(g.Spellbook[2]), std::end(g.Spellbook[2]), book);

@@ -139,25 +139,27 @@ TEST(Simulation, TheSameSeedPlaysTheSameMatch)
     EXPECT_EQ(a.winnerName, b.winnerName);
 }
 
-TEST(Simulation, StrongSeatsGoRoundTheHeroesTakingPartAndTheStrongPlayerPlaysThem)
+TEST(Simulation, SeatLevelsGoRoundTheHeroesTakingPartAndTheStrongPlayerPlaysThem)
 {
     Options o;
     o.heroes = 3;
-    o.strong[1] = true;
+    o.level[1] = kStrongestLevel;
+    o.level[2] = 2;
     o.alternate = true;
     for (int m = 0; m < 6; ++m) {
-        const auto seats = StrongSeats(o, m);
-        EXPECT_EQ(std::count(seats.begin(), seats.end(), true), 1) << m;
-        EXPECT_TRUE(seats[static_cast<std::size_t>(m % 3 + 1)]) << m;
+        const auto seats = SeatLevels(o, m);
+        EXPECT_EQ(std::count(seats.begin(), seats.end(), kStrongestLevel), 1) << m;
+        EXPECT_EQ(seats[static_cast<std::size_t>(m % 3 + 1)], kStrongestLevel) << m;
+        EXPECT_EQ(seats[static_cast<std::size_t>((m + 1) % 3 + 1)], 2) << m;
     }
     o.alternate = false;
-    EXPECT_TRUE(StrongSeats(o, 4)[1]);
+    EXPECT_EQ(SeatLevels(o, 4)[1], kStrongestLevel);
 
     // The same seed with the strong player in seat 2 is another match, and
     // it is still the same match each time it is played.
     o.days = 30;
-    std::array<bool, kHeroes + 1> seat2{};
-    seat2[2] = true;
+    Seats seat2{};
+    seat2[2] = kStrongestLevel;
     const MatchResult plain = PlayMatch(o, 11), a = PlayMatch(o, 11, nullptr, seat2),
                       b = PlayMatch(o, 11, nullptr, seat2);
     EXPECT_EQ(a.violation, "");

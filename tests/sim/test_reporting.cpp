@@ -36,7 +36,7 @@ std::unique_ptr<Game> Play(std::uint64_t seed, int heroes, EventSink* sink, std:
     g->Generator.Pin(seed);
     if (sink)
         g->events = sink;
-    g->StrongComputer[1] = true;
+    g->ComputerLevel[1] = kStrongestLevel;
     PrepareMatch(*g, heroes);
     BindTimers(*g);
     while (g->MatchRunning && g->timers.Ticks() < cap)

@@ -115,6 +115,10 @@ TEST_P(SampleOfEachVersion, FiveHeroesThirtyDaysOn)
     EXPECT_GE(OnField(g, [](const Unit& u) { return u.Kind == kKindRemains; }), 1) << "remains";
     EXPECT_TRUE(AnyPageSpent(g));
     EXPECT_EQ(sim::CheckInvariants(g), "");
+    // One seat was the strong player's; a file from before the levels
+    // gives it the strongest.
+    EXPECT_EQ(std::count(g.ComputerLevel.begin(), g.ComputerLevel.end(), kStrongestLevel), 1);
+    EXPECT_EQ(std::count(g.ComputerLevel.begin(), g.ComputerLevel.end(), kGameLevel), kHeroes);
     // A file that holds the tally keeps what was counted; an older one
     // starts it at nothing.
     int kills = 0;

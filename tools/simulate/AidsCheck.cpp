@@ -228,7 +228,7 @@ AidsTally CheckAidsInMatch(const Options& options, std::uint64_t seed, const Aid
         CheckAidsAt(g, check, seed + static_cast<std::uint64_t>(now), tally);
         ++checked;
     };
-    result = PlayMatch(options, seed, onTick, StrongSeats(options, 0));
+    result = PlayMatch(options, seed, onTick, SeatLevels(options, 0));
     return tally;
 }
 

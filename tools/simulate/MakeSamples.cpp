@@ -26,12 +26,11 @@ namespace {
 using gh::Game;
 
 // Heroes prepared as the selection dialog does, all the computer's for now.
-std::unique_ptr<Game> NewMatch(std::uint64_t seed, int heroes,
-                               const std::array<bool, gh::kHeroes + 1>& strong)
+std::unique_ptr<Game> NewMatch(std::uint64_t seed, int heroes, const gh::sim::Seats& levels)
 {
     auto g = std::make_unique<Game>();
     g->Generator.Pin(seed);
-    g->StrongComputer = strong;
+    g->ComputerLevel = levels;
     gh::sim::PrepareMatch(*g, heroes);
     gh::BindTimers(*g);
     return g;
@@ -136,7 +135,7 @@ bool SpentPages(const Game& g)
 
 bool FirstTurn(const std::string& dir)
 {
-    std::array<bool, gh::kHeroes + 1> strong{};
+    gh::sim::Seats strong{};
     auto g = NewMatch(2, 2, strong);
     if (g->ActiveHero != 1)
         return false;
@@ -150,8 +149,8 @@ bool ThirtyDays(const std::string& dir)
     // Only the strong player calls creatures; one strong seat, moving round
     // the table from seed to seed, lets a match last a month.
     for (std::uint64_t seed = 1; seed < 5000; ++seed) {
-        std::array<bool, gh::kHeroes + 1> strong{};
-        strong[seed % gh::kHeroes + 1] = true;
+        gh::sim::Seats strong{};
+        strong[seed % gh::kHeroes + 1] = gh::kStrongestLevel;
         auto g = NewMatch(seed, 5, strong);
         const bool found = PlayToTurn(*g, 40, [](const Game& m) {
             return m.Day >= 30 && m.ActiveHero >= 1 && AliveHeroes(m) >= 2 && SummonedCreatureAlive(m) &&
@@ -170,7 +169,7 @@ bool ThirtyDays(const std::string& dir)
 // computer side is about to strike it.
 bool OneBlowFromTheEnd(const std::string& dir)
 {
-    const std::array<bool, gh::kHeroes + 1> strong{};
+    const gh::sim::Seats strong{};
     for (std::uint64_t seed = 1; seed < 200; ++seed) {
         auto g = NewMatch(seed, 3, strong);
         std::unique_ptr<Game> atRest;

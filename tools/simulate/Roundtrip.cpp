@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "Invariants.h"
-#include "engine/Placement.h"
 #include "engine/Engine.h"
+#include "engine/Placement.h"
 
 namespace gh::sim {
 
@@ -66,14 +66,13 @@ Turn TurnOf(const Game& g)
 
 } // namespace
 
-RoundtripResult PlayRoundtrip(const Options& options, std::uint64_t seed,
-                              const std::array<bool, kHeroes + 1>& strong)
+RoundtripResult PlayRoundtrip(const Options& options, std::uint64_t seed, const Seats& levels)
 {
     RoundtripResult result;
     auto original = std::make_unique<Game>();
     Game& g = *original;
     g.Generator.Pin(seed);
-    g.StrongComputer = strong;
+    g.ComputerLevel = levels;
     PrepareMatch(g, options.heroes);
     BindTimers(g);
 

@@ -38,7 +38,6 @@ struct RoundtripResult {
     int days = 0;
 };
 
-RoundtripResult PlayRoundtrip(const Options& options, std::uint64_t seed,
-                              const std::array<bool, kHeroes + 1>& strong = {});
+RoundtripResult PlayRoundtrip(const Options& options, std::uint64_t seed, const Seats& levels = {});
 
 } // namespace gh::sim

@@ -36,20 +36,20 @@ void PrepareMatch(Game& g, int heroes)
     SetUpMatch(g);
 }
 
-std::array<bool, kHeroes + 1> StrongSeats(const Options& options, int m)
+Seats SeatLevels(const Options& options, int m)
 {
-    std::array<bool, kHeroes + 1> seats{};
+    Seats seats{};
     const int heroes = options.heroes;
     for (int h = 1; h <= kHeroes; ++h)
-        if (options.strong[static_cast<std::size_t>(h)]) {
+        if (options.level[static_cast<std::size_t>(h)] != kGameLevel) {
             const int seat = options.alternate && h <= heroes ? (h - 1 + m) % heroes + 1 : h;
-            seats[static_cast<std::size_t>(seat)] = true;
+            seats[static_cast<std::size_t>(seat)] = options.level[static_cast<std::size_t>(h)];
         }
     return seats;
 }
 
 MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::function<void(Game&)>& onTick,
-                      const std::array<bool, kHeroes + 1>& strong)
+                      const Seats& levels)
 {
     auto game = std::make_unique<Game>(); // large: keep it off the stack
     Game& g = *game;
@@ -59,7 +59,7 @@ MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::fun
 
     MatchResult result;
     result.seed = seed;
-    g.StrongComputer = strong;
+    g.ComputerLevel = levels;
     PrepareMatch(g, options.heroes);
     BindTimers(g);
 
@@ -96,6 +96,7 @@ MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::fun
     }
 
     result.ticks = g.timers.Ticks();
+    result.tally = g.Tally;
     result.days = g.Day < options.days ? g.Day : options.days;
     if (!g.MatchRunning && result.violation.empty()) {
         // The turn cycle leaves the side that won in LoopJ.
@@ -103,8 +104,10 @@ MatchResult PlayMatch(const Options& options, std::uint64_t seed, const std::fun
         result.winnerName = SideName(g, result.winner);
         if (result.winner >= 1 && result.winner <= kHeroes)
             result.winnerAlive = g.U(result.winner).Hp >= 1 && g.U(result.winner).OnField;
-        result.strongWinner =
-            result.winner >= 1 && result.winner <= kHeroes && strong[static_cast<std::size_t>(result.winner)];
+        if (result.winner >= 1 && result.winner <= kHeroes) {
+            result.winnerLevel = levels[static_cast<std::size_t>(result.winner)];
+            result.strongWinner = result.winnerLevel == kStrongestLevel;
+        }
     } else {
         result.winnerName = "нет";
     }

@@ -9,6 +9,10 @@
 
 namespace gh::sim {
 
+// The computer's level for each hero slot 1..5 (entry 0, the neutral side,
+// is always the game's own player).
+using Seats = std::array<std::int32_t, kHeroes + 1>;
+
 struct Options {
     int matches = 1;
     int heroes = 5;         // heroes taking part, 2..5
@@ -17,15 +21,16 @@ struct Options {
     // A day that takes more ticks than this has stalled: the turn engine has
     // stopped advancing.
     std::uint64_t ticksPerDayCap = 200000;
-    // Hero slots the strong computer player plays; the rest keep the game's own.
-    std::array<bool, kHeroes + 1> strong{};
-    // Seats alternate: match m moves every strong seat m slots on, round the
+    // The computer's level in each hero slot (kGameLevel: the game's own
+    // player; --strong gives a slot kStrongestLevel).
+    Seats level{};
+    // Seats alternate: match m moves every seat's level m slots on, round the
     // heroes taking part, so no seat's luck of the draw favours either player.
     bool alternate = false;
 };
 
-// The strong seats of match number m (0-based) of a run.
-std::array<bool, kHeroes + 1> StrongSeats(const Options& options, int m);
+// The levels of the seats of match number m (0-based) of a run.
+Seats SeatLevels(const Options& options, int m);
 
 struct MatchResult {
     std::uint64_t seed = 0;
@@ -33,8 +38,10 @@ struct MatchResult {
     int winner = -1;           // winning side (0 the neutral side), -1 none
     std::string winnerName;    // type name and name, or "нет"
     bool winnerAlive = false;  // a hero winner still had life in it when crowned
-    bool strongWinner = false; // the winner was played by the strong player
+    bool strongWinner = false; // the winner was played at full strength
+    int winnerLevel = -1;      // the level the winner was played at, -1 without a hero winner
     std::uint64_t ticks = 0;
+    MatchTally tally;      // what each side did
     std::string violation; // empty when every tick kept the invariants
 };
 
@@ -47,9 +54,8 @@ void PrepareMatch(Game& g, int heroes);
 // every box with OK (Yes to questions), checking the invariants after every
 // tick. `onTick`, when given, runs after each tick before the check (tests
 // plant faults through it).
-// `strong` names the hero slots the strong computer player plays.
+// `levels` are the computer's levels in the hero slots.
 MatchResult PlayMatch(const Options& options, std::uint64_t seed,
-                      const std::function<void(Game&)>& onTick = nullptr,
-                      const std::array<bool, kHeroes + 1>& strong = {});
+                      const std::function<void(Game&)>& onTick = nullptr, const Seats& levels = {});
 
 } // namespace gh::sim

@@ -3,8 +3,15 @@
 // With a range of heroes, match m takes LO + (seed + m) mod (HI - LO + 1)
 // heroes, so a soak covers every size and each match still replays from its
 // seed alone.
-//   --strong 1,3   the strong computer player plays these hero slots
-//   --alternate    match m moves the strong seats m slots on, round the heroes
+//   --strong 1,3   the strong computer player plays these hero slots at full
+//                  strength (the same as --level 1=4,3=4)
+//   --level 1=2,2=1  the computer's level in these hero slots (0 the game's
+//                  own player .. 4 full strength); the rest keep the game's own
+//   --ladder       plays each level against the one below it and each level
+//                  against the game's own player, --matches matches of two
+//                  heroes for every pair, the seats alternating, and prints
+//                  a line a pair and the ladder's summary (Ladder.h)
+//   --alternate    match m moves the seats' levels m slots on, round the heroes
 //   --check-aids   checks the play aids at positions of every match instead
 //                  (AidsCheck.h) and prints one line:
 //                  aids: P positions, R reach mismatches, C cost mismatches, forecast error E %
@@ -24,9 +31,11 @@
 #include <vector>
 
 #include "AidsCheck.h"
+#include "Ladder.h"
 #include "Roundtrip.h"
 #include "SaveFuzz.h"
 #include "Simulation.h"
+#include "ai/Levels.h"
 
 namespace {
 
@@ -41,6 +50,23 @@ bool ParseSlots(const char* text, std::array<bool, gh::kHeroes + 1>& slots)
         if (item.size() != 1 || item[0] < '1' || item[0] > '5')
             return false;
         slots[static_cast<std::size_t>(item[0] - '0')] = true;
+        start = end + 1;
+    }
+    return true;
+}
+
+// A comma-separated list of SLOT=LEVEL, slots 1..5 and levels 0..4.
+bool ParseLevels(const char* text, gh::sim::Seats& levels)
+{
+    std::string list(text);
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(',', start), list.size());
+        const std::string item = list.substr(start, end - start);
+        if (item.size() != 3 || item[0] < '1' || item[0] > '5' || item[1] != '=' || item[2] < '0' ||
+            item[2] > '0' + gh::kStrongestLevel)
+            return false;
+        levels[static_cast<std::size_t>(item[0] - '0')] = item[2] - '0';
         start = end + 1;
     }
     return true;
@@ -78,9 +104,10 @@ bool ParseHeroes(const char* text, int& lo, int& hi)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
-                         "[--strong SLOT,SLOT...] [--alternate] [--roundtrip] [--fuzz-saves N [--samples "
-                         "DIR]] [--check-aids]\n");
+    std::fprintf(stderr,
+                 "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
+                 "[--strong SLOT,SLOT...] [--level SLOT=L,...] [--alternate] [--ladder] [--roundtrip] "
+                 "[--fuzz-saves N [--samples DIR]] [--check-aids]\n");
     return 2;
 }
 
@@ -129,8 +156,7 @@ int Roundtrip(const gh::sim::Options& options, int heroesLo, int heroesHi)
         gh::sim::Options match = options;
         match.heroes =
             heroesLo + static_cast<int>(seed % static_cast<std::uint64_t>(heroesHi - heroesLo + 1));
-        const gh::sim::RoundtripResult r =
-            gh::sim::PlayRoundtrip(match, seed, gh::sim::StrongSeats(match, m));
+        const gh::sim::RoundtripResult r = gh::sim::PlayRoundtrip(match, seed, gh::sim::SeatLevels(match, m));
         saves += r.saves;
         differences += r.differences;
         if (r.differences > 0)
@@ -170,12 +196,18 @@ int main(int argc, char** argv)
     int heroesLo = options.heroes, heroesHi = options.heroes;
     bool roundtrip = false;
     bool checkAids = false;
+    bool ladder = false;
     long long fuzzFiles = 0;
     std::string samples = GH_SAMPLE_SAVES;
+    std::array<bool, gh::kHeroes + 1> strong{};
     for (int i = 1; i < argc; ++i) {
         const char* flag = argv[i];
         if (!std::strcmp(flag, "--alternate")) {
             options.alternate = true;
+            continue;
+        }
+        if (!std::strcmp(flag, "--ladder")) {
+            ladder = true;
             continue;
         }
         if (!std::strcmp(flag, "--check-aids")) {
@@ -198,7 +230,8 @@ int main(int argc, char** argv)
             options.seed = static_cast<std::uint64_t>(v);
         else if (!std::strcmp(flag, "--days") && ParseNumber(value, 1, 1000000, v))
             options.days = static_cast<int>(v);
-        else if (!std::strcmp(flag, "--strong") && ParseSlots(value, options.strong)) {
+        else if (!std::strcmp(flag, "--strong") && ParseSlots(value, strong)) {
+        } else if (!std::strcmp(flag, "--level") && ParseLevels(value, options.level)) {
         } else if (!std::strcmp(flag, "--fuzz-saves") && ParseNumber(value, 1, 1LL << 40, v))
             fuzzFiles = v;
         else if (!std::strcmp(flag, "--samples"))
@@ -206,6 +239,11 @@ int main(int argc, char** argv)
         else
             return Usage();
     }
+    for (int h = 1; h <= gh::kHeroes; ++h)
+        if (strong[static_cast<std::size_t>(h)])
+            options.level[static_cast<std::size_t>(h)] = gh::kStrongestLevel;
+    if (ladder)
+        return gh::sim::RunLadder(options) ? 0 : 1;
     if (fuzzFiles > 0)
         return FuzzSaves(fuzzFiles, options.seed, samples);
     if (checkAids)
@@ -217,16 +255,19 @@ int main(int argc, char** argv)
     long long days = 0, ticks = 0;
     int bySize[6] = {};
     int won = 0, neutral = 0, fallen = 0, strongWon = 0;
-    bool anyStrong = false;
-    for (bool s : options.strong)
-        anyStrong = anyStrong || s;
+    bool anyStrong = false, anyLevel = false;
+    for (std::int32_t l : options.level) {
+        anyStrong = anyStrong || l == gh::kStrongestLevel;
+        anyLevel = anyLevel || (l != gh::kGameLevel && l != gh::kStrongestLevel);
+    }
+    std::array<int, gh::kStrongestLevel + 1> wonAt{};
     for (int m = 0; m < options.matches; ++m) {
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
         gh::sim::Options match = options;
         match.heroes =
             heroesLo + static_cast<int>(seed % static_cast<std::uint64_t>(heroesHi - heroesLo + 1));
         ++bySize[match.heroes];
-        const auto seats = gh::sim::StrongSeats(match, m);
+        const auto seats = gh::sim::SeatLevels(match, m);
         const gh::sim::MatchResult r = gh::sim::PlayMatch(match, seed, nullptr, seats);
         days += r.days;
         ticks += static_cast<long long>(r.ticks);
@@ -243,17 +284,32 @@ int main(int argc, char** argv)
             ++fallen;
         if (r.strongWinner)
             ++strongWon;
-        std::string strongSeats;
-        for (int h = 1; h <= gh::kHeroes; ++h)
-            if (seats[static_cast<std::size_t>(h)]) {
+        if (r.winnerLevel >= 0)
+            ++wonAt[static_cast<std::size_t>(r.winnerLevel)];
+        std::string strongSeats, levelSeats;
+        for (int h = 1; h <= gh::kHeroes; ++h) {
+            const std::int32_t l = seats[static_cast<std::size_t>(h)];
+            if (l == gh::kStrongestLevel) {
                 if (!strongSeats.empty())
                     strongSeats += ',';
                 strongSeats += std::to_string(h);
             }
+            if (h <= match.heroes) {
+                if (!levelSeats.empty())
+                    levelSeats += ',';
+                levelSeats += std::to_string(h) + "=" + std::to_string(l);
+            }
+        }
+        // Runs with only the game's own and the full-strength player print
+        // their lines as they always have.
+        std::string seatsNote;
+        if (anyLevel)
+            seatsNote = ", levels " + levelSeats;
+        else if (anyStrong)
+            seatsNote = ", strong seats " + strongSeats;
         std::printf("match %d (seed %llu, %d heroes): %d days, winner: %s%s%s\n", m + 1,
                     static_cast<unsigned long long>(seed), match.heroes, r.days, r.winnerName.c_str(),
-                    anyStrong ? (r.strongWinner ? " (strong)" : "") : "",
-                    anyStrong ? (", strong seats " + strongSeats).c_str() : "");
+                    !anyLevel && anyStrong ? (r.strongWinner ? " (strong)" : "") : "", seatsNote.c_str());
         std::fflush(stdout);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -267,5 +323,10 @@ int main(int argc, char** argv)
     if (anyStrong)
         std::printf("strong: won %d of %d matches with a winner (%.1f %%)\n", strongWon, won,
                     won > 0 ? 100.0 * strongWon / won : 0.0);
+    if (anyLevel)
+        for (int l = gh::kGameLevel; l <= gh::kStrongestLevel; ++l)
+            std::printf("level %d (%s): won %d of %d matches with a winner (%.1f %%)\n", l,
+                        gh::LevelName(l).c_str(), wonAt[static_cast<std::size_t>(l)], won,
+                        won > 0 ? 100.0 * wonAt[static_cast<std::size_t>(l)] / won : 0.0);
     return 0;
 }

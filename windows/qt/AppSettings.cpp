@@ -16,7 +16,9 @@ namespace {
 // The keys, as documented in docs/saves-and-settings.md.
 const QString kFrameSkip = QStringLiteral("settings/frameSkip");
 const QString kIdlePace = QStringLiteral("settings/idlePace");
+// The tick the levels replaced: true stands for the strongest level.
 const QString kFullStrength = QStringLiteral("settings/fullStrength");
+const QString kComputerLevel = QStringLiteral("settings/computerLevel");
 const QString kAutosave = QStringLiteral("settings/autosave");
 const QString kAnnounce = QStringLiteral("settings/announceComputerTurns");
 const QString kBattlefield = QStringLiteral("battlefield/state");
@@ -124,9 +126,13 @@ int AppSettings::IdlePace() const
     return IntIn(*store_, kIdlePace, kIdlePaceMin, kIdlePaceMax).value_or(kIdlePaceMin);
 }
 
-bool AppSettings::FullStrength() const
+int AppSettings::ComputerLevel() const
 {
-    return Flag(*store_, kFullStrength).value_or(false);
+    if (const auto level = IntIn(*store_, kComputerLevel, kGameLevel, kStrongestLevel))
+        return *level;
+    if (Flag(*store_, kFullStrength).value_or(false))
+        return kStrongestLevel;
+    return kDefaultComputerLevel;
 }
 
 bool AppSettings::Autosave() const
@@ -156,6 +162,7 @@ AppSettings::Slot AppSettings::Selection(int slot) const
     s.heroClass = IntIn(*store_, SlotKey(slot, "class"), 1, 3);
     s.name = Name(*store_, SlotKey(slot, "name"));
     s.ai = Flag(*store_, SlotKey(slot, "ai"));
+    s.level = IntIn(*store_, SlotKey(slot, "level"), kGameLevel, kStrongestLevel);
     return s;
 }
 
@@ -171,9 +178,11 @@ void AppSettings::SetIdlePace(int intervalMs)
     Written();
 }
 
-void AppSettings::SetFullStrength(bool on)
+void AppSettings::SetComputerLevel(int level)
 {
-    store_->setValue(kFullStrength, on);
+    store_->setValue(kComputerLevel, level);
+    for (int i = 0; i < kHeroes; ++i)
+        store_->setValue(SlotKey(i, "level"), level);
     Written();
 }
 
@@ -200,6 +209,7 @@ void AppSettings::SetBattlefield(Window state)
 void AppSettings::ApplyTo(Preferences& prefs) const
 {
     prefs.AnnounceComputerTurns = AnnounceComputerTurns();
+    prefs.ComputerLevel = ComputerLevel();
     prefs.FullScreen = Battlefield() == Window::FullScreen;
     prefs.aidsOn = Flag(*store_, kFieldAids).value_or(true);
     // Only the field's own scales, in percent: 100, 150 or 200.
@@ -233,6 +243,7 @@ void AppSettings::RememberSelection(const Game& g)
             store_->setValue(SlotKey(i, "class"), k);
         store_->setValue(SlotKey(i, "name"), QString::fromStdString(hero.Name).left(kMaxName));
         store_->setValue(SlotKey(i, "ai"), !g.HeroIsHuman[static_cast<std::size_t>(h)]);
+        store_->setValue(SlotKey(i, "level"), g.ComputerLevel[static_cast<std::size_t>(h)]);
     }
     Written();
 }
@@ -244,8 +255,6 @@ void AppSettings::ApplyTo(Game& g) const
     ApplyFrameSkip(g);
     if (const auto pace = IntIn(*store_, kIdlePace, kIdlePaceMin, kIdlePaceMax))
         gh::ApplyIdlePace(g, *pace);
-    if (const auto strong = Flag(*store_, kFullStrength))
-        gh::ApplyFullStrength(g, *strong);
 }
 
 void AppSettings::ApplyFrameSkip(Game& g) const
@@ -262,6 +271,8 @@ void AppSettings::RestoreSelection(FrmSelect& dialog) const
             dialog.Iss[i]->setChecked(*s.taking);
         if (s.ai)
             dialog.Ai[i]->setChecked(*s.ai);
+        if (s.level)
+            dialog.CboLevel[i]->setCurrentIndex(*s.level);
         if (s.heroClass)
             dialog.ChooseClass(i, *s.heroClass);
         // A name left empty is the player's choice too; the dialog shows it.

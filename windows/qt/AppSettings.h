@@ -37,8 +37,11 @@ public:
 
     // The frame-skip slider's position 1..4, once the player has chosen one.
     std::optional<int> FrameSkip() const;
-    int IdlePace() const;               // the idle slider, Tmr's interval in ms: 1 by default
-    bool FullStrength() const;          // off by default
+    int IdlePace() const; // the idle slider, Tmr's interval in ms: 1 by default
+    // The level a computer hero gets unless chosen in the hero selection:
+    // «Обычный» by default, the strongest for a player who ticked the old
+    // «Компьютер играет в полную силу».
+    int ComputerLevel() const;
     bool Autosave() const;              // on by default
     bool AnnounceComputerTurns() const; // on by default
 
@@ -52,12 +55,14 @@ public:
         std::optional<int> heroClass; // 1 Маг, 2 Некромант, 3 Лучница
         std::optional<QString> name;
         std::optional<bool> ai;
+        std::optional<int> level; // the computer's level, 0..kStrongestLevel
     };
     Slot Selection(int slot) const; // slot 0..4
 
     void SetFrameSkip(int position);
     void SetIdlePace(int intervalMs);
-    void SetFullStrength(bool on);
+    // The default level; every row of the hero selection takes it too.
+    void SetComputerLevel(int level);
     void SetAutosave(bool on);
     void SetAnnounceComputerTurns(bool on);
     void SetBattlefield(Window state);

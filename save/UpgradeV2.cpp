@@ -1,0 +1,31 @@
+#include "save/Upgrades.h"
+
+#include "world/Game.h"
+
+namespace gh::save {
+
+// Format 2 knew two ways for the computer to play a hero: the game's own
+// player, or the strong one at full strength (StrongComputer, a tick per
+// side). They are the lowest and the highest of the levels.
+std::string UpgradeV2(nlohmann::json& save)
+{
+    auto match = save.find("match");
+    if (match == save.end() || !match->is_object())
+        return "";
+    if (match->contains("ComputerLevel"))
+        return "Поле match.ComputerLevel появилось только в формате 3.";
+    const auto strong = match->find("StrongComputer");
+    if (strong == match->end() || !strong->is_array())
+        return "Поле «match.StrongComputer» отсутствует или не является списком.";
+    nlohmann::json levels = nlohmann::json::array();
+    for (const nlohmann::json& tick : *strong) {
+        if (!tick.is_boolean())
+            return "Поле «match.StrongComputer» содержит не флажок.";
+        levels.push_back(tick.get<bool>() ? kStrongestLevel : kGameLevel);
+    }
+    match->erase(strong);
+    (*match)["ComputerLevel"] = std::move(levels);
+    return "";
+}
+
+} // namespace gh::save
