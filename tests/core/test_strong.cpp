@@ -194,8 +194,8 @@ TEST_F(Strong, NeverSummonsWhereNoWalkReaches)
     EXPECT_GE(LayPath(g, g.U(6), g.U(7).PosX, g.U(7).PosY, grid), 0);
     ComputerTick(g);
     EXPECT_EQ(g.Selected, 6);
-    EXPECT_FLOAT_EQ(g.TargetCellX, 11 * C); // the bat's cell itself: it strikes from where it stands
-    EXPECT_EQ(g.InputMode, kModeWalk);
+    CarryOut();
+    EXPECT_EQ(g.U(7).Kind, kKindRemains);
 }
 
 TEST_F(Strong, EndsItsTurnWhenNothingIsWorthDoing)

@@ -217,6 +217,7 @@ TEST(AppSettings, TheHeroesLastChosenComeBackAndANewMatchKeepsTheChosenWalkingSp
         sel->Iss[2]->click(); // three heroes
         sel->Ai[0]->click();  // the first played by the computer
         sel->Ai[1]->click();  // and the second by a person
+        sel->CboLevel[0]->setCurrentIndex(4); // «Сильный»
         sel->Txt[2]->setText(QStringLiteral("Третья"));
         sel->ChooseClass(1, 3);
         for (int i = 0; i < kHeroes; ++i)
@@ -225,6 +226,8 @@ TEST(AppSettings, TheHeroesLastChosenComeBackAndANewMatchKeepsTheChosenWalkingSp
         gui::FlushDeletes();
         ASSERT_TRUE(sg.g.MatchRunning);
         EXPECT_EQ(sg.g.AnimSpeed, 1); // not the 4 of a match with nothing remembered
+        EXPECT_EQ(sg.g.ComputerLevel[1], 4);
+        EXPECT_EQ(sg.g.ComputerLevel[2], kDefaultComputerLevel);
         for (int i = 0; i < kHeroes; ++i)
             names[static_cast<std::size_t>(i)] = sg.g.U(i + 1).Name;
     }
@@ -237,6 +240,8 @@ TEST(AppSettings, TheHeroesLastChosenComeBackAndANewMatchKeepsTheChosenWalkingSp
         EXPECT_EQ(sel->Iss[i]->isChecked(), taking[i]) << i;
         EXPECT_EQ(sel->Txt[i]->isEnabled(), taking[i]) << i;
         EXPECT_EQ(sel->Ai[i]->isChecked(), ai[i]) << i;
+        EXPECT_EQ(sel->CboLevel[i]->currentIndex(), i == 0 ? 4 : kDefaultComputerLevel) << i;
+        EXPECT_EQ(sel->CboLevel[i]->isEnabled(), taking[i] && ai[i]) << i;
         EXPECT_EQ(sel->Txt[i]->text().toStdString(), names[s]) << i;
         EXPECT_EQ(next.g.U(i + 1).Name, names[s]) << i;
         EXPECT_EQ(ClassOfHeroType(next.g.U(i + 1).UnitType), classes[s]) << i;

@@ -59,7 +59,15 @@ TEST(FrmSelect, OpensWithTwoHeroesProposedAndEveryControlInPlace)
         EXPECT_EQ(d.CmdD[i]->geometry(), TwipsRect(840, 840 + dy, 375, 285));
         EXPECT_EQ(d.CmdU[i]->geometry(), TwipsRect(1200, 840 + dy, 375, 285));
         EXPECT_EQ(d.Txt[i]->geometry(), TwipsRect(1800, 240 + dy, 2895, 375));
-        EXPECT_EQ(d.Ai[i]->geometry(), TwipsRect(1800, 720 + dy, 2895, 375));
+        // The «AI» tick gives the rest of its line to the computer's level,
+        // which starts at the default and counts only for a computer hero.
+        EXPECT_EQ(d.Ai[i]->geometry(), TwipsRect(1800, 720 + dy, 900, 375));
+        EXPECT_LE(d.Ai[i]->sizeHint().width(), d.Ai[i]->width()) << i;
+        EXPECT_EQ(d.CboLevel[i]->geometry(), TwipsRect(2700, 705 + dy, 1995, 405));
+        EXPECT_FALSE(d.CboLevel[i]->geometry().intersects(d.Ai[i]->geometry())) << i;
+        EXPECT_LE(d.CboLevel[i]->geometry().right(), d.Txt[i]->geometry().right()) << i;
+        EXPECT_EQ(d.CboLevel[i]->currentText(), QStringLiteral("Обычный")) << i;
+        EXPECT_EQ(d.CboLevel[i]->isEnabled(), i == 1) << i;
         EXPECT_EQ(d.Cmd[i]->geometry(), TwipsRect(4920, 360 + dy, 615, 615));
         EXPECT_EQ(d.Iss[i]->toolTip(), QStringLiteral("Нажмите для участия данного героя"));
         EXPECT_EQ(d.Img[i]->toolTip(), QStringLiteral("П-клик для информации"));
