@@ -4,6 +4,7 @@
 #include "windows/FrmSaves.h"
 
 #include <QWidget>
+#include <QWindow>
 
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
@@ -124,6 +125,33 @@ FrmMes* Forms::OpenSpeech()
     mes_ = new FrmMes(*this, DialogParent());
     BringForward(mes_);
     return mes_;
+}
+
+bool Forms::CloseSpeech()
+{
+    // The speech comes up as the turn's box does, and the box gives the
+    // keyboard back to the battlefield: Esc arrives there, not at the speech.
+    if (!mes_ || !mes_->isVisible())
+        return false;
+    mes_->close();
+    return true;
+}
+
+void Forms::KeepWindowsInFront()
+{
+    if (!main_)
+        return;
+    // Changing the battlefield's frame gives it a new native window, and the
+    // windows that stood over the old one lose their hold on it: the window
+    // manager would stack them behind the battlefield.
+    QWindow* field = main_->windowHandle();
+    for (QWidget* w : main_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!w->isWindow() || !w->isVisible())
+            continue;
+        if (QWindow* own = w->windowHandle(); own && field && own->transientParent() != field)
+            own->setTransientParent(field);
+        w->raise();
+    }
 }
 
 // The dialog exists at most once; asking again brings it forward.
