@@ -3,6 +3,8 @@
 #include "windows/FrmSaveName.h"
 #include "windows/FrmSaves.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -28,6 +30,10 @@
 namespace gh {
 
 namespace {
+
+// How long a window manager takes, at most, to restack a window that has
+// turned full screen or back.
+constexpr int kWindowManagerSettles = 400;
 
 void BringForward(QWidget* w)
 {
@@ -141,17 +147,29 @@ void Forms::KeepWindowsInFront()
 {
     if (!main_)
         return;
-    // Changing the battlefield's frame gives it a new native window, and the
-    // windows that stood over the old one lose their hold on it: the window
-    // manager would stack them behind the battlefield.
-    QWindow* field = main_->windowHandle();
-    for (QWidget* w : main_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!w->isWindow() || !w->isVisible())
-            continue;
-        if (QWindow* own = w->windowHandle(); own && field && own->transientParent() != field)
-            own->setTransientParent(field);
-        w->raise();
-    }
+    // A window manager puts a window that turns full screen in a layer of
+    // its own, above the windows that stood over it, the log's included,
+    // once it has dealt with the change (after this call). A window shown
+    // afresh over a full-screen window is stacked in front of it: once the
+    // window manager has had its turn, the windows over the battlefield are
+    // shown again where they were, tied to the battlefield's native window
+    // (a change of frame may give it a new one).
+    QTimer::singleShot(kWindowManagerSettles, main_, [field = QPointer<FrmMain>(main_)] {
+        if (!field)
+            return;
+        QWindow* handle = field->windowHandle();
+        for (QWidget* w : field->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isWindow() || !w->isVisible() || w->isModal())
+                continue;
+            const QRect place = w->geometry();
+            w->hide();
+            if (QWindow* own = w->windowHandle(); own && handle)
+                own->setTransientParent(handle);
+            w->setGeometry(place);
+            w->show();
+            w->raise();
+        }
+    });
 }
 
 // The dialog exists at most once; asking again brings it forward.

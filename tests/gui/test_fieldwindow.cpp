@@ -242,11 +242,16 @@ TEST(FieldWindow, TheLogStaysInFrontOfTheBattlefieldAfterF11)
     ASSERT_NE(log, nullptr);
     for (int round = 0; round < 2; ++round) {
         b.Key(Qt::Key_F11);
+        // Once the window manager has restacked the battlefield, the log is
+        // shown afresh over it, where it was, tied to its native window.
+        const QRect place = log->geometry();
+        QTest::qWait(600);
+        ASSERT_EQ(b.forms.Log(), log);
         ASSERT_TRUE(log->isVisible());
+        EXPECT_EQ(log->geometry(), place);
         ASSERT_NE(log->windowHandle(), nullptr);
-        // Held by the battlefield's window of now, the window manager keeps
-        // it above the battlefield.
         EXPECT_EQ(log->windowHandle()->transientParent(), b.main->windowHandle()) << round;
+        EXPECT_TRUE(b.forms.LogShown());
     }
     // One F2 hides it.
     b.Key(Qt::Key_F2);
