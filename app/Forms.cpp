@@ -3,7 +3,10 @@
 #include "windows/FrmSaveName.h"
 #include "windows/FrmSaves.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
@@ -27,6 +30,10 @@
 namespace gh {
 
 namespace {
+
+// How long a window manager takes, at most, to restack a window that has
+// turned full screen or back.
+constexpr int kWindowManagerSettles = 400;
 
 void BringForward(QWidget* w)
 {
@@ -124,6 +131,45 @@ FrmMes* Forms::OpenSpeech()
     mes_ = new FrmMes(*this, DialogParent());
     BringForward(mes_);
     return mes_;
+}
+
+bool Forms::CloseSpeech()
+{
+    // The speech comes up as the turn's box does, and the box gives the
+    // keyboard back to the battlefield: Esc arrives there, not at the speech.
+    if (!mes_ || !mes_->isVisible())
+        return false;
+    mes_->close();
+    return true;
+}
+
+void Forms::KeepWindowsInFront()
+{
+    if (!main_)
+        return;
+    // A window manager puts a window that turns full screen in a layer of
+    // its own, above the windows that stood over it, the log's included,
+    // once it has dealt with the change (after this call). A window shown
+    // afresh over a full-screen window is stacked in front of it: once the
+    // window manager has had its turn, the windows over the battlefield are
+    // shown again where they were, tied to the battlefield's native window
+    // (a change of frame may give it a new one).
+    QTimer::singleShot(kWindowManagerSettles, main_, [field = QPointer<FrmMain>(main_)] {
+        if (!field)
+            return;
+        QWindow* handle = field->windowHandle();
+        for (QWidget* w : field->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isWindow() || !w->isVisible() || w->isModal())
+                continue;
+            const QRect place = w->geometry();
+            w->hide();
+            if (QWindow* own = w->windowHandle(); own && handle)
+                own->setTransientParent(handle);
+            w->setGeometry(place);
+            w->show();
+            w->raise();
+        }
+    });
 }
 
 // The dialog exists at most once; asking again brings it forward.

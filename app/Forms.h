@@ -44,6 +44,8 @@ public:
     FrmMenu* OpenMenu() override;
     FrmSelect* OpenSelect() override;
     FrmMes* OpenSpeech();
+    bool CloseSpeech() override;
+    void KeepWindowsInFront() override;
     FrmMenu* Menu() const;
     FrmSelect* Select() const;
     FrmMes* Speech() const;

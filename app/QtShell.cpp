@@ -74,9 +74,21 @@ BoxAnswer QtShell::MessageBox(const MessageBoxRequest& request)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(request.defaultNo ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
+    } else if (request.buttons == BoxButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(request.defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        // Esc and the close box take nothing back and lose nothing.
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
+    }
+    if (request.buttons != BoxButtons::Ok) {
+        if (!request.yesCaption.empty())
+            box.button(QMessageBox::Yes)->setText(QString::fromStdString(request.yesCaption));
+        if (!request.noCaption.empty())
+            box.button(QMessageBox::No)->setText(QString::fromStdString(request.noCaption));
     }
     if (QWidget* speech = forms_.Speech())
         box.installEventFilter(new KeepClearOf(&box, speech));
@@ -91,7 +103,11 @@ BoxAnswer QtShell::MessageBox(const MessageBoxRequest& request)
     const int answer = box.exec();
     if (request.buttons == BoxButtons::Ok)
         return BoxAnswer::Ok;
-    return answer == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+    if (answer == QMessageBox::Yes)
+        return BoxAnswer::Yes;
+    if (answer == QMessageBox::Cancel)
+        return BoxAnswer::Cancel;
+    return BoxAnswer::No;
 }
 
 void QtShell::AnnounceComputerTurn(const MessageBoxRequest& box)

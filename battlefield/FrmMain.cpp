@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -40,6 +41,8 @@ namespace {
 constexpr int kToolbarHeight = 870;
 constexpr int kBarThickness = 375;
 constexpr int kVertBarTop = 840;
+// How far the bars reach at least, as they always have.
+constexpr int kFieldBarMax = 10000;
 
 struct ToolbarButtonDef {
     const char* caption;
@@ -135,6 +138,7 @@ FrmMain::FrmMain(WindowOpener& forms)
     for (QWidget* child :
          {static_cast<QWidget*>(Toolbar1), static_cast<QWidget*>(HorBar), static_cast<QWidget*>(VertBar)})
         child->installEventFilter(this);
+    Strip->installEventFilter(this);
     connect(HorBar, &QScrollBar::valueChanged, this, &FrmMain::OnHorBar);
     connect(VertBar, &QScrollBar::valueChanged, this, &FrmMain::OnVertBar);
     SyncScrollBar(HorBar, g_.HorBar);
@@ -170,12 +174,37 @@ void FrmMain::BuildToolbar()
         if (caption == QStringLiteral("Дипломатия"))
             a->setEnabled(false);
     }
-    Strip = new StatusStrip(Toolbar1);
+    // The strip lies over the toolbar's free right part rather than in the
+    // toolbar: a toolbar hides what does not fit behind a » button, and the
+    // strip must show at every width.
+    Strip = new StatusStrip(this);
     Strip->onLog = [this] {
         forms_.ToggleLog();
         RenderStrip();
     };
-    Toolbar1->addWidget(Strip);
+}
+
+void FrmMain::ArrangeToolbar()
+{
+    const int height = TwipsToPixels(kToolbarHeight);
+    Toolbar1->setGeometry(0, 0, width(), height);
+    // The buttons keep their captions while the strip still has its room;
+    // a narrower window shows their pictures alone (the tooltips still name them).
+    auto buttonsWidth = [this] {
+        int w = 0;
+        for (QAction* a : Toolbar1->actions())
+            if (QWidget* b = Toolbar1->widgetForAction(a))
+                w += b->sizeHint().width() + Toolbar1->layout()->spacing();
+        return w + 2 * Toolbar1->layout()->contentsMargins().left() + 8;
+    };
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    int buttons = buttonsWidth();
+    if (width() - buttons < StatusStrip::kNarrowest) {
+        Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        buttons = buttonsWidth();
+    }
+    Strip->setGeometry(buttons, 0, std::max(0, width() - buttons), height);
+    Strip->raise();
 }
 
 QAction* FrmMain::ToolbarButton(const QString& caption) const
@@ -217,7 +246,7 @@ void FrmMain::ArrangeScrollBars()
 {
     const int w = width() * kTwipsPerPixel;
     const int h = height() * kTwipsPerPixel;
-    Toolbar1->setGeometry(0, 0, width(), TwipsToPixels(kToolbarHeight));
+    ArrangeToolbar();
     VertBar->setGeometry(
         TwipsRect(w - kBarThickness, kVertBarTop, kBarThickness, h - kVertBarTop - kBarThickness));
     HorBar->setGeometry(TwipsRect(0, h - kBarThickness, w - kBarThickness, kBarThickness));
@@ -233,8 +262,40 @@ void FrmMain::SyncScrollBar(QScrollBar* bar, const ScrollBarControl& data)
     bar->setVisible(data.Visible);
 }
 
+void FrmMain::FitBarsToField()
+{
+    // The bars reach as far as it takes to see every cell whole at this
+    // zoom and window size: up to the row under the toolbar (the view may
+    // stand a little above the field's top), and down and right past the
+    // last row and column anything stands on.
+    const ViewArea view = VisibleField();
+    float farX = kPlannedCells * kCell, farY = kPlannedCells * kCell;
+    const int last = std::clamp(g_.UnitCount, 0, kMaxUnit);
+    for (int i = 1; i <= last; ++i) {
+        const Unit& u = g_.U(i);
+        if (!u.OnField)
+            continue;
+        farX = std::max(farX, u.PosX + kCell);
+        farY = std::max(farY, u.PosY + kCell);
+    }
+    const int top = -static_cast<int>(std::ceil(view.top));
+    const int right = std::max(kFieldBarMax, static_cast<int>(std::ceil(farX - view.right)));
+    const int bottom = std::max(kFieldBarMax, static_cast<int>(std::ceil(farY - view.bottom)));
+    auto fit = [](ScrollBarControl& bar, int min, int max) {
+        const bool changed = bar.Min != min || bar.Max != max;
+        bar.Min = min;
+        bar.Max = max;
+        return changed && (bar.Value < min || bar.Value > max);
+    };
+    if (fit(g_.HorBar, 0, right))
+        HorBarChanged(g_, g_.HorBar.Value);
+    if (fit(g_.VertBar, top, bottom))
+        VertBarChanged(g_, g_.VertBar.Value);
+}
+
 void FrmMain::RenderControls()
 {
+    FitBarsToField();
     SyncScrollBar(HorBar, g_.HorBar);
     SyncScrollBar(VertBar, g_.VertBar);
     RenderStrip();

@@ -59,8 +59,8 @@ public:
     QScrollBar* HorBar;
     QScrollBar* VertBar;
     QtCanvas canvas;
-    // Whose turn, the day, the selected unit and what waits, at the right of
-    // the toolbar.
+    // Whose turn, the day, the selected unit and what waits, over the right
+    // of the toolbar.
     StatusStrip* Strip;
 
     // Shows the battlefield full screen without a frame, or as a framed
@@ -114,6 +114,8 @@ private:
 
     void BuildToolbar();
     void ArrangeScrollBars();
+    void ArrangeToolbar();
+    void FitBarsToField();
     void ToolbarClicked(const QString& caption);
     void OnHorBar(int value);
     void OnVertBar(int value);

@@ -58,7 +58,8 @@ bool FrmMain::PlayKey(QKeyEvent* event)
             SwitchFullScreen();
         return true;
     case Qt::Key_Escape:
-        if (fresh)
+        // A speech still up goes first, as a dialog closes on Esc.
+        if (fresh && !forms_.CloseSpeech())
             CancelByKey(g_);
         return true;
     case Qt::Key_Tab:
@@ -86,9 +87,13 @@ bool FrmMain::PlayKey(QKeyEvent* event)
 
 ViewArea FrmMain::VisibleField() const
 {
-    const float w = PixelsToTwips(width());
-    const float h = PixelsToTwips(height());
-    return {0, kToolbarTwips, w - kBarTwips, h - kBarTwips};
+    // In twips of the field, as the view's offsets are: zoomed in, the
+    // window shows fewer of them, and the toolbar and bars cover fewer.
+    const double zoom = canvas.Zoom();
+    const float w = PixelsToTwips(width()) / static_cast<float>(zoom);
+    const float h = PixelsToTwips(height()) / static_cast<float>(zoom);
+    const float bar = kBarTwips / static_cast<float>(zoom);
+    return {0, kToolbarTwips / static_cast<float>(zoom), w - bar, h - bar};
 }
 
 void FrmMain::ScrollTo(const ViewValues& values)
@@ -145,6 +150,7 @@ void FrmMain::ShowAsPreferred()
     raise();
     activateWindow();
     setFocus();
+    forms_.KeepWindowsInFront();
 }
 
 void FrmMain::SwitchFullScreen()

@@ -26,17 +26,37 @@ std::string OfMax(std::int32_t v, std::int32_t max)
     return std::to_string(v) + "/" + std::to_string(max);
 }
 
-std::string UnitLine(const Game& g)
+bool PersonsTurn(const Game& g)
+{
+    return IsSide(g.ActiveHero) && g.ActiveHero != 0 && g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
+}
+
+// The unit whose figures the strip shows, or 0.
+int ShownUnit(const Game& g)
 {
     const int s = g.Selected;
     if (s < 1 || !Game::ValidUnit(s) || !g.U(s).OnField || g.U(s).Hp < 1)
-        return {};
+        return 0;
+    if (PersonsTurn(g) && s != g.ActiveHero && g.U(s).Owner != g.ActiveHero)
+        return 0;
+    return s;
+}
+
+void FillUnit(const Game& g, StatusLines& lines)
+{
+    const int s = ShownUnit(g);
+    if (s == 0)
+        return;
     const Unit& u = g.U(s);
-    std::string line = UnitLabel(g, s) + " — жизнь " + OfMax(u.Hp, u.HpMax);
-    if (u.ManaMax > 0)
-        line += ", мана " + OfMax(u.Mana, u.ManaMax);
-    line += ", очки действия " + OfMax(u.Actions, u.ActionsMax);
-    return line;
+    lines.unit = UnitLabel(g, s);
+    lines.figures = "жизнь " + OfMax(u.Hp, u.HpMax);
+    lines.shortFigures = lines.figures;
+    if (u.ManaMax > 0) {
+        lines.figures += ", мана " + OfMax(u.Mana, u.ManaMax);
+        lines.shortFigures += " мана " + OfMax(u.Mana, u.ManaMax);
+    }
+    lines.figures += ", очки действия " + OfMax(u.Actions, u.ActionsMax);
+    lines.shortFigures += " очки " + OfMax(u.Actions, u.ActionsMax);
 }
 
 std::string AwaitingLine(const Game& g)
@@ -70,7 +90,7 @@ StatusLines StatusOf(const Game& g)
         s.turn = "Ходит " + UnitTypeName(hero.UnitType) + (hero.Name.empty() ? "" : " " + hero.Name);
     }
     s.day = "День " + std::to_string(g.Day);
-    s.unit = UnitLine(g);
+    FillUnit(g, s);
     s.awaiting = AwaitingLine(g);
     return s;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Order.h"
 #include "engine/Placement.h"
+#include "engine/TurnCycle.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -61,6 +62,9 @@ ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
             return ToolbarAction::None;
         }
         CancelPendingOnOwnTurn(g);
+        // The last rival has fallen: the match is won, not given up.
+        if (AwaitingOrders(g) && DeclareVictoryIfDecided(g))
+            return ToolbarAction::None;
         if (AwaitingOrders(g) && ConfirmConcede(g))
             GiveOrder(g, {OrderKind::Concede, g.ActiveHero});
         return ToolbarAction::None;

@@ -50,6 +50,13 @@ public:
     // closes it when it is ready.
     virtual QWidget* OpenSplash() = 0;
 
+    // Esc on the battlefield sends away a computer hero's speech that is
+    // still up, as Esc closes every dialog; true when there was one.
+    virtual bool CloseSpeech() { return false; }
+    // After the battlefield has been shown afresh (F11), the log and the
+    // other windows that stand over it come back in front of it.
+    virtual void KeepWindowsInFront() {}
+
     // The help window (keys, aids, how to play), and the log shown or hidden.
     virtual void OpenHelp() {}
     virtual void ToggleLog() {}

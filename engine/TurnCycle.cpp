@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/Placement.h"
 #include "platform/Numbers.h"
 #include "world/Catalogue.h"
 #include "world/FieldView.h"
@@ -211,10 +212,27 @@ void AnnounceVictory(Game& g, int winner)
     Report(g, won);
 }
 
+bool DeclareVictoryIfDecided(Game& g)
+{
+    if (!g.MatchRunning || !FieldAtRest(g))
+        return false;
+    const int winner = SurvivingSide(g);
+    if (winner < 0)
+        return false;
+    g.LoopJ = static_cast<std::int16_t>(winner);
+    g.ActiveHero = winner;
+    AnnounceVictory(g, winner);
+    return true;
+}
+
 void Concede(Game& g)
 {
     const int h = g.ActiveHero;
     if (h < 1 || h > kHeroes)
+        return;
+    // A hero who has already felled the last rival has won: giving up now
+    // must not hand the match to the neutral side.
+    if (DeclareVictoryIfDecided(g))
         return;
     // The hero leaves the field as one that never came; a fallen one has
     // left the match already, and its corpse stays where it lies.

@@ -15,6 +15,13 @@ void AdvanceTurn(Game& g);
 // Announces the winner and brings the battlefield to rest.
 void AnnounceVictory(Game& g, int winner);
 
+// Once the last rival hero has fallen (or every hero has), the match is won
+// there and then, as the next turn change would declare it: nothing the
+// winner does after the blow can lose it. Only a field at rest is judged, so
+// the blow or spell that decided it plays out first. True when it declared
+// the victory now.
+bool DeclareVictoryIfDecided(Game& g);
+
 // The active hero gives up: it leaves the field, and its turn ends as
 // PassTurn ends it, which crowns the last hero standing. Its units stay, and
 // its side is passed over from now on.

@@ -4,9 +4,9 @@
 
 namespace gh {
 
-enum class BoxButtons { Ok, YesNo };
+enum class BoxButtons { Ok, YesNo, YesNoCancel };
 enum class BoxIcon { None, Exclamation, Question };
-enum class BoxAnswer { Ok, Yes, No };
+enum class BoxAnswer { Ok, Yes, No, Cancel };
 
 struct MessageBoxRequest {
     std::string title;
@@ -14,6 +14,10 @@ struct MessageBoxRequest {
     BoxButtons buttons = BoxButtons::Ok;
     BoxIcon icon = BoxIcon::None;
     bool defaultNo = false;
+    // Captions in place of "Да" and "Нет" where a plain yes or no would not
+    // say what the button does; empty keeps those.
+    std::string yesCaption = {};
+    std::string noCaption = {};
 };
 
 // What the rules ask of the windowing side: modal boxes, the windows that a

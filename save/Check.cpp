@@ -358,7 +358,9 @@ void CheckControls(const Game& g, Checker& c)
     }
     for (const auto& [name, bar] : {std::pair{"HorBar", &g.HorBar}, std::pair{"VertBar", &g.VertBar}}) {
         const std::string base = std::string("controls.") + name;
-        c.Range(bar->Min, 0, kMaxBarValue, [&] { return base + ".Min"; });
+        // The view may stand above the field's top, so that the toolbar
+        // does not cover its first row.
+        c.Range(bar->Min, -kMaxBarValue, kMaxBarValue, [&] { return base + ".Min"; });
         c.Range(bar->Max, bar->Min, kMaxBarValue, [&] { return base + ".Max"; });
         c.Range(bar->Value, bar->Min, bar->Max, [&] { return base + ".Value"; });
         c.Range(bar->SmallChange, 1, kMaxBarValue, [&] { return base + ".SmallChange"; });

@@ -16,6 +16,7 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
+#include "windows/SaveState.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
 
@@ -200,8 +201,77 @@ void FrmSelect::StepClass(int i, int delta)
     ReplaceHero(i, HeroTypeOfClass(k + delta));
 }
 
+void FrmSelect::PutMatchHeroesBack()
+{
+    for (int h = 1; h <= kSlots; ++h) {
+        const Unit& live = g_.U(h);
+        Unit back = before_.heroes[static_cast<std::size_t>(h - 1)];
+        back.PosX = live.PosX;
+        back.PosY = live.PosY;
+        back.Facing = live.Facing;
+        g_.U(h) = back;
+    }
+    g_.HeroIsHuman = before_.heroIsHuman;
+}
+
+bool FrmSelect::MayReplaceRunningMatch()
+{
+    if (!g_.MatchRunning)
+        return true;
+    std::array<Unit, kSlots> chosen;
+    for (int h = 1; h <= kSlots; ++h)
+        chosen[static_cast<std::size_t>(h - 1)] = g_.U(h);
+    const auto chosenHumans = g_.HeroIsHuman;
+    PutMatchHeroesBack();
+
+    MessageBoxRequest box;
+    box.title = "Новая партия";
+    box.icon = BoxIcon::Question;
+    box.text = "Идущая партия будет заменена новой. Её несохранённые ходы пропадут.";
+    const std::string why = WhySaveIsUnavailable(g_);
+    bool go = false;
+    if (why.empty()) {
+        box.text += "\n\nСохранить её, прежде чем начать новую?";
+        box.buttons = BoxButtons::YesNoCancel;
+        box.yesCaption = "Сохранить и начать";
+        box.noCaption = "Не сохранять";
+        switch (g_.shell->MessageBox(box)) {
+        case BoxAnswer::Yes:
+            // A save that did not happen (a name taken and not replaced, a
+            // full disk) keeps the match: nothing is lost unasked.
+            go = forms_.SaveAs(QString::fromStdString(SuggestedSaveTitle(g_)));
+            break;
+        case BoxAnswer::No: go = true; break;
+        default: break;
+        }
+    } else {
+        box.text += "\n\nСохранить её сейчас нельзя. " + why + "\n\nНачать новую партию?";
+        box.buttons = BoxButtons::YesNo;
+        box.defaultNo = true;
+        go = g_.shell->MessageBox(box) == BoxAnswer::Yes;
+    }
+
+    for (int h = 1; h <= kSlots; ++h) {
+        Unit& live = g_.U(h);
+        const float x = live.PosX, y = live.PosY;
+        const auto facing = live.Facing;
+        live = chosen[static_cast<std::size_t>(h - 1)];
+        live.PosX = x;
+        live.PosY = y;
+        live.Facing = facing;
+    }
+    g_.HeroIsHuman = chosenHumans;
+    return go;
+}
+
 void FrmSelect::StartMatch()
 {
+    int taking = 0;
+    for (QCheckBox* box : Iss)
+        taking += box->isChecked() ? 1 : 0;
+    if (taking >= 2 && !MayReplaceRunningMatch())
+        return;
+
     // A refused start must not hand a running match's turn to the neutral
     // side: who plays and whose turn it is come back at once.
     const auto humanBefore = g_.HeroIsHuman;
@@ -269,19 +339,11 @@ void FrmSelect::keyPressEvent(QKeyEvent* event)
 void FrmSelect::closeEvent(QCloseEvent* event)
 {
     if (!started_ && !restored_) {
-        for (int h = 1; h <= kSlots; ++h) {
-            // Where a hero stands is the match's: it went on while the dialog
-            // was open, and a hero walking now is between two cells. Put back
-            // at the place of the moment the dialog opened, it would finish
-            // its step off the grid or land on a cell another unit took since.
-            const Unit& live = g_.U(h);
-            Unit back = before_.heroes[static_cast<std::size_t>(h - 1)];
-            back.PosX = live.PosX;
-            back.PosY = live.PosY;
-            back.Facing = live.Facing;
-            g_.U(h) = back;
-        }
-        g_.HeroIsHuman = before_.heroIsHuman;
+        // Where a hero stands is the match's: it went on while the dialog
+        // was open, and a hero walking now is between two cells. Put back at
+        // the place of the moment the dialog opened, it would finish its step
+        // off the grid or land on a cell another unit took since.
+        PutMatchHeroesBack();
         // The turn is not the dialog's: the match may have moved on to
         // another side while it was open, and going back to the side of the
         // moment it opened would leave that side's turn with nothing to carry it.

@@ -58,6 +58,13 @@ private:
     void EnableRow(int i);
     void StepClass(int i, int delta);
     void StartMatch();
+    // A running match is not thrown away without asking: the player may save
+    // it first, start without saving, or stay. True when the new match may start.
+    bool MayReplaceRunningMatch();
+    // The running match's own heroes in records 1..5 while it is asked about
+    // or saved, and the dialog's back after; where a hero stands is the
+    // match's, whichever records hold it.
+    void PutMatchHeroesBack();
     void Back();
 
     WindowOpener& forms_;

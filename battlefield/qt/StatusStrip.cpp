@@ -2,6 +2,10 @@
 
 #include <QBoxLayout>
 #include <QFont>
+#include <QFontMetrics>
+#include <QResizeEvent>
+
+#include <algorithm>
 
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/SideColours.h"
@@ -11,20 +15,8 @@ namespace gh {
 namespace {
 
 constexpr int kSwatch = 14;
+// Room for a few letters and the "…".
 constexpr int kShortest = 40;
-
-QLabel* PlainLabel(QWidget* parent, const QFont& font)
-{
-    auto* l = new QLabel(parent);
-    l->setTextFormat(Qt::PlainText); // heroes' names are typed by players
-    l->setFont(font);
-    // Long lines are cut at the strip's edge rather than widen the toolbar.
-    l->setMinimumWidth(kShortest);
-    // Inside a toolbar a widget takes the button roles unless told otherwise,
-    // and the text would not wear the colour given it.
-    l->setForegroundRole(QPalette::WindowText);
-    return l;
-}
 
 void Paint(QLabel* label, const QColor& colour)
 {
@@ -33,7 +25,78 @@ void Paint(QLabel* label, const QColor& colour)
     label->setPalette(pal);
 }
 
+template <class Label> Label* PlainLabel(QWidget* parent, const QFont& font)
+{
+    auto* l = new Label(parent);
+    l->setTextFormat(Qt::PlainText); // heroes' names are typed by players
+    l->setFont(font);
+    l->setForegroundRole(QPalette::WindowText);
+    return l;
+}
+
 } // namespace
+
+FittingLabel::FittingLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void FittingLabel::SetWordings(const QString& head, const QStringList& tails)
+{
+    if (head == head_ && tails == tails_ && !text().isNull())
+        return;
+    head_ = head;
+    tails_ = tails;
+    updateGeometry();
+    Fit();
+}
+
+QSize FittingLabel::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(Whole()) + 2, fm.height()};
+}
+
+QSize FittingLabel::minimumSizeHint() const
+{
+    const QFontMetrics fm(font());
+    const int least =
+        (head_.isEmpty() ? 0 : kShortest) + fm.horizontalAdvance(tails_.value(tails_.size() - 1));
+    return {std::min(least, sizeHint().width()), fm.height()};
+}
+
+void FittingLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    Fit();
+}
+
+void FittingLabel::Fit()
+{
+    const QFontMetrics fm(font());
+    const int room = contentsRect().width();
+    QString shown;
+    const QStringList tails = tails_.isEmpty() ? QStringList{QString()} : tails_;
+    for (const QString& tail : tails) {
+        const int left = room - fm.horizontalAdvance(tail);
+        if (fm.horizontalAdvance(head_) <= left) {
+            shown = head_ + tail;
+            break;
+        }
+        if (!head_.isEmpty() && left >= kShortest) {
+            shown = fm.elidedText(head_, Qt::ElideRight, left) + tail;
+            break;
+        }
+    }
+    if (shown.isNull())
+        shown = fm.elidedText(head_ + tails.back(), Qt::ElideRight, room);
+    if (text() != shown || text().isNull())
+        setText(shown.isNull() ? QStringLiteral("") : shown);
+    const QString tip = shown == Whole() ? QString() : Whole();
+    if (toolTip() != tip)
+        setToolTip(tip);
+}
 
 StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent)
 {
@@ -49,10 +112,10 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent)
     ShpSide->setBackgroundRole(QPalette::Window);
     ShpSide->setForegroundRole(QPalette::WindowText);
     ShpSide->setFrameShape(QFrame::Box);
-    LblTurn = PlainLabel(this, bold);
-    LblDay = PlainLabel(this, font);
-    LblUnit = PlainLabel(this, font);
-    LblAwaiting = PlainLabel(this, bold);
+    LblTurn = PlainLabel<FittingLabel>(this, bold);
+    LblDay = PlainLabel<QLabel>(this, font);
+    LblUnit = PlainLabel<FittingLabel>(this, font);
+    LblAwaiting = PlainLabel<FittingLabel>(this, bold);
     Paint(LblAwaiting, QColor(170, 70, 0));
 
     CmdLog = new QToolButton(this);
@@ -65,30 +128,36 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent)
             onLog();
     });
 
-    // Two lines: whose turn and the day; the unit, and what waits.
+    // Three lines: whose turn and the day; the unit and its figures; what
+    // waits. Names give way first: the day and the figures keep their room.
+    LblDay->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* top = new QHBoxLayout;
     top->setSpacing(10);
     top->addWidget(ShpSide, 0, Qt::AlignVCenter);
     top->addWidget(LblTurn);
     top->addWidget(LblDay);
     top->addStretch(1);
+    auto* middle = new QHBoxLayout;
+    middle->addSpacing(kSwatch + 10);
+    middle->addWidget(LblUnit);
+    middle->addStretch(1);
     auto* bottom = new QHBoxLayout;
-    bottom->setSpacing(24);
     bottom->addSpacing(kSwatch + 10);
-    bottom->addWidget(LblUnit);
-    bottom->addWidget(LblAwaiting);
-    bottom->addStretch(1);
+    bottom->addWidget(LblAwaiting, 1);
     auto* lines = new QVBoxLayout;
-    lines->setSpacing(2);
+    lines->setSpacing(0);
+    lines->setContentsMargins(0, 0, 0, 0);
     lines->addLayout(top);
+    lines->addLayout(middle);
     lines->addLayout(bottom);
+    lines->addStretch(1);
     auto* strip = new QHBoxLayout(this);
     strip->setContentsMargins(8, 2, 8, 2);
     strip->addLayout(lines, 1);
     strip->addWidget(CmdLog, 0, Qt::AlignVCenter);
 
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    setMinimumWidth(240);
+    setMinimumWidth(kNarrowest);
 }
 
 void StatusStrip::Show(const StatusLines& lines)
@@ -97,10 +166,15 @@ void StatusStrip::Show(const StatusLines& lines)
         return;
     first_ = false;
     shown_ = lines;
-    LblTurn->setText(QString::fromStdString(lines.turn));
+    LblTurn->SetWordings(QString::fromStdString(lines.turn));
     LblDay->setText(QString::fromStdString(lines.day));
-    LblUnit->setText(QString::fromStdString(lines.unit));
-    LblAwaiting->setText(QString::fromStdString(lines.awaiting));
+    QStringList figures;
+    if (!lines.figures.empty())
+        figures = {QStringLiteral(" — ") + QString::fromStdString(lines.figures),
+                   QStringLiteral(" — ") + QString::fromStdString(lines.shortFigures)};
+    LblUnit->SetWordings(QString::fromStdString(lines.unit), figures);
+    LblAwaiting->SetWordings(QString::fromStdString(lines.awaiting));
+    LblAwaiting->setVisible(!lines.awaiting.empty());
     Paint(LblTurn, SideTextColour(lines.side, false));
     QPalette pal = ShpSide->palette();
     pal.setColor(QPalette::Window, lines.side >= 0 ? ImageLists::TeamColour(lines.side) : Qt::transparent);

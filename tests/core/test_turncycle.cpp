@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMatch.h"
+#include "battlefield/Toolbar.h"
+#include "engine/Blows.h"
 #include "engine/Computer.h"
+#include "engine/Engine.h"
 #include "engine/Order.h"
 #include "engine/TurnCycle.h"
 #include "world/Catalogue.h"
@@ -203,13 +206,11 @@ TEST_F(TurnTest, OnlyComputerHeroesSpeakAndOnlyOnADrawOfTwo)
     EXPECT_EQ(shell.speeches, 1);
     PassTurn(g, 1); // to computer hero 3: r = 1
     EXPECT_EQ(shell.speeches, 1);
-    EXPECT_EQ(rnd.Drawn(), 2u);
 
     PassTurn(g, 1); // to person 4: no draw at all
     PassTurn(g, 1); // person 5
     PassTurn(g, 1); // neutral side: no draw either
     EXPECT_EQ(g.ActiveHero, 0);
-    EXPECT_EQ(rnd.Drawn(), 2u);
     EXPECT_EQ(shell.speeches, 1);
 }
 
@@ -430,6 +431,96 @@ TEST_F(TurnTest, NothingActsAfterAVictory)
     EXPECT_EQ(g.U(6).Actions, before.Actions);
     EXPECT_EQ(rnd.Drawn(), 0u);
     EXPECT_EQ(shell.boxes.size(), 1u);
+}
+
+// The person's hero fells the last rival: the match is won as soon as the
+// blow has played out, in the person's own turn, and no click after it can
+// lose it.
+TEST_F(TurnTest, TheBlowThatFellsTheLastRivalWinsTheMatchThereAndThen)
+{
+    for (int h = 3; h <= 5; ++h)
+        g.U(h).OnField = false;
+    BindTimers(g);
+    for (int i : {1, 2}) {
+        Unit& u = g.U(i);
+        u.Protection = {};
+        u.Immunity = {};
+        u.Grace = {};
+        u.Weakness = {};
+        u.HitChance = 50;
+        u.AttackRange = 1;
+        u.Strength = 10;
+        u.AnimDelay = 1000; // the idle animation draws no numbers meanwhile
+    }
+    g.U(1).Speed = 60;
+    g.U(2).Speed = 50;
+    g.U(2).Hp = 5;
+    g.Day = 3;
+    rnd.Push({0.0f, 0.0f}); // Gandalf's blow hits for 10
+    g.timers.SetEnabled(TimerId::Tmr, true);
+    g.Selected = 1;
+    g.Target = 2;
+    g.ReturnBlowDue = true;
+    StartBlow(g);
+    for (int tick = 0; tick < 400 && g.MatchRunning; ++tick)
+        g.timers.Tick();
+    ASSERT_LT(g.U(2).Hp, 1);
+    EXPECT_FALSE(g.MatchRunning);
+    ASSERT_FALSE(shell.boxes.empty());
+    EXPECT_EQ(LastBox().title, "День 3");
+    EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
+    // Won in the turn of the blow: no other side was announced.
+    for (const MessageBoxRequest& box : shell.boxes)
+        EXPECT_EQ(box.text.rfind("Ход", 0), std::string::npos) << box.text;
+
+    // A decided match that comes back (an older save) ends on its first tick.
+    ScriptedMatch saved;
+    Game& s = saved.g;
+    BindTimers(s);
+    saved.Place(1, 2, 1, 1, 1, "Гэндальф").AnimDelay = 1000;
+    saved.Place(2, 6, 2, 2, 1, "Арвен").Hp = 0;
+    s.HeroIsHuman[1] = true;
+    s.MatchRunning = true;
+    s.ActiveHero = 1;
+    // Not while something is still under way.
+    s.InputMode = kModeResult;
+    s.timers.SetEnabled(TimerId::Tmr, true);
+    s.timers.Tick();
+    EXPECT_TRUE(s.MatchRunning);
+    s.InputMode = kModeOrders;
+    s.timers.Tick();
+    EXPECT_FALSE(s.MatchRunning);
+    EXPECT_EQ(saved.shell.boxes.back().text, "В битве победил Маг Гэндальф");
+}
+
+// «Сдаться» after the last rival has fallen, before any tick judged the
+// match: the victory is the person's, not the neutral side's, and nobody is
+// asked whether to give up.
+TEST_F(TurnTest, GivingUpAfterFellingTheLastRivalStillWins)
+{
+    for (int h = 3; h <= 5; ++h)
+        g.U(h).OnField = false;
+    g.U(2).Hp = 0;
+    g.U(2).Kind = kKindRemains;
+    EXPECT_EQ(ToolbarCommand(g, "Сдаться"), ToolbarAction::None);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(LastBox().buttons, BoxButtons::Ok);
+    EXPECT_EQ(LastBox().text, "В битве победил Маг Гэндальф");
+    EXPECT_FALSE(g.MatchRunning);
+    EXPECT_TRUE(g.U(1).OnField);
+
+    // Through the order door alike.
+    ScriptedMatch other;
+    Game& n = other.g;
+    other.Place(1, 2, 1, 1, 1, "Гэндальф");
+    other.Place(2, 6, 2, 2, 1, "Арвен").Hp = -1;
+    n.HeroIsHuman[1] = true;
+    n.MatchRunning = true;
+    n.ActiveHero = 1;
+    ASSERT_EQ(GiveOrder(n, {OrderKind::Concede, 1}), Refusal::None);
+    EXPECT_FALSE(n.MatchRunning);
+    EXPECT_EQ(other.shell.boxes.back().text, "В битве победил Маг Гэндальф");
+    EXPECT_TRUE(n.U(1).OnField);
 }
 
 TEST_F(TurnTest, TheNeutralSideWinsWhenNoHeroIsLeft)

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <set>
 
 #include "GuiGame.h"
+#include "SavesGame.h"
+#include "app/QtShell.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmMenu.h"
@@ -304,6 +308,130 @@ TEST(FrmSelect, TheTurnTheMatchHasReachedOutlastsTheDialog)
     gui::FlushDeletes();
     EXPECT_EQ(s.g.ActiveHero, 1);
     EXPECT_EQ(s.g.HeroIsHuman, human);
+}
+
+// «Начать» over a running match asks first, as loading a save does, and
+// offers to save the match before it goes.
+TEST(FrmSelect, StartingOverARunningMatchAsksAndOffersToSaveItFirst)
+{
+    gui::SavesGame s;
+    s.StartMatch();
+    Game& g = s.g;
+    g.U(1).Hp -= 3;
+    g.U(1).Name = "Старый Гэндальф";
+    const Unit mine = g.U(1);
+    const auto human = g.HeroIsHuman;
+
+    // Stay: nothing changes, the dialog stays open with its own heroes.
+    QPointer<FrmSelect> d = s.forms.OpenSelect();
+    const std::string proposed = d->Txt[0]->text().toStdString();
+    s.shell.answers = {BoxAnswer::Cancel};
+    QTest::mouseClick(d->CmdOK, Qt::LeftButton);
+    gui::FlushDeletes();
+    ASSERT_EQ(s.shell.boxes.size(), 1u);
+    const MessageBoxRequest& ask = s.shell.boxes[0];
+    EXPECT_EQ(ask.title, "Новая партия");
+    EXPECT_EQ(ask.buttons, BoxButtons::YesNoCancel);
+    EXPECT_EQ(ask.icon, BoxIcon::Question);
+    EXPECT_EQ(ask.yesCaption, "Сохранить и начать");
+    EXPECT_EQ(ask.noCaption, "Не сохранять");
+    EXPECT_NE(ask.text.find("Идущая партия будет заменена новой. Её несохранённые ходы пропадут."),
+              std::string::npos)
+        << ask.text;
+    ASSERT_FALSE(d.isNull());
+    EXPECT_TRUE(g.MatchRunning);
+    EXPECT_EQ(g.Day, 1);
+    EXPECT_EQ(g.U(1).Name, proposed); // the dialog's hero again, while it is open
+    EXPECT_TRUE(s.files.List().isEmpty());
+
+    // Save and start: the save holds the old match, by its own heroes' names.
+    s.shell.answers = {BoxAnswer::Yes};
+    QTest::mouseClick(d->CmdOK, Qt::LeftButton);
+    gui::FlushDeletes();
+    EXPECT_TRUE(d.isNull());
+    const QList<SaveEntry> saved = s.files.List();
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_NE(saved[0].summary.title.find("Старый Гэндальф"), std::string::npos) << saved[0].summary.title;
+    EXPECT_TRUE(g.MatchRunning);
+    EXPECT_EQ(g.U(1).Name, proposed);
+    EXPECT_EQ(g.U(1).Hp, g.U(1).HpMax);
+    // It loads as the match it was.
+    ASSERT_TRUE(s.forms.LoadFile(saved[0].path));
+    EXPECT_EQ(g.U(1).Name, mine.Name);
+    EXPECT_EQ(g.U(1).Hp, mine.Hp);
+    EXPECT_EQ(g.HeroIsHuman, human);
+
+    // Start without saving: no new file.
+    s.shell.boxes.clear();
+    d = s.forms.OpenSelect();
+    s.shell.answers = {BoxAnswer::No};
+    QTest::mouseClick(d->CmdOK, Qt::LeftButton);
+    gui::FlushDeletes();
+    EXPECT_TRUE(d.isNull());
+    EXPECT_EQ(s.files.List().size(), 1);
+    EXPECT_EQ(g.U(1).Hp, g.U(1).HpMax);
+
+    // On the computer's turn the match cannot be saved: the question says
+    // so, and its default keeps the match.
+    s.shell.boxes.clear();
+    g.ActiveHero = 2;
+    ASSERT_FALSE(g.HeroIsHuman[2]);
+    d = s.forms.OpenSelect();
+    s.shell.answers = {BoxAnswer::No};
+    QTest::mouseClick(d->CmdOK, Qt::LeftButton);
+    gui::FlushDeletes();
+    ASSERT_EQ(s.shell.boxes.size(), 1u);
+    EXPECT_EQ(s.shell.boxes[0].buttons, BoxButtons::YesNo);
+    EXPECT_TRUE(s.shell.boxes[0].defaultNo);
+    EXPECT_NE(s.shell.boxes[0].text.find("Сохранить её сейчас нельзя. Ходит компьютер"), std::string::npos)
+        << s.shell.boxes[0].text;
+    EXPECT_FALSE(d.isNull());
+    EXPECT_EQ(g.ActiveHero, 2);
+    s.shell.answers = {BoxAnswer::Yes};
+    QTest::mouseClick(d->CmdOK, Qt::LeftButton);
+    gui::FlushDeletes();
+    EXPECT_TRUE(d.isNull());
+    EXPECT_EQ(g.ActiveHero, 1);
+
+    // With no match running (it was won) nothing is asked.
+    g.MatchRunning = false;
+    s.shell.boxes.clear();
+    d = s.forms.OpenSelect();
+    QTest::mouseClick(d->CmdOK, Qt::LeftButton);
+    gui::FlushDeletes();
+    EXPECT_TRUE(g.MatchRunning);
+    for (const MessageBoxRequest& box : s.shell.boxes)
+        EXPECT_NE(box.title, "Новая партия");
+}
+
+// The question as the player sees it: three buttons that say what they do,
+// and Esc takes nothing.
+TEST(FrmSelect, TheStartQuestionNamesItsButtonsAndEscStays)
+{
+    GuiGame gg;
+    QtShell shell(gg.forms);
+    MessageBoxRequest ask;
+    ask.title = "Новая партия";
+    ask.text = "Идущая партия будет заменена новой. Её несохранённые ходы пропадут.\n\n"
+               "Сохранить её, прежде чем начать новую?";
+    ask.buttons = BoxButtons::YesNoCancel;
+    ask.icon = BoxIcon::Question;
+    ask.yesCaption = "Сохранить и начать";
+    ask.noCaption = "Не сохранять";
+    QStringList captions;
+    QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (QAbstractButton* b : box->buttons())
+            captions << b->text();
+        EXPECT_TRUE(box->grab().save(gui::ShotPath(QStringLiteral("start-question.png"))));
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(shell.MessageBox(ask), BoxAnswer::Cancel);
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Не сохранять"), QStringLiteral("Отмена"),
+                                     QStringLiteral("Сохранить и начать")}));
 }
 
 TEST(FrmSelect, RightClickOnAPortraitKeepsTheSelection)

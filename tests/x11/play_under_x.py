@@ -17,7 +17,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import PATIENCE, Failure, XSession  # noqa: E402
+from xsession import PATIENCE, Failure, XSession, window_ids  # noqa: E402
 
 TWIPS = 15
 CELL = 48  # pixels
@@ -463,6 +463,21 @@ class Play:
         self.shot("log")
         lx, ly, lw, lh = x.geometry(log)
         self.check(lx + lw <= 1920 and ly >= FIELD_TOP and lw >= 200 and lh >= 150, "the log is at %s" % ((lx, ly, lw, lh),))
+
+        def log_in_front():
+            order = window_ids(x.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING") or "")
+            field = battlefield()
+            return log in order and field in order and order.index(log) > order.index(field)
+
+        # F11 with the log up: it stays in front of the battlefield, framed
+        # and full screen again, and one F2 then hides it.
+        for state in ("framed", "full screen"):
+            x.run("xdotool", "windowactivate", "--sync", str(battlefield()))
+            x.key("F11")
+            time.sleep(1.5)
+            self.check(log_in_front(), "the log went behind the battlefield after F11 (%s)" % state)
+        self.shot("log-after-f11")
+        main = battlefield()
         x.run("xdotool", "windowactivate", "--sync", str(main))
         x.key("F2")
         x.wait_gone(log, 10)
