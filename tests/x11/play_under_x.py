@@ -286,7 +286,7 @@ class Play:
         self.shot("selection")
         row = 2 * 1200
         x.click_in(select, *centre_of(240, 120 + row, 375, 1095))  # Iss(2): a third hero
-        x.click_in(select, *centre_of(1800, 720 + row, 2895, 375))  # Ai(2): the computer plays him
+        x.click_in(select, *centre_of(1800, 720 + row, 900, 375))  # Ai(2): the computer plays him
         x.click_in(select, *centre_of(1800, 240, 2895, 375))  # the first hero's name box
         x.wait(lambda: x.has_focus(select), PATIENCE, "the selection to have the focus",
                lambda: "window %s active" % x.active_window())
