@@ -108,6 +108,15 @@ void QtSound::StartMusic()
     UpdateGains();
 }
 
+bool QtSound::EffectsLoaded() const
+{
+    for (const auto& voices : voices_)
+        for (const QSoundEffect* fx : voices)
+            if (fx->status() != QSoundEffect::Ready)
+                return false;
+    return effectsOn_;
+}
+
 void QtSound::Play(Sfx s)
 {
     if (!effectsOn_)

@@ -34,6 +34,8 @@ public:
 
     bool EffectsAvailable() const { return effectsOn_; }
     bool MusicAvailable() const { return player_ != nullptr; }
+    // Every effect decoded and ready to sound (they load in the background).
+    bool EffectsLoaded() const;
     Music MusicPlaying() const { return music_; }
 
     // How many copies of one effect may sound at once.
