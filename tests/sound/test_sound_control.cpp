@@ -111,6 +111,8 @@ TEST(SoundPanel, TheSettingsWindowShowsTheVolumesAndSwitchesAndEachChangeSoundsA
         EXPECT_EQ(s->maximum(), 100);
         EXPECT_TRUE(panel->rect().contains(s->geometry()));
     }
+    // For people to look at (shots/ is not versioned).
+    set->grab().save(gui::ShotPath(QStringLiteral("settings-sound.png")));
     // It shows what is set, and opening it changed nothing.
     EXPECT_EQ(panel->SldVolume[0]->value(), SoundPrefs{}.MusicVolume);
     EXPECT_TRUE(panel->ChkBell->isChecked());
