@@ -74,16 +74,20 @@ void QtSound::Say(const QString& line)
 void QtSound::StartEffects()
 {
     effectsOn_ = true;
-    for (int i = 0; i < kSfxCount; ++i) {
-        const Sfx s = static_cast<Sfx>(i);
-        for (int v = 0; v < kVoices; ++v) {
-            // Every voice of one effect shares the one decoded sample.
-            auto* fx = new QSoundEffect(this);
-            fx->setSource(EffectUrl(s));
-            voices_[static_cast<std::size_t>(i)].push_back(fx);
-        }
-    }
-    UpdateGains();
+    // One voice of each effect from the start; more only when blows come
+    // faster than one sounds out (each voice is a stream of the sound server).
+    for (int i = 0; i < kSfxCount; ++i)
+        AddVoice(static_cast<Sfx>(i));
+}
+
+QSoundEffect* QtSound::AddVoice(Sfx s)
+{
+    // Every voice of one effect shares the one decoded sample.
+    auto* fx = new QSoundEffect(this);
+    fx->setSource(EffectUrl(s));
+    fx->setVolume(GainOf(prefs_, KindOf(s), active_));
+    voices_[static_cast<std::size_t>(s)].push_back(fx);
+    return fx;
 }
 
 void QtSound::StartMusic()
@@ -133,6 +137,8 @@ void QtSound::Play(Sfx s)
         if (!fx->isPlaying())
             chosen = fx;
     }
+    if (!chosen && voices.size() < static_cast<std::size_t>(kVoices))
+        chosen = AddVoice(s); // plays as soon as it has loaded
     if (!chosen)
         chosen = voices[static_cast<std::size_t>(next_[i])];
     if (chosen->volume() <= 0.0f)

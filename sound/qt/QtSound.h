@@ -43,6 +43,7 @@ public:
 
 private:
     void StartEffects();
+    QSoundEffect* AddVoice(Sfx s);
     void StartMusic();
     void Say(const QString& line);
     void MusicEnded();
