@@ -161,7 +161,10 @@ void QtSound::PlayMusic(Music m)
     // and gives way to the calm track.
     player_->setLoops(m == Music::Calm || m == Music::Battle ? QMediaPlayer::Infinite : 1);
     player_->setSource(MusicUrl(m));
-    player_->play();
+    if (GainOf(prefs_, SoundKind::Music, active_) > 0.0f)
+        player_->play();
+    else
+        player_->pause(); // the piece waits at its start until it may be heard
 }
 
 void QtSound::MusicEnded()
@@ -188,8 +191,15 @@ void QtSound::UpdateGains()
                 fx->stop();
         }
     }
-    if (output_)
-        output_->setVolume(GainOf(prefs_, SoundKind::Music, active_));
+    if (!output_)
+        return;
+    const float music = GainOf(prefs_, SoundKind::Music, active_);
+    output_->setVolume(music);
+    // Silent music is not decoded for nobody: it waits where it is.
+    if (music <= 0.0f && player_->playbackState() == QMediaPlayer::PlayingState)
+        player_->pause();
+    else if (music > 0.0f && music_ != Music::None && player_->playbackState() == QMediaPlayer::PausedState)
+        player_->play();
 }
 
 } // namespace gh
