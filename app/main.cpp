@@ -16,6 +16,8 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/TickDriver.h"
 #include "platform/qt/Translations.h"
+#include "sound/qt/QtSound.h"
+#include "sound/qt/SoundControl.h"
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
 #include "windows/qt/SaveFiles.h"
@@ -109,8 +111,25 @@ int main(int argc, char** argv)
     store.ApplyTo(g);
     autosave.SetEnabled(store.Autosave());
 
+    // The sound outlives the windows, which refer to it.
+    gh::QtSound speakers;
+    gh::SoundControl sound(speakers, store.FilePath());
+    sound.apply = [&speakers](const gh::SoundPrefs& p, bool active) { speakers.Apply(p, active); };
+    speakers.Apply(sound.Prefs(), sound.Active());
+
     gh::Forms forms(g);
     forms.store = &store;
+    forms.sound = &sound;
+    // Only the live match on screen is heard: the table's director hears
+    // what the log hears, first, so that a box the event opens does not hold
+    // its sound back.
+    forms.journal.listener = [&sound, windows = forms.journal.listener](const gh::Game& game,
+                                                                        const gh::MatchEvent& e,
+                                                                        const gh::JournalEntry* entry) {
+        sound.Director().OnEvent(game, e);
+        if (windows)
+            windows(game, e, entry);
+    };
     forms.saves = &saves;
     forms.autosave = &autosave;
     store.ApplyTo(forms.prefs);
@@ -125,10 +144,16 @@ int main(int argc, char** argv)
         g.shell->MessageBox(box);
     };
 
-    gh::TickDriver driver(g.timers, [&forms] { forms.Refresh(); });
+    gh::TickDriver driver(g.timers, [&forms, &sound, &g] {
+        forms.Refresh();
+        sound.Director().Observe(g);
+    });
     forms.driver = &driver;
 
     gh::ShowBattlefield(forms.LoadMain(), &store);
+    sound.InstallMuteKey(forms.Main());
+    sound.ClickSounds();
+    sound.Director().Begin();
     driver.Start();
     // Once the battlefield is up, so that a message about the file has a
     // window to sit on.

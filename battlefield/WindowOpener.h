@@ -15,6 +15,7 @@ namespace gh {
 class FrmImg;
 class AppSettings;
 class Autosave;
+class SoundControl;
 
 // What the battlefield and the other windows ask of the window registry:
 // the match, the windows they open, the portrait holder, and a repaint of
@@ -88,6 +89,8 @@ public:
     // window tests) nothing is remembered and nothing is saved on its own.
     AppSettings* store = nullptr;
     Autosave* autosave = nullptr;
+    // The program's sound; without it the settings window has no «Звук».
+    SoundControl* sound = nullptr;
 };
 
 } // namespace gh

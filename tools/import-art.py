@@ -449,8 +449,17 @@ def write_credits(assets, deb):
         "  licensed LGPL-3.0-only or GPL-2.0-or-later or GPL-3.0-only (The Qt Company).",
         "",
     ]
-    with open(os.path.join(assets, "CREDITS"), "w", encoding="utf-8") as f:
-        f.write("\n".join(lines))
+    # The sounds' part is tools/import-sound's: kept as it is.
+    path = os.path.join(assets, "CREDITS")
+    sounds = ""
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            old = f.read()
+        start = old.find("Sounds\n------\n")
+        if start >= 0:
+            sounds = "\n" + old[start:]
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + sounds)
 
 
 if __name__ == "__main__":

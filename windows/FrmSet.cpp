@@ -7,6 +7,7 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
+#include "sound/qt/SoundPanel.h"
 #include "windows/Settings.h"
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
@@ -120,6 +121,16 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     CmdCancel->setGeometry(TwipsRect(1920, 3390, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
+
+    if (forms_.sound) {
+        // «Звук» goes between the switches and "Закрыть", which moves down for it.
+        const int grow = TwipsSize(0, SoundPanel::kHeightTwips).height();
+        Sound = new SoundPanel(*forms_.sound, this);
+        Sound->setGeometry(TwipsRect(120, 0, 5100, SoundPanel::kHeightTwips)
+                               .translated(0, CmdCancel->y() - TwipsSize(0, 60).height()));
+        CmdCancel->move(CmdCancel->x(), CmdCancel->y() + grow);
+        setFixedSize(size() + QSize(0, grow));
+    }
 
     CentreOnScreen(this);
 }

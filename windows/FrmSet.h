@@ -10,6 +10,7 @@
 namespace gh {
 
 class WindowOpener;
+class SoundPanel;
 struct Game;
 
 // The two animation speeds, how hard the computer plays, whether its turns
@@ -33,6 +34,8 @@ public:
     // «Подсказки на поле»: the battlefield's play aids, all at once.
     QCheckBox* ChkAids;
     QPushButton* CmdCancel;
+    // «Звук», when the program has sound.
+    SoundPanel* Sound = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -2,7 +2,7 @@
 """Fails when a source file includes a header from a layer above its own.
 
 Layers, bottom up: platform, world, the rules (engine, magic, ai, save),
-battlefield, windows, app. A file includes only its own layer and those
+battlefield and sound, windows, app. A file includes only its own layer and those
 below; where a lower layer must reach up, it goes through a narrow interface
 declared below and implemented above (world/FieldView.h,
 battlefield/WindowOpener.h). An include that still has to run up is listed
@@ -24,6 +24,7 @@ LAYERS = {
     "ai": 2,
     "save": 2,
     "battlefield": 3,
+    "sound": 3,
     "windows": 4,
     "app": 5,
 }
