@@ -9,7 +9,7 @@ namespace gh::save {
 namespace {
 
 // Step i brings format i + 1 to format i + 2.
-constexpr std::array<Upgrade, kFormatVersion - 1> kSteps{UpgradeV1};
+constexpr std::array<Upgrade, kFormatVersion - 1> kSteps{UpgradeV1, UpgradeV2};
 
 } // namespace
 

@@ -21,5 +21,7 @@ Upgrade UpgradeFrom(int from);
 
 // 1 -> 2: the tally of the match.
 std::string UpgradeV1(nlohmann::json& save);
+// 2 -> 3: the journal of orders and the log, both empty.
+std::string UpgradeV2(nlohmann::json& save);
 
 } // namespace gh::save
