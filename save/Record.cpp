@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 #include <limits>
 
 #include <nlohmann/json.hpp>
@@ -61,6 +62,9 @@ Json SeatJson(const SeatInputs& s)
     Json strong = Json::array();
     for (bool b : s.StrongComputer)
         strong.push_back(b);
+    Json human = Json::array();
+    for (bool b : s.HeroIsHuman)
+        human.push_back(b);
     return Json{{"ViewX", s.ViewX},
                 {"ViewY", s.ViewY},
                 {"Target", s.Target},
@@ -73,6 +77,7 @@ Json SeatJson(const SeatInputs& s)
                 {"CurrentSpell", SpellJson(s.CurrentSpell)},
                 {"AnimSpeed", s.AnimSpeed},
                 {"StrongComputer", std::move(strong)},
+                {"HeroIsHuman", std::move(human)},
                 {"timers", std::move(timers)},
                 {"now", s.timers.now},
                 {"ticks", s.timers.ticks}};
@@ -242,13 +247,14 @@ void ReadSeat(Fields& f, SeatInputs& s)
         }
     }
     f.Int("AnimSpeed", s.AnimSpeed, 0, 1024);
-    if (const Json* a = f.Array("StrongComputer", kHeroes + 1)) {
-        for (std::size_t i = 0; i < a->size(); ++i) {
-            if (!(*a)[i].is_boolean())
-                return f.Fail("поле «StrongComputer» не список да/нет");
-            s.StrongComputer[i] = (*a)[i].get<bool>();
+    for (auto [key, flags] : {std::pair{"StrongComputer", &s.StrongComputer}, std::pair{"HeroIsHuman", &s.HeroIsHuman}})
+        if (const Json* a = f.Array(key, kHeroes + 1)) {
+            for (std::size_t i = 0; i < a->size(); ++i) {
+                if (!(*a)[i].is_boolean())
+                    return f.Fail(std::string("поле «") + key + "» не список да/нет");
+                (*flags)[i] = (*a)[i].get<bool>();
+            }
         }
-    }
     if (const Json* a = f.Array("timers", 3 * kTimerCount)) {
         if (!ArrayInts(*a, v, 0, kTickLimit * Scheduler::kTickMs))
             return f.Fail("поле «timers» испорчено");
@@ -448,6 +454,7 @@ SeatInputs SeatInputsOf(const Game& g)
     s.CurrentSpell = g.CurrentSpell;
     s.AnimSpeed = g.AnimSpeed;
     s.StrongComputer = g.StrongComputer;
+    s.HeroIsHuman = g.HeroIsHuman;
     s.timers = g.timers.Saved();
     return s;
 }
@@ -466,6 +473,7 @@ void ApplySeatInputs(Game& g, const SeatInputs& s)
     g.CurrentSpell = s.CurrentSpell;
     g.AnimSpeed = s.AnimSpeed;
     g.StrongComputer = s.StrongComputer;
+    g.HeroIsHuman = s.HeroIsHuman;
     g.timers.Restore(s.timers);
 }
 

@@ -52,6 +52,7 @@ struct SeatInputs {
     SpellRecord CurrentSpell;
     std::int32_t AnimSpeed = 0;
     std::array<bool, kHeroes + 1> StrongComputer{};
+    std::array<bool, kHeroes + 1> HeroIsHuman{}; // a side handed to a person or back
     Scheduler::State timers;
     friend bool operator==(const SeatInputs&, const SeatInputs&) = default;
 };
