@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/Forms.h"
+#include "save/Record.h"
 #include "app/QtShell.h"
 #include "app/WindowMemory.h"
 #include "battlefield/FrmMain.h"
@@ -113,6 +114,7 @@ int main(int argc, char** argv)
     forms.store = &store;
     forms.saves = &saves;
     forms.autosave = &autosave;
+    autosave.memory = [&forms] { return forms.Memory(); };
     store.ApplyTo(forms.prefs);
     gh::QtShell shell(forms);
     g.shell = &shell;
@@ -133,7 +135,13 @@ int main(int argc, char** argv)
     // Once the battlefield is up, so that a message about the file has a
     // window to sit on.
     if (!openAtStart.isEmpty())
-        QTimer::singleShot(0, &app, [&forms, openAtStart] { forms.LoadFile(openAtStart); });
+        QTimer::singleShot(0, &app, [&forms, openAtStart] {
+            // A record opens in the viewer; anything else is taken for a save.
+            if (openAtStart.endsWith(QString::fromUtf8(gh::save::kRecordExtension.data()), Qt::CaseInsensitive))
+                forms.OpenReplay(openAtStart);
+            else
+                forms.LoadFile(openAtStart);
+        });
     const int code = QApplication::exec();
 
     driver.Stop();
