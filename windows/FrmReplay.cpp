@@ -124,8 +124,7 @@ FrmReplay::FrmReplay(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(CmdPlay, &QPushButton::clicked, this, [this] { SetPlaying(!Playing()); });
     connect(CmdBack, &QPushButton::clicked, this, [this] {
         SetPlaying(false);
-        if (Line() > 0)
-            JumpTo(Line() - 1);
+        StepBack();
     });
     connect(CmdForward, &QPushButton::clicked, this, [this] {
         SetPlaying(false);
@@ -272,6 +271,16 @@ void FrmReplay::JumpTo(std::size_t line)
     if (!ok && !replay_->Failed())
         return;
     Played();
+}
+
+void FrmReplay::StepBack()
+{
+    const std::size_t from = Line();
+    for (std::size_t to = from; to > 0;) {
+        JumpTo(--to);
+        if (Line() < from)
+            return;
+    }
 }
 
 void FrmReplay::JumpToDay(std::int32_t day)

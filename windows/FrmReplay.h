@@ -46,6 +46,9 @@ public:
     std::size_t Lines() const;
     // Goes to the moment just after `line` lines (0: the start).
     void JumpTo(std::size_t line);
+    // One order back. Orders a computer gives within one tick go together:
+    // the viewer stops only between ticks.
+    void StepBack();
     void JumpToDay(std::int32_t day);
     void NextTurn();
     void PreviousTurn();

@@ -1,7 +1,10 @@
 // The journal in the running game: a loaded match's log and journal, the
 // record written when a match ends, and the viewer.
+#include <QComboBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>

@@ -37,10 +37,12 @@ bool RecordFiles::Store(const std::string& text, QString& path, QString& error) 
     }
     const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
                                           static_cast<qsizetype>(save::kRecordExtension.size()));
-    const QString stem = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    // To the millisecond, and a counter of fixed width should two records
+    // still meet: name order stays age order.
+    const QString stem = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz"));
     path = folder_ + QLatin1Char('/') + stem + ext;
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder_ + QLatin1Char('/') + stem + QStringLiteral("-%1").arg(n) + ext;
+    for (int n = 1; QFileInfo::exists(path); ++n)
+        path = folder_ + QLatin1Char('/') + stem + QStringLiteral("-%1").arg(n, 4, 10, QLatin1Char('0')) + ext;
     if (!SaveFiles::Write(path, text, error))
         return false;
     const QStringList all = Records();
