@@ -81,16 +81,16 @@ FrmReplay::FrmReplay(QWidget* parent) : QWidget(parent, Qt::Window)
     LstLog->setMinimumWidth(300);
     LstLog->setSelectionMode(QAbstractItemView::NoSelection);
 
-    CmdPrevTurn = new QPushButton(QStringLiteral("⏮"), this);
+    CmdPrevTurn = new QPushButton(QStringLiteral("◀◀ ход"), this);
     CmdPrevTurn->setToolTip(QStringLiteral("К ходу предыдущей стороны"));
-    CmdBack = new QPushButton(QStringLiteral("◀"), this);
+    CmdBack = new QPushButton(QStringLiteral("|◀"), this);
     CmdBack->setToolTip(QStringLiteral("На приказ назад"));
     CmdPlay = new QPushButton(QStringLiteral("▶"), this);
     CmdPlay->setToolTip(QStringLiteral("Смотреть / пауза (пробел)"));
     CmdPlay->setShortcut(Qt::Key_Space);
     CmdForward = new QPushButton(QStringLiteral("▶|"), this);
     CmdForward->setToolTip(QStringLiteral("На приказ вперёд"));
-    CmdNextTurn = new QPushButton(QStringLiteral("⏭"), this);
+    CmdNextTurn = new QPushButton(QStringLiteral("ход ▶▶"), this);
     CmdNextTurn->setToolTip(QStringLiteral("К ходу следующей стороны"));
     CboSpeed = new QComboBox(this);
     CboSpeed->setToolTip(QStringLiteral("Скорость"));
@@ -332,7 +332,7 @@ void FrmReplay::SetPlaying(bool on)
         timer_.start();
     else
         timer_.stop();
-    CmdPlay->setText(on ? QStringLiteral("⏸") : QStringLiteral("▶"));
+    CmdPlay->setText(on ? QStringLiteral("❚❚") : QStringLiteral("▶"));
 }
 
 void FrmReplay::SetSpeed(double ticksPerTick)
