@@ -22,10 +22,10 @@
 #include "windows/FrmImg.h"
 #include "windows/FrmInfo.h"
 #include "windows/FrmLog.h"
-#include "windows/FrmReplay.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
+#include "windows/FrmReplay.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
 #include "windows/FrmSplash.h"
@@ -245,9 +245,9 @@ void Forms::OpenRecords()
 {
     const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
                                           static_cast<qsizetype>(save::kRecordExtension.size()));
-    const QString path = QFileDialog::getOpenFileName(
-        DialogParent(), QStringLiteral("Записи партий"), RecordFiles(recordsFolder).Folder(),
-        QStringLiteral("Записи партий (*%1)").arg(ext));
+    const QString path = QFileDialog::getOpenFileName(DialogParent(), QStringLiteral("Записи партий"),
+                                                      RecordFiles(recordsFolder).Folder(),
+                                                      QStringLiteral("Записи партий (*%1)").arg(ext));
     if (!path.isEmpty())
         OpenReplay(path);
 }

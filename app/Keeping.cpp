@@ -7,20 +7,20 @@
 
 #include <optional>
 
-#include "windows/qt/AppSettings.h"
-#include "windows/qt/Autosave.h"
 #include "app/Forms.h"
-#include "windows/qt/SaveFiles.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/FrmMain.h"
 #include "save/Record.h"
 #include "save/SaveFormat.h"
-#include "windows/FrmLog.h"
 #include "windows/FrmInfo.h"
+#include "windows/FrmLog.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
 #include "windows/SaveState.h"
 #include "windows/Settings.h"
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
+#include "windows/qt/SaveFiles.h"
 
 namespace gh {
 

@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include "app/Forms.h"
-#include "save/Record.h"
 #include "app/QtShell.h"
 #include "app/WindowMemory.h"
 #include "battlefield/FrmMain.h"
@@ -17,6 +16,7 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/TickDriver.h"
 #include "platform/qt/Translations.h"
+#include "save/Record.h"
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
 #include "windows/qt/SaveFiles.h"
@@ -137,7 +137,8 @@ int main(int argc, char** argv)
     if (!openAtStart.isEmpty())
         QTimer::singleShot(0, &app, [&forms, openAtStart] {
             // A record opens in the viewer; anything else is taken for a save.
-            if (openAtStart.endsWith(QString::fromUtf8(gh::save::kRecordExtension.data()), Qt::CaseInsensitive))
+            if (openAtStart.endsWith(QString::fromUtf8(gh::save::kRecordExtension.data()),
+                                     Qt::CaseInsensitive))
                 forms.OpenReplay(openAtStart);
             else
                 forms.LoadFile(openAtStart);

@@ -3,8 +3,8 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <utility>
 #include <limits>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -35,9 +35,9 @@ const char* KindName(OrderKind k)
 
 bool KindOfName(const std::string& s, OrderKind& out)
 {
-    for (OrderKind k : {OrderKind::Select, OrderKind::Walk, OrderKind::Exchange, OrderKind::ReadPage,
-                        OrderKind::Summon, OrderKind::Cast, OrderKind::Cancel, OrderKind::EndTurn,
-                        OrderKind::Concede})
+    for (OrderKind k :
+         {OrderKind::Select, OrderKind::Walk, OrderKind::Exchange, OrderKind::ReadPage, OrderKind::Summon,
+          OrderKind::Cast, OrderKind::Cancel, OrderKind::EndTurn, OrderKind::Concede})
         if (s == KindName(k)) {
             out = k;
             return true;
@@ -94,7 +94,8 @@ std::string Dump(const Json& j)
 // format lacks. The first problem found is kept.
 class Fields {
 public:
-    Fields(const Json& j, std::string where, std::string& problem) : j_(j), where_(std::move(where)), p_(problem)
+    Fields(const Json& j, std::string where, std::string& problem)
+        : j_(j), where_(std::move(where)), p_(problem)
     {
         if (!j_.is_object())
             Fail("не объект");
@@ -173,7 +174,8 @@ public:
     {
         const Json* v = Get(key);
         if (v && (!v->is_array() || (n != 0 && v->size() != n))) {
-            Fail(std::string("поле «") + key + "» не список" + (n ? " из " + std::to_string(n) + " чисел" : ""));
+            Fail(std::string("поле «") + key + "» не список" +
+                 (n ? " из " + std::to_string(n) + " чисел" : ""));
             return nullptr;
         }
         return v;
@@ -247,7 +249,8 @@ void ReadSeat(Fields& f, SeatInputs& s)
         }
     }
     f.Int("AnimSpeed", s.AnimSpeed, 0, 1024);
-    for (auto [key, flags] : {std::pair{"StrongComputer", &s.StrongComputer}, std::pair{"HeroIsHuman", &s.HeroIsHuman}})
+    for (auto [key, flags] :
+         {std::pair{"StrongComputer", &s.StrongComputer}, std::pair{"HeroIsHuman", &s.HeroIsHuman}})
         if (const Json* a = f.Array(key, kHeroes + 1)) {
             for (std::size_t i = 0; i < a->size(); ++i) {
                 if (!(*a)[i].is_boolean())
@@ -501,8 +504,12 @@ std::string OrderLine(const RecordLine& line, std::size_t seq)
     j["input"] = line.input;
     if (line.kind == RecordLine::Kind::Order) {
         const Order& o = line.order;
-        j["order"] = {{"kind", KindName(o.kind)}, {"who", o.who},   {"x", o.x},
-                      {"y", o.y},             {"slot", o.slot}, {"hand", o.hand == Hand::Strong ? "strong" : "pointer"}};
+        j["order"] = {{"kind", KindName(o.kind)},
+                      {"who", o.who},
+                      {"x", o.x},
+                      {"y", o.y},
+                      {"slot", o.slot},
+                      {"hand", o.hand == Hand::Strong ? "strong" : "pointer"}};
         if (!line.answers.empty()) {
             Json a = Json::array();
             for (BoxAnswer b : line.answers)
@@ -526,7 +533,10 @@ std::string WriteRecord(const Record& r)
     }
     if (r.closed) {
         const Json j = {{"end",
-                         {{"tick", r.end.tick}, {"running", r.end.running}, {"day", r.end.day}, {"winner", r.end.winner}}},
+                         {{"tick", r.end.tick},
+                          {"running", r.end.running},
+                          {"day", r.end.day},
+                          {"winner", r.end.winner}}},
                         {"orders", r.lines.size()},
                         {"hash", HashText(r.end.hash)}};
         out += Dump(j);
@@ -547,7 +557,8 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
         return fail("Файл пуст.");
     if (text.size() > kMaxRecordBytes)
         return fail("Файл слишком велик для записи партии: " + std::to_string(text.size()) +
-                    " байт, а запись бывает не больше " + std::to_string(kMaxRecordBytes / 1024 / 1024) + " МБ.");
+                    " байт, а запись бывает не больше " + std::to_string(kMaxRecordBytes / 1024 / 1024) +
+                    " МБ.");
     const TextCheck t = CheckText(text);
     if (!t.valid)
         return fail("Файл не в кодировке UTF-8 (ошибка в байте " + std::to_string(t.badAt) + ").");
@@ -599,7 +610,8 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
     const std::uint64_t startTick = r.start->timers.Ticks();
     if (!r.record.lines.empty() && r.record.lines.front().tick < startTick)
         return fail("Строка 2: тик раньше начала записи.");
-    if (r.record.closed && r.record.end.tick < (r.record.lines.empty() ? startTick : r.record.lines.back().tick))
+    if (r.record.closed &&
+        r.record.end.tick < (r.record.lines.empty() ? startTick : r.record.lines.back().tick))
         return fail("Последняя строка: партия кончается раньше последнего приказа.");
     return r;
 }

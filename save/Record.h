@@ -86,9 +86,9 @@ struct RecordHeader {
 
 struct RecordEnd {
     std::uint64_t tick = 0;
-    bool running = false;       // the match was left unfinished
+    bool running = false; // the match was left unfinished
     std::int32_t day = 0;
-    std::int32_t winner = -1;   // the winning side, 0 the neutral one; -1 none
+    std::int32_t winner = -1; // the winning side, 0 the neutral one; -1 none
     std::uint64_t hash = 0;
 };
 

@@ -215,7 +215,8 @@ void Replayer::Given(Game& g, const Order& order, Refusal)
         return;
     // An order the ticks gave: it must be the next line, as recorded.
     if (done_ >= record_.lines.size() || record_.lines[done_].input) {
-        Fail("на тике " + std::to_string(g.timers.Ticks()) + " компьютер отдал приказ, которого нет в записи");
+        Fail("на тике " + std::to_string(g.timers.Ticks()) +
+             " компьютер отдал приказ, которого нет в записи");
         return;
     }
     RecordLine now;

@@ -47,7 +47,8 @@ protected:
         const double scale = std::min(width() / logical.width(), height() / logical.height());
         const QSizeF shown = logical * scale;
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown), image);
+        p.drawImage(QRectF(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown),
+                    image);
     }
 
 private:
@@ -58,8 +59,8 @@ struct Speed {
     const char* caption;
     double ticks;
 };
-constexpr Speed kSpeeds[] = {{"×¼", 0.25}, {"×½", 0.5}, {"×1", 1}, {"×2", 2},
-                             {"×4", 4},    {"×8", 8},   {"как можно быстрее", 0}};
+constexpr Speed kSpeeds[] = {
+    {"×¼", 0.25}, {"×½", 0.5}, {"×1", 1}, {"×2", 2}, {"×4", 4}, {"×8", 8}, {"как можно быстрее", 0}};
 
 QString SideName(const Game& g, int side)
 {
@@ -107,10 +108,10 @@ FrmReplay::FrmReplay(QWidget* parent) : QWidget(parent, Qt::Window)
     LblStatus->setTextFormat(Qt::PlainText);
 
     auto* bar = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(CmdPrevTurn), static_cast<QWidget*>(CmdBack),
-                       static_cast<QWidget*>(CmdPlay), static_cast<QWidget*>(CmdForward),
-                       static_cast<QWidget*>(CmdNextTurn), static_cast<QWidget*>(CboSpeed),
-                       static_cast<QWidget*>(dayLabel), static_cast<QWidget*>(SpnDay)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(CmdPrevTurn), static_cast<QWidget*>(CmdBack), static_cast<QWidget*>(CmdPlay),
+          static_cast<QWidget*>(CmdForward), static_cast<QWidget*>(CmdNextTurn),
+          static_cast<QWidget*>(CboSpeed), static_cast<QWidget*>(dayLabel), static_cast<QWidget*>(SpnDay)})
         bar->addWidget(w);
     bar->addWidget(Slider, 1);
     auto* top = new QHBoxLayout;
@@ -191,7 +192,8 @@ bool FrmReplay::Open(const QString& path, QString& error)
     }
     save::RecordReadResult read = save::ReadRecord(text, true);
     if (!read) {
-        error = QStringLiteral("Запись «%1» не открыть.\n\n%2").arg(name_, QString::fromStdString(read.error));
+        error =
+            QStringLiteral("Запись «%1» не открыть.\n\n%2").arg(name_, QString::fromStdString(read.error));
         return false;
     }
     setWindowTitle(QStringLiteral("Запись партии — %1").arg(name_));

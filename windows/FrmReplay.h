@@ -78,8 +78,8 @@ private:
         std::deque<JournalEntry> log;
     };
     void Bind(Game& g);
-    void Played();        // after any move: the field, the log, the controls
-    bool Check(bool ok);  // a difference stops the viewer
+    void Played();       // after any move: the field, the log, the controls
+    bool Check(bool ok); // a difference stops the viewer
     void Tick();
     void Redraw();
     void ReloadLog();

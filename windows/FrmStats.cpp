@@ -5,10 +5,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
-#include <QMessageBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,7 +46,7 @@ void FrmStats::RecordWritten(bool ok, bool done)
 {
     for (QPushButton* b : {CmdWatch, CmdKeep}) {
         b->setEnabled(ok);
-        b->setToolTip(ok     ? QString()
+        b->setToolTip(ok ? QString()
                       : done ? QStringLiteral("Запись этой партии не удалось сохранить")
                              : QStringLiteral("Запись партии ещё сохраняется"));
     }
@@ -121,15 +121,17 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
     connect(CmdWatch, &QPushButton::clicked, this, [&forms] { forms.OpenReplay(forms.LastRecordPath()); });
     connect(CmdKeep, &QPushButton::clicked, this, [this, &forms] {
         const QString from = forms.LastRecordPath();
-        const QString to = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить запись"),
-                                                        QDir::homePath() + QLatin1Char('/') + QFileInfo(from).fileName(),
-                                                        QStringLiteral("Записи партий (*.ghrec)"));
+        const QString to =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить запись"),
+                                         QDir::homePath() + QLatin1Char('/') + QFileInfo(from).fileName(),
+                                         QStringLiteral("Записи партий (*.ghrec)"));
         if (to.isEmpty())
             return;
         QFile::remove(to);
         if (!QFile::copy(from, to))
-            QMessageBox::warning(this, QStringLiteral("Сохранить запись"),
-                                 QStringLiteral("Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)));
+            QMessageBox::warning(
+                this, QStringLiteral("Сохранить запись"),
+                QStringLiteral("Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)));
     });
     CmdOK = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdOK->setDefault(true);

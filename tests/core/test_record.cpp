@@ -14,13 +14,13 @@
 #include "engine/Movement.h"
 #include "engine/Order.h"
 #include "engine/Placement.h"
-#include "world/Units.h"
 #include "save/Layout.h"
 #include "save/Record.h"
 #include "save/Recorder.h"
 #include "save/SaveFormat.h"
 #include "save/StateHash.h"
 #include "tests/core/SampleSaves.h"
+#include "world/Units.h"
 
 namespace gh {
 namespace {
@@ -56,7 +56,8 @@ TEST(StateHash, HexTextReadsBackAndRefusesAnythingElse)
     ASSERT_TRUE(ParseHashText(HashText(0x0123456789abcdefULL), v));
     EXPECT_EQ(v, 0x0123456789abcdefULL);
     EXPECT_EQ(HashText(0), "0000000000000000");
-    for (const char* bad : {"", "0123", "0123456789ABCDEF", "0123456789abcdeg", "0123456789abcdef0", " 123456789abcdef"})
+    for (const char* bad :
+         {"", "0123", "0123456789ABCDEF", "0123456789abcdeg", "0123456789abcdef0", " 123456789abcdef"})
         EXPECT_FALSE(ParseHashText(bad, v)) << bad;
 }
 
@@ -179,7 +180,8 @@ TEST(StateHash, TheRulesFingerprintIsStable)
 struct LiveMatch {
     LiveMatch()
     {
-        LoadResult r = ReadSave(testing::SampleSaveText(testing::SampleOfVersion(testing::kFirstTurnSample, 2)));
+        LoadResult r =
+            ReadSave(testing::SampleSaveText(testing::SampleOfVersion(testing::kFirstTurnSample, 2)));
         EXPECT_TRUE(r) << r.error;
         BindTimers(g);
         AdoptMatch(g, *r.game);
@@ -272,14 +274,14 @@ TEST(Record, AReplayStopsAtTheFirstDifference)
                 return i;
         return r.lines.size();
     };
-    {   // a change of the view left out: the pointer's Target differs
+    { // a change of the view left out: the pointer's Target differs
         Record bad = r;
         bad.lines.erase(bad.lines.begin() + static_cast<std::ptrdiff_t>(firstInput(RecordLine::Kind::Seat)));
         Replayer replay(bad, *read.start);
         EXPECT_FALSE(replay.PlayToEnd());
         EXPECT_FALSE(replay.Error().empty());
     }
-    {   // the person's walk given a tick later
+    { // the person's walk given a tick later
         Record bad = r;
         const std::size_t walk = firstInput(RecordLine::Kind::Order) + 1;
         ASSERT_EQ(bad.lines[walk].order.kind, OrderKind::Walk);
@@ -288,7 +290,7 @@ TEST(Record, AReplayStopsAtTheFirstDifference)
         EXPECT_FALSE(replay.PlayToEnd());
         EXPECT_LE(replay.Done(), walk);
     }
-    {   // the final hash
+    { // the final hash
         Record bad = r;
         bad.end.hash ^= 1;
         Replayer replay(bad, *read.start);
@@ -370,20 +372,20 @@ TEST(RecordRefused, DamagedFilesWithAPlainReason)
         "",
         "not a record\n",
         "{\"format\":\"grimhollow-save\",\"version\":1}\n",
-        good.substr(0, good.size() / 2),                                      // cut
-        good.substr(0, good.rfind('\n', good.size() - 2) + 1),                // no closing line
-        ReplaceFirst(good, "\"seq\":0", "\"seq\":1"),                          // out of order
-        ReplaceFirst(good, "\"seq\":0", "\"seq\":0,\"extra\":1"),              // a field the format lacks
-        ReplaceFirst(good, "\"hash\":\"", "\"hash\":\"x"),                     // not a hash
-        ReplaceFirst(good, "\"kind\":\"", "\"kind\":\"fly"),                   // no such order
-        ReplaceFirst(good, "\"who\":", "\"who\":1000"),                        // no such unit
-        ReplaceFirst(good, "\"side\":", "\"side\":-"),                         // no such side
-        ReplaceFirst(good, secondLine, secondLine + std::string(5000, ' ')),   // a line too long
-        ReplaceFirst(good, secondLine, "{\"a\":[[[[1]]]]}"),                    // nesting
-        ReplaceFirst(good, "\"match\":", "\"match\":\"\\u0001\",\"x\":"),      // a control character, a field more
-        ReplaceFirst(good, "\"start\":\"{", "\"start\":\"{]"),                 // the start is no save
+        good.substr(0, good.size() / 2),                                     // cut
+        good.substr(0, good.rfind('\n', good.size() - 2) + 1),               // no closing line
+        ReplaceFirst(good, "\"seq\":0", "\"seq\":1"),                        // out of order
+        ReplaceFirst(good, "\"seq\":0", "\"seq\":0,\"extra\":1"),            // a field the format lacks
+        ReplaceFirst(good, "\"hash\":\"", "\"hash\":\"x"),                   // not a hash
+        ReplaceFirst(good, "\"kind\":\"", "\"kind\":\"fly"),                 // no such order
+        ReplaceFirst(good, "\"who\":", "\"who\":1000"),                      // no such unit
+        ReplaceFirst(good, "\"side\":", "\"side\":-"),                       // no such side
+        ReplaceFirst(good, secondLine, secondLine + std::string(5000, ' ')), // a line too long
+        ReplaceFirst(good, secondLine, "{\"a\":[[[[1]]]]}"),                 // nesting
+        ReplaceFirst(good, "\"match\":", "\"match\":\"\\u0001\",\"x\":"), // a control character, a field more
+        ReplaceFirst(good, "\"start\":\"{", "\"start\":\"{]"),            // the start is no save
         good.substr(0, firstLine) + good.substr(good.find('\n', firstLine) + 1), // a line dropped
-        good + "\xff\n",                                                       // not UTF-8
+        good + "\xff\n",                                                         // not UTF-8
     };
     for (const std::string& bad : cases) {
         const RecordReadResult r = ReadRecord(bad, true);

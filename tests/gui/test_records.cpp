@@ -114,7 +114,8 @@ TEST(FrmReplay, EveryControlMovesThroughTheRecordAndBackToTheSameMatch)
 {
     FrmReplay viewer;
     QString error;
-    ASSERT_TRUE(viewer.Open(SampleRecord("v1-five-heroes-strong-seed-3.ghrec"), error)) << error.toStdString();
+    ASSERT_TRUE(viewer.Open(SampleRecord("v1-five-heroes-strong-seed-3.ghrec"), error))
+        << error.toStdString();
     viewer.show();
     const std::size_t lines = viewer.Lines();
     ASSERT_GT(lines, 20u);

@@ -45,7 +45,8 @@ struct Kept {
 // Heroes prepared as the selection dialog does, all the computer's for now.
 // The generator is unpinned from the start: a match reseeds only as it is set
 // up, so it draws the same numbers either way.
-std::unique_ptr<Kept> NewMatch(std::uint64_t seed, int heroes, const std::array<bool, gh::kHeroes + 1>& strong)
+std::unique_ptr<Kept> NewMatch(std::uint64_t seed, int heroes,
+                               const std::array<bool, gh::kHeroes + 1>& strong)
 {
     auto k = std::make_unique<Kept>();
     k->g = std::make_unique<Game>();
@@ -87,7 +88,8 @@ std::string Title(const Game& g)
 
 // Samples are named after the format they are written in ("v2-..."), so that
 // making the samples of a new version never touches an older version's.
-bool Write(const std::string& dir, const std::string& stem, const Game& g, const gh::save::MatchMemory& memory)
+bool Write(const std::string& dir, const std::string& stem, const Game& g,
+           const gh::save::MatchMemory& memory)
 {
     const std::string path = dir + "/v" + std::to_string(gh::save::kFormatVersion) + "-" + stem + ".ghsave";
     if (std::filesystem::exists(path)) {

@@ -15,7 +15,8 @@
 
 namespace gh::sim {
 
-ReplayCheck VerifyReplay(const Options& options, std::uint64_t seed, const std::array<bool, kHeroes + 1>& strong)
+ReplayCheck VerifyReplay(const Options& options, std::uint64_t seed,
+                         const std::array<bool, kHeroes + 1>& strong)
 {
     ReplayCheck result;
     auto game = std::make_unique<Game>();
@@ -118,7 +119,8 @@ std::string Mutate(const std::string& sample, std::mt19937_64& rng)
     auto pick = [&](std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(rng() % n); };
     std::vector<std::string> lines = Lines(sample);
     // Mostly the order lines: the header holds a whole save, fuzzed on its own.
-    const std::size_t li = lines.size() > 1 && rng() % 8 != 0 ? 1 + pick(lines.size() - 1) : pick(lines.size());
+    const std::size_t li =
+        lines.size() > 1 && rng() % 8 != 0 ? 1 + pick(lines.size() - 1) : pick(lines.size());
     std::string& line = lines[li];
     switch (rng() % 14) {
     case 0: // flipped bytes
@@ -157,8 +159,9 @@ std::string Mutate(const std::string& sample, std::mt19937_64& rng)
     case 7: { // a huge or negative number
         const std::size_t colon = line.find(':', pick(line.size()));
         if (colon != std::string::npos) {
-            static const char* kValues[] = {"-1", "99999999999999999999", "1e308", "-2147483649", "0.5", "null",
-                                            "\"x\"", "[]", "{}", "true"};
+            static const char* kValues[] = {
+                "-1",  "99999999999999999999", "1e308", "-2147483649", "0.5", "null", "\"x\"", "[]", "{}",
+                "true"};
             const std::size_t end = line.find_first_of(",}", colon);
             if (end != std::string::npos)
                 line.replace(colon + 1, end - colon - 1, kValues[rng() % 10]);

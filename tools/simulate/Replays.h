@@ -14,8 +14,8 @@ namespace gh::sim {
 // into a fresh match and replayed tick by tick with the hash compared after
 // every line and at the end.
 struct ReplayCheck {
-    long long orders = 0;      // lines of the record (orders and changes of the view)
-    long long mismatches = 0;  // 0 or 1: a replay stops at its first difference
+    long long orders = 0;     // lines of the record (orders and changes of the view)
+    long long mismatches = 0; // 0 or 1: a replay stops at its first difference
     std::string firstMismatch;
     std::string violation; // an invariant the match itself broke
     std::string text;      // the record
@@ -23,7 +23,8 @@ struct ReplayCheck {
 
 // Plays the match as PlayMatch does (same seed, same draws) with a recorder
 // attached, and checks its record.
-ReplayCheck VerifyReplay(const Options& options, std::uint64_t seed, const std::array<bool, kHeroes + 1>& strong);
+ReplayCheck VerifyReplay(const Options& options, std::uint64_t seed,
+                         const std::array<bool, kHeroes + 1>& strong);
 
 // Reads a record's text and replays it to its end: "" when it verifies,
 // otherwise why not.

@@ -89,7 +89,8 @@ int Usage()
 {
     std::fprintf(stderr, "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
                          "[--strong SLOT,SLOT...] [--alternate] [--roundtrip] [--fuzz-saves N [--samples "
-                         "DIR]] [--check-aids] [--verify-replays [--records DIR]] [--fuzz-replays N [--replay-samples DIR]]\n");
+                         "DIR]] [--check-aids] [--verify-replays [--records DIR]] [--fuzz-replays N "
+                         "[--replay-samples DIR]]\n");
     return 2;
 }
 
@@ -190,7 +191,8 @@ int VerifyReplays(const gh::sim::Options& options, int heroesLo, int heroesHi, c
         if (r.mismatches > 0)
             std::fprintf(stderr, "match %d (%d heroes): %s\n", m + 1, match.heroes, r.firstMismatch.c_str());
         if (!dir.empty()) {
-            const std::string name = dir + "/seed-" + std::to_string(seed) + std::string(gh::save::kRecordExtension);
+            const std::string name =
+                dir + "/seed-" + std::to_string(seed) + std::string(gh::save::kRecordExtension);
             std::ofstream out(name, std::ios::binary);
             out << r.text;
             if (!out) {

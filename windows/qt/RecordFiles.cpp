@@ -19,11 +19,13 @@ QString RecordFiles::DefaultFolder()
 
 QStringList RecordFiles::Records() const
 {
-    const QString pattern = QStringLiteral("*") + QString::fromUtf8(save::kRecordExtension.data(),
-                                                                    static_cast<qsizetype>(save::kRecordExtension.size()));
+    const QString pattern =
+        QStringLiteral("*") + QString::fromUtf8(save::kRecordExtension.data(),
+                                                static_cast<qsizetype>(save::kRecordExtension.size()));
     QStringList out;
     // Names are the moment the match ended, so name order is age order.
-    const QFileInfoList files = QDir(folder_).entryInfoList({pattern}, QDir::Files, QDir::Name | QDir::Reversed);
+    const QFileInfoList files =
+        QDir(folder_).entryInfoList({pattern}, QDir::Files, QDir::Name | QDir::Reversed);
     for (const QFileInfo& f : files)
         out << f.absoluteFilePath();
     return out;
@@ -42,7 +44,8 @@ bool RecordFiles::Store(const std::string& text, QString& path, QString& error) 
     const QString stem = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz"));
     path = folder_ + QLatin1Char('/') + stem + ext;
     for (int n = 1; QFileInfo::exists(path); ++n)
-        path = folder_ + QLatin1Char('/') + stem + QStringLiteral("-%1").arg(n, 4, 10, QLatin1Char('0')) + ext;
+        path =
+            folder_ + QLatin1Char('/') + stem + QStringLiteral("-%1").arg(n, 4, 10, QLatin1Char('0')) + ext;
     if (!SaveFiles::Write(path, text, error))
         return false;
     const QStringList all = Records();
