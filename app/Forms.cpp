@@ -4,9 +4,14 @@
 #include "windows/FrmSaves.h"
 
 #include <QPointer>
+#include <QCoreApplication>
+#include <QFileDialog>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include "save/Record.h"
+#include "windows/qt/RecordFiles.h"
 
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
@@ -22,6 +27,7 @@
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
+#include "windows/FrmReplay.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
 #include "windows/FrmSplash.h"
@@ -249,8 +255,66 @@ void Forms::MatchReported(const MatchEvent& e, const JournalEntry* entry)
     if (main_)
         main_->MatchReported(e);
     // The victory box has been answered; the match's figures follow it.
-    if (e.kind == EventKind::Victory)
+    // The record is closed once the tick that ended the match is over.
+    if (e.kind == EventKind::Victory) {
+        QTimer::singleShot(0, main_ ? static_cast<QObject*>(main_.data()) : QCoreApplication::instance(),
+                           [this] { KeepRecord(); });
         OpenStats(e.side);
+    }
+}
+
+void Forms::OpenReplay(const QString& path)
+{
+    auto* viewer = new FrmReplay(main_ ? static_cast<QWidget*>(main_.data()) : nullptr);
+    QString error;
+    if (!viewer->Open(path, error)) {
+        delete viewer;
+        MessageBoxRequest box;
+        box.title = "Запись партии";
+        box.text = error.toStdString();
+        box.icon = BoxIcon::Exclamation;
+        g.shell->MessageBox(box);
+        return;
+    }
+    BringForward(viewer);
+    if (!viewer->Failure().isEmpty()) {
+        MessageBoxRequest box;
+        box.title = "Запись партии";
+        box.text = viewer->Failure().toStdString();
+        box.icon = BoxIcon::Exclamation;
+        g.shell->MessageBox(box);
+    }
+}
+
+void Forms::OpenRecords()
+{
+    const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
+                                          static_cast<qsizetype>(save::kRecordExtension.size()));
+    const QString path = QFileDialog::getOpenFileName(DialogParent(), QStringLiteral("Записи партий"),
+                                                      RecordFiles(recordsFolder).Folder(),
+                                                      QStringLiteral("Записи партий (*%1)").arg(ext));
+    if (!path.isEmpty())
+        OpenReplay(path);
+}
+
+void Forms::KeepRecord()
+{
+    if (!recorder.Attached())
+        return;
+    if (g.timers.InTick()) { // a box's own event loop within the tick: after it
+        QTimer::singleShot(0, QCoreApplication::instance(), [this] { KeepRecord(); });
+        return;
+    }
+    save::Record record = recorder.Closed();
+    recorder.Detach();
+    QString path, error;
+    const bool ok = RecordFiles(recordsFolder).Store(save::WriteRecord(record), path, error);
+    if (ok)
+        lastRecord_ = path;
+    else
+        qWarning("grimhollow: the match's record was not written: %s", qPrintable(error));
+    if (stats_)
+        stats_->RecordWritten(ok);
 }
 
 void Forms::OpenAuthor()

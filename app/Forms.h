@@ -83,6 +83,16 @@ public:
     bool LoadFile(const QString& path) override;
     // The selection dialog has just set up a new match.
     void MatchStarted() override;
+    // The record of the match that ended last, as written into the records
+    // folder ("" before any match has ended, or when it could not be written).
+    const QString& LastRecord() const { return lastRecord_; }
+    QString LastRecordPath() const override { return lastRecord_; }
+    // The viewer on a record file; a file that cannot be shown says why.
+    void OpenReplay(const QString& path) override;
+    // A record chosen from the records folder, in the viewer.
+    void OpenRecords() override;
+    // Where finished matches' records go (tests point it elsewhere).
+    QString recordsFolder;
     void PreferencesChanged() override;
     // The saves folder: the program's, or the default one made on first use.
     SaveFiles& Saves();
@@ -111,6 +121,11 @@ private:
     // end, the end-of-match window.
     void MatchReported(const MatchEvent& e, const JournalEntry* entry);
     EventSink* previousEvents_;
+    // A new journal of orders for the match as it stands.
+    void BeginJournal();
+    // The match has ended: its record goes into the records folder.
+    void KeepRecord();
+    QString lastRecord_;
 
 public:
     // Dialogs that exist at most once, beside the ones above.

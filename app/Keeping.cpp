@@ -3,14 +3,17 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QUuid>
 
 #include <optional>
 
 #include "app/Forms.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/FrmMain.h"
+#include "save/Record.h"
 #include "save/SaveFormat.h"
 #include "windows/FrmInfo.h"
+#include "windows/FrmLog.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
 #include "windows/SaveState.h"
@@ -88,8 +91,16 @@ SaveFiles& Forms::Saves()
     return *ownSaves_;
 }
 
+void Forms::BeginJournal()
+{
+    recorder.Begin(g, QCoreApplication::applicationVersion().toStdString(),
+                   QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString());
+}
+
 void Forms::MatchStarted()
 {
+    BeginJournal();
+    lastRecord_.clear();
     if (store) {
         store->RememberSelection(g);
         store->ApplyFrameSkip(g);
@@ -112,7 +123,8 @@ bool Forms::SaveAs(const QString& title)
     const save::SaveSummary summary =
         save::SummaryOf(g, title.toStdString(), false, SaveTimestamp(QDateTime::currentDateTime()),
                         QCoreApplication::applicationVersion().toStdString());
-    const std::string text = save::WriteSave(g, summary);
+    const save::MatchMemory memory = Memory();
+    const std::string text = save::WriteSave(g, summary, &memory);
     QString error;
     if (!SaveFiles::Write(path, text, error)) {
         Tell(g, kSaveTitle,
@@ -192,6 +204,21 @@ bool Forms::LoadFile(const QString& path)
         store->ApplyFrameSkip(g);
     if (autosave)
         autosave->TurnAlreadySaved();
+
+    // The loaded match's log and journal replace the last match's: never two
+    // matches' lines in one log. A save of an older format has neither; its
+    // journal begins here.
+    journal.Restore(loaded.memory.log);
+    if (log_)
+        log_->Reload();
+    save::RecordReadResult kept;
+    if (!loaded.memory.journal.empty())
+        kept = save::ReadRecord(loaded.memory.journal, false);
+    if (kept)
+        recorder.Continue(g, std::move(kept.record));
+    else
+        BeginJournal();
+    lastRecord_.clear();
 
     g.canvas->Clear();
     if (g.MatchRunning)

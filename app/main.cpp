@@ -18,6 +18,7 @@
 #include "platform/qt/Translations.h"
 #include "sound/qt/QtSound.h"
 #include "sound/qt/SoundControl.h"
+#include "save/Record.h"
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
 #include "windows/qt/SaveFiles.h"
@@ -132,6 +133,7 @@ int main(int argc, char** argv)
     };
     forms.saves = &saves;
     forms.autosave = &autosave;
+    autosave.memory = [&forms] { return forms.Memory(); };
     store.ApplyTo(forms.prefs);
     gh::QtShell shell(forms);
     g.shell = &shell;
@@ -158,7 +160,14 @@ int main(int argc, char** argv)
     // Once the battlefield is up, so that a message about the file has a
     // window to sit on.
     if (!openAtStart.isEmpty())
-        QTimer::singleShot(0, &app, [&forms, openAtStart] { forms.LoadFile(openAtStart); });
+        QTimer::singleShot(0, &app, [&forms, openAtStart] {
+            // A record opens in the viewer; anything else is taken for a save.
+            if (openAtStart.endsWith(QString::fromUtf8(gh::save::kRecordExtension.data()),
+                                     Qt::CaseInsensitive))
+                forms.OpenReplay(openAtStart);
+            else
+                forms.LoadFile(openAtStart);
+        });
     const int code = QApplication::exec();
 
     driver.Stop();

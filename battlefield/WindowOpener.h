@@ -6,6 +6,8 @@
 #include "battlefield/Orders.h"
 #include "battlefield/Preferences.h"
 #include "engine/Journal.h"
+#include "save/Recorder.h"
+#include "save/SaveFormat.h"
 #include "world/Game.h"
 
 class QWidget;
@@ -38,6 +40,21 @@ public:
     Preferences prefs;
     // The match's log; the registry makes it hear the match's events.
     Journal journal;
+    // The match's journal of orders, begun with every match and carried on
+    // from every save that holds one.
+    save::Recorder recorder;
+    // The journal and the log as a save keeps them, the journal written down
+    // to this moment.
+    save::MatchMemory Memory()
+    {
+        save::MatchMemory m;
+        if (recorder.Attached()) {
+            recorder.Sync();
+            m.journal = save::WriteRecord(recorder.Journal());
+        }
+        m.log.assign(journal.Entries().begin(), journal.Entries().end());
+        return m;
+    }
 
     // Opening a window that is already open only brings it forward.
     virtual QWidget* OpenMenu() = 0;
@@ -82,6 +99,11 @@ public:
     virtual bool LoadFile(const QString& /*path*/) { return false; }
     // The selection dialog has just set up a new match.
     virtual void MatchStarted() {}
+    // Records of matches: the viewer on a file, the records to choose one
+    // from, the record of the match that ended last (its path, "" if none).
+    virtual void OpenReplay(const QString& /*path*/) {}
+    virtual void OpenRecords() {}
+    virtual QString LastRecordPath() const { return {}; }
     // The battlefield changed a preference (the zoom): it is remembered.
     virtual void PreferencesChanged() {}
 

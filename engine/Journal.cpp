@@ -187,6 +187,14 @@ JournalEntry DescribeEvent(const Game& g, const MatchEvent& e)
     return entry;
 }
 
+void Journal::Restore(const std::vector<JournalEntry>& lines)
+{
+    entries_.clear();
+    const std::size_t from = lines.size() > kKept ? lines.size() - kKept : 0;
+    entries_.insert(entries_.end(), lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end());
+    written_ = entries_.size();
+}
+
 void Journal::OnEvent(const Game& g, const MatchEvent& e)
 {
     if (e.kind == EventKind::MatchStarted)

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "world/Events.h"
 #include "world/Game.h"
@@ -38,6 +39,9 @@ public:
     void OnEvent(const Game& g, const MatchEvent& e) override;
 
     const std::deque<JournalEntry>& Entries() const { return entries_; }
+    // The log of another match in place of this one's (a loaded match's, or
+    // none): never two matches' lines in one log. Tells nobody.
+    void Restore(const std::vector<JournalEntry>& lines);
     // Lines written since the journal began, those no longer kept included.
     std::uint64_t Written() const { return written_; }
 

@@ -175,7 +175,9 @@ bool RefusalIsTold(Refusal why)
     }
 }
 
-Refusal GiveOrder(Game& g, const Order& o)
+namespace {
+
+Refusal GiveOrderNow(Game& g, const Order& o)
 {
     if (o.kind == OrderKind::ReadPage && g.MatchRunning &&
         (o.hand == Hand::Strong || o.slot != g.ChosenSlot)) {
@@ -231,6 +233,19 @@ Refusal GiveOrder(Game& g, const Order& o)
     case OrderKind::EndTurn: PassTurn(g, 1); break;
     case OrderKind::Concede: Concede(g); break;
     }
+    return why;
+}
+
+} // namespace
+
+Refusal GiveOrder(Game& g, const Order& o)
+{
+    OrderWatcher* watcher = g.orders;
+    if (!watcher)
+        return GiveOrderNow(g, o);
+    watcher->Giving(g, o);
+    const Refusal why = GiveOrderNow(g, o);
+    watcher->Given(g, o, why);
     return why;
 }
 

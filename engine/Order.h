@@ -65,6 +65,17 @@ Refusal CheckOrder(const Game& g, const Order& order);
 // with its box. Returns what CheckOrder said as the order was given.
 Refusal GiveOrder(Game& g, const Order& order);
 
+// Told of every order given to a match whose Services::orders points here:
+// Giving before anything changes, Given once the order has done all it does
+// (boxes answered included). An order given while another is under way (from
+// a box's own event loop) is told too, nested.
+class OrderWatcher {
+public:
+    virtual ~OrderWatcher() = default;
+    virtual void Giving(Game& g, const Order& order) = 0;
+    virtual void Given(Game& g, const Order& order, Refusal why) = 0;
+};
+
 // Whether the rules answer this refusal with a box when the order is given.
 bool RefusalIsTold(Refusal why);
 

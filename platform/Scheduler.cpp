@@ -41,6 +41,8 @@ void Scheduler::Tick()
 {
     if (holds_ > 0 || inTick_)
         return;
+    if (tickWatcher_)
+        tickWatcher_(true);
     inTick_ = true;
     state_.now += kTickMs;
     ++state_.ticks;
@@ -53,6 +55,8 @@ void Scheduler::Tick()
             handlers_[i]();
     }
     inTick_ = false;
+    if (tickWatcher_)
+        tickWatcher_(false);
 }
 
 void Scheduler::Fire(TimerId id)

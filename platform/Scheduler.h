@@ -77,6 +77,10 @@ public:
     // Told whenever WantsTicks may have changed (a timer switched on or off,
     // a hold taken or released), so the driver can start or stop ticking.
     void SetActivityListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    // Told as each tick begins (true, before the clock moves) and as it ends
+    // (false, after the last handler): a recorder of the match notes there
+    // what changed between two ticks. Like the handlers, never copied.
+    void SetTickWatcher(std::function<void(bool starting)> watcher) { tickWatcher_ = std::move(watcher); }
 
     // One system tick: advance the clock by 16 ms and fire every due timer.
     // Ignored while held (a modal box is open) or when re-entered.
@@ -117,6 +121,7 @@ private:
     int holds_ = 0;
     bool inTick_ = false;
     std::function<void()> listener_;
+    std::function<void(bool)> tickWatcher_;
 };
 
 // Holds the scheduler for the lifetime of a modal box.

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "save/Layout.h"
+#include "save/Record.h"
 #include "save/SaveFormat.h"
 #include "save/Text.h"
 #include "save/Upgrades.h"
@@ -343,7 +344,8 @@ std::string Parse(std::string_view text, Json& out, bool summaryOnly)
                     if (other == k)
                         repeated = k;
             seen.push_back(k);
-            return !(summaryOnly && depth == 1 && (k == "match" || k == "controls"));
+            return !(summaryOnly && depth == 1 &&
+                     (k == "match" || k == "controls" || k == "log" || k == "journal"));
         }
         return true;
     };
@@ -430,6 +432,17 @@ std::string CheckSummary(const SaveSummary& s)
     return {};
 }
 
+std::string CheckLog(const std::vector<JournalEntry>& log)
+{
+    for (const JournalEntry& e : log) {
+        if (e.Day < 0 || e.Side < -1 || e.Side > kHeroes)
+            return "Строка журнала в сохранении: день или сторона вне допустимых пределов.";
+        if (e.Text.size() > kMaxLogLineBytes || CheckText(e.Text).hasControl)
+            return "Строка журнала в сохранении слишком длинная или содержит управляющие знаки.";
+    }
+    return {};
+}
+
 bool SameHeroes(const SaveSummary& a, const SaveSummary& b)
 {
     if (a.heroes.size() != b.heroes.size())
@@ -476,7 +489,16 @@ LoadResult ReadSave(std::string_view text)
     top.Object("match", game->Match(), [](MatchState& m, Reader& r) { VisitMatch(m, r); });
     top.Object("controls", static_cast<FieldControls&>(*game),
                [](FieldControls& f, Reader& r) { VisitControls(f, r); });
+    top.List("log", result.memory.log, kMaxLogLines, [](JournalEntry& e, Reader& r) {
+        r("Day", e.Day);
+        r("Side", e.Side);
+        r("Turn", e.Turn);
+        r("Text", e.Text);
+    });
+    top("journal", result.memory.journal);
     top.Finish();
+    if (p.Ok())
+        p.Fail(CheckLog(result.memory.log));
     if (p.Ok())
         p.Fail(CheckSummary(summary));
     if (p.Ok())
@@ -487,8 +509,22 @@ LoadResult ReadSave(std::string_view text)
         if (own.day != summary.day || own.activeHero != summary.activeHero || !SameHeroes(own, summary))
             p.Fail("Сводка сохранения (день, герои) не совпадает с самой партией.");
     }
+    if (p.Ok() && !result.memory.journal.empty()) {
+        const RecordReadResult journal = ReadRecord(result.memory.journal, false);
+        if (journal.otherRules)
+            result.memory.journal.clear();
+        else if (!journal)
+            p.Fail("Журнал приказов в сохранении повреждён: " + journal.error);
+        else if (journal.record.closed)
+            p.Fail("Журнал приказов в сохранении закрыт, хотя партия продолжается.");
+        else if (!journal.record.lines.empty() && journal.record.lines.back().tick > game->timers.Ticks())
+            p.Fail("Журнал приказов в сохранении уходит дальше самой партии.");
+        else if (journal.start->timers.Ticks() > game->timers.Ticks())
+            p.Fail("Журнал приказов в сохранении начинается позже самой партии.");
+    }
     if (!p.Ok()) {
         result.error = p.text;
+        result.memory = {};
         return result;
     }
     summary.version = version;

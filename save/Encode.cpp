@@ -218,7 +218,7 @@ void WriteSummary(const SaveSummary& s, Writer& w)
 
 } // namespace
 
-std::string WriteSave(const Game& g, const SaveSummary& summary)
+std::string WriteSave(const Game& g, const SaveSummary& summary, const MatchMemory* memory)
 {
     // What the list shows of the match is taken from the match itself, so
     // the two can never disagree; the caller names the save and the moment.
@@ -233,6 +233,23 @@ std::string WriteSave(const Game& g, const SaveSummary& summary)
     w.Object("match", g.Match(), [](const MatchState& m, Writer& mw) { VisitMatch(m, mw); });
     w.Object("controls", static_cast<const FieldControls&>(g),
              [](const FieldControls& f, Writer& cw) { VisitControls(f, cw); });
+    // Since format 3.
+    static const MatchMemory kNone;
+    const MatchMemory& m = memory ? *memory : kNone;
+    std::vector<JournalEntry> log;
+    const std::size_t from = m.log.size() > kMaxLogLines ? m.log.size() - kMaxLogLines : 0;
+    for (std::size_t i = from; i < m.log.size(); ++i) {
+        JournalEntry e = m.log[i];
+        e.Text = CutAtCharacter(e.Text, kMaxLogLineBytes);
+        log.push_back(std::move(e));
+    }
+    w.Records("log", log, [](const JournalEntry& e, Writer& lw) {
+        lw("Day", e.Day);
+        lw("Side", e.Side);
+        lw("Turn", e.Turn);
+        lw("Text", e.Text);
+    });
+    w("journal", m.journal);
     w.Close();
     out += '\n';
     return out;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Journal.h"
 #include "world/Game.h"
 
 namespace gh::save {
@@ -18,12 +19,19 @@ namespace gh::save {
 inline constexpr std::string_view kFormatName = "grimhollow-save";
 // 1: the first. 2: each side's tally of the match (kills, losses, summons,
 // spells, days survived). 3: the computer's level for each hero (ComputerLevel)
-// in place of the strong player's ticks (StrongComputer).
+// in place of the strong player's ticks (StrongComputer), the match's journal
+// of orders (the text of its record so far, save/Record.h) and its log.
 inline constexpr int kFormatVersion = 3;
 // The extension the file dialogs, the MIME type and the saves folder use.
 inline constexpr std::string_view kExtension = ".ghsave";
 // Larger files are refused before they are parsed: a real save is far smaller.
-inline constexpr std::size_t kMaxSaveBytes = 4u * 1024u * 1024u;
+// The match itself stays within kMaxMatchBytes (the start of a record is such
+// a save, without a journal); the journal of a long match takes the rest.
+inline constexpr std::size_t kMaxMatchBytes = 4u * 1024u * 1024u;
+inline constexpr std::size_t kMaxSaveBytes = 72u * 1024u * 1024u;
+// The log keeps its last lines (engine/Journal.h), each of them short.
+inline constexpr std::size_t kMaxLogLines = 2000;
+inline constexpr std::size_t kMaxLogLineBytes = 4096;
 // The deepest the format nests arrays and objects (a unit's protections sit
 // in a record in the list of units in the match in the file: five). A file
 // nested deeper is refused before it is parsed.
@@ -53,6 +61,14 @@ struct SaveSummary {
     std::vector<Hero> heroes; // the heroes that took part, by slot
 };
 
+// What a save keeps of a match beside the match itself: its journal of
+// orders (the text of its record so far, empty when it keeps none) and the
+// last lines of its log.
+struct MatchMemory {
+    std::string journal;
+    std::vector<JournalEntry> log;
+};
+
 // The summary of the live match, as a save of it would carry.
 SaveSummary SummaryOf(const Game& g, std::string title, bool autosave, std::string savedAt,
                       std::string gameVersion);
@@ -61,7 +77,7 @@ SaveSummary SummaryOf(const Game& g, std::string title, bool autosave, std::stri
 // always gives the same text. Of `summary` only the title, autosave, savedAt
 // and gameVersion are used (texts longer than the limits above are cut at a
 // character); the day and the heroes are taken from g.
-std::string WriteSave(const Game& g, const SaveSummary& summary);
+std::string WriteSave(const Game& g, const SaveSummary& summary, const MatchMemory* memory = nullptr);
 
 // Why a save of g would not load, in the words ReadSave would use; "" when
 // it would. A match can be saved only while it runs and its field is at rest
@@ -75,6 +91,10 @@ struct LoadResult {
     // In plain Russian, naming no file (the shell names it): what is wrong.
     std::string error;
     bool newerVersion = false; // written by a newer game: the player should update
+    // The journal and the log as saved; both empty for a save of an older
+    // format. A journal of a match played under other rules is left out
+    // (the match loads and its journal begins afresh).
+    MatchMemory memory;
     explicit operator bool() const { return game != nullptr; }
 };
 

@@ -7,8 +7,19 @@ namespace gh::save {
 // Format 2 knew two ways for the computer to play a hero: the game's own
 // player, or the strong one at full strength (StrongComputer, a tick per
 // side). They are the lowest and the highest of the levels.
+//
+// Format 2 kept neither the journal of orders nor the log. A match read from
+// it starts both empty: its journal begins where it was loaded, and its log
+// with the lines written from then on.
 std::string UpgradeV2(nlohmann::json& save)
 {
+    if (save.contains("journal") || save.contains("log"))
+        return "Поля journal и log появились только в формате 3.";
+    save["journal"] = "";
+    save["log"] = nlohmann::json::array();
+
+    // A summary read without the match, or a file without one (the reader
+    // says what is missing), has no levels to bring up.
     auto match = save.find("match");
     if (match == save.end() || !match->is_object())
         return "";

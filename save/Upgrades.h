@@ -21,7 +21,8 @@ Upgrade UpgradeFrom(int from);
 
 // 1 -> 2: the tally of the match.
 std::string UpgradeV1(nlohmann::json& save);
-// 2 -> 3: the computer's level for each hero.
+// 2 -> 3: the computer's level for each hero; the journal of orders and the
+// log, both empty.
 std::string UpgradeV2(nlohmann::json& save);
 
 } // namespace gh::save

@@ -20,7 +20,7 @@ struct MenuButton {
 // By index; the buttons are stacked on screen by their tops, not their index.
 constexpr MenuButton kButtons[6] = {
     {"Заново", 360},     {"Сохранить", 840},   {"Загрузить", 1320},
-    {"От Автора", 2280}, {"Продолжить", 1800}, {"Выход", 2880},
+    {"От Автора", 2280}, {"Продолжить", 1800}, {"Выход", 3360},
 };
 
 } // namespace
@@ -31,7 +31,7 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Главное Меню"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(3165, 3660));
+    setFixedSize(TwipsSize(3165, 4140));
 
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(12);
@@ -45,6 +45,17 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
         if (i > 0)
             setTabOrder(Cmd[i - 1], Cmd[i]);
     }
+    CmdRecords = new QPushButton(QStringLiteral("Записи партий"), this);
+    CmdRecords->setFont(font);
+    CmdRecords->setGeometry(TwipsRect(480, 2880, 2175, 375));
+    CmdRecords->setAutoDefault(false);
+    CmdRecords->setToolTip(QStringLiteral("Посмотреть записанную партию"));
+    connect(CmdRecords, &QPushButton::clicked, this, [this] {
+        close();
+        forms_.OpenRecords();
+    });
+    setTabOrder(Cmd[3], CmdRecords);
+    setTabOrder(CmdRecords, Cmd[5]);
     Cmd[2]->setToolTip(QStringLiteral("Загрузить сохранённую партию"));
     ShowSaveState();
     CentreOnScreen(this);

@@ -16,6 +16,8 @@ public:
     FrmMenu(WindowOpener& forms, QWidget* parent = nullptr);
 
     QPushButton* Cmd[6];
+    // The records of finished matches, to watch again.
+    QPushButton* CmdRecords;
 
     // Greys "Сохранить" out or lets it be pressed, as the match stands now.
     void ShowSaveState();

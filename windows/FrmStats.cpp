@@ -1,9 +1,14 @@
 #include "windows/FrmStats.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,6 +41,16 @@ QTableWidgetItem* Number(std::int32_t v)
 constexpr int kFigureWidth = 100;
 
 } // namespace
+
+void FrmStats::RecordWritten(bool ok, bool done)
+{
+    for (QPushButton* b : {CmdWatch, CmdKeep}) {
+        b->setEnabled(ok);
+        b->setToolTip(ok ? QString()
+                      : done ? QStringLiteral("Запись этой партии не удалось сохранить")
+                             : QStringLiteral("Запись партии ещё сохраняется"));
+    }
+}
 
 FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -96,12 +111,36 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
         tableHeight += TblStats->rowHeight(r);
     TblStats->setFixedHeight(tableHeight);
 
+    // The match's record, written as it ended (app/Forms): watch it or keep
+    // a copy of it elsewhere.
+    CmdWatch = new QPushButton(QStringLiteral("Посмотреть запись"), this);
+    CmdKeep = new QPushButton(QStringLiteral("Сохранить запись…"), this);
+    for (QPushButton* b : {CmdWatch, CmdKeep})
+        b->setAutoDefault(false);
+    RecordWritten(!forms.LastRecordPath().isEmpty(), false);
+    connect(CmdWatch, &QPushButton::clicked, this, [&forms] { forms.OpenReplay(forms.LastRecordPath()); });
+    connect(CmdKeep, &QPushButton::clicked, this, [this, &forms] {
+        const QString from = forms.LastRecordPath();
+        const QString to =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить запись"),
+                                         QDir::homePath() + QLatin1Char('/') + QFileInfo(from).fileName(),
+                                         QStringLiteral("Записи партий (*.ghrec)"));
+        if (to.isEmpty())
+            return;
+        QFile::remove(to);
+        if (!QFile::copy(from, to))
+            QMessageBox::warning(
+                this, QStringLiteral("Сохранить запись"),
+                QStringLiteral("Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)));
+    });
     CmdOK = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(CmdWatch);
+    buttons->addWidget(CmdKeep);
     buttons->addWidget(CmdOK);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);

@@ -20,6 +20,11 @@ public:
 
     QLabel* LblWinner;
     QTableWidget* TblStats;
+    // The match's record is on disk (ok) or could not be written (done).
+    void RecordWritten(bool ok, bool done = true);
+
+    QPushButton* CmdWatch;
+    QPushButton* CmdKeep;
     QPushButton* CmdOK;
 
 protected:

@@ -14,6 +14,8 @@
 
 namespace gh {
 
+class OrderWatcher; // engine/Order.h
+
 inline constexpr int kMaxUnit = 100;     // Units 0..100
 inline constexpr int kHeroes = 5;        // heroes are records 1..5
 inline constexpr int kSpellSlots = 51;   // Spellbook slots 0..50
@@ -68,6 +70,27 @@ static_assert(std::tuple_size_v<decltype(MatchTally::Sides)> == kHeroes + 1, "a 
 // and windows read, the generator, the timers and the strong player's notes.
 // It is a plain value: a save writes it, a load builds a fresh one, and a
 // preview copies it and plays on the copy. Every field here is saved.
+//
+// Shared and per seat. Every seat watching or playing a match must hold the
+// same rules' state; each may have its own view of it. The state hash
+// (save/StateHash.h) covers exactly the shared fields, and the test
+// StateHash.CoversTheSharedFieldsOnly holds this list to the code:
+//   per seat (the view): ViewX, ViewY, the scroll position. No rule's outcome
+//     depends on them: the rules read them only to paint, to place labels and
+//     the cell frame (FieldControls, all per seat too), and to put the
+//     aiming frame's first cell into TargetCellX/Y when a page is read, which
+//     the placement order overwrites with its own cell before anything reads it.
+//   shared (the rules' state): every other field. Some of them are written
+//     by the windows between two orders as well as by the rules: Target (the
+//     unit the pointer rests on, which the first tick of a walk reaches for),
+//     TargetCellX/Y (the clicked cell), Selected (right clicks point it at
+//     each unit whose window opens, then put it back), the page picked in the
+//     casting dialog (ChosenSlot, CastChance, CastMana, CurrentSpell), the
+//     walking speed (AnimSpeed) and the idle pace (the idle timer's interval).
+//     A match's journal carries them: a
+//     change between two ticks is written down as a line of its own at the
+//     tick it was made (save/Recorder.h), so a replay makes the same change
+//     at the same moment.
 struct MatchState {
     std::array<Unit, kMaxUnit + 1> Units{};
     float ViewX = 0;
@@ -162,6 +185,10 @@ struct Services {
     Shell* shell = &ownShell_;
     // Who hears of the match's events (world/Events.h); nobody by default.
     EventSink* events = &ownEvents_;
+    // Who is told of every order as it goes through the door (engine/Order.h):
+    // the match's journal, or a replay checking it. Nobody by default, and a
+    // copy of the match (a preview, the strong player's look ahead) never.
+    OrderWatcher* orders = nullptr;
 
 private:
     NullCanvas ownCanvas_;

@@ -220,7 +220,7 @@ std::unique_ptr<Game> Play(std::uint64_t seed, EventSink* sink)
     g->Generator.Pin(seed);
     if (sink)
         g->events = sink;
-    g->StrongComputer[1] = true; // spells and summons too
+    g->ComputerLevel[1] = kStrongestLevel; // spells and summons too
     sim::PrepareMatch(*g, 3);
     BindTimers(*g);
     while (g->MatchRunning && g->timers.Ticks() < 300000)

@@ -19,28 +19,54 @@
 #include "Roundtrip.h"
 #include "Simulation.h"
 #include "engine/Engine.h"
+#include "engine/Journal.h"
+#include "save/Recorder.h"
 #include "save/SaveFormat.h"
 
 namespace {
 
 using gh::Game;
 
-// Heroes prepared as the selection dialog does, all the computer's for now.
-std::unique_ptr<Game> NewMatch(std::uint64_t seed, int heroes, const gh::sim::Seats& levels)
-{
-    auto g = std::make_unique<Game>();
-    g->Generator.Pin(seed);
-    g->ComputerLevel = levels;
-    gh::sim::PrepareMatch(*g, heroes);
-    gh::BindTimers(*g);
-    return g;
-}
-
 void Unpin(Game& g)
 {
     std::string state = g.Generator.State();
     state[0] = '0';
     g.Generator.Restore(state);
+}
+
+// A match with its journal of orders and its log kept from the start, as the
+// program keeps them (since format 3).
+struct Kept {
+    std::unique_ptr<Game> g;
+    gh::save::Recorder recorder;
+    gh::Journal log;
+};
+
+// Heroes prepared as the selection dialog does, all the computer's for now.
+// The generator is unpinned from the start: a match reseeds only as it is set
+// up, so it draws the same numbers either way.
+std::unique_ptr<Kept> NewMatch(std::uint64_t seed, int heroes, const gh::sim::Seats& levels)
+{
+    auto k = std::make_unique<Kept>();
+    k->g = std::make_unique<Game>();
+    Game& g = *k->g;
+    g.Generator.Pin(seed);
+    g.ComputerLevel = levels;
+    gh::sim::PrepareMatch(g, heroes);
+    gh::BindTimers(g);
+    Unpin(g);
+    g.events = &k->log;
+    k->recorder.Begin(g, "0.1", "sample-" + std::to_string(seed));
+    return k;
+}
+
+gh::save::MatchMemory MemoryOf(Kept& k)
+{
+    k.recorder.Sync();
+    gh::save::MatchMemory m;
+    m.journal = gh::save::WriteRecord(k.recorder.Journal());
+    m.log.assign(k.log.Entries().begin(), k.log.Entries().end());
+    return m;
 }
 
 // The side whose turn it is becomes a person's, at the start of its turn.
@@ -61,7 +87,8 @@ std::string Title(const Game& g)
 
 // Samples are named after the format they are written in ("v2-..."), so that
 // making the samples of a new version never touches an older version's.
-bool Write(const std::string& dir, const std::string& stem, const Game& g)
+bool Write(const std::string& dir, const std::string& stem, const Game& g,
+           const gh::save::MatchMemory& memory)
 {
     const std::string path = dir + "/v" + std::to_string(gh::save::kFormatVersion) + "-" + stem + ".ghsave";
     if (std::filesystem::exists(path)) {
@@ -77,7 +104,7 @@ bool Write(const std::string& dir, const std::string& stem, const Game& g)
     s.savedAt = "2026-12-09T10:15:00";
     s.gameVersion = "0.1";
     std::ofstream out(path, std::ios::binary);
-    out << gh::save::WriteSave(g, s);
+    out << gh::save::WriteSave(g, s, &memory);
     std::printf("%s: day %d, side %d\n", path.c_str(), g.Day, g.ActiveHero);
     return static_cast<bool>(out);
 }
@@ -136,12 +163,12 @@ bool SpentPages(const Game& g)
 bool FirstTurn(const std::string& dir)
 {
     gh::sim::Seats strong{};
-    auto g = NewMatch(2, 2, strong);
+    auto k = NewMatch(2, 2, strong);
+    Game* g = k->g.get();
     if (g->ActiveHero != 1)
         return false;
     GiveToPerson(*g);
-    Unpin(*g);
-    return Write(dir, "two-heroes-first-turn", *g);
+    return Write(dir, "two-heroes-first-turn", *g, MemoryOf(*k));
 }
 
 bool ThirtyDays(const std::string& dir)
@@ -151,7 +178,8 @@ bool ThirtyDays(const std::string& dir)
     for (std::uint64_t seed = 1; seed < 5000; ++seed) {
         gh::sim::Seats strong{};
         strong[seed % gh::kHeroes + 1] = gh::kStrongestLevel;
-        auto g = NewMatch(seed, 5, strong);
+        auto k = NewMatch(seed, 5, strong);
+        Game* g = k->g.get();
         const bool found = PlayToTurn(*g, 40, [](const Game& m) {
             return m.Day >= 30 && m.ActiveHero >= 1 && AliveHeroes(m) >= 2 && SummonedCreatureAlive(m) &&
                    RemainsOnField(m) && SpentPages(m);
@@ -159,8 +187,7 @@ bool ThirtyDays(const std::string& dir)
         if (!found)
             continue;
         GiveToPerson(*g);
-        Unpin(*g);
-        return Write(dir, "five-heroes-day-30", *g);
+        return Write(dir, "five-heroes-day-30", *g, MemoryOf(*k));
     }
     return false;
 }
@@ -171,13 +198,17 @@ bool OneBlowFromTheEnd(const std::string& dir)
 {
     const gh::sim::Seats strong{};
     for (std::uint64_t seed = 1; seed < 200; ++seed) {
-        auto g = NewMatch(seed, 3, strong);
+        auto k = NewMatch(seed, 3, strong);
+        Game* g = k->g.get();
         std::unique_ptr<Game> atRest;
+        gh::save::MatchMemory memoryAtRest;
         bool wasAtRest = false;
         while (g->MatchRunning && g->Day <= 200) {
             const bool rest = gh::sim::AtRest(*g) && AliveHeroes(*g) == 2;
-            if (rest && !wasAtRest)
+            if (rest && !wasAtRest) {
                 atRest = std::make_unique<Game>(*g);
+                memoryAtRest = MemoryOf(*k);
+            }
             wasAtRest = rest;
             g->timers.Tick();
             if (!gh::sim::CheckInvariants(*g).empty())
@@ -187,8 +218,7 @@ bool OneBlowFromTheEnd(const std::string& dir)
                 // not one blow from the end.
                 if (!atRest || atRest->ActiveHero < 1 || g->Day > atRest->Day + 1)
                     break;
-                Unpin(*atRest);
-                return Write(dir, "one-blow-from-the-end", *atRest);
+                return Write(dir, "one-blow-from-the-end", *atRest, memoryAtRest);
             }
         }
     }

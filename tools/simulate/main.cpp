@@ -21,17 +21,26 @@
 //   --fuzz-saves N load N damaged copies of the sample saves (--samples DIR,
 //                  by default the committed ones): prints
 //                  "save fuzz: N files, R refused, A accepted, F faults"
+//   --verify-replays  plays the matches keeping their journals, writes each
+//                  record (into --records DIR when given), reads it back and
+//                  replays it, comparing the hash after every line: prints
+//                  "replays: M matches, O orders, D mismatches"
+//   --fuzz-replays N  reads and replays N damaged copies of the sample
+//                  records (--replay-samples DIR, by default the committed
+//                  ones): prints "replay fuzz: N files, R refused, A accepted, F faults"
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "AidsCheck.h"
 #include "Ladder.h"
+#include "Replays.h"
 #include "Roundtrip.h"
 #include "SaveFuzz.h"
 #include "Simulation.h"
@@ -107,7 +116,8 @@ int Usage()
     std::fprintf(stderr,
                  "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
                  "[--strong SLOT,SLOT...] [--level SLOT=L,...] [--alternate] [--ladder] [--roundtrip] "
-                 "[--fuzz-saves N [--samples DIR]] [--check-aids]\n");
+                 "[--fuzz-saves N [--samples DIR]] [--check-aids] [--verify-replays [--records DIR]] "
+                 "[--fuzz-replays N [--replay-samples DIR]]\n");
     return 2;
 }
 
@@ -187,6 +197,55 @@ int FuzzSaves(long long files, std::uint64_t seed, const std::string& dir)
     return r.faults == 0 && r.files == files ? 0 : 1;
 }
 
+int VerifyReplays(const gh::sim::Options& options, int heroesLo, int heroesHi, const std::string& dir)
+{
+    long long orders = 0, mismatches = 0;
+    for (int m = 0; m < options.matches; ++m) {
+        const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(m);
+        gh::sim::Options match = options;
+        match.heroes =
+            heroesLo + static_cast<int>(seed % static_cast<std::uint64_t>(heroesHi - heroesLo + 1));
+        const gh::sim::ReplayCheck r = gh::sim::VerifyReplay(match, seed, gh::sim::SeatLevels(match, m));
+        if (!r.violation.empty()) {
+            std::fprintf(stderr, "match %d (%d heroes): invariant broken: %s\n", m + 1, match.heroes,
+                         r.violation.c_str());
+            ++mismatches;
+            continue;
+        }
+        orders += r.orders;
+        mismatches += r.mismatches;
+        if (r.mismatches > 0)
+            std::fprintf(stderr, "match %d (%d heroes): %s\n", m + 1, match.heroes, r.firstMismatch.c_str());
+        if (!dir.empty()) {
+            const std::string name =
+                dir + "/seed-" + std::to_string(seed) + std::string(gh::save::kRecordExtension);
+            std::ofstream out(name, std::ios::binary);
+            out << r.text;
+            if (!out) {
+                std::fprintf(stderr, "cannot write %s\n", name.c_str());
+                return 2;
+            }
+        }
+    }
+    std::printf("replays: %d matches, %lld orders, %lld mismatches\n", options.matches, orders, mismatches);
+    return mismatches == 0 ? 0 : 1;
+}
+
+int FuzzReplays(long long files, std::uint64_t seed, const std::string& dir)
+{
+    const std::vector<std::string> samples = gh::sim::ReadSampleRecords(dir);
+    if (samples.empty()) {
+        std::fprintf(stderr, "no sample records in %s\n", dir.c_str());
+        return 2;
+    }
+    const gh::sim::ReplayFuzzResult r = gh::sim::FuzzReplays(samples, files, seed);
+    for (const std::string& note : r.faultNotes)
+        std::fprintf(stderr, "fault: %s\n", note.c_str());
+    std::printf("replay fuzz: %lld files, %lld refused, %lld accepted, %lld faults\n", r.files, r.refused,
+                r.accepted, r.faults);
+    return r.faults == 0 && r.files == files ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -195,6 +254,10 @@ int main(int argc, char** argv)
     options.matches = 10;
     int heroesLo = options.heroes, heroesHi = options.heroes;
     bool roundtrip = false;
+    bool verifyReplays = false;
+    long long fuzzRecords = 0;
+    std::string records;
+    std::string replaySamples = GH_SAMPLE_RECORDS;
     bool checkAids = false;
     bool ladder = false;
     long long fuzzFiles = 0;
@@ -212,6 +275,10 @@ int main(int argc, char** argv)
         }
         if (!std::strcmp(flag, "--check-aids")) {
             checkAids = true;
+            continue;
+        }
+        if (!std::strcmp(flag, "--verify-replays")) {
+            verifyReplays = true;
             continue;
         }
         if (!std::strcmp(flag, "--roundtrip")) {
@@ -236,6 +303,12 @@ int main(int argc, char** argv)
             fuzzFiles = v;
         else if (!std::strcmp(flag, "--samples"))
             samples = value;
+        else if (!std::strcmp(flag, "--fuzz-replays") && ParseNumber(value, 1, 1LL << 40, v))
+            fuzzRecords = v;
+        else if (!std::strcmp(flag, "--records"))
+            records = value;
+        else if (!std::strcmp(flag, "--replay-samples"))
+            replaySamples = value;
         else
             return Usage();
     }
@@ -244,6 +317,10 @@ int main(int argc, char** argv)
             options.level[static_cast<std::size_t>(h)] = gh::kStrongestLevel;
     if (ladder)
         return gh::sim::RunLadder(options) ? 0 : 1;
+    if (fuzzRecords > 0)
+        return FuzzReplays(fuzzRecords, options.seed, replaySamples);
+    if (verifyReplays)
+        return VerifyReplays(options, heroesLo, heroesHi, records);
     if (fuzzFiles > 0)
         return FuzzSaves(fuzzFiles, options.seed, samples);
     if (checkAids)

@@ -71,7 +71,7 @@ void Autosave::TurnAlreadySaved()
     pending_ = false;
 }
 
-std::string Autosave::Text(const Game& g)
+std::string Autosave::Text(const Game& g, const save::MatchMemory* memory)
 {
     // The list says it is an autosave in a column of its own; the title
     // says whose turn of which day it caught.
@@ -81,7 +81,7 @@ std::string Autosave::Text(const Game& g)
     const save::SaveSummary summary =
         save::SummaryOf(g, title, true, SaveTimestamp(QDateTime::currentDateTime()),
                         QCoreApplication::applicationVersion().toStdString());
-    return save::WriteSave(g, summary);
+    return save::WriteSave(g, summary, memory);
 }
 
 QString Autosave::PathOf(const Game& g, const SaveFiles& files)
@@ -109,7 +109,8 @@ void Autosave::WriteQueued()
     QElapsedTimer clock;
     clock.start();
     const QString path = PathOf(g_, files_);
-    std::string text = Text(g_);
+    const save::MatchMemory kept = memory ? memory() : save::MatchMemory{};
+    std::string text = Text(g_, &kept);
     const std::int64_t built = clock.nsecsElapsed();
     costs_.buildLast = built;
     costs_.buildMax = std::max(costs_.buildMax, built);

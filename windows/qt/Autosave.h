@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "save/SaveFormat.h"
 #include "windows/qt/SaveFiles.h"
 #include "world/Game.h"
 
@@ -53,8 +54,12 @@ public:
     };
     const Costs& Cost() const { return costs_; }
 
+    // What the autosave keeps beside the match: its journal and its log (the
+    // registry of windows, which holds both, sets this).
+    std::function<save::MatchMemory()> memory;
+
     // The autosave of g as it is now: where it goes and its text.
-    static std::string Text(const Game& g);
+    static std::string Text(const Game& g, const save::MatchMemory* memory = nullptr);
     static QString PathOf(const Game& g, const SaveFiles& files);
     // Writes it and keeps only the newest autosaves; false with a message.
     static bool Store(const SaveFiles& files, const QString& path, const std::string& text, QString& error);
