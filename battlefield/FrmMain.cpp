@@ -26,6 +26,7 @@
 #include <cmath>
 
 #include "battlefield/Drawing.h"
+#include "battlefield/GroundPattern.h"
 #include "battlefield/Orders.h"
 #include "battlefield/Toolbar.h"
 #include "battlefield/WindowOpener.h"
@@ -84,7 +85,8 @@ int ButtonOf(Qt::MouseButton b)
 } // namespace
 
 FrmMain::FrmMain(WindowOpener& forms)
-    : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas), aids_(forms.g, forms.prefs, canvas)
+    : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas), terrain_(forms.g),
+      aids_(forms.g, forms.prefs, canvas)
 {
     setWindowTitle(QStringLiteral("Grimhollow"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -233,8 +235,23 @@ void FrmMain::SyncScrollBar(QScrollBar* bar, const ScrollBarControl& data)
     bar->setVisible(data.Visible);
 }
 
+void FrmMain::SyncGround()
+{
+    const bool ground = g_.MatchRunning && !forms_.prefs.blackField;
+    if (ground)
+        terrain_.SetPattern(GroundPattern(g_));
+    canvas.SetUnderlay(ground ? &terrain_ : nullptr);
+    // A match that has ended keeps its field as it lies until the next clear
+    // (a new match, a loaded one); a running one changes its ground at once.
+    if (!g_.MatchRunning || !canvas.UnderlayStale() || g_.canvas != &canvas)
+        return;
+    canvas.Clear();
+    DrawUnits(g_);
+}
+
 void FrmMain::RenderControls()
 {
+    SyncGround();
     SyncScrollBar(HorBar, g_.HorBar);
     SyncScrollBar(VertBar, g_.VertBar);
     RenderStrip();

@@ -34,7 +34,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(5340, 3945));
+    setFixedSize(TwipsSize(5340, 4320));
 
     for (int i = 0; i < 2; ++i) {
         const SliderLayout& s = kSliders[i];
@@ -103,8 +103,18 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
         forms_.Refresh();
     });
 
+    ChkBlackField = new QCheckBox(QStringLiteral("Чёрное поле"), this);
+    ChkBlackField->setGeometry(TwipsRect(120, 3300, 5100, 375));
+    ChkBlackField->setToolTip(QStringLiteral("Играть на чёрном поле, без земли под юнитами"));
+    ChkBlackField->setChecked(forms_.prefs.blackField);
+    connect(ChkBlackField, &QCheckBox::toggled, this, [this](bool on) {
+        forms_.prefs.blackField = on;
+        forms_.PreferencesChanged();
+        forms_.Refresh();
+    });
+
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
-    CmdCancel->setGeometry(TwipsRect(1920, 3390, 1455, 375));
+    CmdCancel->setGeometry(TwipsRect(1920, 3765, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
 

@@ -29,6 +29,8 @@ public:
     QCheckBox* ChkAnnounce;
     // «Подсказки на поле»: the battlefield's play aids, all at once.
     QCheckBox* ChkAids;
+    // «Чёрное поле»: a match is played on black instead of the ground.
+    QCheckBox* ChkBlackField;
     QPushButton* CmdCancel;
 
 protected:
