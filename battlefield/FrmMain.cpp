@@ -243,10 +243,15 @@ void FrmMain::SyncGround()
     canvas.SetUnderlay(ground ? &terrain_ : nullptr);
     // A match that has ended keeps its field as it lies until the next clear
     // (a new match, a loaded one); a running one changes its ground at once.
-    if (!g_.MatchRunning || !canvas.UnderlayStale() || g_.canvas != &canvas)
+    if (!g_.MatchRunning || !canvas.UnderlayStale())
         return;
+    // The window repaints its own surface; this is not the rules painting,
+    // whatever canvas they paint on.
+    Canvas* rules = g_.canvas;
+    g_.canvas = &canvas;
     canvas.Clear();
     DrawUnits(g_);
+    g_.canvas = rules;
 }
 
 void FrmMain::RenderControls()

@@ -59,7 +59,7 @@ double SmoothStep(double from, double to, double v)
 
 std::uint64_t GroundPattern(const MatchState& m)
 {
-    // FNV-1a over the heroes' names and sexes.
+    // FNV-1a over the heroes' names and sexes and how they regard each other.
     std::uint64_t h = 14695981039346656037ull;
     auto add = [&](unsigned char b) {
         h ^= b;
@@ -71,6 +71,11 @@ std::uint64_t GroundPattern(const MatchState& m)
             add(static_cast<unsigned char>(c));
         add(0);
         add(hero.IsMale ? 1 : 2);
+        for (int j = 1; j <= kHeroes; ++j) {
+            const auto a = static_cast<std::uint16_t>(m.Attitude[i][j]);
+            add(static_cast<unsigned char>(a & 0xFF));
+            add(static_cast<unsigned char>(a >> 8));
+        }
     }
     return Mix(h);
 }

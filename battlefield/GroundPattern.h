@@ -7,10 +7,13 @@
 namespace gh {
 
 // The ground under a match is a picture only: nothing of the match reads it.
-// Its pattern comes from what the heroes are (their names and sexes), which a
-// match keeps from its first day to its last and a save keeps with it: the
-// same match always lies on the same ground, loaded or not, and matches of
-// other heroes on other ground. It draws no random number and changes nothing.
+// Its pattern comes from what the heroes are (their names and sexes) and how
+// they regard each other (Attitude, dealt once when the match is set up),
+// which a match keeps from its first day to its last and a save keeps with
+// it: the same match always lies on the same ground, loaded or not, and
+// another match, even of the same heroes, most likely on other ground. It
+// reads no random number and changes nothing. Should attitudes ever change
+// during a match, the pattern must stop reading them.
 std::uint64_t GroundPattern(const MatchState& m);
 
 // The pictures, in tools/import-art's order: grass, dry grass, earth; then

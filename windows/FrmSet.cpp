@@ -34,7 +34,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(5340, 4320));
+    setFixedSize(TwipsSize(5340, 3945));
 
     for (int i = 0; i < 2; ++i) {
         const SliderLayout& s = kSliders[i];
@@ -95,7 +95,8 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     ChkAids = new QCheckBox(QStringLiteral("Подсказки на поле"), this);
-    ChkAids->setGeometry(TwipsRect(120, 2925, 5100, 375));
+    // The field's two looks share a row: the window keeps its size.
+    ChkAids->setGeometry(TwipsRect(120, 2925, 2580, 375));
     ChkAids->setChecked(forms_.prefs.aidsOn);
     connect(ChkAids, &QCheckBox::toggled, this, [this](bool on) {
         forms_.prefs.aidsOn = on;
@@ -104,7 +105,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     ChkBlackField = new QCheckBox(QStringLiteral("Чёрное поле"), this);
-    ChkBlackField->setGeometry(TwipsRect(120, 3300, 5100, 375));
+    ChkBlackField->setGeometry(TwipsRect(2760, 2925, 2460, 375));
     ChkBlackField->setToolTip(QStringLiteral("Играть на чёрном поле, без земли под юнитами"));
     ChkBlackField->setChecked(forms_.prefs.blackField);
     connect(ChkBlackField, &QCheckBox::toggled, this, [this](bool on) {
@@ -114,7 +115,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
-    CmdCancel->setGeometry(TwipsRect(1920, 3765, 1455, 375));
+    CmdCancel->setGeometry(TwipsRect(1920, 3390, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
 

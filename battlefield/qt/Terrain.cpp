@@ -51,8 +51,13 @@ std::uint64_t Terrain::Key() const
 const QImage& Terrain::Picture(bool sharp) const
 {
     QImage& picture = pictures_[sharp ? 1 : 0];
-    if (picture.isNull())
+    if (picture.isNull()) {
+        // One size at a time: the twice-size field alone is some 15 MB, and
+        // a change of scale that needs the other is rare enough to make it
+        // again.
+        pictures_[sharp ? 0 : 1] = QImage();
         picture = MakeGround(pattern_, sharp ? 96 : 48);
+    }
     return picture;
 }
 
@@ -106,7 +111,32 @@ QImage MakeGround(std::uint64_t pattern, int cell)
 
     // Grass, dry grass and earth are each laid in hexes everywhere and mixed
     // pixel by pixel as GroundMixAt says, so the patches have soft edges of
-    // their own rather than the hexes' outlines.
+    // their own rather than the hexes' outlines. The mix is worked out on a
+    // lattice an eighth of a cell apart and eased between: its patches are
+    // cells across, and every pixel's own would cost far more.
+    constexpr int kMixSteps = 8;
+    const int lattice = kCells * kMixSteps + 2;
+    std::vector<GroundMix> mixes(static_cast<std::size_t>(lattice * lattice));
+    for (int j = 0; j < lattice; ++j)
+        for (int i = 0; i < lattice; ++i)
+            mixes[static_cast<std::size_t>(j * lattice + i)] =
+                GroundMixAt(pattern, static_cast<double>(i) / kMixSteps, static_cast<double>(j) / kMixSteps);
+    const double perStep = static_cast<double>(cell) / kMixSteps;
+    auto mixAt = [&](double px, double py) {
+        const double fx = px / perStep, fy = py / perStep;
+        const int i = std::min(static_cast<int>(fx), lattice - 2);
+        const int j = std::min(static_cast<int>(fy), lattice - 2);
+        const double tx = fx - i, ty = fy - j;
+        auto at = [&](int di, int dj) {
+            return mixes[static_cast<std::size_t>((j + dj) * lattice + i + di)];
+        };
+        const GroundMix a = at(0, 0), b = at(1, 0), c = at(0, 1), d = at(1, 1);
+        GroundMix m;
+        m.dry = (a.dry * (1 - tx) + b.dry * tx) * (1 - ty) + (c.dry * (1 - tx) + d.dry * tx) * ty;
+        m.earth = (a.earth * (1 - tx) + b.earth * tx) * (1 - ty) + (c.earth * (1 - tx) + d.earth * tx) * ty;
+        return m;
+    };
+
     QImage out(side, side, QImage::Format_RGB32);
     for (int y = 0; y < side; ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
@@ -136,7 +166,7 @@ QImage MakeGround(std::uint64_t pattern, int cell)
                 return reinterpret_cast<const QRgb*>(
                     hexes[static_cast<std::size_t>(picture - 1)].constScanLine(sy))[sx];
             };
-            const GroundMix mix = GroundMixAt(pattern, px / cell, py / cell);
+            const GroundMix mix = mixAt(px, py);
             QRgb c = sample(hex.grass);
             auto blend = [](QRgb a, QRgb b, double t) {
                 auto ch = [t](int u, int v) { return static_cast<int>(u + (v - u) * t + 0.5); };

@@ -13,9 +13,9 @@ namespace gh {
 // The ground under a match: the field's cells 1 to 20 each way, laid with
 // Wesnoth's grass, dry grass and earth hexes in their own hex rows, with
 // flowers and stones here and there; beyond the field, black. The whole
-// field is made once per pattern as one picture at the art's size (and once
-// more at twice that for a scale above 1) and copied from there, scaled
-// like the units, wherever the canvas asks for ground.
+// field is made once per pattern as one picture at the art's size (or at
+// twice that for a scale above 1, as the units are) and copied from there,
+// scaled like the units, wherever the canvas asks for ground.
 class Terrain final : public Underlay {
 public:
     explicit Terrain(const Game& g) : g_(g) {}
