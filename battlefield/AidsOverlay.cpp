@@ -33,6 +33,13 @@ const QColor kGridBorder(70, 82, 72);
 // black lies there, so they are filled opaque, which is a plain copy.
 const QColor kReachTint(18, 42, 78);
 const QColor kSummonTint(22, 56, 30);
+// On the ground none of that holds: the grid is darkened into the grass, the
+// tints are washes that leave the grass seen through them, blue for the
+// reach, gold for a summon (green would vanish on grass).
+const QColor kGroundGridLine(0, 0, 0, 70);
+const QColor kGroundGridBorder(0, 0, 0, 130);
+const QColor kGroundReachTint(80, 165, 255, 105);
+const QColor kGroundSummonTint(255, 225, 110, 100);
 // Fills worked out span by span are split over threads past this many rows;
 // a line is painted in pieces no longer, which costs less than the threads.
 constexpr int kLinePiece = 64;
@@ -414,15 +421,19 @@ void AidsOverlay::PaintGround(QPainter& p, const QRegion& area) const
             p.fillRect(QRectF(r.left(), top, r.width(), std::min<qreal>(kLinePiece, r.bottom() - top)),
                        colour);
     };
-    p.setCompositionMode(QPainter::CompositionMode_Lighten);
+    const bool onGround = canvas_.LaidUnderlay() != nullptr;
+    p.setCompositionMode(onGround ? QPainter::CompositionMode_SourceOver : QPainter::CompositionMode_Lighten);
     // Within each rectangle of the area alone; lightening twice is
-    // lightening once, so lines that two rectangles share do no harm.
+    // lightening once, so lines that two rectangles share do no harm. The
+    // area's rectangles never overlap, so no darkened line is darkened twice.
     for (const QRect& r : area) {
         const QRectF part = field.adjusted(0, 0, 1, 1) & QRectF(r);
         if (part.isEmpty())
             continue;
         for (std::size_t k = 0; k < edges.size(); ++k) {
-            const QColor& colour = k == 0 || k + 1 == edges.size() ? kGridBorder : kGridLine;
+            const bool border = k == 0 || k + 1 == edges.size();
+            const QColor& colour = onGround ? (border ? kGroundGridBorder : kGroundGridLine)
+                                            : (border ? kGridBorder : kGridLine);
             const qreal x = edges[k].x(), y = edges[k].y();
             if (x >= part.left() - 1 && x < part.right())
                 line(QRectF(x, part.top(), 1.0, part.height()) & part, colour);
@@ -437,7 +448,9 @@ void AidsOverlay::PaintTint(QPainter& p, const QRegion& area) const
 {
     if (reach_.kind == TintKind::None)
         return;
-    const QColor tint = reach_.kind == TintKind::Reach ? kReachTint : kSummonTint;
+    const bool onGround = canvas_.LaidUnderlay() != nullptr;
+    const QColor tint = reach_.kind == TintKind::Reach ? (onGround ? kGroundReachTint : kReachTint)
+                                                       : (onGround ? kGroundSummonTint : kSummonTint);
     // The area's rectangles never overlap, so every pixel is tinted once: the
     // tint is not opaque, and twice would show darker.
     for (const QRect& r : area) {

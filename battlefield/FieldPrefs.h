@@ -12,6 +12,9 @@ struct FieldPrefs {
     bool aidsOn = true;
     // The field's scale, one of kZoomLevels.
     double zoom = 1.0;
+    // «Чёрное поле»: a match is played on the black field instead of the
+    // ground.
+    bool blackField = false;
 };
 
 // The scales the field offers; 2 shows the twice-size art one to one.

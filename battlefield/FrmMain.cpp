@@ -27,6 +27,7 @@
 #include <cmath>
 
 #include "battlefield/Drawing.h"
+#include "battlefield/GroundPattern.h"
 #include "battlefield/Orders.h"
 #include "battlefield/Toolbar.h"
 #include "battlefield/WindowOpener.h"
@@ -87,7 +88,8 @@ int ButtonOf(Qt::MouseButton b)
 } // namespace
 
 FrmMain::FrmMain(WindowOpener& forms)
-    : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas), aids_(forms.g, forms.prefs, canvas)
+    : forms_(forms), g_(forms.g), previousCanvas_(forms.g.canvas), terrain_(forms.g),
+      aids_(forms.g, forms.prefs, canvas)
 {
     setWindowTitle(QStringLiteral("Grimhollow"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -293,8 +295,28 @@ void FrmMain::FitBarsToField()
         VertBarChanged(g_, g_.VertBar.Value);
 }
 
+void FrmMain::SyncGround()
+{
+    const bool ground = g_.MatchRunning && !forms_.prefs.blackField;
+    if (ground)
+        terrain_.SetPattern(GroundPattern(g_));
+    canvas.SetUnderlay(ground ? &terrain_ : nullptr);
+    // A match that has ended keeps its field as it lies until the next clear
+    // (a new match, a loaded one); a running one changes its ground at once.
+    if (!g_.MatchRunning || !canvas.UnderlayStale())
+        return;
+    // The window repaints its own surface; this is not the rules painting,
+    // whatever canvas they paint on.
+    Canvas* rules = g_.canvas;
+    g_.canvas = &canvas;
+    canvas.Clear();
+    DrawUnits(g_);
+    g_.canvas = rules;
+}
+
 void FrmMain::RenderControls()
 {
+    SyncGround();
     FitBarsToField();
     SyncScrollBar(HorBar, g_.HorBar);
     SyncScrollBar(VertBar, g_.VertBar);

@@ -10,6 +10,7 @@
 
 #include "battlefield/AidsOverlay.h"
 #include "battlefield/Keys.h"
+#include "battlefield/qt/Terrain.h"
 #include "platform/qt/QtCanvas.h"
 #include "world/Events.h"
 #include "world/Game.h"
@@ -79,6 +80,12 @@ public:
     // The toolbar's button with this caption (nullptr if there is none).
     QAction* ToolbarButton(const QString& caption) const;
 
+    // The ground under a match (unless the black field is preferred).
+    const Terrain& Ground() const { return terrain_; }
+    // Lays the ground the match and the preferences ask for, repainting the
+    // field at once if that is another than the one laid.
+    void SyncGround();
+
     // The play aids over the field, as they are shown now.
     const AidsOverlay& Aids() const { return aids_; }
 
@@ -140,6 +147,7 @@ private:
     WindowOpener& forms_;
     Game& g_;
     Canvas* previousCanvas_;
+    Terrain terrain_;
     AidsOverlay aids_;
     QFont udarFont_, xpFont_;
     int wheelZoom_ = 0; // eighths of a degree towards the next zoom step

@@ -114,6 +114,8 @@ void FrmMain::CentreOnUnit(int unit)
 
 void FrmMain::MatchReported(const MatchEvent& e)
 {
+    // A match that starts lies on its ground before its first box opens.
+    SyncGround();
     // At the start of a person's turn the field shows their hero, before the
     // box that announces it; a hero in view already leaves the view alone.
     if (e.kind == EventKind::TurnBegins && e.side >= 1 && e.side <= kHeroes &&

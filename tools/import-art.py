@@ -16,7 +16,7 @@ import colorsys
 import os
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageEnhance, ImageOps
+from PIL import Image, ImageChops, ImageDraw, ImageEnhance, ImageOps, ImageStat
 
 PKG_PREFIX = "usr/share/games/wesnoth/1.16/data/core/images/"
 LICENCE = "GPL-2.0-or-later, Battle for Wesnoth (wesnoth-1.16-data)"
@@ -174,8 +174,11 @@ def ground_ring(centre_y, size=UNIT):
 
 def unit_frame(images, recipe, ring_y=None):
     """recipe: (source, {ops}); ring_y: where the ground ring's centre goes, or
-    None for no ring. Returns ((48x48 RGB picture, 48x48 L mask), the same
-    pair at twice the size for HiDPI screens, sources)."""
+    None for no ring. Returns ((48x48 RGB picture, 48x48 L mask, 48x48 L
+    cover), the same at twice the size for HiDPI screens, sources). The cover
+    is how much of each pixel the unit hides: the picture is the unit laid on
+    black, so picture and cover together are the unit with its alpha, to be
+    laid on the ground."""
     rel, ops = recipe
     sources = [rel]
     im = fit_frame(load(images, rel))
@@ -219,16 +222,17 @@ def unit_frame(images, recipe, ring_y=None):
     def at(size):
         out = flat.resize((size, size), Image.LANCZOS)
         m = mask.resize((size, size), Image.LANCZOS)
+        c = cover.resize((size, size), Image.LANCZOS)
         if ring_y is not None:
             # The ring lies behind the halo and the sprite: on black, whatever
             # of it they leave uncovered adds its grey to the picture and its
             # weight to the mask.
-            c = cover.resize((size, size), Image.LANCZOS)
             seen = ImageChops.multiply(ground_ring(ring_y, size), ImageChops.invert(c))
             grey = seen.point(lambda v: (v * RING_GREY + 127) // 255)
             out = ImageChops.add(out, Image.merge("RGB", (grey, grey, grey)))
             m = ImageChops.add(m, seen)
-        return out, m
+            c = ImageChops.add(c, seen)
+        return out, m, c
 
     return at(UNIT), at(SHARP * UNIT), sources
 
@@ -328,6 +332,45 @@ SPLASH_ZOOM = 1.5
 SPLASH_ALIGN = (0.75, 0.0)  # share of the spare width and height left of / above the window
 
 
+# The ground under the units during a match: Wesnoth's flat terrain, one hex
+# per picture, which the game lays out in Wesnoth's own hex rows under the
+# square cells (battlefield/qt/Terrain.cpp). The groups and their order are
+# what the game expects: grass first, then dry grass, then earth.
+GROUND_HEXES = (
+    [f"terrain/grass/green{n}.png" for n in ("", 2, 3, 4, 5, 6, 7, 8)]
+    + [f"terrain/grass/dry{n}.png" for n in ("", 2, 3, 4, 5, 6)]
+    + [f"terrain/flat/dirt{n}.png" for n in ("", 2, 3, 4, 5, 6, 7)]
+)
+# Small things lying on the grass here and there: flowers, then stones.
+GROUND_BITS = (
+    ["terrain/embellishments/flowers-mixed-small.png",
+     "terrain/embellishments/flowers-mixed-small2.png"]
+    + [f"terrain/embellishments/stones-small{n}.png" for n in ("", 2, 3, 4, 5, 6)]
+)
+HEX = 48  # a hex picture on a field of 48-pixel cells: 2/3 of Wesnoth's 72
+
+
+def write_ground(images, assets):
+    """A hex's pictures come out opaque: the hex laid on its own mean colour,
+    so that the game, which cuts the hexes apart itself, never sees the
+    transparent corners even where smoothing reaches past the hex's edge.
+    Bits keep their alpha: the game lays them on the ground."""
+    for n, rel in enumerate(GROUND_HEXES, 1):
+        im = load(images, rel)
+        # The mean of the hex alone, not of its transparent corners.
+        mean = tuple(round(v) for v in ImageStat.Stat(im.convert("RGB"), im.getchannel("A")).mean)
+        back = Image.new("RGBA", im.size, mean + (255,))
+        back.alpha_composite(im)
+        for size, suffix in ((HEX, ""), (SHARP * HEX, "@2x")):
+            save(back.convert("RGB").resize((size, size), Image.LANCZOS),
+                 os.path.join(assets, "ground", f"{n:02d}{suffix}.png"), f"ground/{n:02d}{suffix}.png", [rel])
+    for n, rel in enumerate(GROUND_BITS, 1):
+        im = load(images, rel)
+        for size, suffix in ((HEX, ""), (SHARP * HEX, "@2x")):
+            save(im.resize((size, size), Image.LANCZOS),
+                 os.path.join(assets, "ground", f"bit{n}{suffix}.png"), f"ground/bit{n}{suffix}.png", [rel])
+
+
 def on_black(im):
     canvas = Image.new("RGBA", im.size, (0, 0, 0, 255))
     canvas.alpha_composite(im)
@@ -365,11 +408,13 @@ def main():
             # Every frame of a living unit wears its owner's ring; the dead
             # (offset 8) belong to nobody.
             small, sharp, sources = unit_frame(images, recipe, ring_y if offset < 8 else None)
-            for (pic, mask), suffix in ((small, ""), (sharp, "@2x")):
+            for (pic, mask, cover), suffix in ((small, ""), (sharp, "@2x")):
                 save(pic, os.path.join(assets, "unit", f"{n:02d}{suffix}.png"),
                      f"unit/{n:02d}{suffix}.png", sources)
                 save(mask, os.path.join(assets, "unit", f"{n:02d}_mask{suffix}.png"),
                      f"unit/{n:02d}_mask{suffix}.png", sources)
+                save(cover, os.path.join(assets, "unit", f"{n:02d}_cover{suffix}.png"),
+                     f"unit/{n:02d}_cover{suffix}.png", sources)
     assert n == 63
 
     n = 0
@@ -382,8 +427,11 @@ def main():
         for rel, f in zip(run, frames):
             n += 1
             for size, suffix in ((SPELL, ""), (SHARP * SPELL, "@2x")):
-                save(on_black(fit_into(f.crop(box), size, size)),
+                fitted = fit_into(f.crop(box), size, size)
+                save(on_black(fitted),
                      os.path.join(assets, "spell", f"{n}{suffix}.png"), f"spell/{n}{suffix}.png", [rel])
+                save(fitted.getchannel("A"), os.path.join(assets, "spell", f"{n}_cover{suffix}.png"),
+                     f"spell/{n}_cover{suffix}.png", [rel])
 
     for n, rel in enumerate(ICONS, 1):
         im = load(images, rel)
@@ -401,6 +449,8 @@ def main():
         for size, suffix in ((FACE, ""), (SHARP * FACE, "@2x")):
             save(on_black(fit_into(im, size, size, align_bottom=box is None)),
                  os.path.join(assets, "face", f"{n}{suffix}.png"), f"face/{n}{suffix}.png", [rel])
+
+    write_ground(images, assets)
 
     im = Image.open(src_path(images, SPLASH_SOURCE)).convert("RGB")
     k = max(SPLASH[0] / im.size[0], SPLASH[1] / im.size[1]) * SPLASH_ZOOM
@@ -423,7 +473,11 @@ def write_credits(assets, deb):
         "The team-colour magenta of unit pictures was replaced by grey, and a",
         "mask of its place written beside each (NN_mask.png); living units were",
         "given a grey ground ring, also in the mask; all pictures were scaled",
-        "and flattened onto black. Units, effects and portraits were also made",
+        "and flattened onto black, the units and effects with a cover beside",
+        "each (NAME_cover.png) saying how much of each pixel they hide. The",
+        "ground (ground/) is Wesnoth's grass, dry grass and earth hexes, laid",
+        "on their own mean colour, and small flowers and stones that keep",
+        "their alpha. Units, effects, portraits and the ground were also made",
         "at twice the size (NAME@2x.png) for HiDPI screens, from the same",
         "sources. Paths below are inside that package.",
         "",

@@ -109,10 +109,21 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     ChkAids = new QCheckBox(QStringLiteral("Подсказки на поле"), this);
-    ChkAids->setGeometry(TwipsRect(120, 2925, 5100, 375));
+    // The field's two looks share a row: the window keeps its size.
+    ChkAids->setGeometry(TwipsRect(120, 2925, 2580, 375));
     ChkAids->setChecked(forms_.prefs.aidsOn);
     connect(ChkAids, &QCheckBox::toggled, this, [this](bool on) {
         forms_.prefs.aidsOn = on;
+        forms_.PreferencesChanged();
+        forms_.Refresh();
+    });
+
+    ChkBlackField = new QCheckBox(QStringLiteral("Чёрное поле"), this);
+    ChkBlackField->setGeometry(TwipsRect(2760, 2925, 2460, 375));
+    ChkBlackField->setToolTip(QStringLiteral("Играть на чёрном поле, без земли под юнитами"));
+    ChkBlackField->setChecked(forms_.prefs.blackField);
+    connect(ChkBlackField, &QCheckBox::toggled, this, [this](bool on) {
+        forms_.prefs.blackField = on;
         forms_.PreferencesChanged();
         forms_.Refresh();
     });

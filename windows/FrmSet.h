@@ -33,6 +33,8 @@ public:
     QCheckBox* ChkAnnounce;
     // «Подсказки на поле»: the battlefield's play aids, all at once.
     QCheckBox* ChkAids;
+    // «Чёрное поле»: a match is played on black instead of the ground.
+    QCheckBox* ChkBlackField;
     QPushButton* CmdCancel;
     // «Звук», when the program has sound.
     SoundPanel* Sound = nullptr;

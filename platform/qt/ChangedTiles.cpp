@@ -53,7 +53,7 @@ void ChangedTiles::Touch(const QImage& image, QRect area)
                 continue;
             s |= kTouched;
             touched_.push_back(i);
-            if (!(s & kInked))
+            if (!(s & kInked) && blankIsBlack_)
                 continue; // black, which is all there is to remember
             if (slotsUsed_ >= mostKept_) {
                 all_ = true;

@@ -37,6 +37,11 @@ public:
     // painted; the rest is black.
     void Reset(QSize devicePixels, QRect inked);
 
+    // Whether a tile nothing was painted on since the last clear is black.
+    // Under a ground it is not: then every touched tile keeps its pixels, as
+    // a painted one always does.
+    void SetBlankIsBlack(bool black) { blankIsBlack_ = black; }
+
     // Before painting over `area` of `image`: the tiles remember what they held.
     void Touch(const QImage& image, QRect area);
     // After painting over `area`: it may no longer be black.
@@ -79,6 +84,7 @@ private:
     std::vector<std::unique_ptr<QRgb[]>> pool_;
     int slotsUsed_ = 0;
     int mostKept_ = kMostKept;
+    bool blankIsBlack_ = true;
 };
 
 } // namespace gh

@@ -276,6 +276,48 @@ const QImage& ImageLists::Frame(ImageList list, int index, bool mirrored, int te
     return cached;
 }
 
+const QImage& ImageLists::Overlay(ImageList list, int index, bool mirrored, int team, bool sharp) const
+{
+    const QImage& frame = Frame(list, index, mirrored, team, sharp);
+    const bool unit = list == ImageList::Unit;
+    if ((!unit && list != ImageList::Spell) || index < 1 || index > CountOf(list))
+        return frame;
+    if (team < 0 || team >= kTeams || !unit)
+        team = kNoTeam;
+    // The frame's own size says which cover fits it: a missing sharp picture
+    // falls back to the ordinary one.
+    const bool twice = frame.width() > SizeOf(list).width();
+    const std::uint64_t key =
+        (static_cast<std::uint64_t>(unit ? 1 : 2) << 40) | (static_cast<std::uint64_t>(index) << 16) |
+        (static_cast<std::uint64_t>(team + 1) << 8) | (mirrored ? 2u : 0u) | (twice ? 1u : 0u);
+    QImage& cached = overlays_[key];
+    if (!cached.isNull())
+        return cached;
+    QImage cover(ResourcePath(list, index, twice ? "_cover@2x" : "_cover"));
+    QImage out = frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!cover.isNull() && cover.size() == frame.size()) {
+        cover = cover.convertToFormat(QImage::Format_Grayscale8);
+        if (mirrored)
+            cover = cover.mirrored(true, false);
+        for (int y = 0; y < out.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+            const uchar* alpha = cover.constScanLine(y);
+            for (int x = 0; x < out.width(); ++x) {
+                // The picture on black is its colour times its cover; the
+                // scaling's ringing can leave a channel above the cover.
+                const int a = alpha[x];
+                const QRgb c = line[x];
+                line[x] = qRgba(std::min(qRed(c), a), std::min(qGreen(c), a), std::min(qBlue(c), a), a);
+            }
+        }
+    } else {
+        qWarning("ImageLists: missing or odd cover for picture %d", index);
+    }
+    out.setDevicePixelRatio(frame.devicePixelRatio());
+    cached = out;
+    return cached;
+}
+
 const QPixmap* ImageLists::SharperSource(const QPixmap& picture) const
 {
     const List& faces = ListOf(ImageList::Face);

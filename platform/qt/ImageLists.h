@@ -6,6 +6,8 @@
 #include <QSize>
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <vector>
 
 #include "platform/ImageListId.h"
@@ -43,6 +45,13 @@ public:
     // sharp source, or a missing file, gives the ordinary picture.
     const QImage& Frame(ImageList list, int index, bool mirrored, int team, bool sharp) const;
 
+    // The same frame with its alpha, for laying it on a ground rather than
+    // copying it: premultiplied ARGB whose colour is Frame's (the picture on
+    // black) and whose alpha is the picture's cover, so that on black it
+    // looks exactly as Frame does. A picture without a cover file is opaque.
+    // Made on first use and kept.
+    const QImage& Overlay(ImageList list, int index, bool mirrored, int team, bool sharp) const;
+
     // The twice-size source of a portrait, if `picture` is one of the
     // portraits and its sharp file exists; otherwise nullptr. Portraits are
     // scaled into boxes of various sizes, so a HiDPI box starts from this.
@@ -74,9 +83,9 @@ private:
 
     struct List {
         QSize size;
-        std::vector<QPixmap> plain;    // index - 1
+        std::vector<QPixmap> plain;            // index - 1
         mutable std::vector<QPixmap> mirrored; // index - 1; sized at load, filled when first asked
-        QPixmap missing;               // black, for bad indices
+        QPixmap missing;                       // black, for bad indices
     };
 
     const List& ListOf(ImageList list) const;
@@ -103,6 +112,7 @@ private:
     mutable Frames frames_;
     mutable Frames sharpFrames_;
     mutable bool sharpLoaded_ = false;
+    mutable std::map<std::uint64_t, QImage> overlays_;
     mutable std::vector<QPixmap> sharpFaces_;
     mutable bool sharpFacesLoaded_ = false;
 };

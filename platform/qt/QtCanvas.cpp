@@ -35,18 +35,30 @@ void QtCanvas::Resize(QSize logicalSize, qreal devicePixelRatio)
     QImage fresh(device, QImage::Format_RGB32);
     fresh.fill(Qt::black);
     fresh.setDevicePixelRatio(devicePixelRatio);
+    const QSize oldLogical = logical_;
+    const qreal oldRatio = ratio_;
+    logical_ = logicalSize;
+    ratio_ = devicePixelRatio;
     QRect kept;
     if (!image_.isNull()) {
         // Where the old picture lands, in the new device pixels.
-        kept = QRect(0, 0, static_cast<int>(std::ceil(logical_.width() * devicePixelRatio)),
-                     static_cast<int>(std::ceil(logical_.height() * devicePixelRatio)));
+        kept = QRect(0, 0, static_cast<int>(std::ceil(oldLogical.width() * devicePixelRatio)),
+                     static_cast<int>(std::ceil(oldLogical.height() * devicePixelRatio)));
         QPainter p(&fresh);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        // A grown window shows more of the ground, not black. At another
+        // ratio the kept picture is only a stand-in: the ground stays stale
+        // until the next clear lays it afresh.
+        if (laid_) {
+            PaintBlank(p, QRectF(QPointF(0, 0), QSizeF(logicalSize)), laid_);
+            if (devicePixelRatio == oldRatio)
+                laidKey_ = UnderlayKey(laid_);
+        }
         p.drawImage(QPointF(0, 0), image_);
     }
     image_ = fresh;
     stamps_.clear();
-    logical_ = logicalSize;
-    ratio_ = devicePixelRatio;
     tiles_.Reset(device, kept);
     KeepEnoughTiles();
 }
@@ -124,17 +136,61 @@ void QtCanvas::Unstamp(QRect device)
     std::erase_if(stamps_, [&](const Stamp& s) { return s.device.intersects(device); });
 }
 
+std::uint64_t QtCanvas::UnderlayKey(const Underlay* under) const
+{
+    if (!under)
+        return 0;
+    // The ground's own key, the scale and the surface's size, mixed.
+    std::uint64_t k = under->Key() ^ 0x9E3779B97F4A7C15ull;
+    for (std::uint64_t v :
+         {static_cast<std::uint64_t>(std::llround(zoom_ * 1000)),
+          static_cast<std::uint64_t>(std::llround(ratio_ * 1000)),
+          static_cast<std::uint64_t>(logical_.width()), static_cast<std::uint64_t>(logical_.height())}) {
+        k ^= v + 0x9E3779B97F4A7C15ull + (k << 6) + (k >> 2);
+        k *= 0xBF58476D1CE4E5B9ull;
+    }
+    return k | 1; // never 0, which is black
+}
+
+bool QtCanvas::UnderlayStale() const
+{
+    return underlay_ != laid_ || UnderlayKey(underlay_) != laidKey_;
+}
+
+void QtCanvas::PaintBlank(QPainter& p, const QRectF& logical, const Underlay* under) const
+{
+    p.fillRect(logical, Qt::black);
+    if (!under)
+        return;
+    p.save();
+    p.setClipRect(logical);
+    under->PaintUnder(p, logical, *this);
+    p.restore();
+}
+
 void QtCanvas::Clear()
 {
-    // Only what was painted since the last clear can be anything but black.
     QPainter& p = Painter();
+    if (UnderlayStale()) {
+        // Another ground, or the same one moved: laid afresh everywhere.
+        Touch(tiles_.Bounds());
+        PaintBlank(p, QRectF(QPointF(0, 0), QSizeF(logical_)), underlay_);
+        laid_ = underlay_;
+        laidKey_ = UnderlayKey(laid_);
+        tiles_.SetBlankIsBlack(laid_ == nullptr);
+        tiles_.ForgetInk();
+        stamps_.clear();
+        return;
+    }
+    // Only what was painted since the last clear can be anything but the
+    // ground (or black).
     const std::vector<QRect> runs = tiles_.InkedRuns();
     if (runs.empty() && !tiles_.Pending() && onFirstChange)
         onFirstChange();
     for (const QRect& run : runs) {
         Touch(run);
-        p.fillRect(QRectF(run.x() / ratio_, run.y() / ratio_, run.width() / ratio_, run.height() / ratio_),
-                   Qt::black);
+        PaintBlank(p, QRectF(run.x() / ratio_, run.y() / ratio_, run.width() / ratio_, run.height() / ratio_),
+                   laid_);
     }
     tiles_.ForgetInk();
     stamps_.clear();
@@ -180,6 +236,11 @@ void QtCanvas::Draw(ImageList list, int index, float left, float top, float widt
     const QRect device = whole & tiles_.Bounds();
     if (device.isEmpty())
         return;
+    if (laid_) {
+        DrawOnGround(ImageLists::Get().Overlay(list, index, mirrored, team, scale > 1.0), target, whole,
+                     device, mirrored);
+        return;
+    }
     // Most idle ticks paint most units over themselves: a copy onto the very
     // same pixels changes nothing and is left out.
     const bool oneToOne = whole.size() == picture.size();
@@ -195,6 +256,30 @@ void QtCanvas::Draw(ImageList list, int index, float left, float top, float widt
     p.drawImage(target, picture, QRectF(picture.rect()));
     tiles_.Ink(device);
     if (!oneToOne && whole == device)
+        stamps_.push_back({whole, picture.cacheKey(), mirrored});
+}
+
+void QtCanvas::DrawOnGround(const QImage& picture, const QRectF& target, QRect whole, QRect device,
+                            bool mirrored)
+{
+    // A picture still covers its whole place, as it does on black: the ground
+    // comes back under it first, then the picture is laid on with its alpha.
+    // The pixels left cannot be compared with the picture, so the canvas
+    // goes by its notes of what it laid where.
+    if (whole == device && Stamped(whole, picture.cacheKey(), mirrored))
+        return;
+    QPainter& p = Painter();
+    Touch(device);
+    Unstamp(device);
+    PaintBlank(
+        p,
+        QRectF(device.x() / ratio_, device.y() / ratio_, device.width() / ratio_, device.height() / ratio_),
+        laid_);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(target, picture, QRectF(picture.rect()));
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    tiles_.Ink(device);
+    if (whole == device)
         stamps_.push_back({whole, picture.cacheKey(), mirrored});
 }
 

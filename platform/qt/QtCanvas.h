@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QSize>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,6 +16,22 @@
 #include "platform/qt/ChangedTiles.h"
 
 namespace gh {
+
+class QtCanvas;
+
+// What lies under the pictures where nothing else is: black, unless the
+// window lays a ground there.
+class Underlay {
+public:
+    virtual ~Underlay() = default;
+    // Paints the ground over `logical` (logical pixels of the window; the
+    // painter is clipped to it and the area is already black) at the
+    // canvas's scale.
+    virtual void PaintUnder(QPainter& p, const QRectF& logical, const QtCanvas& canvas) const = 0;
+    // Differs whenever PaintUnder would paint anything differently: another
+    // pattern, another view.
+    virtual std::uint64_t Key() const = 0;
+};
 
 // The battlefield's drawing surface: a persistent image the size of the
 // window in device pixels. What the rules paint stays there until painted
@@ -41,6 +58,17 @@ public:
     qreal Zoom() const { return zoom_; }
 
     void SetFont(const QFont& font) { font_ = font; }
+
+    // The ground the next clear lays under everything (nullptr: black). Until
+    // then the surface keeps the one it has. Once a ground is laid, pictures
+    // are laid on it with their alpha instead of being copied opaque, and a
+    // clear brings back the ground where anything was painted.
+    void SetUnderlay(const Underlay* underlay) { underlay_ = underlay; }
+    // Whether the next clear lays another ground than the one laid, or the
+    // same moved (the view, the scale, the window's ratio).
+    bool UnderlayStale() const;
+    // The ground laid now, nullptr for black.
+    const Underlay* LaidUnderlay() const { return laid_; }
 
     void Clear() override;
     void Paint(ImageList list, int index, float x, float y, int team = kNoTeam) override;
@@ -84,6 +112,14 @@ private:
     void KeepEnoughTiles();
     void Unstamp(QRect device);
 
+    // Black over `logical`, then the ground there if `under` is one.
+    void PaintBlank(QPainter& p, const QRectF& logical, const Underlay* under) const;
+    std::uint64_t UnderlayKey(const Underlay* under) const;
+    void DrawOnGround(const QImage& picture, const QRectF& target, QRect whole, QRect device, bool mirrored);
+
+    const Underlay* underlay_ = nullptr;
+    const Underlay* laid_ = nullptr;
+    std::uint64_t laidKey_ = 0;
     std::vector<Stamp> stamps_;
     qreal zoom_ = 1.0;
 

@@ -34,6 +34,9 @@ struct Field : gui::GuiGame {
     {
         // Pinned dice: every Field sets up the same match.
         g.Generator.Pin(3);
+        // The aids' colours on the black field; on the ground they have
+        // tests of their own (test_ground.cpp).
+        forms.prefs.blackField = true;
         main = forms.LoadMain();
         main->setGeometry(0, 0, 1280, 800);
         main->show();

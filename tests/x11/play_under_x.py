@@ -68,6 +68,13 @@ class Play:
         env = dict(self.x.env, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb",
                    PULSE_SERVER="unix:/nonexistent/pulse/native")
         env.pop("QT_QPA_PLATFORMTHEME", None)
+        # The play reads empty cells and the aids by their colours on the black
+        # field, so it plays with «Чёрное поле» set, as the settings window
+        # would have remembered it; the ground has window tests of its own.
+        conf = os.path.join(self.x.env["XDG_CONFIG_HOME"], "Grimhollow")
+        os.makedirs(conf, exist_ok=True)
+        with open(os.path.join(conf, "Grimhollow.conf"), "w") as f:
+            f.write("[settings]\nblackField=true\n")
         self.stderr_path = os.path.join(self.x.tmp, "grimhollow.err")
         self.game = self.x.spawn([program], log="grimhollow.err", env=env)
 

@@ -1,7 +1,7 @@
 // Plays into a match through the real windows, the way a player would, and
-// saves four pictures for the README and the software centres: the
-// battlefield with a unit selected and the pointer on an enemy it can reach
-// (the play aids showing), the casting dialog with a page picked, the
+// saves pictures for the README and the software centres: the battlefield
+// with a unit selected and the pointer on an enemy it can reach (the play
+// aids showing; also at the field's scales 1.5 and 2), the casting dialog with a page picked, the
 // information window of the player's hero, and the list of saves. The dice
 // are pinned, so a second run paints the same match.
 //
@@ -49,12 +49,13 @@ void FlushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Where a unit stands on the window, in pixels, from the match's twips.
-QPoint UnitCentre(const Game& g, int i)
+// Where a unit stands on the window, in pixels, from the match's twips, at
+// the field's scale.
+QPoint UnitCentre(const Game& g, int i, double zoom = 1.0)
 {
     const Unit& u = g.U(i);
-    return QPoint(static_cast<int>((u.PosX - g.ViewX) / 15) + 24,
-                  static_cast<int>((u.PosY - g.ViewY) / 15) + 24);
+    return QPoint(static_cast<int>(((u.PosX - g.ViewX) / 15 + 24) * zoom),
+                  static_cast<int>(((u.PosY - g.ViewY) / 15 + 24) * zoom));
 }
 
 bool Save(QWidget* window, const QDir& dir, const QString& name)
@@ -195,6 +196,22 @@ int Run(const QDir& dir)
     }
     s.Tick(kTicksBeforeShot);
     bool ok = Save(s.main, dir, QStringLiteral("battlefield.png"));
+
+    // The same at the field's larger scales (battlefield-150.png,
+    // battlefield-200.png), zoomed about the hero, the pointer on the foe.
+    for (double zoom : {1.5, 2.0}) {
+        s.main->ZoomTo(zoom, UnitCentre(s.g, hero, s.main->Zoom()));
+        if (const Reach* reach = s.main->Aids().ShownReach(); reach && !reach->opponents.empty()) {
+            const QPointF at = UnitCentre(s.g, reach->opponents.front(), zoom);
+            QMouseEvent move(QEvent::MouseMove, at, s.main->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QCoreApplication::sendEvent(s.main, &move);
+        }
+        s.Tick(kTicksBeforeShot);
+        ok = Save(s.main, dir, QStringLiteral("battlefield-%1.png").arg(static_cast<int>(zoom * 100))) && ok;
+    }
+    s.main->ZoomTo(1.0, UnitCentre(s.g, hero, s.main->Zoom()));
+    s.Tick(2);
 
     // A right click on the hero asks about it.
     QTest::mouseClick(s.main, Qt::RightButton, Qt::NoModifier, UnitCentre(s.g, hero));
