@@ -52,10 +52,10 @@ const QImage& Terrain::Picture(bool sharp) const
 {
     QImage& picture = pictures_[sharp ? 1 : 0];
     if (picture.isNull()) {
-        // One size at a time: the twice-size field alone is some 15 MB, and
-        // a change of scale that needs the other is rare enough to make it
-        // again.
-        pictures_[sharp ? 0 : 1] = QImage();
+        // Both sizes are kept once made (the twice-size field is some 15 MB,
+        // the plain one 4 MB): laying the ground again costs far more than
+        // the memory, and a player zooming in and out would pay it at every
+        // step.
         picture = MakeGround(pattern_, sharp ? 96 : 48);
     }
     return picture;
