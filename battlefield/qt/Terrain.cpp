@@ -34,8 +34,11 @@ QImage LoadGround(const QString& name, bool sharp, int cell, QImage::Format form
 
 void Terrain::SetPattern(std::uint64_t pattern)
 {
-    if (pattern == pattern_ && !pictures_[0].isNull())
+    // Either picture may be the only one made so far (a zoomed-in field
+    // never needs the plain one): the pattern alone says whether to redo.
+    if (laid_ && pattern == pattern_)
         return;
+    laid_ = true;
     pattern_ = pattern;
     pictures_ = {};
 }

@@ -40,6 +40,7 @@ public:
 private:
     const Game& g_;
     std::uint64_t pattern_ = 0;
+    bool laid_ = false;
     mutable std::array<QImage, 2> pictures_;
 };
 

@@ -389,6 +389,23 @@ TEST(Ground, TheFieldsPictureIsTheSameForTheSamePatternAndSharpAtTwice)
     EXPECT_LT(perPixel, 40.0);
 }
 
+TEST(Ground, IsLaidOncePerPatternWhicheverPictureTheZoomAsksFor)
+{
+    // A zoomed-in field only ever makes the twice-size picture: setting the
+    // same pattern again at every repaint must keep it, not lay it anew.
+    const auto g = std::make_unique<Game>();
+    Terrain terrain(*g);
+    terrain.SetPattern(777);
+    const qint64 sharp = terrain.Picture(true).cacheKey();
+    terrain.SetPattern(777);
+    EXPECT_EQ(terrain.Picture(true).cacheKey(), sharp);
+    const qint64 plain = terrain.Picture(false).cacheKey();
+    terrain.SetPattern(777);
+    EXPECT_EQ(terrain.Picture(false).cacheKey(), plain);
+    terrain.SetPattern(778);
+    EXPECT_NE(terrain.Picture(true).cacheKey(), sharp) << "another pattern lays another field";
+}
+
 TEST(Ground, TheAidsReadOnTheGround)
 {
     Match m(false);
