@@ -288,13 +288,26 @@ void Forms::OpenReplay(const QString& path)
 
 void Forms::OpenRecords()
 {
+    // Not a blocking dialog: the game's clock and its windows go on meanwhile.
+    if (recordsDialog_) {
+        recordsDialog_->raise();
+        recordsDialog_->activateWindow();
+        return;
+    }
     const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
                                           static_cast<qsizetype>(save::kRecordExtension.size()));
-    const QString path = QFileDialog::getOpenFileName(DialogParent(), QStringLiteral("Записи партий"),
-                                                      RecordFiles(recordsFolder).Folder(),
-                                                      QStringLiteral("Записи партий (*%1)").arg(ext));
-    if (!path.isEmpty())
-        OpenReplay(path);
+    auto* dialog = new QFileDialog(DialogParent(), QStringLiteral("Записи партий"),
+                                   RecordFiles(recordsFolder).Folder(),
+                                   QStringLiteral("Записи партий (*%1)").arg(ext));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [this](const QString& path) {
+        if (!path.isEmpty())
+            OpenReplay(path);
+    });
+    recordsDialog_ = dialog;
+    dialog->open();
 }
 
 void Forms::KeepRecord()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QString>
 
@@ -116,6 +117,7 @@ private:
     QPointer<FrmImg> img_;
     QPointer<FrmLog> log_;
     QPointer<FrmStats> stats_;
+    QPointer<QFileDialog> recordsDialog_;
 
     // What the match reports reaches the log, the battlefield and, at the
     // end, the end-of-match window.

@@ -8,12 +8,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "battlefield/WindowOpener.h"
+#include "platform/Shell.h"
+#include "world/Game.h"
 #include "platform/qt/SideColours.h"
 #include "platform/qt/Twips.h"
 #include "windows/MatchSummary.h"
@@ -120,18 +121,34 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
     RecordWritten(!forms.LastRecordPath().isEmpty(), false);
     connect(CmdWatch, &QPushButton::clicked, this, [&forms] { forms.OpenReplay(forms.LastRecordPath()); });
     connect(CmdKeep, &QPushButton::clicked, this, [this, &forms] {
-        const QString from = forms.LastRecordPath();
-        const QString to =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить запись"),
-                                         QDir::homePath() + QLatin1Char('/') + QFileInfo(from).fileName(),
-                                         QStringLiteral("Записи партий (*.ghrec)"));
-        if (to.isEmpty())
+        // Not a blocking dialog: the game's clock and the other windows go on
+        // while the player looks for a folder.
+        if (keepDialog_) {
+            keepDialog_->raise();
+            keepDialog_->activateWindow();
             return;
-        QFile::remove(to);
-        if (!QFile::copy(from, to))
-            QMessageBox::warning(
-                this, QStringLiteral("Сохранить запись"),
-                QStringLiteral("Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)));
+        }
+        const QString from = forms.LastRecordPath();
+        auto* dialog = new QFileDialog(this, QStringLiteral("Сохранить запись"),
+                                       QDir::homePath() + QLatin1Char('/') + QFileInfo(from).fileName(),
+                                       QStringLiteral("Записи партий (*.ghrec)"));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        connect(dialog, &QFileDialog::fileSelected, this, [&forms, from](const QString& to) {
+            if (to.isEmpty() || QFileInfo(to) == QFileInfo(from))
+                return;
+            QFile::remove(to);
+            if (QFile::copy(from, to))
+                return;
+            MessageBoxRequest box;
+            box.title = "Сохранить запись";
+            box.text = QStringLiteral("Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)).toStdString();
+            box.icon = BoxIcon::Exclamation;
+            forms.g.shell->MessageBox(box);
+        });
+        keepDialog_ = dialog;
+        dialog->open();
     });
     CmdOK = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdOK->setDefault(true);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
@@ -26,9 +28,14 @@ public:
     QPushButton* CmdWatch;
     QPushButton* CmdKeep;
     QPushButton* CmdOK;
+    // The folder dialog «Сохранить запись…» opened, while it is open.
+    QFileDialog* KeepDialog() const { return keepDialog_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPointer<QFileDialog> keepDialog_;
 };
 
 } // namespace gh

@@ -1,13 +1,19 @@
 // The journal in the running game: a loaded match's log and journal, the
 // record written when a match ends, and the viewer.
 #include <QComboBox>
+#include <QFileDialog>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPointer>
 
 #include "SavesGame.h"
 #include "battlefield/FrmMain.h"
@@ -93,6 +99,22 @@ TEST(Records, AnEndedMatchIsWrittenTheNewestTwentyKeptAndTheSummaryOffersIt)
     ASSERT_TRUE(sg.forms.Stats());
     EXPECT_TRUE(sg.forms.Stats()->CmdWatch->isEnabled());
     EXPECT_TRUE(sg.forms.Stats()->CmdKeep->isEnabled());
+    // «Сохранить запись…» asks for a place without stopping the game's clock,
+    // and copies the record there.
+    sg.forms.Stats()->CmdKeep->click();
+    QPointer<QFileDialog> keep = sg.forms.Stats()->KeepDialog();
+    ASSERT_NE(keep, nullptr);
+    EXPECT_TRUE(keep->isVisible()); // and the click came back: nothing waits in a loop of its own
+    const QString copy = sg.dir.filePath(QStringLiteral("копия.ghrec"));
+    emit keep->fileSelected(copy);
+    keep->close();
+    gui::FlushDeletes();
+    EXPECT_TRUE(keep.isNull());
+    std::string copied, original;
+    QString copyError;
+    ASSERT_TRUE(SaveFiles::ReadText(copy, copied, copyError)) << copyError.toStdString();
+    ASSERT_TRUE(SaveFiles::ReadText(sg.forms.LastRecord(), original, copyError));
+    EXPECT_EQ(copied, original);
 
     std::string text;
     QString error;
