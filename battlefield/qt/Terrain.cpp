@@ -140,12 +140,18 @@ QImage MakeGround(std::uint64_t pattern, int cell)
         return m;
     };
 
-    QImage out(side, side, QImage::Format_RGB32);
-    for (int y = 0; y < side; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        const double py = y + 0.5;
-        for (int x = 0; x < side; ++x) {
-            const double px = x + 0.5;
+    // Which hex a pixel belongs to repeats every two columns across and every
+    // hex down: worked out once for that period (a pixel's place inside its
+    // hex included) and looked up for the rest of the field. Two columns are
+    // a cell and a half: whole pixels at the even sizes the pictures come in.
+    struct Nearest {
+        int dc = 0, dr = 0, sx = 0, sy = 0;
+    };
+    const int periodX = static_cast<int>(2 * step), periodY = cell;
+    std::vector<Nearest> period(static_cast<std::size_t>(periodX * periodY));
+    for (int v = 0; v < periodY; ++v)
+        for (int u = 0; u < periodX; ++u) {
+            const double px = u + 0.5, py = v + 0.5;
             const int c0 = static_cast<int>(std::floor(px / step));
             int bestC = 0, bestR = 0;
             double best = 1e9;
@@ -161,10 +167,25 @@ QImage MakeGround(std::uint64_t pattern, int cell)
                     bestR = r;
                 }
             }
-            const GroundHex& hex = laid[static_cast<std::size_t>((bestC + 1) * rows + bestR + 1)];
             const QPointF at = centre(bestC, bestR);
-            const int sx = std::clamp(static_cast<int>(std::floor(px - (at.x() - half))), 0, cell - 1);
-            const int sy = std::clamp(static_cast<int>(std::floor(py - (at.y() - half))), 0, cell - 1);
+            Nearest& n = period[static_cast<std::size_t>(v * periodX + u)];
+            n.dc = bestC;
+            n.dr = bestR;
+            n.sx = std::clamp(static_cast<int>(std::floor(px - (at.x() - half))), 0, cell - 1);
+            n.sy = std::clamp(static_cast<int>(std::floor(py - (at.y() - half))), 0, cell - 1);
+        }
+
+    QImage out(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const double py = y + 0.5;
+        const int ky = y / periodY, inY = y % periodY;
+        for (int x = 0; x < side; ++x) {
+            const double px = x + 0.5;
+            const Nearest& n = period[static_cast<std::size_t>(inY * periodX + x % periodX)];
+            const int bestC = n.dc + 2 * (x / periodX), bestR = n.dr + ky;
+            const int sx = n.sx, sy = n.sy;
+            const GroundHex& hex = laid[static_cast<std::size_t>((bestC + 1) * rows + bestR + 1)];
             auto sample = [&](int picture) {
                 return reinterpret_cast<const QRgb*>(
                     hexes[static_cast<std::size_t>(picture - 1)].constScanLine(sy))[sx];
