@@ -15,6 +15,9 @@ struct FieldPrefs {
     // «Чёрное поле»: a match is played on the black field instead of the
     // ground.
     bool blackField = false;
+    // «Различимые цвета сторон»: the sides wear a palette that people with
+    // the common kinds of colour blindness tell apart.
+    bool distinctSides = false;
 };
 
 // The scales the field offers; 2 shows the twice-size art one to one.

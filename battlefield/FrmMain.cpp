@@ -301,9 +301,13 @@ void FrmMain::SyncGround()
     if (ground)
         terrain_.SetPattern(GroundPattern(g_));
     canvas.SetUnderlay(ground ? &terrain_ : nullptr);
+    // The sides' palette is the settings'; units change colour at once.
+    ImageLists::SetDistinctSides(forms_.prefs.distinctSides);
+    const bool recoloured = shownDistinct_ != forms_.prefs.distinctSides;
+    shownDistinct_ = forms_.prefs.distinctSides;
     // A match that has ended keeps its field as it lies until the next clear
     // (a new match, a loaded one); a running one changes its ground at once.
-    if (!g_.MatchRunning || !canvas.UnderlayStale())
+    if (!g_.MatchRunning || (!canvas.UnderlayStale() && !recoloured))
         return;
     // The window repaints its own surface; this is not the rules painting,
     // whatever canvas they paint on.

@@ -148,6 +148,8 @@ private:
     Game& g_;
     Canvas* previousCanvas_;
     Terrain terrain_;
+    // The sides' palette the field was last drawn in.
+    bool shownDistinct_ = false;
     AidsOverlay aids_;
     QFont udarFont_, xpFont_;
     int wheelZoom_ = 0; // eighths of a degree towards the next zoom step

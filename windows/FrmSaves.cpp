@@ -10,6 +10,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Twips.h"
@@ -75,7 +77,9 @@ public:
         p->save();
         p->setClipRect(option.rect);
         const QFontMetrics fm(option.font);
-        const int swatch = fm.height() * 2 / 3;
+        // With the distinct palette each swatch carries its side's number.
+        const bool numbered = ImageLists::DistinctSides();
+        const int swatch = numbered ? fm.height() : fm.height() * 2 / 3;
         int x = option.rect.left() + 4;
         const int mid = option.rect.center().y();
         const bool selected = option.state.testFlag(QStyle::State_Selected);
@@ -84,6 +88,14 @@ public:
             p->fillRect(QRect(x, mid - swatch / 2, swatch, swatch), side);
             p->setPen(QColor(0, 0, 0, 90));
             p->drawRect(QRect(x, mid - swatch / 2, swatch - 1, swatch - 1));
+            if (numbered) {
+                QFont digit = option.font;
+                digit.setBold(true);
+                digit.setPixelSize(std::max(6, swatch * 3 / 4));
+                p->setFont(digit);
+                p->setPen(side.lightnessF() > 0.5 ? Qt::black : Qt::white);
+                p->drawText(QRect(x, mid - swatch / 2, swatch, swatch), Qt::AlignCenter, QString::number(m.slot));
+            }
             x += swatch + 4;
             QFont font = option.font;
             font.setStrikeOut(!m.alive);

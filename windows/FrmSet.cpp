@@ -38,7 +38,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(5340, 3945));
+    setFixedSize(TwipsSize(5340, 3945 + 375));
 
     for (int i = 0; i < 2; ++i) {
         const SliderLayout& s = kSliders[i];
@@ -128,8 +128,19 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
         forms_.Refresh();
     });
 
+    ChkDistinctSides = new QCheckBox(QStringLiteral("Различимые цвета сторон"), this);
+    ChkDistinctSides->setGeometry(TwipsRect(120, 3300, 5100, 375));
+    ChkDistinctSides->setToolTip(
+        QStringLiteral("Цвета, которые различают и при дальтонизме, и номер стороны рядом с её цветом"));
+    ChkDistinctSides->setChecked(forms_.prefs.distinctSides);
+    connect(ChkDistinctSides, &QCheckBox::toggled, this, [this](bool on) {
+        forms_.prefs.distinctSides = on;
+        forms_.PreferencesChanged();
+        forms_.Refresh();
+    });
+
     CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
-    CmdCancel->setGeometry(TwipsRect(1920, 3390, 1455, 375));
+    CmdCancel->setGeometry(TwipsRect(1920, 3390 + 375, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
 

@@ -35,6 +35,7 @@ public:
     QCheckBox* ChkAids;
     // «Чёрное поле»: a match is played on black instead of the ground.
     QCheckBox* ChkBlackField;
+    QCheckBox* ChkDistinctSides;
     QPushButton* CmdCancel;
     // «Звук», when the program has sound.
     SoundPanel* Sound = nullptr;

@@ -112,6 +112,9 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent)
     ShpSide->setBackgroundRole(QPalette::Window);
     ShpSide->setForegroundRole(QPalette::WindowText);
     ShpSide->setFrameShape(QFrame::Box);
+    QFont digit = bold;
+    digit.setPixelSize(kSwatch - 4);
+    ShpSide->setFont(digit);
     LblTurn = PlainLabel<FittingLabel>(this, bold);
     LblDay = PlainLabel<QLabel>(this, font);
     LblUnit = PlainLabel<FittingLabel>(this, font);
@@ -162,9 +165,10 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent)
 
 void StatusStrip::Show(const StatusLines& lines)
 {
-    if (!first_ && lines == shown_)
+    if (!first_ && lines == shown_ && distinct_ == ImageLists::DistinctSides())
         return;
     first_ = false;
+    distinct_ = ImageLists::DistinctSides();
     shown_ = lines;
     LblTurn->SetWordings(QString::fromStdString(lines.turn));
     LblDay->setText(QString::fromStdString(lines.day));
@@ -178,7 +182,12 @@ void StatusStrip::Show(const StatusLines& lines)
     Paint(LblTurn, SideTextColour(lines.side, false));
     QPalette pal = ShpSide->palette();
     pal.setColor(QPalette::Window, lines.side >= 0 ? ImageLists::TeamColour(lines.side) : Qt::transparent);
+    // With the distinct palette the side's number is on its colour as well.
+    const QColor swatch = lines.side >= 0 ? ImageLists::TeamColour(lines.side) : QColor(Qt::black);
+    pal.setColor(QPalette::WindowText, swatch.lightnessF() > 0.5 ? Qt::black : Qt::white);
     ShpSide->setPalette(pal);
+    ShpSide->setAlignment(Qt::AlignCenter);
+    ShpSide->setText(ImageLists::DistinctSides() && lines.side >= 1 ? QString::number(lines.side) : QString());
     ShpSide->setVisible(lines.side >= 0);
     // The lines take their new widths now, not when the event loop comes
     // round: a picture of the window taken meanwhile would show them cut.

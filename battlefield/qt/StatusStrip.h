@@ -68,6 +68,7 @@ public:
 private:
     StatusLines shown_;
     bool first_ = true;
+    bool distinct_ = false; // the sides' palette shown
 };
 
 } // namespace gh

@@ -348,8 +348,56 @@ QPixmap ImageLists::Splash() const
     return QPixmap::fromImage(LoadOpaque(QStringLiteral(":/splash.png"), QSize(418, 306)));
 }
 
+namespace {
+bool distinctSides = false;
+} // namespace
+
+void ImageLists::SetDistinctSides(bool distinct)
+{
+    if (distinct == distinctSides)
+        return;
+    distinctSides = distinct;
+    if (QGuiApplication::instance())
+        Get().ForgetTinted();
+}
+
+bool ImageLists::DistinctSides()
+{
+    return distinctSides;
+}
+
+void ImageLists::ForgetTinted() const
+{
+    for (auto& byMirror : tinted_)
+        for (QPixmap& p : byMirror[0])
+            p = QPixmap();
+    for (auto& byMirror : tinted_)
+        for (QPixmap& p : byMirror[1])
+            p = QPixmap();
+    for (Frames* f : {&frames_, &sharpFrames_})
+        for (auto& byMirror : f->tinted)
+            for (auto& images : byMirror)
+                for (QImage& image : images)
+                    image = QImage();
+    for (auto& [key, image] : overlays_)
+        image = QImage();
+}
+
 QColor ImageLists::TeamColour(int team)
 {
+    if (distinctSides) {
+        // Picked so that every two stay at least 20 apart (CIEDE2000) as
+        // people with protanopia, deuteranopia and tritanopia see them, and
+        // each is light enough to read on the dark field.
+        switch (team) {
+        case 1: return {166, 66, 0};
+        case 2: return {55, 102, 134};
+        case 3: return {55, 182, 255};
+        case 4: return {255, 255, 11};
+        case 5: return {222, 150, 151};
+        default: return {150, 150, 150};
+        }
+    }
     // Five colours that stay apart on black and from each other at 48 px,
     // including for the commoner kinds of colour blindness (blue vs. gold).
     switch (team) {

@@ -67,8 +67,14 @@ public:
 
     static constexpr int kTeams = 6;
     // 0 = grey for nobody, 1..5 = red, blue, green, gold, purple. Anything
-    // else is given nobody's grey.
+    // else is given nobody's grey. With the distinct palette, five colours
+    // that stay apart for the common kinds of colour blindness instead:
+    // vermilion, blue, sky blue, yellow, pink.
     static QColor TeamColour(int team);
+    // Which of the two palettes the sides wear; a change recolours every
+    // unit picture on its next use.
+    static void SetDistinctSides(bool distinct);
+    static bool DistinctSides();
 
     // Recolours the team-colour area of `plain` (as marked by `mask`) into
     // `colour`, keeping the area's light and shade. Pixels where the mask is 0
@@ -80,6 +86,9 @@ public:
 
 private:
     ImageLists();
+    // Forgets every picture made in a side's colour (the references handed
+    // out stay valid and are made again on their next use).
+    void ForgetTinted() const;
 
     struct List {
         QSize size;

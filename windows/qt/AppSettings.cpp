@@ -24,6 +24,7 @@ const QString kAnnounce = QStringLiteral("settings/announceComputerTurns");
 const QString kBattlefield = QStringLiteral("battlefield/state");
 const QString kFieldAids = QStringLiteral("settings/fieldAids");
 const QString kBlackField = QStringLiteral("settings/blackField");
+const QString kDistinctSides = QStringLiteral("settings/distinctSides");
 const QString kZoom = QStringLiteral("battlefield/zoom");
 
 QString SlotKey(int slot, const char* part)
@@ -214,6 +215,7 @@ void AppSettings::ApplyTo(Preferences& prefs) const
     prefs.FullScreen = Battlefield() == Window::FullScreen;
     prefs.aidsOn = Flag(*store_, kFieldAids).value_or(true);
     prefs.blackField = Flag(*store_, kBlackField).value_or(false);
+    prefs.distinctSides = Flag(*store_, kDistinctSides).value_or(false);
     // Only the field's own scales, in percent: 100, 150 or 200.
     if (const auto percent = IntIn(*store_, kZoom, 100, 200))
         for (double level : kZoomLevels)
@@ -225,13 +227,15 @@ void AppSettings::Remember(const Preferences& prefs)
 {
     const bool aids = Flag(*store_, kFieldAids).value_or(true);
     const bool black = Flag(*store_, kBlackField).value_or(false);
+    const bool distinct = Flag(*store_, kDistinctSides).value_or(false);
     const int percent = static_cast<int>(prefs.zoom * 100 + 0.5);
     const int was = IntIn(*store_, kZoom, 100, 200).value_or(100);
     // Nothing is written while nothing differs from what the file says.
-    if (aids == prefs.aidsOn && black == prefs.blackField && was == percent)
+    if (aids == prefs.aidsOn && black == prefs.blackField && distinct == prefs.distinctSides && was == percent)
         return;
     store_->setValue(kFieldAids, prefs.aidsOn);
     store_->setValue(kBlackField, prefs.blackField);
+    store_->setValue(kDistinctSides, prefs.distinctSides);
     store_->setValue(kZoom, percent);
     Written();
 }
