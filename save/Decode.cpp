@@ -209,10 +209,10 @@ public:
         r("ticks", st.ticks);
         for (int i = 0; i < kTimerCount; ++i) {
             Scheduler::TimerState& t = st.timers[static_cast<std::size_t>(i)];
-            r.Object(kTimerNames[i], t, [](Scheduler::TimerState& one, Reader& tr) {
-                tr("interval", one.interval);
-                tr("enabled", one.enabled);
-                tr("since", one.since);
+            r.Object(kTimerNames[i], t, [](Scheduler::TimerState& one, Reader& timer) {
+                timer("interval", one.interval);
+                timer("enabled", one.enabled);
+                timer("since", one.since);
             });
         }
         r.Finish();
