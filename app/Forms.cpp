@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 
+#include "platform/qt/Translations.h"
 #include "windows/FrmSaveName.h"
 #include "windows/FrmSaves.h"
 
@@ -270,7 +271,7 @@ void Forms::OpenReplay(const QString& path)
     if (!viewer->Open(path, error)) {
         delete viewer;
         MessageBoxRequest box;
-        box.title = "Запись партии";
+        box.title = GH_TR("Forms", "Запись партии");
         box.text = error.toStdString();
         box.icon = BoxIcon::Exclamation;
         g.shell->MessageBox(box);
@@ -279,7 +280,7 @@ void Forms::OpenReplay(const QString& path)
     BringForward(viewer);
     if (!viewer->Failure().isEmpty()) {
         MessageBoxRequest box;
-        box.title = "Запись партии";
+        box.title = GH_TR("Forms", "Запись партии");
         box.text = viewer->Failure().toStdString();
         box.icon = BoxIcon::Exclamation;
         g.shell->MessageBox(box);
@@ -296,9 +297,9 @@ void Forms::OpenRecords()
     }
     const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
                                           static_cast<qsizetype>(save::kRecordExtension.size()));
-    auto* dialog = new QFileDialog(DialogParent(), QStringLiteral("Записи партий"),
+    auto* dialog = new QFileDialog(DialogParent(), QTr("Forms", "Записи партий"),
                                    RecordFiles(recordsFolder).Folder(),
-                                   QStringLiteral("Записи партий (*%1)").arg(ext));
+                                   QTr("Forms", "Записи партий (*%1)").arg(ext));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);

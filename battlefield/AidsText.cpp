@@ -6,6 +6,7 @@
 #include "engine/Order.h"
 #include "engine/Placement.h"
 #include "magic/SpellCatalogue.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -35,7 +36,8 @@ std::string Amount(double v)
 
 std::string Points(long n)
 {
-    return std::to_string(n) + " " + CountNoun(n, "очко", "очка", "очков") + " действия";
+    return Fill(TrN(GH_PLURAL("AidsText", "%1 очко действия|%1 очка действия|%1 очков действия"), n),
+                {std::to_string(n)});
 }
 
 // How a side of an exchange fares: life lost or healed, and the chance to fall.
@@ -43,21 +45,21 @@ std::string FateLine(const Game& g, int unit, double loss, double dies)
 {
     std::string line = AidUnitLabel(g, unit) + ": ";
     if (loss > 0.05)
-        line += "потеряет около " + Amount(loss) + " из " + std::to_string(g.U(unit).Hp) + " жизни";
+        line += GH_TR("AidsText", "потеряет около ") + Amount(loss) + GH_TR("AidsText", " из ") + std::to_string(g.U(unit).Hp) + GH_TR("AidsText", " жизни");
     else if (loss < -0.05)
-        line += "вылечится примерно на " + Amount(-loss) + " жизни";
+        line += GH_TR("AidsText", "вылечится примерно на ") + Amount(-loss) + GH_TR("AidsText", " жизни");
     else
-        line += "не пострадает";
-    line += ", погибнет с шансом " + Percent(dies);
+        line += GH_TR("AidsText", "не пострадает");
+    line += GH_TR("AidsText", ", погибнет с шансом ") + Percent(dies);
     return line;
 }
 
-const char* StatWord(int statKind)
+std::string StatWord(int statKind)
 {
     switch (statKind) {
-    case 1: return "жизни";
-    case 2: return "очков действия";
-    case 3: return "маны";
+    case 1: return GH_TR("AidsText", "жизни");
+    case 2: return GH_TR("AidsText", "очков действия");
+    case 3: return GH_TR("AidsText", "маны");
     default: return "";
     }
 }
@@ -97,35 +99,35 @@ std::string Percent(double share)
     if (p >= 100.0)
         return "100 %";
     if (p < 1.0)
-        return "меньше 1 %";
+        return GH_TR("AidsText", "меньше 1 %");
     if (p > 99.0)
-        return "больше 99 %";
+        return GH_TR("AidsText", "больше 99 %");
     return std::to_string(static_cast<long>(std::lround(p))) + " %";
 }
 
 std::vector<std::string> WalkLines(const Game& g, int walker, const WalkPreview& walk, int foe)
 {
     if (foe != 0) {
-        std::vector<std::string> lines{"До цели не дотянуться за этот ход: " + AidUnitLabel(g, foe)};
+        std::vector<std::string> lines{GH_TR("AidsText", "До цели не дотянуться за этот ход: ") + AidUnitLabel(g, foe)};
         if (walk.starts && walk.steps.count > 0)
             lines.push_back(
-                "Дойдёт только до отмеченной клетки: " + Points(walk.actionsBefore - walk.actionsLeft) +
-                ", останется " + std::to_string(walk.actionsLeft));
+                GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") + Points(walk.actionsBefore - walk.actionsLeft) +
+                GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft));
         return lines;
     }
     if (!walk.starts)
-        return {"Сюда пути нет"};
+        return {GH_TR("AidsText", "Сюда пути нет")};
     const long spent = walk.actionsBefore - walk.actionsLeft;
     if (walk.arrives)
-        return {"Путь: " + Points(spent) + ", останется " + std::to_string(walk.actionsLeft)};
+        return {GH_TR("AidsText", "Путь: ") + Points(spent) + GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft)};
     // Walking up to remains or to a unit of one's own opens no fight: the
     // walker stops beside it. Boxed in, it stops where it stands.
     if (walk.exchangeWith != 0 && walk.exchangeWith != walker)
-        return {"Сюда не встать: клетка занята", "Дойдёт до отмеченной клетки и остановится"};
+        return {GH_TR("AidsText", "Сюда не встать: клетка занята"), GH_TR("AidsText", "Дойдёт до отмеченной клетки и остановится")};
     if (walk.steps.count == 0)
-        return {"Сюда не дойти за этот ход"};
-    return {"Сюда не дойти за этот ход", "Дойдёт только до отмеченной клетки: " + Points(spent) +
-                                             ", останется " + std::to_string(walk.actionsLeft)};
+        return {GH_TR("AidsText", "Сюда не дойти за этот ход")};
+    return {GH_TR("AidsText", "Сюда не дойти за этот ход"), GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") + Points(spent) +
+                                             GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft)};
 }
 
 std::vector<std::string> ExchangeLines(const Game& g, int walker, const WalkPreview& walk,
@@ -133,12 +135,12 @@ std::vector<std::string> ExchangeLines(const Game& g, int walker, const WalkPrev
 {
     const int other = walk.exchangeWith;
     std::vector<std::string> lines;
-    lines.push_back(AidUnitLabel(g, walker) + " нападёт на: " + AidUnitLabel(g, other));
+    lines.push_back(AidUnitLabel(g, walker) + GH_TR("AidsText", " нападёт на: ") + AidUnitLabel(g, other));
     const long spent = walk.actionsBefore - walk.actionsLeft;
     if (walk.steps.count == 0)
-        lines.push_back("Удар с места; после боя очков действия не останется");
+        lines.push_back(GH_TR("AidsText", "Удар с места; после боя очков действия не останется"));
     else
-        lines.push_back("Путь: " + Points(spent) + "; после боя очков действия не останется");
+        lines.push_back(GH_TR("AidsText", "Путь: ") + Points(spent) + GH_TR("AidsText", "; после боя очков действия не останется"));
     lines.push_back(FateLine(g, walker, odds.openerLoss, odds.openerDies));
     lines.push_back(FateLine(g, other, odds.otherLoss, odds.otherDies));
     return lines;
@@ -148,10 +150,10 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
 {
     const std::string name = SpellName(g.CurrentSpell.SpellNo);
     if (o.target == 0)
-        return {name + ": здесь никого нет, заклинание пропадёт"};
+        return {name + GH_TR("AidsText", ": здесь никого нет, заклинание пропадёт")};
     std::vector<std::string> lines{name + " → " + AidUnitLabel(g, o.target)};
     if (o.immune) {
-        lines.push_back("Иммунитет: заклинание не подействует");
+        lines.push_back(GH_TR("AidsText", "Иммунитет: заклинание не подействует"));
         return lines;
     }
     const Unit& b = o.before;
@@ -160,28 +162,28 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
     if (!changes && !(o.onMiss == b)) {
         // Only a miss changes anything: the floor of a percentage lifts a stat at nothing.
     } else if (!changes) {
-        lines.push_back("Заклинание не подействует");
+        lines.push_back(GH_TR("AidsText", "Заклинание не подействует"));
         return lines;
     }
     if (o.rolled)
-        lines.push_back("Подействует с шансом " + Percent(o.chance));
+        lines.push_back(GH_TR("AidsText", "Подействует с шансом ") + Percent(o.chance));
     else
-        lines.push_back("Подействует наверняка");
+        lines.push_back(GH_TR("AidsText", "Подействует наверняка"));
     if (b.Hp < 1 && h.Hp >= 1)
-        lines.push_back("Восстанет из мёртвых с " + std::to_string(h.Hp) + " жизни");
+        lines.push_back(GH_TR("AidsText", "Восстанет из мёртвых с ") + std::to_string(h.Hp) + GH_TR("AidsText", " жизни"));
     else if (b.Hp >= -3 && b.Hp < 1 && h.Hp < -3)
-        lines.push_back("Обратится в кости");
+        lines.push_back(GH_TR("AidsText", "Обратится в кости"));
     if (h.Owner != b.Owner && h.Owner == g.ActiveHero)
-        lines.push_back("Перейдёт под ваше начало");
+        lines.push_back(GH_TR("AidsText", "Перейдёт под ваше начало"));
     if (o.statKind != 0 && b.Hp >= 1) {
         const double e = o.ExpectedChange();
         std::string sign = e > 0 ? "+" : "";
-        lines.push_back("В среднем " + sign + Amount(e) + " " + StatWord(o.statKind) + " (сейчас " +
+        lines.push_back(GH_TR("AidsText", "В среднем ") + sign + Amount(e) + " " + StatWord(o.statKind) + GH_TR("AidsText", " (сейчас ") +
                         std::to_string(SpellStatOf(b, o.statKind)) + ")");
         if (o.statKind == 1) {
             const double dies = h.Hp < 1 ? (o.onMiss.Hp < 1 ? 1.0 : o.chance) : 0.0;
             if (dies > 0)
-                lines.push_back("Погибнет с шансом " + Percent(dies));
+                lines.push_back(GH_TR("AidsText", "Погибнет с шансом ") + Percent(dies));
         }
     }
     return lines;
@@ -194,10 +196,10 @@ std::vector<std::string> SummonLines(const Game& g, float x, float y)
         return {std::string(RefusalText(why))};
     const int h = g.ActiveHero;
     const Unit& hero = g.U(h);
-    std::vector<std::string> lines{"Призвать сюда: " + UnitTypeName(g.U(0).UnitType) +
-                                   ", получится с шансом " + Percent(SummonLandChance(hero, g.CastChance))};
+    std::vector<std::string> lines{GH_TR("AidsText", "Призвать сюда: ") + UnitTypeName(g.U(0).UnitType) +
+                                   GH_TR("AidsText", ", получится с шансом ") + Percent(SummonLandChance(hero, g.CastChance))};
     if (hero.Leadership == hero.LeadershipMax)
-        lines.push_back("Больше существ " + AidUnitLabel(g, h) + " не возглавит: это не будет подчиняться");
+        lines.push_back(GH_TR("AidsText", "Больше существ ") + AidUnitLabel(g, h) + GH_TR("AidsText", " не возглавит: это не будет подчиняться"));
     return lines;
 }
 

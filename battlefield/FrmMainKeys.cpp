@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "platform/qt/Translations.h"
 #include "battlefield/FrmMain.h"
 #include "battlefield/Status.h"
 #include "battlefield/Toolbar.h"
@@ -79,7 +80,7 @@ bool FrmMain::PlayKey(QKeyEvent* event)
         // As «Закончить ход», but only on the person's own turn: a key
         // pressed at the wrong time asks nothing.
         if (fresh && PersonsTurn(g_))
-            ToolbarCommand(g_, "Закончить ход");
+            ToolbarCommand(g_, GH_TR("FrmMainKeys", "Закончить ход"));
         return true;
     default: return false;
     }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "magic/SpellCatalogue.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -39,20 +40,20 @@ std::string Signed(std::int32_t v)
 std::string Quoted(int spell)
 {
     const std::string name = SpellName(spell);
-    return "«" + (name.empty() ? std::string("заклинание") : name) + "»";
+    return "«" + (name.empty() ? std::string(GH_TR("Journal", "заклинание")) : name) + "»";
 }
 
 std::string LifeOf(const Unit& u)
 {
-    return "(жизнь " + std::to_string(u.Hp < 0 ? 0 : u.Hp) + "/" + std::to_string(u.HpMax) + ")";
+    return GH_TR("Journal", "(жизнь ") + std::to_string(u.Hp < 0 ? 0 : u.Hp) + "/" + std::to_string(u.HpMax) + ")";
 }
 
-const char* StatName(int statKind)
+std::string StatName(int statKind)
 {
     switch (statKind) {
-    case 1: return "жизнь";
-    case 2: return "очки действия";
-    case 3: return "мана";
+    case 1: return GH_TR("Journal", "жизнь");
+    case 2: return GH_TR("Journal", "очки действия");
+    case 3: return GH_TR("Journal", "мана");
     default: return "";
     }
 }
@@ -61,41 +62,41 @@ std::string BlowText(const Game& g, const MatchEvent& e)
 {
     std::string text = UnitLabel(g, e.who) + " \u2192 " + UnitLabel(g, e.whom) + ": ";
     switch (e.outcome) {
-    case Outcome::Missed: return text + "мимо";
-    case Outcome::Immune: return text + "иммунитет";
+    case Outcome::Missed: return text + GH_TR("Journal", "мимо");
+    case Outcome::Immune: return text + GH_TR("Journal", "иммунитет");
     default: break;
     }
     const Unit& struck = g.U(e.whom);
     if (e.amount < 0)
-        text += "урон " + std::to_string(-static_cast<std::int64_t>(e.amount));
+        text += GH_TR("Journal", "урон ") + std::to_string(-static_cast<std::int64_t>(e.amount));
     else if (e.amount > 0)
-        text += "лечение " + std::to_string(e.amount);
+        text += GH_TR("Journal", "лечение ") + std::to_string(e.amount);
     else
-        text += "без вреда";
+        text += GH_TR("Journal", "без вреда");
     return struck.Hp >= 1 ? text + " " + LifeOf(struck) : text;
 }
 
 std::string KillText(const Game& g, const MatchEvent& e)
 {
-    const std::string victim = UnitLabel(g, e.whom) + " гибнет";
+    const std::string victim = UnitLabel(g, e.whom) + GH_TR("Journal", " гибнет");
     if (e.spell != 0)
-        return victim + " от заклинания " + Quoted(e.spell);
+        return victim + GH_TR("Journal", " от заклинания ") + Quoted(e.spell);
     const bool male = Game::ValidUnit(e.who) ? g.U(e.who).IsMale : true;
-    return victim + "; " + (male ? "сразил " : "сразила ") + UnitLabel(g, e.who);
+    return victim + "; " + (male ? GH_TR("Journal", "сразил ") : GH_TR("Journal", "сразила ")) + UnitLabel(g, e.who);
 }
 
 std::string SpellResultText(const Game& g, const MatchEvent& e)
 {
     if (e.whom == 0)
-        return Quoted(e.spell) + ": на клетке никого нет";
+        return Quoted(e.spell) + GH_TR("Journal", ": на клетке никого нет");
     const std::string text = Quoted(e.spell) + " \u2192 " + UnitLabel(g, e.whom) + ": ";
     switch (e.outcome) {
-    case Outcome::Missed: return text + "мимо";
-    case Outcome::Immune: return text + "иммунитет";
-    case Outcome::Fizzled: return text + "без действия";
-    case Outcome::Raised: return text + "восстаёт из мёртвых " + LifeOf(g.U(e.whom));
-    case Outcome::Rotted: return text + "труп обращается в кости";
-    case Outcome::Controlled: return text + "разум подчинён";
+    case Outcome::Missed: return text + GH_TR("Journal", "мимо");
+    case Outcome::Immune: return text + GH_TR("Journal", "иммунитет");
+    case Outcome::Fizzled: return text + GH_TR("Journal", "без действия");
+    case Outcome::Raised: return text + GH_TR("Journal", "восстаёт из мёртвых ") + LifeOf(g.U(e.whom));
+    case Outcome::Rotted: return text + GH_TR("Journal", "труп обращается в кости");
+    case Outcome::Controlled: return text + GH_TR("Journal", "разум подчинён");
     default: break;
     }
     const int statKind = SpellOf(e.spell).StatKind;
@@ -108,33 +109,33 @@ std::string SpellResultText(const Game& g, const MatchEvent& e)
 std::string Text(const Game& g, const MatchEvent& e)
 {
     switch (e.kind) {
-    case EventKind::MatchStarted: return "Битва начинается";
-    case EventKind::DayBegins: return "Наступает день " + std::to_string(g.Day);
+    case EventKind::MatchStarted: return GH_TR("Journal", "Битва начинается");
+    case EventKind::DayBegins: return GH_TR("Journal", "Наступает день ") + std::to_string(g.Day);
     case EventKind::TurnBegins:
-        return e.side == 0 ? "Ходят " + UnitTypeName(0) : "Ходит " + HeroLabel(g, e.side);
+        return e.side == 0 ? GH_TR("Journal", "Ходят ") + UnitTypeName(0) : GH_TR("Journal", "Ходит ") + HeroLabel(g, e.side);
     case EventKind::Blow: return BlowText(g, e);
     case EventKind::Kill: return KillText(g, e);
     case EventKind::Promotion:
-        return UnitLabel(g, e.who) + ": повышение до уровня " + std::to_string(e.amount);
+        return UnitLabel(g, e.who) + GH_TR("Journal", ": повышение до уровня ") + std::to_string(e.amount);
     case EventKind::Summoned: {
-        std::string text = HeroLabel(g, e.who) + " призывает: " + UnitTypeName(g.U(e.whom).UnitType);
+        std::string text = HeroLabel(g, e.who) + GH_TR("Journal", " призывает: ") + UnitTypeName(g.U(e.whom).UnitType);
         if (e.outcome == Outcome::Unruly)
-            text += " (никому не подчиняется)";
+            text += GH_TR("Journal", " (никому не подчиняется)");
         return text;
     }
     case EventKind::SummonFailed:
         if (e.outcome == Outcome::NoRoom)
-            return HeroLabel(g, e.who) + ": не удалось призвать " + UnitTypeName(e.amount) +
-                   ", слишком много живности";
-        return HeroLabel(g, e.who) + ": заклинание провалено, " + UnitTypeName(e.amount) +
-               " призвать не удалось";
-    case EventKind::SpellCast: return HeroLabel(g, e.who) + " творит " + Quoted(e.spell);
+            return HeroLabel(g, e.who) + GH_TR("Journal", ": не удалось призвать ") + UnitTypeName(e.amount) +
+                   GH_TR("Journal", ", слишком много живности");
+        return HeroLabel(g, e.who) + GH_TR("Journal", ": заклинание провалено, ") + UnitTypeName(e.amount) +
+               GH_TR("Journal", " призвать не удалось");
+    case EventKind::SpellCast: return HeroLabel(g, e.who) + GH_TR("Journal", " творит ") + Quoted(e.spell);
     case EventKind::SpellResult: return SpellResultText(g, e);
-    case EventKind::HeroLeft: return HeroLabel(g, e.who) + " сдаётся и покидает поле боя";
+    case EventKind::HeroLeft: return HeroLabel(g, e.who) + GH_TR("Journal", " сдаётся и покидает поле боя");
     case EventKind::Victory:
         if (e.side == 0)
-            return "В битве победили " + UnitTypeName(0);
-        return (g.U(e.side).IsMale ? "В битве победил " : "В битве победила ") + HeroLabel(g, e.side);
+            return GH_TR("Journal", "В битве победили ") + UnitTypeName(0);
+        return (g.U(e.side).IsMale ? GH_TR("Journal", "В битве победил ") : GH_TR("Journal", "В битве победила ")) + HeroLabel(g, e.side);
     }
     return {};
 }
@@ -160,7 +161,7 @@ int SideOfEvent(const Game& g, const MatchEvent& e)
 
 std::string JournalLine(const JournalEntry& e)
 {
-    return "День " + std::to_string(e.Day) + ". " + e.Text;
+    return GH_TR("Journal", "День ") + std::to_string(e.Day) + ". " + e.Text;
 }
 
 std::string UnitLabel(const Game& g, int unit)

@@ -6,6 +6,7 @@
 
 #include "engine/Placement.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/FieldView.h"
 
@@ -28,7 +29,7 @@ bool IsHumanSide(const Game& g, int side)
 
 std::string DayTitle(const Game& g)
 {
-    return "День " + std::to_string(g.Day);
+    return GH_TR("TurnCycle", "День ") + std::to_string(g.Day);
 }
 
 void ShowOk(Game& g, const std::string& text)
@@ -115,7 +116,7 @@ void PassTurn(Game& g, int fromCommand)
     const Unit& hero = g.U(IsSide(side) ? side : 0);
     MessageBoxRequest box;
     box.title = DayTitle(g);
-    box.text = (side != 0 ? "Ходит " : "Ходят ") + UnitTypeName(hero.UnitType) + " " + hero.Name;
+    box.text = (side != 0 ? GH_TR("TurnCycle", "Ходит ") : GH_TR("TurnCycle", "Ходят ")) + UnitTypeName(hero.UnitType) + " " + hero.Name;
     // People at one machine swap seats on this box; a computer's turn may go
     // by without one, as the player prefers.
     if (IsHumanSide(g, side))
@@ -189,7 +190,7 @@ void AnnounceVictory(Game& g, int winner)
 {
     const Unit& w = g.U(IsSide(winner) ? winner : 0);
     const Unit& named = g.U(IsSide(g.ActiveHero) ? g.ActiveHero : 0);
-    const std::string verb = w.IsMale ? "В битве победил " : "В битве победила ";
+    const std::string verb = w.IsMale ? GH_TR("TurnCycle", "В битве победил ") : GH_TR("TurnCycle", "В битве победила ");
     ShowOk(g, verb + UnitTypeName(named.UnitType) + " " + named.Name);
 
     // The computer player goes quiet with the rest: an exchange's end may

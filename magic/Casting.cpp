@@ -1,6 +1,7 @@
 #include "magic/Casting.h"
 
 #include "engine/Placement.h"
+#include "platform/Texts.h"
 
 #include "magic/SpellCatalogue.h"
 #include "platform/Numbers.h"
@@ -24,15 +25,15 @@ std::int32_t MagicBonus(const Game& g)
 
 std::string ChanceLine(const Game& g)
 {
-    return "Шанс успеха: " + std::to_string(g.CastChance) + "% + " + std::to_string(MagicBonus(g)) + "%";
+    return GH_TR("Casting", "Шанс успеха: ") + std::to_string(g.CastChance) + "% + " + std::to_string(MagicBonus(g)) + "%";
 }
 
 std::string StatWord(int kind)
 {
     switch (kind) {
-    case 1: return "жизни";
-    case 2: return "перемещений";
-    case 3: return "маны";
+    case 1: return GH_TR("Casting", "жизни");
+    case 2: return GH_TR("Casting", "перемещений");
+    case 3: return GH_TR("Casting", "маны");
     default: return "";
     }
 }
@@ -46,17 +47,17 @@ void PickSpell(Game& g, int n, CastEntry& entry)
     g.CastMana = s.ManaCost;
 
     std::string& f = entry.figures;
-    f = "Дальность: " + std::to_string(s.Range) + kLineBreak;
+    f = GH_TR("Casting", "Дальность: ") + std::to_string(s.Range) + kLineBreak;
     if (s.Effect != 0) {
-        f += "Действие: ";
+        f += GH_TR("Casting", "Действие: ");
         if (s.Effect > 0)
             f += "+";
         f += std::to_string(s.Effect) + (s.IsPercent ? "% " : " ") + StatWord(s.StatKind) + kLineBreak;
     }
-    f += "Источник воздействия: " + ElementName(s.Element) + kLineBreak;
+    f += GH_TR("Casting", "Источник воздействия: ") + ElementName(s.Element) + kLineBreak;
     f += ChanceLine(g) + kLineBreak;
-    f += "Требуется разума: " + std::to_string(s.ReasonNeeded) + kLineBreak;
-    f += "Уходит маны: " + std::to_string(s.ManaCost);
+    f += GH_TR("Casting", "Требуется разума: ") + std::to_string(s.ReasonNeeded) + kLineBreak;
+    f += GH_TR("Casting", "Уходит маны: ") + std::to_string(s.ManaCost);
 }
 
 void PickCreature(Game& g, int type, CastEntry& entry)
@@ -73,8 +74,8 @@ void PickCreature(Game& g, int type, CastEntry& entry)
     g.CastChance = cost.chance;
     g.CastMana = cost.mana;
     g.CurrentSpell.ReasonNeeded = cost.reason;
-    entry.figures = ChanceLine(g) + kLineBreak + "Требуется разума: " + std::to_string(cost.reason) +
-                    kLineBreak + "Уходит маны: " + std::to_string(g.CastMana);
+    entry.figures = ChanceLine(g) + kLineBreak + GH_TR("Casting", "Требуется разума: ") + std::to_string(cost.reason) +
+                    kLineBreak + GH_TR("Casting", "Уходит маны: ") + std::to_string(g.CastMana);
 }
 
 void Tell(Game& g, const std::string& title, const std::string& text)
@@ -148,13 +149,13 @@ ReadOutcome ReadEntry(Game& g, int caster)
         return ReadOutcome::NotNow;
 
     Unit& h = g.U(caster);
-    const std::string who = "У " + UnitTypeName(h.UnitType) + " " + h.Name;
+    const std::string who = GH_TR("Casting", "У ") + UnitTypeName(h.UnitType) + " " + h.Name;
     switch (CheckRead(h, g.CurrentSpell.ReasonNeeded, g.CastMana)) {
     case ReadCheck::ShortOfReason:
-        Tell(g, "Не повезло", who + " не хватает мозгов, чтобы прочесть заклинание!");
+        Tell(g, GH_TR("Casting", "Не повезло"), who + GH_TR("Casting", " не хватает мозгов, чтобы прочесть заклинание!"));
         return ReadOutcome::Refused;
     case ReadCheck::ShortOfMana:
-        Tell(g, "Не выходит", who + ", к несчастью, нету требуемого количества маны!");
+        Tell(g, GH_TR("Casting", "Не выходит"), who + GH_TR("Casting", ", к несчастью, нету требуемого количества маны!"));
         return ReadOutcome::Refused;
     case ReadCheck::Ok: break;
     }

@@ -12,6 +12,7 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/ImageLists.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "world/Catalogue.h"
 
@@ -137,9 +138,9 @@ QString WhenSaved(const QDateTime& when)
     const QDate today = QDate::currentDate();
     const QString time = ru.toString(when.time(), QStringLiteral("HH:mm"));
     if (day == today)
-        return QStringLiteral("сегодня, ") + time;
+        return QTr("FrmSaves", "сегодня, ") + time;
     if (day == today.addDays(-1))
-        return QStringLiteral("вчера, ") + time;
+        return QTr("FrmSaves", "вчера, ") + time;
     return ru.toString(day, QStringLiteral("d MMMM yyyy")) + QStringLiteral(", ") + time;
 }
 
@@ -149,15 +150,15 @@ FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), files_(files)
 {
-    setWindowTitle(QStringLiteral("Загрузить партию"));
+    setWindowTitle(QTr("FrmSaves", "Загрузить партию"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(TwipsSize(14400, 6300));
     setMinimumSize(TwipsSize(7200, 3600));
 
     LstSaves = new QTreeWidget(this);
     LstSaves->setColumnCount(kColumns);
-    LstSaves->setHeaderLabels({QStringLiteral("Название"), QStringLiteral("День"), QStringLiteral("Герои"),
-                               QStringLiteral("Сохранено"), QStringLiteral("Вид")});
+    LstSaves->setHeaderLabels({QTr("FrmSaves", "Название"), QTr("FrmSaves", "День"), QTr("FrmSaves", "Герои"),
+                               QTr("FrmSaves", "Сохранено"), QTr("FrmSaves", "Вид")});
     LstSaves->setRootIsDecorated(false);
     LstSaves->setUniformRowHeights(true);
     LstSaves->setAllColumnsShowFocus(true);
@@ -169,7 +170,7 @@ FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
     // Enter reaches the window, which presses "Загрузить"; a double click loads too.
     connect(LstSaves, &QTreeWidget::itemDoubleClicked, this, [this] { LoadCurrent(); });
 
-    LblEmpty = new QLabel(QStringLiteral("Сохранённых партий пока нет. Сохранить партию можно кнопкой "
+    LblEmpty = new QLabel(QTr("FrmSaves", "Сохранённых партий пока нет. Сохранить партию можно кнопкой "
                                          "«Сохранить» главного меню; в начале каждого хода игрока партия "
                                          "сохраняется и сама."),
                           this);
@@ -177,14 +178,14 @@ FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
     LblEmpty->setWordWrap(true);
     LblEmpty->setAlignment(Qt::AlignCenter);
 
-    CmdOpen = new QPushButton(QStringLiteral("Открыть файл…"), this);
-    CmdOpen->setToolTip(QStringLiteral("Загрузить сохранение из другой папки"));
-    CmdDelete = new QPushButton(QStringLiteral("Удалить"), this);
-    CmdDelete->setToolTip(QStringLiteral("Удалить выбранное сохранение с диска"));
-    CmdLoad = new QPushButton(QStringLiteral("Загрузить"), this);
-    CmdLoad->setToolTip(QStringLiteral("Продолжить выбранную партию"));
+    CmdOpen = new QPushButton(QTr("FrmSaves", "Открыть файл…"), this);
+    CmdOpen->setToolTip(QTr("FrmSaves", "Загрузить сохранение из другой папки"));
+    CmdDelete = new QPushButton(QTr("FrmSaves", "Удалить"), this);
+    CmdDelete->setToolTip(QTr("FrmSaves", "Удалить выбранное сохранение с диска"));
+    CmdLoad = new QPushButton(QTr("FrmSaves", "Загрузить"), this);
+    CmdLoad->setToolTip(QTr("FrmSaves", "Продолжить выбранную партию"));
     CmdLoad->setDefault(true);
-    CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdCancel = new QPushButton(QTr("FrmSaves", "Закрыть"), this);
     for (QPushButton* b : {CmdOpen, CmdDelete, CmdCancel})
         b->setAutoDefault(false);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmSaves::OpenElsewhere);
@@ -215,7 +216,7 @@ void FrmSaves::Reload()
     LstSaves->clear();
     for (const SaveEntry& e : entries_) {
         auto* item = new QTreeWidgetItem;
-        const QString kind = e.autosave ? QStringLiteral("автосохранение") : QStringLiteral("сохранение");
+        const QString kind = e.autosave ? QTr("FrmSaves", "автосохранение") : QTr("FrmSaves", "сохранение");
         if (e.readable) {
             item->setText(ColTitle, QString::fromStdString(e.summary.title));
             item->setText(ColDay, QString::number(e.summary.day));
@@ -225,11 +226,11 @@ void FrmSaves::Reload()
         } else {
             item->setText(ColTitle, e.fileName);
             item->setText(ColDay, QStringLiteral("—"));
-            item->setText(ColHeroes, QStringLiteral("не читается: ") + InSentence(e.error));
+            item->setText(ColHeroes, QTr("FrmSaves", "не читается: ") + InSentence(e.error));
             item->setForeground(ColHeroes, QColor(160, 0, 0));
             item->setText(ColKind, e.autosave ? kind : QStringLiteral("—"));
             for (int c = 0; c < kColumns; ++c)
-                item->setToolTip(c, QStringLiteral("Файл «%1» не читается: %2").arg(e.fileName, e.error));
+                item->setToolTip(c, QTr("FrmSaves", "Файл «%1» не читается: %2").arg(e.fileName, e.error));
         }
         item->setText(ColSaved, WhenSaved(e.savedAt));
         item->setTextAlignment(ColDay, Qt::AlignRight | Qt::AlignVCenter);
@@ -289,7 +290,7 @@ void FrmSaves::DeleteCurrent()
     const QString name = e.readable ? QString::fromStdString(e.summary.title) : e.fileName;
     MessageBoxRequest box;
     box.title = windowTitle().toStdString();
-    box.text = QStringLiteral("Удалить сохранение «%1»?\n\nФайл «%2» будет удалён с диска.")
+    box.text = QTr("FrmSaves", "Удалить сохранение «%1»?\n\nФайл «%2» будет удалён с диска.")
                    .arg(name, e.fileName)
                    .toStdString();
     box.buttons = BoxButtons::YesNo;
@@ -301,7 +302,7 @@ void FrmSaves::DeleteCurrent()
     if (!files_.Remove(e.path, error)) {
         MessageBoxRequest fail;
         fail.title = box.title;
-        fail.text = QStringLiteral("Сохранение «%1» не удалено: %2.").arg(name, error).toStdString();
+        fail.text = QTr("FrmSaves", "Сохранение «%1» не удалено: %2.").arg(name, error).toStdString();
         fail.icon = BoxIcon::Exclamation;
         forms_.g.shell->MessageBox(fail);
     }
@@ -318,9 +319,9 @@ void FrmSaves::OpenElsewhere()
     const QString extension =
         QString::fromUtf8(save::kExtension.data(), static_cast<qsizetype>(save::kExtension.size()));
     auto* dialog =
-        new QFileDialog(this, QStringLiteral("Открыть сохранение"),
+        new QFileDialog(this, QTr("FrmSaves", "Открыть сохранение"),
                         QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-                        QStringLiteral("Сохранения Grimhollow (*%1);;Все файлы (*)").arg(extension));
+                        QTr("FrmSaves", "Сохранения Grimhollow (*%1);;Все файлы (*)").arg(extension));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);

@@ -7,6 +7,7 @@
 #include <QMetaObject>
 
 #include "engine/Placement.h"
+#include "platform/qt/Translations.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -77,7 +78,7 @@ std::string Autosave::Text(const Game& g, const save::MatchMemory* memory)
     // says whose turn of which day it caught.
     const Unit& hero = g.U(g.ActiveHero);
     const std::string who = hero.Name.empty() ? UnitTypeName(hero.UnitType) : hero.Name;
-    const std::string title = "День " + std::to_string(g.Day) + ", ход: " + who;
+    const std::string title = GH_TR("Autosave", "День ") + std::to_string(g.Day) + GH_TR("Autosave", ", ход: ") + who;
     const save::SaveSummary summary =
         save::SummaryOf(g, title, true, SaveTimestamp(QDateTime::currentDateTime()),
                         QCoreApplication::applicationVersion().toStdString());
@@ -142,7 +143,7 @@ void Autosave::Written(bool ok, const QString& path, const QString& error, std::
         return;
     failing_ = true;
     if (onFailure)
-        onFailure(QStringLiteral("Автосохранение «%1» не записано: %2.\n\nИгра продолжается; "
+        onFailure(QTr("Autosave", "Автосохранение «%1» не записано: %2.\n\nИгра продолжается; "
                                  "следующее автосохранение будет сделано в начале следующего хода.")
                       .arg(QFileInfo(path).fileName(), error));
 }
