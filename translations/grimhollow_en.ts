@@ -5,2372 +5,2398 @@
     <name>AidsOverlay</name>
     <message>
         <source>: очков действия не осталось до следующего хода</source>
-        <translation type="unfinished"></translation>
+        <translation>: no action points left until the next turn</translation>
     </message>
 </context>
 <context>
     <name>AidsText</name>
     <message>
         <source>%1 очко действия|%1 очка действия|%1 очков действия</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 action point|%1 action points</translation>
     </message>
     <message>
         <source>потеряет около </source>
-        <translation type="unfinished"></translation>
+        <translation>loses about </translation>
     </message>
     <message>
         <source> из </source>
-        <translation type="unfinished"></translation>
+        <translation> of </translation>
     </message>
     <message>
         <source> жизни</source>
-        <translation type="unfinished"></translation>
+        <translation> life</translation>
     </message>
     <message>
         <source>вылечится примерно на </source>
-        <translation type="unfinished"></translation>
+        <translation>heals by about </translation>
     </message>
     <message>
         <source>не пострадает</source>
-        <translation type="unfinished"></translation>
+        <translation>unharmed</translation>
     </message>
     <message>
         <source>, погибнет с шансом </source>
-        <translation type="unfinished"></translation>
+        <translation>, chance to fall </translation>
     </message>
     <message>
         <source>жизни</source>
-        <translation type="unfinished"></translation>
+        <translation>life</translation>
     </message>
     <message>
         <source>очков действия</source>
-        <translation type="unfinished"></translation>
+        <translation>action points</translation>
     </message>
     <message>
         <source>маны</source>
-        <translation type="unfinished"></translation>
+        <translation>mana</translation>
     </message>
     <message>
         <source>меньше 1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>under 1 %</translation>
     </message>
     <message>
         <source>больше 99 %</source>
-        <translation type="unfinished"></translation>
+        <translation>over 99 %</translation>
     </message>
     <message>
         <source>До цели не дотянуться за этот ход: </source>
-        <translation type="unfinished"></translation>
+        <translation>Out of reach this turn: </translation>
     </message>
     <message>
         <source>Дойдёт только до отмеченной клетки: </source>
-        <translation type="unfinished"></translation>
+        <translation>Gets only as far as the marked cell: </translation>
     </message>
     <message>
         <source>, останется </source>
-        <translation type="unfinished"></translation>
+        <translation>, leaving </translation>
     </message>
     <message>
         <source>Сюда пути нет</source>
-        <translation type="unfinished"></translation>
+        <translation>No path leads here</translation>
     </message>
     <message>
         <source>Путь: </source>
-        <translation type="unfinished"></translation>
+        <translation>Path: </translation>
     </message>
     <message>
         <source>Сюда не встать: клетка занята</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot stand here: the cell is taken</translation>
     </message>
     <message>
         <source>Дойдёт до отмеченной клетки и остановится</source>
-        <translation type="unfinished"></translation>
+        <translation>Walks to the marked cell and stops</translation>
     </message>
     <message>
         <source>Сюда не дойти за этот ход</source>
-        <translation type="unfinished"></translation>
+        <translation>Out of reach this turn</translation>
     </message>
     <message>
         <source> нападёт на: </source>
-        <translation type="unfinished"></translation>
+        <translation> attacks: </translation>
     </message>
     <message>
         <source>Удар с места; после боя очков действия не останется</source>
-        <translation type="unfinished"></translation>
+        <translation>Strikes from here; no action points left after the fight</translation>
     </message>
     <message>
         <source>; после боя очков действия не останется</source>
-        <translation type="unfinished"></translation>
+        <translation>; no action points left after the fight</translation>
     </message>
     <message>
         <source>: здесь никого нет, заклинание пропадёт</source>
-        <translation type="unfinished"></translation>
+        <translation>: nobody is here, the spell would be wasted</translation>
     </message>
     <message>
         <source>Иммунитет: заклинание не подействует</source>
-        <translation type="unfinished"></translation>
+        <translation>Immune: the spell will have no effect</translation>
     </message>
     <message>
         <source>Заклинание не подействует</source>
-        <translation type="unfinished"></translation>
+        <translation>The spell will have no effect</translation>
     </message>
     <message>
         <source>Подействует с шансом </source>
-        <translation type="unfinished"></translation>
+        <translation>Takes effect with a chance of </translation>
     </message>
     <message>
         <source>Подействует наверняка</source>
-        <translation type="unfinished"></translation>
+        <translation>Takes effect for certain</translation>
     </message>
     <message>
         <source>Восстанет из мёртвых с </source>
-        <translation type="unfinished"></translation>
+        <translation>Rises from the dead with </translation>
     </message>
     <message>
         <source>Обратится в кости</source>
-        <translation type="unfinished"></translation>
+        <translation>Crumbles to bones</translation>
     </message>
     <message>
         <source>Перейдёт под ваше начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Comes under your command</translation>
     </message>
     <message>
         <source>В среднем </source>
-        <translation type="unfinished"></translation>
+        <translation>On average </translation>
     </message>
     <message>
         <source> (сейчас </source>
-        <translation type="unfinished"></translation>
+        <translation> (now </translation>
     </message>
     <message>
         <source>Погибнет с шансом </source>
-        <translation type="unfinished"></translation>
+        <translation>Chance to fall: </translation>
     </message>
     <message>
         <source>Призвать сюда: </source>
-        <translation type="unfinished"></translation>
+        <translation>Summon here: </translation>
     </message>
     <message>
         <source>, получится с шансом </source>
-        <translation type="unfinished"></translation>
+        <translation>, succeeds with a chance of </translation>
     </message>
     <message>
         <source>Больше существ </source>
-        <translation type="unfinished"></translation>
+        <translation>No more creatures will follow </translation>
     </message>
     <message>
         <source> не возглавит: это не будет подчиняться</source>
-        <translation type="unfinished"></translation>
+        <translation>: this one will obey nobody</translation>
     </message>
 </context>
 <context>
     <name>AuthorMessage</name>
     <message>
         <source>    Здравствуйте! Спасибо, что заглянули сюда.</source>
-        <translation type="unfinished"></translation>
+        <translation>    Greetings, and thank you for stopping by.</translation>
     </message>
     <message>
         <source>Перед Вами Grimhollow — пошаговая тактика о героях,</source>
-        <translation type="unfinished"></translation>
+        <translation>This is Grimhollow, a turn-based tactics game of heroes,</translation>
     </message>
     <message>
         <source>призванных ими существах и заклинаниях. Игра ещё</source>
-        <translation type="unfinished"></translation>
+        <translation>the creatures they summon and the spells they cast.</translation>
     </message>
     <message>
         <source>не закончена: многое в ней будет дописано, что-то</source>
-        <translation type="unfinished"></translation>
+        <translation>The game is not finished yet: much will be added,</translation>
     </message>
     <message>
         <source>переделано, а что-то пока работает не так, как надо.</source>
-        <translation type="unfinished"></translation>
+        <translation>some things redone, and some do not work quite right.</translation>
     </message>
     <message>
         <source>    (Да, сразу скажу, что увеличить или уменьшить</source>
-        <translation type="unfinished"></translation>
+        <translation>    (Oh, and before I forget: the &quot;+&quot; and &quot;-&quot; keys</translation>
     </message>
     <message>
         <source>скорость прокрутки этого сообщения можно клавишами</source>
-        <translation type="unfinished"></translation>
+        <translation>speed up and slow down the scrolling of this message</translation>
     </message>
     <message>
         <source>&quot;+&quot; и &quot;-&quot; соответственно.)</source>
-        <translation type="unfinished"></translation>
+        <translation>respectively.)</translation>
     </message>
     <message>
         <source>    Откуда взялись идеи? Из старых настольных игр</source>
-        <translation type="unfinished"></translation>
+        <translation>    Where did the ideas come from? From old board games</translation>
     </message>
     <message>
         <source>на клетчатом поле, из книг о магах и некромантах</source>
-        <translation type="unfinished"></translation>
+        <translation>played on squares, from books of mages and necromancers,</translation>
     </message>
     <message>
         <source>и из долгих споров о том, кто кого сильнее: скелет</source>
-        <translation type="unfinished"></translation>
+        <translation>and from long arguments over who would win: a skeleton</translation>
     </message>
     <message>
         <source>или летучая мышь. Правила складывались понемногу,</source>
-        <translation type="unfinished"></translation>
+        <translation>or a bat. The rules grew little by little,</translation>
     </message>
     <message>
         <source>партия за партией, и меняются до сих пор.</source>
-        <translation type="unfinished"></translation>
+        <translation>match after match, and they are changing still.</translation>
     </message>
     <message>
         <source>    За советом обращайтесь к окнам сведений: правый</source>
-        <translation type="unfinished"></translation>
+        <translation>    For advice, turn to the information windows: a right</translation>
     </message>
     <message>
         <source>щелчок по существу, трупу или костям на поле</source>
-        <translation type="unfinished"></translation>
+        <translation>click on a creature, a corpse or bones on the field</translation>
     </message>
     <message>
         <source>покажет всё, что о них известно.</source>
-        <translation type="unfinished"></translation>
+        <translation>shows everything there is to know about them.</translation>
     </message>
     <message>
         <source>    Приветы:</source>
-        <translation type="unfinished"></translation>
+        <translation>    Greetings go out:</translation>
     </message>
     <message>
         <source>всем, кто первым сыграл в эту бету и не бросил её</source>
-        <translation type="unfinished"></translation>
+        <translation>to everyone who played this beta first and did not quit</translation>
     </message>
     <message>
         <source>после первой же победы компьютерного некроманта;</source>
-        <translation type="unfinished"></translation>
+        <translation>after the computer necromancer&apos;s very first victory;</translation>
     </message>
     <message>
         <source>тем, кто находил ошибки и терпеливо о них писал;</source>
-        <translation type="unfinished"></translation>
+        <translation>to those who found bugs and patiently reported them;</translation>
     </message>
     <message>
         <source>художникам свободных рисунков, без которых поле</source>
-        <translation type="unfinished"></translation>
+        <translation>to the artists of free pictures, without whom the field</translation>
     </message>
     <message>
         <source>так и осталось бы пустыми клетками;</source>
-        <translation type="unfinished"></translation>
+        <translation>would have stayed a grid of empty squares;</translation>
     </message>
     <message>
         <source>всем, кто пишет свободные программы и делится ими;</source>
-        <translation type="unfinished"></translation>
+        <translation>to everyone who writes free software and shares it;</translation>
     </message>
     <message>
         <source>лучницам, которые стреляют лучше, чем мы целимся;</source>
-        <translation type="unfinished"></translation>
+        <translation>to the archeresses, who shoot better than we aim;</translation>
     </message>
     <message>
         <source>скелетам, честно встающим после каждой проверки;</source>
-        <translation type="unfinished"></translation>
+        <translation>to the skeletons, who rise again after every test;</translation>
     </message>
     <message>
         <source>и, конечно, Вам — за то, что дочитали досюда.</source>
-        <translation type="unfinished"></translation>
+        <translation>and of course to you, for reading this far.</translation>
     </message>
     <message>
         <source>    Ни один скелет не пострадал при создании игры.</source>
-        <translation type="unfinished"></translation>
+        <translation>    No skeletons were harmed in the making of this game.</translation>
     </message>
     <message>
         <source>(Неправда: их поднимали и укладывали сотни раз.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Not true: they were raised and laid to rest hundreds of times.)</translation>
     </message>
     <message>
         <source>    Удачи в бою, и до новых встреч!</source>
-        <translation type="unfinished"></translation>
+        <translation>    Good luck in battle, and farewell until next time!</translation>
     </message>
     <message>
         <source>                              — команда Grimhollow</source>
-        <translation type="unfinished"></translation>
+        <translation>                              — the Grimhollow team</translation>
     </message>
 </context>
 <context>
     <name>Autosave</name>
     <message>
         <source>День </source>
-        <translation type="unfinished"></translation>
+        <translation>Day </translation>
     </message>
     <message>
         <source>, ход: </source>
-        <translation type="unfinished"></translation>
+        <translation>, turn: </translation>
     </message>
     <message>
         <source>Автосохранение «%1» не записано: %2.
 
 Игра продолжается; следующее автосохранение будет сделано в начале следующего хода.</source>
-        <translation type="unfinished"></translation>
+        <translation>The autosave &quot;%1&quot; was not written: %2.
+
+The game goes on; the next autosave will be made at the start of the next turn.</translation>
     </message>
 </context>
 <context>
     <name>Blows</name>
     <message>
         <source>иммунитет</source>
-        <translation type="unfinished"></translation>
+        <translation>immune</translation>
     </message>
     <message>
         <source>мимо</source>
-        <translation type="unfinished"></translation>
+        <translation>miss</translation>
     </message>
 </context>
 <context>
     <name>Casting</name>
     <message>
         <source>Шанс успеха: </source>
-        <translation type="unfinished"></translation>
+        <translation>Chance of success: </translation>
     </message>
     <message>
         <source>жизни</source>
-        <translation type="unfinished"></translation>
+        <translation>life</translation>
     </message>
     <message>
         <source>перемещений</source>
-        <translation type="unfinished"></translation>
+        <translation>movement</translation>
     </message>
     <message>
         <source>маны</source>
-        <translation type="unfinished"></translation>
+        <translation>mana</translation>
     </message>
     <message>
         <source>Дальность: </source>
-        <translation type="unfinished"></translation>
+        <translation>Range: </translation>
     </message>
     <message>
         <source>Действие: </source>
-        <translation type="unfinished"></translation>
+        <translation>Effect: </translation>
     </message>
     <message>
         <source>Источник воздействия: </source>
-        <translation type="unfinished"></translation>
+        <translation>Element: </translation>
     </message>
     <message>
         <source>Требуется разума: </source>
-        <translation type="unfinished"></translation>
+        <translation>Intellect required: </translation>
     </message>
     <message>
         <source>Уходит маны: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mana cost: </translation>
     </message>
     <message>
         <source>У </source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Не повезло</source>
-        <translation type="unfinished"></translation>
+        <translation>Bad luck</translation>
     </message>
     <message>
         <source> не хватает мозгов, чтобы прочесть заклинание!</source>
-        <translation type="unfinished"></translation>
+        <translation> lacks the wits to read this spell!</translation>
     </message>
     <message>
         <source>Не выходит</source>
-        <translation type="unfinished"></translation>
+        <translation>It won&apos;t work</translation>
     </message>
     <message>
         <source>, к несчастью, нету требуемого количества маны!</source>
-        <translation type="unfinished"></translation>
+        <translation>, alas, does not have the mana it needs!</translation>
     </message>
 </context>
 <context>
     <name>Catalogue</name>
     <message>
         <source>нейтральные юниты</source>
-        <translation type="unfinished"></translation>
+        <translation>neutral units</translation>
     </message>
     <message>
         <source>Демон</source>
-        <translation type="unfinished"></translation>
+        <translation>Demon</translation>
     </message>
     <message>
         <source>Маг</source>
-        <translation type="unfinished"></translation>
+        <translation>Mage</translation>
     </message>
     <message>
         <source>Скелет</source>
-        <translation type="unfinished"></translation>
+        <translation>Skeleton</translation>
     </message>
     <message>
         <source>Летучая мышь-вампир</source>
-        <translation type="unfinished"></translation>
+        <translation>Vampire Bat</translation>
     </message>
     <message>
         <source>Некромант</source>
-        <translation type="unfinished"></translation>
+        <translation>Necromancer</translation>
     </message>
     <message>
         <source>Лучница</source>
-        <translation type="unfinished"></translation>
+        <translation>Archeress</translation>
     </message>
     <message>
         <source>Привидение</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghost</translation>
     </message>
     <message>
         <source> - ужаснейшие существа, прибывшие прямиком из Ада, являются чуть ли не самыми сильными воинами, сражающимися на стороне Тьмы.</source>
-        <translation type="unfinished"></translation>
+        <translation> - the most dreadful of creatures, come straight from the Abyss, and very nearly the mightiest warriors fighting for the Darkness.</translation>
     </message>
     <message>
         <source> - знаменитый воин света, герой, возглавляющий отряды бойцов, наровит накостылять любому прислужнику сил тьмы своим посохом, испускающим молнии.</source>
-        <translation type="unfinished"></translation>
+        <translation> - a famed champion of the Light, a hero who leads companies of fighters and is eager to give any servant of darkness a thrashing with a staff that crackles with lightning.</translation>
     </message>
     <message>
         <source> - ходячий скелет, возражденный из мертвецов, довольно слаб и невероятно туп, ибо пролежавшие изрядное время в земле, мозги его почти все сгнили.</source>
-        <translation type="unfinished"></translation>
+        <translation> - a walking skeleton raised from the dead; rather weak and astonishingly dim, for after a good long while in the ground its brains have nearly all rotted away.</translation>
     </message>
     <message>
         <source> - по прозвищу &quot;Вампир&quot; слабое и не очень умное создание, которое вцепляется в волосы врага и кусает его за голову.</source>
-        <translation type="unfinished"></translation>
+        <translation> - known simply as &quot;the Vampire&quot;, a feeble and none too clever creature that tangles itself in a foe&apos;s hair and bites at the head.</translation>
     </message>
     <message>
         <source> - злобный колдунишка, водящий дружбу с различными скелетами, демонами, вампирами и прочей нечистью. Особой популярностью пользуется у скелетов, которые готовы следовать за ним повсюду.</source>
-        <translation type="unfinished"></translation>
+        <translation> - a spiteful little sorcerer who keeps company with skeletons, demons, vampires and all manner of unholy things. Skeletons adore him above all and will follow him anywhere.</translation>
     </message>
     <message>
         <source> - эльфийская воительница, прибывшая из древних эльфийских лесов. Немногие могут состязаться с ней в стрельбе из лука.</source>
-        <translation type="unfinished"></translation>
+        <translation> - an elven warrior maiden from the ancient elven woods. Few can match her with a bow.</translation>
     </message>
     <message>
         <source> - если после смерти душа не попадает ни в Царство Света ни в Княжество Тьмы, то она остается в этом мире в качестве привидения.</source>
-        <translation type="unfinished"></translation>
+        <translation> - a soul that after death reaches neither the Realm of Light nor the Principality of Darkness lingers in this world as a ghost.</translation>
     </message>
     <message>
         <source>Адский Слэш</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellfire Slash</translation>
     </message>
     <message>
         <source>Электроразряд</source>
-        <translation type="unfinished"></translation>
+        <translation>Lightning Bolt</translation>
     </message>
     <message>
         <source>Клинок нежити</source>
-        <translation type="unfinished"></translation>
+        <translation>Undead Blade</translation>
     </message>
     <message>
         <source>Укус вампира</source>
-        <translation type="unfinished"></translation>
+        <translation>Vampire Bite</translation>
     </message>
     <message>
         <source>Духи демонов</source>
-        <translation type="unfinished"></translation>
+        <translation>Demon Spirits</translation>
     </message>
     <message>
         <source>Стрела-патриот</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyal Arrow</translation>
     </message>
     <message>
         <source>Моральный испуг</source>
-        <translation type="unfinished"></translation>
+        <translation>Dread Wail</translation>
     </message>
 </context>
 <context>
     <name>Experience</name>
     <message>
         <source>повышение</source>
-        <translation type="unfinished"></translation>
+        <translation>level up</translation>
     </message>
 </context>
 <context>
     <name>Forms</name>
     <message>
         <source>Запись партии</source>
-        <translation type="unfinished"></translation>
+        <translation>Match record</translation>
     </message>
     <message>
         <source>Записи партий</source>
-        <translation type="unfinished"></translation>
+        <translation>Match records</translation>
     </message>
     <message>
         <source>Записи партий (*%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Match records (*%1)</translation>
     </message>
 </context>
 <context>
     <name>FrmAvtor</name>
     <message>
         <source>От автора</source>
-        <translation type="unfinished"></translation>
+        <translation>From the Author</translation>
     </message>
 </context>
 <context>
     <name>FrmCast</name>
     <message>
         <source>Магия</source>
-        <translation type="unfinished"></translation>
+        <translation>Magic</translation>
     </message>
     <message>
         <source>Доступные заклинания:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spells at hand:</translation>
     </message>
     <message>
         <source>Прочитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Cast</translation>
     </message>
     <message>
         <source>Ненадо</source>
-        <translation type="unfinished"></translation>
+        <translation>Never mind</translation>
     </message>
 </context>
 <context>
     <name>FrmHelp</name>
     <message>
         <source>Помощь</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>FrmInfo</name>
     <message>
         <source>Информация</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
     <name>FrmLog</name>
     <message>
         <source>Журнал битвы</source>
-        <translation type="unfinished"></translation>
+        <translation>Battle log</translation>
     </message>
 </context>
 <context>
     <name>FrmMain</name>
     <message>
         <source>Главное меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Main Menu</translation>
     </message>
     <message>
         <source>В главное меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the main menu</translation>
     </message>
     <message>
         <source>Магия</source>
-        <translation type="unfinished"></translation>
+        <translation>Magic</translation>
     </message>
     <message>
         <source>Скастовать спелл</source>
-        <translation type="unfinished"></translation>
+        <translation>Cast a spell</translation>
     </message>
     <message>
         <source>Дипломатия</source>
-        <translation type="unfinished"></translation>
+        <translation>Diplomacy</translation>
     </message>
     <message>
         <source>Дипломатия пока недоступна</source>
-        <translation type="unfinished"></translation>
+        <translation>Diplomacy is not available yet</translation>
     </message>
     <message>
         <source>Закончить ход</source>
-        <translation type="unfinished"></translation>
+        <translation>End Turn</translation>
     </message>
     <message>
         <source>Сдаться</source>
-        <translation type="unfinished"></translation>
+        <translation>Surrender</translation>
     </message>
     <message>
         <source>Признать себя побежденным</source>
-        <translation type="unfinished"></translation>
+        <translation>Admit defeat</translation>
     </message>
     <message>
         <source>Настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Меню настроек</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Помощь</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>FrmMainKeys</name>
     <message>
         <source>Закончить ход</source>
-        <translation type="unfinished"></translation>
+        <translation>End Turn</translation>
     </message>
 </context>
 <context>
     <name>FrmMenu</name>
     <message>
         <source>Заново</source>
-        <translation type="unfinished"></translation>
+        <translation>New Game</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Загрузить</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <source>От Автора</source>
-        <translation type="unfinished"></translation>
+        <translation>From the Author</translation>
     </message>
     <message>
         <source>Продолжить</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Главное Меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Main Menu</translation>
     </message>
     <message>
         <source>Записи партий</source>
-        <translation type="unfinished"></translation>
+        <translation>Match records</translation>
     </message>
     <message>
         <source>Посмотреть записанную партию</source>
-        <translation type="unfinished"></translation>
+        <translation>Watch a recorded match</translation>
     </message>
     <message>
         <source>Загрузить сохранённую партию</source>
-        <translation type="unfinished"></translation>
+        <translation>Load a saved match</translation>
     </message>
     <message>
         <source>Сохранить партию</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the match</translation>
     </message>
     <message>
         <source>Сохранить сейчас нельзя. </source>
-        <translation type="unfinished"></translation>
+        <translation>The match cannot be saved now. </translation>
     </message>
 </context>
 <context>
     <name>FrmMes</name>
     <message>
         <source>Сообщение</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
     <name>FrmObj</name>
     <message>
         <source>Информация</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Действия</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions</translation>
     </message>
     <message>
         <source>Жизнь</source>
-        <translation type="unfinished"></translation>
+        <translation>Life</translation>
     </message>
 </context>
 <context>
     <name>FrmReplay</name>
     <message>
         <source>как можно быстрее</source>
-        <translation type="unfinished"></translation>
+        <translation>as fast as possible</translation>
     </message>
     <message>
         <source>Запись партии</source>
-        <translation type="unfinished"></translation>
+        <translation>Match record</translation>
     </message>
     <message>
         <source>◀◀ ход</source>
-        <translation type="unfinished"></translation>
+        <translation>◀◀ turn</translation>
     </message>
     <message>
         <source>К ходу предыдущей стороны</source>
-        <translation type="unfinished"></translation>
+        <translation>To the previous side&apos;s turn</translation>
     </message>
     <message>
         <source>На приказ назад</source>
-        <translation type="unfinished"></translation>
+        <translation>One order back</translation>
     </message>
     <message>
         <source>Смотреть / пауза (пробел)</source>
-        <translation type="unfinished"></translation>
+        <translation>Play / pause (Space)</translation>
     </message>
     <message>
         <source>На приказ вперёд</source>
-        <translation type="unfinished"></translation>
+        <translation>One order forward</translation>
     </message>
     <message>
         <source>ход ▶▶</source>
-        <translation type="unfinished"></translation>
+        <translation>turn ▶▶</translation>
     </message>
     <message>
         <source>К ходу следующей стороны</source>
-        <translation type="unfinished"></translation>
+        <translation>To the next side&apos;s turn</translation>
     </message>
     <message>
         <source>Скорость</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>День:</source>
-        <translation type="unfinished"></translation>
+        <translation>Day:</translation>
     </message>
     <message>
         <source>Перейти к началу дня</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to the start of the day</translation>
     </message>
     <message>
         <source>Вся партия: приказ за приказом</source>
-        <translation type="unfinished"></translation>
+        <translation>The whole match, order by order</translation>
     </message>
     <message>
         <source>Не удаётся открыть запись «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the record &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Запись «%1» не открыть.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The record &quot;%1&quot; cannot be opened.
+
+%2</translation>
     </message>
     <message>
         <source>Запись партии — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Match record — %1</translation>
     </message>
     <message>
         <source>Запись «%1» расходится с игрой: %2. Показано только то, что совпало.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record &quot;%1&quot; does not agree with the game: %2. Only what agreed is shown.</translation>
     </message>
     <message>
         <source>Запись «%1» расходится с игрой: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record &quot;%1&quot; does not agree with the game: %2.</translation>
     </message>
     <message>
         <source>День %1, ходит %2 · приказ %3 из %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Day %1, %2 to move · order %3 of %4</translation>
     </message>
     <message>
         <source> · конец записи</source>
-        <translation type="unfinished"></translation>
+        <translation> · end of the record</translation>
     </message>
 </context>
 <context>
     <name>FrmSaveName</name>
     <message>
         <source>Сохранить партию</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the match</translation>
     </message>
     <message>
         <source>Название сохранения:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the save:</translation>
     </message>
     <message>
         <source>Под этим названием партия появится в списке сохранений</source>
-        <translation type="unfinished"></translation>
+        <translation>The match appears under this name in the list of saves</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>FrmSaves</name>
     <message>
         <source>сегодня, </source>
-        <translation type="unfinished"></translation>
+        <translation>today, </translation>
     </message>
     <message>
         <source>вчера, </source>
-        <translation type="unfinished"></translation>
+        <translation>yesterday, </translation>
     </message>
     <message>
         <source>Загрузить партию</source>
-        <translation type="unfinished"></translation>
+        <translation>Load a Match</translation>
     </message>
     <message>
         <source>Название</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>День</source>
-        <translation type="unfinished"></translation>
+        <translation>Day</translation>
     </message>
     <message>
         <source>Герои</source>
-        <translation type="unfinished"></translation>
+        <translation>Heroes</translation>
     </message>
     <message>
         <source>Сохранено</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Вид</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Сохранённых партий пока нет. Сохранить партию можно кнопкой «Сохранить» главного меню; в начале каждого хода игрока партия сохраняется и сама.</source>
-        <translation type="unfinished"></translation>
+        <translation>No saved matches yet. Save a match with &quot;Save&quot; in the main menu; a match also saves itself at the start of every player&apos;s turn.</translation>
     </message>
     <message>
         <source>Открыть файл…</source>
-        <translation type="unfinished"></translation>
+        <translation>Open File…</translation>
     </message>
     <message>
         <source>Загрузить сохранение из другой папки</source>
-        <translation type="unfinished"></translation>
+        <translation>Load a save from another folder</translation>
     </message>
     <message>
         <source>Удалить</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Удалить выбранное сохранение с диска</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the chosen save from the disk</translation>
     </message>
     <message>
         <source>Загрузить</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <source>Продолжить выбранную партию</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue the chosen match</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>автосохранение</source>
-        <translation type="unfinished"></translation>
+        <translation>autosave</translation>
     </message>
     <message>
         <source>сохранение</source>
-        <translation type="unfinished"></translation>
+        <translation>save</translation>
     </message>
     <message>
         <source>не читается: </source>
-        <translation type="unfinished"></translation>
+        <translation>unreadable: </translation>
     </message>
     <message>
         <source>Файл «%1» не читается: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; cannot be read: %2</translation>
     </message>
     <message>
         <source>Удалить сохранение «%1»?
 
 Файл «%2» будет удалён с диска.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the save &quot;%1&quot;?
+
+The file &quot;%2&quot; will be removed from the disk.</translation>
     </message>
     <message>
         <source>Сохранение «%1» не удалено: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The save &quot;%1&quot; was not deleted: %2.</translation>
     </message>
     <message>
         <source>Открыть сохранение</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a Save</translation>
     </message>
     <message>
         <source>Сохранения Grimhollow (*%1);;Все файлы (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grimhollow saves (*%1);;All files (*)</translation>
     </message>
 </context>
 <context>
     <name>FrmSelect</name>
     <message>
         <source>Выбор участников</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Heroes</translation>
     </message>
     <message>
         <source>Назад</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Нажмите для участия данного героя</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick to bring this hero into the battle</translation>
     </message>
     <message>
         <source>П-клик для информации</source>
-        <translation type="unfinished"></translation>
+        <translation>Right-click for information</translation>
     </message>
     <message>
         <source>Предыдущий герой</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous hero</translation>
     </message>
     <message>
         <source>Следующий герой</source>
-        <translation type="unfinished"></translation>
+        <translation>Next hero</translation>
     </message>
     <message>
         <source>Имя героя</source>
-        <translation type="unfinished"></translation>
+        <translation>Hero&apos;s name</translation>
     </message>
     <message>
         <source>Нажмите, чтобы герой управлялся компом</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick to let the computer play this hero</translation>
     </message>
     <message>
         <source>Как сильно компьютер играет этим героем</source>
-        <translation type="unfinished"></translation>
+        <translation>How strongly the computer plays this hero</translation>
     </message>
     <message>
         <source>Случайный герой</source>
-        <translation type="unfinished"></translation>
+        <translation>Random hero</translation>
     </message>
     <message>
         <source>Новая партия</source>
-        <translation type="unfinished"></translation>
+        <translation>New Match</translation>
     </message>
     <message>
         <source>Идущая партия будет заменена новой. Её несохранённые ходы пропадут.</source>
-        <translation type="unfinished"></translation>
+        <translation>The match under way will be replaced by a new one. Its unsaved moves will be lost.</translation>
     </message>
     <message>
         <source>
 
 Сохранить её, прежде чем начать новую?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Save it before starting a new one?</translation>
     </message>
     <message>
         <source>Сохранить и начать</source>
-        <translation type="unfinished"></translation>
+        <translation>Save and Start</translation>
     </message>
     <message>
         <source>Не сохранять</source>
-        <translation type="unfinished"></translation>
+        <translation>Don&apos;t Save</translation>
     </message>
     <message>
         <source>
 
 Сохранить её сейчас нельзя. </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+It cannot be saved now. </translation>
     </message>
     <message>
         <source>
 
 Начать новую партию?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Start a new match?</translation>
     </message>
     <message>
         <source>Минимум два героя должны быть выбраны.</source>
-        <translation type="unfinished"></translation>
+        <translation>At least two heroes must be chosen.</translation>
     </message>
 </context>
 <context>
     <name>FrmSet</name>
     <message>
         <source>Пропуск кадров при передвижении юнитов</source>
-        <translation type="unfinished"></translation>
+        <translation>Frames skipped while units walk</translation>
     </message>
     <message>
         <source>Скорость движения юнитов на месте</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed of units idling in place</translation>
     </message>
     <message>
         <source>Меню настроек</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Уровень компьютера</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer level</translation>
     </message>
     <message>
         <source>Как сильно компьютер играет героями новых партий; в выборе героев уровень можно задать каждому</source>
-        <translation type="unfinished"></translation>
+        <translation>How strongly the computer plays the heroes of new matches; each hero can be given a level when heroes are chosen</translation>
     </message>
     <message>
         <source>Автосохранение</source>
-        <translation type="unfinished"></translation>
+        <translation>Autosave</translation>
     </message>
     <message>
         <source>Сохранять партию в начале каждого хода игрока</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the match at the start of every player&apos;s turn</translation>
     </message>
     <message>
         <source>Объявлять ходы компьютера</source>
-        <translation type="unfinished"></translation>
+        <translation>Announce the computer&apos;s turns</translation>
     </message>
     <message>
         <source>Подсказки на поле</source>
-        <translation type="unfinished"></translation>
+        <translation>Field hints</translation>
     </message>
     <message>
         <source>Чёрное поле</source>
-        <translation type="unfinished"></translation>
+        <translation>Black field</translation>
     </message>
     <message>
         <source>Играть на чёрном поле, без земли под юнитами</source>
-        <translation type="unfinished"></translation>
+        <translation>Play on a black field, with no ground under the units</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>FrmSplash</name>
     <message>
         <source>Игра под GPL-3.0+</source>
-        <translation type="unfinished"></translation>
+        <translation>Game under GPL-3.0+</translation>
     </message>
     <message>
         <source>Рисунки: Battle for Wesnoth</source>
-        <translation type="unfinished"></translation>
+        <translation>Art: Battle for Wesnoth</translation>
     </message>
 </context>
 <context>
     <name>FrmStats</name>
     <message>
         <source>Герой</source>
-        <translation type="unfinished"></translation>
+        <translation>Hero</translation>
     </message>
     <message>
         <source>Итог</source>
-        <translation type="unfinished"></translation>
+        <translation>Outcome</translation>
     </message>
     <message>
         <source>Убито</source>
-        <translation type="unfinished"></translation>
+        <translation>Killed</translation>
     </message>
     <message>
         <source>Потери</source>
-        <translation type="unfinished"></translation>
+        <translation>Lost</translation>
     </message>
     <message>
         <source>Призвано</source>
-        <translation type="unfinished"></translation>
+        <translation>Summoned</translation>
     </message>
     <message>
         <source>Заклинаний</source>
-        <translation type="unfinished"></translation>
+        <translation>Spells</translation>
     </message>
     <message>
         <source>Дней</source>
-        <translation type="unfinished"></translation>
+        <translation>Days</translation>
     </message>
     <message>
         <source>Запись этой партии не удалось сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>The record of this match could not be saved</translation>
     </message>
     <message>
         <source>Запись партии ещё сохраняется</source>
-        <translation type="unfinished"></translation>
+        <translation>The match record is still being saved</translation>
     </message>
     <message>
         <source>Итоги битвы</source>
-        <translation type="unfinished"></translation>
+        <translation>Battle Summary</translation>
     </message>
     <message>
         <source>Посмотреть запись</source>
-        <translation type="unfinished"></translation>
+        <translation>Watch the Record</translation>
     </message>
     <message>
         <source>Сохранить запись…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the Record…</translation>
     </message>
     <message>
         <source>Сохранить запись</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the Record</translation>
     </message>
     <message>
         <source>Записи партий (*.ghrec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Match records (*.ghrec)</translation>
     </message>
     <message>
         <source>Не удалось записать «%1».</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>HelpText</name>
     <message>
         <source>Левый клик</source>
-        <translation type="unfinished"></translation>
+        <translation>Left click</translation>
     </message>
     <message>
         <source>выбрать своего юнита; по клетке — идти туда, по врагу — напасть</source>
-        <translation type="unfinished"></translation>
+        <translation>select one of your units; on a cell, walk there; on a foe, attack</translation>
     </message>
     <message>
         <source>Правый клик</source>
-        <translation type="unfinished"></translation>
+        <translation>Right click</translation>
     </message>
     <message>
         <source>сведения о юните; отменить призыв или заклинание, ждущее клетку</source>
-        <translation type="unfinished"></translation>
+        <translation>information about a unit; call off a summon or spell waiting for a cell</translation>
     </message>
     <message>
         <source>отменить призыв или заклинание, а если ничего не ждёт — снять выбор</source>
-        <translation type="unfinished"></translation>
+        <translation>call off a summon or spell, or, when nothing waits, clear the selection</translation>
     </message>
     <message>
         <source>выбрать следующего / предыдущего своего юнита, у которого остались очки действия</source>
-        <translation type="unfinished"></translation>
+        <translation>select your next / previous unit that still has action points</translation>
     </message>
     <message>
         <source>Пробел или Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Space or Home</translation>
     </message>
     <message>
         <source>показать героя, чей сейчас ход</source>
-        <translation type="unfinished"></translation>
+        <translation>show the hero whose turn it is</translation>
     </message>
     <message>
         <source>закончить ход, как кнопка «Закончить ход»</source>
-        <translation type="unfinished"></translation>
+        <translation>end the turn, as the &quot;End Turn&quot; button does</translation>
     </message>
     <message>
         <source>Стрелки, Page Up / Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrows, Page Up / Page Down</translation>
     </message>
     <message>
         <source>прокрутить поле</source>
-        <translation type="unfinished"></translation>
+        <translation>scroll the field</translation>
     </message>
     <message>
         <source>Ctrl + колесо мыши, + / −</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + mouse wheel, + / −</translation>
     </message>
     <message>
         <source>увеличить или уменьшить поле</source>
-        <translation type="unfinished"></translation>
+        <translation>zoom the field in or out</translation>
     </message>
     <message>
         <source>эта помощь</source>
-        <translation type="unfinished"></translation>
+        <translation>this help</translation>
     </message>
     <message>
         <source>показать или скрыть журнал битвы</source>
-        <translation type="unfinished"></translation>
+        <translation>show or hide the battle log</translation>
     </message>
     <message>
         <source>во весь экран или в обычном окне</source>
-        <translation type="unfinished"></translation>
+        <translation>full screen or an ordinary window</translation>
     </message>
     <message>
         <source>выключить или включить звук</source>
-        <translation type="unfinished"></translation>
+        <translation>turn the sound off or on</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Клавиши&lt;/h2&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Keys&lt;/h2&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;</translation>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;p&gt;Приказы с клавиш, как и с кнопок, принимаются только в ваш ход и когда на поле всё стихло: никто не идёт, не бьёт и не колдует.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/table&gt;&lt;p&gt;Orders from the keys, like those from the buttons, are taken only on your turn and when the field is still: nobody walking, striking or casting.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Подсказки на поле&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Поле, где можно ходить&lt;/b&gt;, отличается от чёрной пустоты вокруг; туда же можно призвать существо.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Досягаемость.&lt;/b&gt; У выбранного юнита подсвечены клетки, до которых он дойдёт с оставшимися очками действия, и отмечены враги, с которыми он может схватиться в этот ход.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Путь и цена.&lt;/b&gt; Наведите мышь на клетку: видно, каким путём пойдёт юнит, сколько очков действия это стоит и сколько останется, или что туда не дойти.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Прогноз схватки.&lt;/b&gt; Наведите мышь на врага в досягаемости: видно, сколько жизни ожидаемо потеряет каждый и с какой вероятностью погибнет.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Прогноз заклинания.&lt;/b&gt; Пока заклинание ждёт цель, над существом под мышью видны шанс успеха и ожидаемое действие.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Масштаб.&lt;/b&gt; Ctrl + колесо мыши или + / − увеличивают поле вокруг мыши.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Строка состояния&lt;/b&gt; справа на панели кнопок: чей ход и какой день, жизнь, мана и очки действия выбранного юнита, и что ждёт клетку.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Журнал&lt;/b&gt; (F2 или кнопка «Журнал» в строке состояния): каждый удар, лечение, гибель, повышение, призыв и заклинание, смена хода — с днём.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Подсказки на поле выключаются флажком «Подсказки на поле» в настройках. Флажок «Объявлять ходы компьютера» там же убирает окна о ходах компьютера: они видны в строке состояния и в журнале. Ход человека объявляется всегда — за одним компьютером игроки меняются местами. Флажок «Чёрное поле» убирает землю из-под юнитов: партия идёт на чёрном поле.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Field hints&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;The walkable field&lt;/b&gt; stands out from the black void around it; creatures can be summoned there too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Reach.&lt;/b&gt; The selected unit&apos;s reachable cells are lit for the action points it has left, and the foes it can engage this turn are marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Path and cost.&lt;/b&gt; Point at a cell to see the path the unit will take, how many action points it costs and how many remain, or that it cannot get there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fight forecast.&lt;/b&gt; Point at a foe within reach to see how much life each side is expected to lose and how likely each is to fall.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Spell forecast.&lt;/b&gt; While a spell waits for its target, the creature under the pointer shows the chance of success and the expected effect.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Zoom.&lt;/b&gt; Ctrl + mouse wheel or + / − zoom the field around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The status strip&lt;/b&gt; at the right of the button bar: whose turn and which day it is, the selected unit&apos;s life, mana and action points, and what waits for a cell.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The log&lt;/b&gt; (F2 or the &quot;Log&quot; button on the status strip): every blow, heal, death, level up, summon and spell, and every change of turn, with its day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The field hints are turned off with the &quot;Field hints&quot; box in the settings. The &quot;Announce the computer&apos;s turns&quot; box there drops the messages about the computer&apos;s turns: they still show on the status strip and in the log. A person&apos;s turn is always announced, since players take turns at one computer. The &quot;Black field&quot; box takes the ground from under the units: the match is played on a black field.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Как играть&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;«Главное меню» → «Заново»: отметьте от двух до пяти героев, выберите классы и имена, отметьте «AI» у компьютерных игроков и нажмите «Начать».&lt;/li&gt;&lt;li&gt;В свой ход выберите своего юнита левым кликом (или Tab) и щёлкните по клетке: он пойдёт туда, тратя очки действия. Дойдя до врага, он вступает в схватку: первым бьёт более быстрый, второй отвечает.&lt;/li&gt;&lt;li&gt;«Магия» открывает книгу заклинаний героя: призовите существо или сотворите заклинание и щёлкните по клетке. Правый клик или Esc отменяет.&lt;/li&gt;&lt;li&gt;Неистраченные очки действия героя в конце хода превращаются в ману.&lt;/li&gt;&lt;li&gt;«Закончить ход» (или Enter) передаёт ход. После всех героев ходят нейтральные юниты, и наступает новый день.&lt;/li&gt;&lt;li&gt;Побеждает последний живой герой: победа объявляется, как только падёт последний соперник. «Сдаться» выводит вашего героя из битвы.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;How to play&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;&quot;Main Menu&quot; → &quot;New Game&quot;: tick two to five heroes, choose their classes and names, tick &quot;AI&quot; for the computer players and press &quot;Start&quot;.&lt;/li&gt;&lt;li&gt;On your turn, select one of your units with a left click (or Tab) and click a cell: it walks there, spending action points. When it reaches a foe it joins battle: the quicker strikes first, the other strikes back.&lt;/li&gt;&lt;li&gt;&quot;Magic&quot; opens the hero&apos;s spellbook: summon a creature or cast a spell, then click a cell. A right click or Esc calls it off.&lt;/li&gt;&lt;li&gt;A hero&apos;s unspent action points turn into mana at the end of the turn.&lt;/li&gt;&lt;li&gt;&quot;End Turn&quot; (or Enter) passes the turn. After all the heroes the neutral units move, and a new day dawns.&lt;/li&gt;&lt;li&gt;The last hero standing wins: victory is declared as soon as the last rival falls. &quot;Surrender&quot; takes your hero out of the battle.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
     <name>InfoText</name>
     <message>
         <source>-труп. Это существо пока еще не поздно воскресить из мертвых. Сделав это, Вы получите существо, ничем не отличающееся от своих сородичей, однако, служить оно будет своему прежнему хозяину...</source>
-        <translation type="unfinished"></translation>
+        <translation> corpse. It is not yet too late to raise this creature from the dead. Do so and you get a creature no different from its kin; it will, however, serve its former master...</translation>
     </message>
     <message>
         <source>Гнилые кости - оживив которые, Ваша армия поплнится ходячим скелетом... Скелет не помнит своего прежнего хозяина и служить будет, естественно, тому, кто возведет его из мертвых.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotten bones - raise them and your army gains a walking skeleton... A skeleton remembers no former master and will naturally serve whoever raises it from the dead.</translation>
     </message>
     <message>
         <source>Отношение к Вам: </source>
-        <translation type="unfinished"></translation>
+        <translation>Attitude towards you: </translation>
     </message>
     <message>
         <source>нету</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Уровень </source>
-        <translation type="unfinished"></translation>
+        <translation>Level </translation>
     </message>
     <message>
         <source>Опыт: </source>
-        <translation type="unfinished"></translation>
+        <translation>Experience: </translation>
     </message>
     <message>
         <source>Жизнь: </source>
-        <translation type="unfinished"></translation>
+        <translation>Life: </translation>
     </message>
     <message>
         <source>Сила: </source>
-        <translation type="unfinished"></translation>
+        <translation>Strength: </translation>
     </message>
     <message>
         <source>Магия: </source>
-        <translation type="unfinished"></translation>
+        <translation>Magic: </translation>
     </message>
     <message>
         <source>Быстрота: </source>
-        <translation type="unfinished"></translation>
+        <translation>Speed: </translation>
     </message>
     <message>
         <source>Воля: </source>
-        <translation type="unfinished"></translation>
+        <translation>Will: </translation>
     </message>
     <message>
         <source>Разум: </source>
-        <translation type="unfinished"></translation>
+        <translation>Intellect: </translation>
     </message>
     <message>
         <source>Защита от </source>
-        <translation type="unfinished"></translation>
+        <translation>Protection from </translation>
     </message>
     <message>
         <source>Хозяин: </source>
-        <translation type="unfinished"></translation>
+        <translation>Master: </translation>
     </message>
     <message>
         <source>Лидерство: </source>
-        <translation type="unfinished"></translation>
+        <translation>Leadership: </translation>
     </message>
     <message>
         <source>Название атаки: </source>
-        <translation type="unfinished"></translation>
+        <translation>Attack: </translation>
     </message>
     <message>
         <source>Источник атаки: </source>
-        <translation type="unfinished"></translation>
+        <translation>Attack element: </translation>
     </message>
     <message>
         <source>Дальность атаки: </source>
-        <translation type="unfinished"></translation>
+        <translation>Attack range: </translation>
     </message>
     <message>
         <source>Шанс попадания: </source>
-        <translation type="unfinished"></translation>
+        <translation>Chance to hit: </translation>
     </message>
     <message>
         <source>Благодать: </source>
-        <translation type="unfinished"></translation>
+        <translation>Blessed by: </translation>
     </message>
     <message>
         <source>Иммунитет: </source>
-        <translation type="unfinished"></translation>
+        <translation>Immune to: </translation>
     </message>
     <message>
         <source>Слабость: </source>
-        <translation type="unfinished"></translation>
+        <translation>Weak against: </translation>
     </message>
     <message>
         <source>Мана: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mana: </translation>
     </message>
     <message>
         <source>Действия: </source>
-        <translation type="unfinished"></translation>
+        <translation>Actions: </translation>
     </message>
     <message>
         <source>Трупик вражеского лорда</source>
-        <translation type="unfinished"></translation>
+        <translation>The corpse of an enemy lord</translation>
     </message>
     <message>
         <source>Прежний хозяин: </source>
-        <translation type="unfinished"></translation>
+        <translation>Former master: </translation>
     </message>
 </context>
 <context>
     <name>Journal</name>
     <message>
         <source>заклинание</source>
-        <translation type="unfinished"></translation>
+        <translation>spell</translation>
     </message>
     <message>
         <source>(жизнь </source>
-        <translation type="unfinished"></translation>
+        <translation>(life </translation>
     </message>
     <message>
         <source>жизнь</source>
-        <translation type="unfinished"></translation>
+        <translation>life</translation>
     </message>
     <message>
         <source>очки действия</source>
-        <translation type="unfinished"></translation>
+        <translation>action points</translation>
     </message>
     <message>
         <source>мана</source>
-        <translation type="unfinished"></translation>
+        <translation>mana</translation>
     </message>
     <message>
         <source>мимо</source>
-        <translation type="unfinished"></translation>
+        <translation>miss</translation>
     </message>
     <message>
         <source>иммунитет</source>
-        <translation type="unfinished"></translation>
+        <translation>immune</translation>
     </message>
     <message>
         <source>урон </source>
-        <translation type="unfinished"></translation>
+        <translation>damage </translation>
     </message>
     <message>
         <source>лечение </source>
-        <translation type="unfinished"></translation>
+        <translation>healing </translation>
     </message>
     <message>
         <source>без вреда</source>
-        <translation type="unfinished"></translation>
+        <translation>no harm</translation>
     </message>
     <message>
         <source> гибнет</source>
-        <translation type="unfinished"></translation>
+        <translation> falls</translation>
     </message>
     <message>
         <source> от заклинания </source>
-        <translation type="unfinished"></translation>
+        <translation> to the spell </translation>
     </message>
     <message>
         <source>сразил </source>
-        <translation type="unfinished"></translation>
+        <translation>slain by </translation>
     </message>
     <message>
         <source>сразила </source>
-        <translation type="unfinished"></translation>
+        <translation>slain by </translation>
     </message>
     <message>
         <source>: на клетке никого нет</source>
-        <translation type="unfinished"></translation>
+        <translation>: nobody on the cell</translation>
     </message>
     <message>
         <source>без действия</source>
-        <translation type="unfinished"></translation>
+        <translation>no effect</translation>
     </message>
     <message>
         <source>восстаёт из мёртвых </source>
-        <translation type="unfinished"></translation>
+        <translation>rises from the dead </translation>
     </message>
     <message>
         <source>труп обращается в кости</source>
-        <translation type="unfinished"></translation>
+        <translation>the corpse crumbles to bones</translation>
     </message>
     <message>
         <source>разум подчинён</source>
-        <translation type="unfinished"></translation>
+        <translation>mind enslaved</translation>
     </message>
     <message>
         <source>Битва начинается</source>
-        <translation type="unfinished"></translation>
+        <translation>The battle begins</translation>
     </message>
     <message>
         <source>Наступает день </source>
-        <translation type="unfinished"></translation>
+        <translation>Dawn of day </translation>
     </message>
     <message>
         <source>Ходят </source>
-        <translation type="unfinished"></translation>
+        <translation>Turn: </translation>
     </message>
     <message>
         <source>Ходит </source>
-        <translation type="unfinished"></translation>
+        <translation>Turn: </translation>
     </message>
     <message>
         <source>: повышение до уровня </source>
-        <translation type="unfinished"></translation>
+        <translation>: promoted to level </translation>
     </message>
     <message>
         <source> призывает: </source>
-        <translation type="unfinished"></translation>
+        <translation> summons: </translation>
     </message>
     <message>
         <source> (никому не подчиняется)</source>
-        <translation type="unfinished"></translation>
+        <translation> (obeys nobody)</translation>
     </message>
     <message>
         <source>: не удалось призвать </source>
-        <translation type="unfinished"></translation>
+        <translation>: failed to summon </translation>
     </message>
     <message>
         <source>, слишком много живности</source>
-        <translation type="unfinished"></translation>
+        <translation>, too many creatures about</translation>
     </message>
     <message>
         <source>: заклинание провалено, </source>
-        <translation type="unfinished"></translation>
+        <translation>: the spell failed, </translation>
     </message>
     <message>
         <source> призвать не удалось</source>
-        <translation type="unfinished"></translation>
+        <translation> could not be summoned</translation>
     </message>
     <message>
         <source> творит </source>
-        <translation type="unfinished"></translation>
+        <translation> casts </translation>
     </message>
     <message>
         <source> сдаётся и покидает поле боя</source>
-        <translation type="unfinished"></translation>
+        <translation> surrenders and leaves the battlefield</translation>
     </message>
     <message>
         <source>В битве победили </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
     <message>
         <source>В битве победил </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
     <message>
         <source>В битве победила </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
     <message>
         <source>День </source>
-        <translation type="unfinished"></translation>
+        <translation>Day </translation>
     </message>
 </context>
 <context>
     <name>Keeping</name>
     <message>
         <source>Сохранение партии</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the Match</translation>
     </message>
     <message>
         <source>Загрузка партии</source>
-        <translation type="unfinished"></translation>
+        <translation>Load a Match</translation>
     </message>
     <message>
         <source>Файл повреждён или не является сохранением этой игры.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is damaged or is not a save of this game.</translation>
     </message>
     <message>
         <source>Партия не сохранена. </source>
-        <translation type="unfinished"></translation>
+        <translation>The match was not saved. </translation>
     </message>
     <message>
         <source>Сохранение «%1» уже есть. Заменить его?</source>
-        <translation type="unfinished"></translation>
+        <translation>A save named &quot;%1&quot; already exists. Replace it?</translation>
     </message>
     <message>
         <source>Партия не сохранена в «%1»: %2.
 
 Файл, если он был, остался прежним; партия продолжается.</source>
-        <translation type="unfinished"></translation>
+        <translation>The match was not saved to &quot;%1&quot;: %2.
+
+The file, if there was one, is unchanged; the match goes on.</translation>
     </message>
     <message>
         <source>
 
 Текущая партия продолжается.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+The current match goes on.</translation>
     </message>
     <message>
         <source>Партия «%1» сохранена более новой версией игры, и эта версия не может её прочесть.
 
 Обновите игру, чтобы загрузить эту партию.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>The match &quot;%1&quot; was saved by a newer version of the game, and this version cannot read it.
+
+Update the game to load this match.%2</translation>
     </message>
     <message>
         <source>Не удаётся загрузить «%1».
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot load &quot;%1&quot;.
+
+%2</translation>
     </message>
     <message>
         <source>
 
 Загрузить предыдущее автосохранение «%1»?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Load the previous autosave &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Идущая партия будет заменена партией «%1». Её несохранённые ходы пропадут.
 
 Загрузить?</source>
-        <translation type="unfinished"></translation>
+        <translation>The match under way will be replaced by the match &quot;%1&quot;. Its unsaved moves will be lost.
+
+Load it?</translation>
     </message>
 </context>
 <context>
     <name>Levels</name>
     <message>
         <source>Новичок</source>
-        <translation type="unfinished"></translation>
+        <translation>Novice</translation>
     </message>
     <message>
         <source>Ученик</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprentice</translation>
     </message>
     <message>
         <source>Обычный</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Опытный</source>
-        <translation type="unfinished"></translation>
+        <translation>Veteran</translation>
     </message>
     <message>
         <source>Сильный</source>
-        <translation type="unfinished"></translation>
+        <translation>Strong</translation>
     </message>
     <message>
         <source>Беспощадный</source>
-        <translation type="unfinished"></translation>
+        <translation>Merciless</translation>
     </message>
 </context>
 <context>
     <name>MatchSummary</name>
     <message>
         <source>победитель</source>
-        <translation type="unfinished"></translation>
+        <translation>victor</translation>
     </message>
     <message>
         <source>победительница</source>
-        <translation type="unfinished"></translation>
+        <translation>victor</translation>
     </message>
     <message>
         <source>сдался</source>
-        <translation type="unfinished"></translation>
+        <translation>surrendered</translation>
     </message>
     <message>
         <source>сдалась</source>
-        <translation type="unfinished"></translation>
+        <translation>surrendered</translation>
     </message>
     <message>
         <source>пал в бою</source>
-        <translation type="unfinished"></translation>
+        <translation>fell in battle</translation>
     </message>
     <message>
         <source>пала в бою</source>
-        <translation type="unfinished"></translation>
+        <translation>fell in battle</translation>
     </message>
     <message>
         <source>в строю</source>
-        <translation type="unfinished"></translation>
+        <translation>still fighting</translation>
     </message>
     <message>
         <source>день </source>
-        <translation type="unfinished"></translation>
+        <translation>day </translation>
     </message>
     <message>
         <source>В битве победили </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
     <message>
         <source>Битва идёт, </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle goes on, </translation>
     </message>
     <message>
         <source>В битве победил </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
     <message>
         <source>В битве победила </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
 </context>
 <context>
     <name>Order</name>
     <message>
         <source>Игра не начата</source>
-        <translation type="unfinished"></translation>
+        <translation>No match has begun</translation>
     </message>
     <message>
         <source>Подождите: на поле ещё идёт действие</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait: something is still happening on the field</translation>
     </message>
     <message>
         <source>Сейчас не ваш ход</source>
-        <translation type="unfinished"></translation>
+        <translation>It is not your turn</translation>
     </message>
     <message>
         <source>Некому выполнить приказ</source>
-        <translation type="unfinished"></translation>
+        <translation>Nobody to carry out the order</translation>
     </message>
     <message>
         <source>Ничего не ждёт места на поле</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing is waiting for a place on the field</translation>
     </message>
     <message>
         <source>Там нет врага</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no foe there</translation>
     </message>
     <message>
         <source>Эта страница пуста</source>
-        <translation type="unfinished"></translation>
+        <translation>That page is empty</translation>
     </message>
     <message>
         <source>Туда не дойдёт ни одно существо</source>
-        <translation type="unfinished"></translation>
+        <translation>No creature can get there</translation>
     </message>
     <message>
         <source>Это место уже занято</source>
-        <translation type="unfinished"></translation>
+        <translation>That place is already taken</translation>
     </message>
     <message>
         <source>Не хватает разума</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough intellect</translation>
     </message>
     <message>
         <source>Не хватает маны</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough mana</translation>
     </message>
 </context>
 <context>
     <name>Placement</name>
     <message>
         <source>Не получается</source>
-        <translation type="unfinished"></translation>
+        <translation>No Good</translation>
     </message>
     <message>
         <source>Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены.</source>
-        <translation type="unfinished"></translation>
+        <translation>No creature can get there! Choose a closer place, or right-click to call it off.</translation>
     </message>
     <message>
         <source> может возглавить только </source>
-        <translation type="unfinished"></translation>
+        <translation> can lead only </translation>
     </message>
     <message>
         <source> существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?</source>
-        <translation type="unfinished"></translation>
+        <translation> creatures. A creature summoned now will obey nobody! Summon it anyway?</translation>
     </message>
     <message>
         <source>Предупреждение</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Это место уже занято! Выберите другое или правый клик для отмены.</source>
-        <translation type="unfinished"></translation>
+        <translation>That place is already taken! Choose another, or right-click to call it off.</translation>
     </message>
     <message>
         <source>Не удалось призвать </source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to summon </translation>
     </message>
     <message>
         <source>! Слишком много живности развелось...</source>
-        <translation type="unfinished"></translation>
+        <translation>! Too many creatures about already...</translation>
     </message>
     <message>
         <source>Заклинание провалено</source>
-        <translation type="unfinished"></translation>
+        <translation>The Spell Failed</translation>
     </message>
     <message>
         <source>Заклинание провалено! </source>
-        <translation type="unfinished"></translation>
+        <translation>The spell failed! </translation>
     </message>
     <message>
         <source> призвать не удалось, и мана протрачена впустую!</source>
-        <translation type="unfinished"></translation>
+        <translation> could not be summoned, and the mana is wasted!</translation>
     </message>
 </context>
 <context>
     <name>QtShell</name>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>RecordFiles</name>
     <message>
         <source>не удаётся создать папку %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot create the folder %1</translation>
     </message>
 </context>
 <context>
     <name>SaveFiles</name>
     <message>
         <source>Сохранение</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>нет права записи в папку «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>no permission to write to the folder &quot;%1&quot;</translation>
     </message>
     <message>
         <source>на диске не хватает места</source>
-        <translation type="unfinished"></translation>
+        <translation>not enough space on the disk</translation>
     </message>
     <message>
         <source>запись на диск не удалась (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>writing to the disk failed (%1)</translation>
     </message>
     <message>
         <source>файла нет</source>
-        <translation type="unfinished"></translation>
+        <translation>the file does not exist</translation>
     </message>
     <message>
         <source>это не файл</source>
-        <translation type="unfinished"></translation>
+        <translation>it is not a file</translation>
     </message>
     <message>
         <source>файл слишком велик для сохранения игры (%1 КБ, сохранение не больше %2 КБ)</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too big for a saved game (%1 KB; a save is at most %2 KB)</translation>
     </message>
     <message>
         <source>файл не открывается (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>the file does not open (%1)</translation>
     </message>
     <message>
         <source>нет права на чтение файла</source>
-        <translation type="unfinished"></translation>
+        <translation>no permission to read the file</translation>
     </message>
     <message>
         <source>файл не читается с диска (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>the file cannot be read from the disk (%1)</translation>
     </message>
     <message>
         <source>файл слишком велик для сохранения игры</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too big for a saved game</translation>
     </message>
     <message>
         <source>сохранено более новой версией игры; обновите игру, чтобы загрузить его</source>
-        <translation type="unfinished"></translation>
+        <translation>saved by a newer version of the game; update the game to load it</translation>
     </message>
     <message>
         <source>это не сохранение этой игры</source>
-        <translation type="unfinished"></translation>
+        <translation>it is not a save of this game</translation>
     </message>
     <message>
         <source>не удаётся создать папку «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot create the folder &quot;%1&quot;</translation>
     </message>
     <message>
         <source>не удаётся удалить файл (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot delete the file (%1)</translation>
     </message>
 </context>
 <context>
     <name>SaveState</name>
     <message>
         <source>Нет начатой партии: сохранять пока нечего.</source>
-        <translation type="unfinished"></translation>
+        <translation>No match has begun: there is nothing to save yet.</translation>
     </message>
     <message>
         <source>Ходит компьютер: сохранить партию можно в ход игрока.</source>
-        <translation type="unfinished"></translation>
+        <translation>The computer is moving: a match can be saved on a player&apos;s turn.</translation>
     </message>
     <message>
         <source>Сначала призовите существо щелчком по полю или отмените призыв правым щелчком.</source>
-        <translation type="unfinished"></translation>
+        <translation>First summon the creature with a click on the field, or call the summon off with a right click.</translation>
     </message>
     <message>
         <source>Сначала выберите цель заклинания щелчком по полю или отмените его правым щелчком.</source>
-        <translation type="unfinished"></translation>
+        <translation>First choose the spell&apos;s target with a click on the field, or call it off with a right click.</translation>
     </message>
     <message>
         <source>Дождитесь, пока юнит дойдёт до места.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait until the unit gets where it is going.</translation>
     </message>
     <message>
         <source>Дождитесь конца удара.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait until the blow is over.</translation>
     </message>
     <message>
         <source>Дождитесь, пока погаснет результат удара.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait until the blow&apos;s result fades.</translation>
     </message>
     <message>
         <source>Дождитесь конца заклинания.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait until the spell is over.</translation>
     </message>
     <message>
         <source>Дождитесь, пока на поле всё замрёт.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait until everything on the field is still.</translation>
     </message>
     <message>
         <source> и другие</source>
-        <translation type="unfinished"></translation>
+        <translation> and others</translation>
     </message>
     <message>
         <source>День </source>
-        <translation type="unfinished"></translation>
+        <translation>Day </translation>
     </message>
     <message>
         <source> — день </source>
-        <translation type="unfinished"></translation>
+        <translation> — day </translation>
     </message>
 </context>
 <context>
     <name>Setup</name>
     <message>
         <source>Гэндальф</source>
-        <translation type="unfinished"></translation>
+        <translation>Gandolf</translation>
     </message>
     <message>
         <source>Джэк</source>
-        <translation type="unfinished"></translation>
+        <translation>Jack</translation>
     </message>
     <message>
         <source>Грэнт Непобедимый</source>
-        <translation type="unfinished"></translation>
+        <translation>Grant the Invincible</translation>
     </message>
     <message>
         <source>Кащей Смертный</source>
-        <translation type="unfinished"></translation>
+        <translation>Koschei the Mortal</translation>
     </message>
     <message>
         <source>Мракодей</source>
-        <translation type="unfinished"></translation>
+        <translation>Gloomwright</translation>
     </message>
     <message>
         <source>Лорд Вони</source>
-        <translation type="unfinished"></translation>
+        <translation>Lord Vonny</translation>
     </message>
     <message>
         <source>Святой Гавиллан</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint Gavillan</translation>
     </message>
     <message>
         <source>Мордор</source>
-        <translation type="unfinished"></translation>
+        <translation>Mordor</translation>
     </message>
     <message>
         <source>Герцог Тангус</source>
-        <translation type="unfinished"></translation>
+        <translation>Duke Tangus</translation>
     </message>
     <message>
         <source>Граф Блэксторм</source>
-        <translation type="unfinished"></translation>
+        <translation>Count Blackstorm</translation>
     </message>
     <message>
         <source>Арвен</source>
-        <translation type="unfinished"></translation>
+        <translation>Arwen</translation>
     </message>
     <message>
         <source>Галадриэль</source>
-        <translation type="unfinished"></translation>
+        <translation>Galadriel</translation>
     </message>
     <message>
         <source>Эовин</source>
-        <translation type="unfinished"></translation>
+        <translation>Eowyn</translation>
     </message>
     <message>
         <source>Принцесса Гарнет</source>
-        <translation type="unfinished"></translation>
+        <translation>Princess Garnet</translation>
     </message>
     <message>
         <source>Королева Бранэ</source>
-        <translation type="unfinished"></translation>
+        <translation>Queen Brane</translation>
     </message>
     <message>
         <source>Аллерия</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleria</translation>
     </message>
     <message>
         <source>Фаун</source>
-        <translation type="unfinished"></translation>
+        <translation>Fawn</translation>
     </message>
     <message>
         <source>Лани</source>
-        <translation type="unfinished"></translation>
+        <translation>Lani</translation>
     </message>
     <message>
         <source>Шива</source>
-        <translation type="unfinished"></translation>
+        <translation>Shiva</translation>
     </message>
     <message>
         <source>Кид</source>
-        <translation type="unfinished"></translation>
+        <translation>Kid</translation>
     </message>
 </context>
 <context>
     <name>SoundPanel</name>
     <message>
         <source>Музыка</source>
-        <translation type="unfinished"></translation>
+        <translation>Music</translation>
     </message>
     <message>
         <source>Эффекты</source>
-        <translation type="unfinished"></translation>
+        <translation>Effects</translation>
     </message>
     <message>
         <source>Интерфейс</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Звук</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>Колокол в начале хода</source>
-        <translation type="unfinished"></translation>
+        <translation>Bell at the start of a turn</translation>
     </message>
     <message>
         <source>Тише в фоне</source>
-        <translation type="unfinished"></translation>
+        <translation>Quieter in the background</translation>
     </message>
     <message>
         <source>Когда окно игры не активно, музыка тише, а эффектов не слышно</source>
-        <translation type="unfinished"></translation>
+        <translation>While the game&apos;s window is not active, the music is quieter and the effects are silent</translation>
     </message>
     <message>
         <source>Без звука (M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mute (M)</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Убирайся, пока цел!</source>
-        <translation type="unfinished"></translation>
+        <translation>Begone while you still can!</translation>
     </message>
     <message>
         <source>Ты мне не равен!</source>
-        <translation type="unfinished"></translation>
+        <translation>You are no match for me!</translation>
     </message>
     <message>
         <source>Вы все ничто передо мною!</source>
-        <translation type="unfinished"></translation>
+        <translation>You are all as nothing before me!</translation>
     </message>
     <message>
         <source>Тебе не избежать физической расправы...</source>
-        <translation type="unfinished"></translation>
+        <translation>You shall not escape a sound thrashing...</translation>
     </message>
     <message>
         <source>Сдавайся, пока еще есть возможность.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yield while you still have the chance.</translation>
     </message>
     <message>
         <source>Мы могли бы управлять миром вместе... Подумай об этом!</source>
-        <translation type="unfinished"></translation>
+        <translation>We could rule the world together... Think about it!</translation>
     </message>
     <message>
         <source>Мммозззги... Нннужны мозззгииии...</source>
-        <translation type="unfinished"></translation>
+        <translation>Brrraaains... Need brrraaaiiins...</translation>
     </message>
     <message>
         <source>Они умрут.</source>
-        <translation type="unfinished"></translation>
+        <translation>They will die.</translation>
     </message>
     <message>
         <source>Эээээ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhhhhh...</translation>
     </message>
 </context>
 <context>
     <name>SpellCatalogue</name>
     <message>
         <source>Песнь некроманта</source>
-        <translation type="unfinished"></translation>
+        <translation>Necromancer&apos;s Chant</translation>
     </message>
     <message>
         <source>Разложение</source>
-        <translation type="unfinished"></translation>
+        <translation>Decay</translation>
     </message>
     <message>
         <source>Слабое лечение</source>
-        <translation type="unfinished"></translation>
+        <translation>Minor Healing</translation>
     </message>
     <message>
         <source>Скороход</source>
-        <translation type="unfinished"></translation>
+        <translation>Swiftfoot</translation>
     </message>
     <message>
         <source>Голос ангела</source>
-        <translation type="unfinished"></translation>
+        <translation>Angel&apos;s Voice</translation>
     </message>
     <message>
         <source>Магический поток</source>
-        <translation type="unfinished"></translation>
+        <translation>Mana Stream</translation>
     </message>
     <message>
         <source>Слово черепахи</source>
-        <translation type="unfinished"></translation>
+        <translation>Word of the Tortoise</translation>
     </message>
     <message>
         <source>Ущерб души</source>
-        <translation type="unfinished"></translation>
+        <translation>Soul Blight</translation>
     </message>
     <message>
         <source>Избиение поневоле</source>
-        <translation type="unfinished"></translation>
+        <translation>Unwilling Beating</translation>
     </message>
     <message>
         <source>Мана-урон</source>
-        <translation type="unfinished"></translation>
+        <translation>Mana Burn</translation>
     </message>
     <message>
         <source>Мана-потеря</source>
-        <translation type="unfinished"></translation>
+        <translation>Mana Drain</translation>
     </message>
     <message>
         <source>Песчаная буря</source>
-        <translation type="unfinished"></translation>
+        <translation>Sandstorm</translation>
     </message>
     <message>
         <source>Сила жизни</source>
-        <translation type="unfinished"></translation>
+        <translation>Life Force</translation>
     </message>
     <message>
         <source>Эстонская песнь</source>
-        <translation type="unfinished"></translation>
+        <translation>Slumber Song</translation>
     </message>
     <message>
         <source>Пламенный шар</source>
-        <translation type="unfinished"></translation>
+        <translation>Fireball</translation>
     </message>
     <message>
         <source>Контроль разума</source>
-        <translation type="unfinished"></translation>
+        <translation>Mind Control</translation>
     </message>
     <message>
         <source> - призвать зловещие силы некромантов, для воскрешения мертвеца. Оживленное существо очень слабо, поэтому, после воскрешения необходимо подлечить его.</source>
-        <translation type="unfinished"></translation>
+        <translation> - call on the sinister powers of the necromancers to raise the dead. The risen creature is very weak, so it needs healing once raised.</translation>
     </message>
     <message>
         <source> - превратить труп недавно умершего существа в кучу гнилых костей.</source>
-        <translation type="unfinished"></translation>
+        <translation> - turn the corpse of a creature that died recently into a heap of rotten bones.</translation>
     </message>
     <message>
         <source> - восстанавливает немного жизни у выбранного существа.</source>
-        <translation type="unfinished"></translation>
+        <translation> - restores a little life to the chosen creature.</translation>
     </message>
     <message>
         <source> - на это заклинание нет инфы...</source>
-        <translation type="unfinished"></translation>
+        <translation> - nothing is known about this spell...</translation>
     </message>
 </context>
 <context>
     <name>SpellForecast</name>
     <message>
         <source>иммунитет</source>
-        <translation type="unfinished"></translation>
+        <translation>immune</translation>
     </message>
 </context>
 <context>
     <name>Spells</name>
     <message>
         <source>иммунитет</source>
-        <translation type="unfinished"></translation>
+        <translation>immune</translation>
     </message>
     <message>
         <source>мимо</source>
-        <translation type="unfinished"></translation>
+        <translation>miss</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>жизнь </source>
-        <translation type="unfinished"></translation>
+        <translation>life </translation>
     </message>
     <message>
         <source>, мана </source>
-        <translation type="unfinished"></translation>
+        <translation>, mana </translation>
     </message>
     <message>
         <source> мана </source>
-        <translation type="unfinished"></translation>
+        <translation> mana </translation>
     </message>
     <message>
         <source>, очки действия </source>
-        <translation type="unfinished"></translation>
+        <translation>, action points </translation>
     </message>
     <message>
         <source> очки </source>
-        <translation type="unfinished"></translation>
+        <translation> points </translation>
     </message>
     <message>
         <source>Призыв: </source>
-        <translation type="unfinished"></translation>
+        <translation>Summon: </translation>
     </message>
     <message>
         <source> ждёт клетку. Правый клик или Esc — отмена</source>
-        <translation type="unfinished"></translation>
+        <translation> waits for a cell. Right click or Esc calls it off</translation>
     </message>
     <message>
         <source>Заклинание «</source>
-        <translation type="unfinished"></translation>
+        <translation>The spell &quot;</translation>
     </message>
     <message>
         <source>» ждёт цель. Правый клик или Esc — отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; waits for a target. Right click or Esc calls it off</translation>
     </message>
     <message>
         <source>Битва окончена</source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is over</translation>
     </message>
     <message>
         <source>Игра не начата</source>
-        <translation type="unfinished"></translation>
+        <translation>No match has begun</translation>
     </message>
     <message>
         <source>Новая игра: «Главное меню», затем «Заново»</source>
-        <translation type="unfinished"></translation>
+        <translation>New game: &quot;Main Menu&quot;, then &quot;New Game&quot;</translation>
     </message>
     <message>
         <source>Ходят </source>
-        <translation type="unfinished"></translation>
+        <translation>Turn: </translation>
     </message>
     <message>
         <source>Ходит </source>
-        <translation type="unfinished"></translation>
+        <translation>Turn: </translation>
     </message>
     <message>
         <source>День </source>
-        <translation type="unfinished"></translation>
+        <translation>Day </translation>
     </message>
 </context>
 <context>
     <name>StatusStrip</name>
     <message>
         <source>Журнал</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Показать или скрыть журнал битвы (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the battle log (F2)</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>Не понимаю</source>
-        <translation type="unfinished"></translation>
+        <translation>I Don&apos;t Follow</translation>
     </message>
     <message>
         <source>Предлагаю Вам для начала начать новую игру. (Клик по кнопке &quot;Главное меню&quot;) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>I suggest you start a new game first. (Click the &quot;Main Menu&quot; button) ...</translation>
     </message>
     <message>
         <source>Сдаться</source>
-        <translation type="unfinished"></translation>
+        <translation>Surrender</translation>
     </message>
     <message>
         <source>Признать себя побежденным?</source>
-        <translation type="unfinished"></translation>
+        <translation>Admit defeat?</translation>
     </message>
     <message>
         <source>Не выйдет</source>
-        <translation type="unfinished"></translation>
+        <translation>No Use</translation>
     </message>
     <message>
         <source>, к сожалению, слшком мертв, чтобы творить заклинания...</source>
-        <translation type="unfinished"></translation>
+        <translation> is, sadly, far too dead to cast spells...</translation>
     </message>
     <message>
         <source>Выйти в систему?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the game?</translation>
     </message>
 </context>
 <context>
     <name>TurnCycle</name>
     <message>
         <source>День </source>
-        <translation type="unfinished"></translation>
+        <translation>Day </translation>
     </message>
     <message>
         <source>Ходит </source>
-        <translation type="unfinished"></translation>
+        <translation>Turn: </translation>
     </message>
     <message>
         <source>Ходят </source>
-        <translation type="unfinished"></translation>
+        <translation>Turn: </translation>
     </message>
     <message>
         <source>В битве победил </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
     <message>
         <source>В битве победила </source>
-        <translation type="unfinished"></translation>
+        <translation>The battle is won by </translation>
     </message>
 </context>
 <context>
     <name>Vocabulary</name>
     <message>
         <source>не стихийный</source>
-        <translation type="unfinished"></translation>
+        <translation>non-elemental</translation>
     </message>
     <message>
         <source>не стихийного</source>
-        <translation type="unfinished"></translation>
+        <translation>non-elemental</translation>
     </message>
     <message>
         <source>оружие</source>
-        <translation type="unfinished"></translation>
+        <translation>weapons</translation>
     </message>
     <message>
         <source>оружия</source>
-        <translation type="unfinished"></translation>
+        <translation>weapons</translation>
     </message>
     <message>
         <source>огонь</source>
-        <translation type="unfinished"></translation>
+        <translation>fire</translation>
     </message>
     <message>
         <source>огня</source>
-        <translation type="unfinished"></translation>
+        <translation>fire</translation>
     </message>
     <message>
         <source>вода</source>
-        <translation type="unfinished"></translation>
+        <translation>water</translation>
     </message>
     <message>
         <source>воды</source>
-        <translation type="unfinished"></translation>
+        <translation>water</translation>
     </message>
     <message>
         <source>воздух</source>
-        <translation type="unfinished"></translation>
+        <translation>air</translation>
     </message>
     <message>
         <source>воздуха</source>
-        <translation type="unfinished"></translation>
+        <translation>air</translation>
     </message>
     <message>
         <source>земля</source>
-        <translation type="unfinished"></translation>
+        <translation>earth</translation>
     </message>
     <message>
         <source>земли</source>
-        <translation type="unfinished"></translation>
+        <translation>earth</translation>
     </message>
     <message>
         <source>смерть</source>
-        <translation type="unfinished"></translation>
+        <translation>death</translation>
     </message>
     <message>
         <source>смерти</source>
-        <translation type="unfinished"></translation>
+        <translation>death</translation>
     </message>
     <message>
         <source>жизнь</source>
-        <translation type="unfinished"></translation>
+        <translation>life</translation>
     </message>
     <message>
         <source>жизни</source>
-        <translation type="unfinished"></translation>
+        <translation>life</translation>
     </message>
     <message>
         <source>тьма</source>
-        <translation type="unfinished"></translation>
+        <translation>darkness</translation>
     </message>
     <message>
         <source>тьмы</source>
-        <translation type="unfinished"></translation>
+        <translation>darkness</translation>
     </message>
     <message>
         <source>свет</source>
-        <translation type="unfinished"></translation>
+        <translation>light</translation>
     </message>
     <message>
         <source>света</source>
-        <translation type="unfinished"></translation>
+        <translation>light</translation>
     </message>
     <message>
         <source>молния</source>
-        <translation type="unfinished"></translation>
+        <translation>lightning</translation>
     </message>
     <message>
         <source>молнии</source>
-        <translation type="unfinished"></translation>
+        <translation>lightning</translation>
     </message>
     <message>
         <source>яд</source>
-        <translation type="unfinished"></translation>
+        <translation>poison</translation>
     </message>
     <message>
         <source>яда</source>
-        <translation type="unfinished"></translation>
+        <translation>poison</translation>
     </message>
     <message>
         <source>магия</source>
-        <translation type="unfinished"></translation>
+        <translation>magic</translation>
     </message>
     <message>
         <source>магии</source>
-        <translation type="unfinished"></translation>
+        <translation>magic</translation>
     </message>
     <message>
         <source>разум</source>
-        <translation type="unfinished"></translation>
+        <translation>mind</translation>
     </message>
     <message>
         <source>разума</source>
-        <translation type="unfinished"></translation>
+        <translation>mind</translation>
     </message>
     <message>
         <source>&quot;заклятый враг&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;sworn enemy&quot;</translation>
     </message>
     <message>
         <source>хуже некуда</source>
-        <translation type="unfinished"></translation>
+        <translation>as bad as it gets</translation>
     </message>
     <message>
         <source>ужасное</source>
-        <translation type="unfinished"></translation>
+        <translation>dreadful</translation>
     </message>
     <message>
         <source>дрянное</source>
-        <translation type="unfinished"></translation>
+        <translation>nasty</translation>
     </message>
     <message>
         <source>плохое</source>
-        <translation type="unfinished"></translation>
+        <translation>poor</translation>
     </message>
     <message>
         <source>недоверчивое</source>
-        <translation type="unfinished"></translation>
+        <translation>wary</translation>
     </message>
     <message>
         <source>никакое</source>
-        <translation type="unfinished"></translation>
+        <translation>indifferent</translation>
     </message>
     <message>
         <source>снисходительное</source>
-        <translation type="unfinished"></translation>
+        <translation>condescending</translation>
     </message>
     <message>
         <source>добренькое</source>
-        <translation type="unfinished"></translation>
+        <translation>kindly</translation>
     </message>
     <message>
         <source>хорошее</source>
-        <translation type="unfinished"></translation>
+        <translation>good</translation>
     </message>
     <message>
         <source>отличное</source>
-        <translation type="unfinished"></translation>
+        <translation>excellent</translation>
     </message>
     <message>
         <source>прекрасное</source>
-        <translation type="unfinished"></translation>
+        <translation>splendid</translation>
     </message>
     <message>
         <source>&quot;лучший друг&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;best friend&quot;</translation>
     </message>
     <message>
         <source>непонятное</source>
-        <translation type="unfinished"></translation>
+        <translation>unclear</translation>
     </message>
     <message>
         <source>нету</source>
-        <translation type="unfinished"></translation>
+        <translation>nobody</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Grimhollow — пошаговая фэнтезийная тактика для двух–пяти героев.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grimhollow — turn-based fantasy tactics for two to five heroes.</translation>
     </message>
     <message>
         <source>Сохранённая партия (*.ghsave), которую открыть при запуске.</source>
-        <translation type="unfinished"></translation>
+        <translation>A saved match (*.ghsave) to open at start.</translation>
     </message>
     <message>
         <source>grimhollow: можно открыть только одну сохранённую партию.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>grimhollow: only one saved match can be opened.
+
+</translation>
     </message>
     <message>
         <source>Автосохранение</source>
-        <translation type="unfinished"></translation>
+        <translation>Autosave</translation>
     </message>
 </context>
 </TS>
