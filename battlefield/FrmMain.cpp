@@ -348,7 +348,9 @@ std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
     auto label = [&](const LabelControl& l, int widthTwips, int heightTwips, const QFont& font) {
         ControlPlace place;
         place.visible = l.Visible;
-        place.caption = l.Caption;
+        // The label keeps the game's own word (a save holds it); the field
+        // shows it in the player's language. A number stays a number.
+        place.caption = GH_TR("FieldLabel", l.Caption.c_str());
         place.colour = l.ForeColor;
         if (l.Visible) {
             const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top),

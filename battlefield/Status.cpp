@@ -63,11 +63,11 @@ void FillUnit(const Game& g, StatusLines& lines)
 std::string AwaitingLine(const Game& g)
 {
     if (g.InputMode == kModeSummon)
-        return GH_TR("Status", "Призыв: ") + UnitTypeName(g.U(0).UnitType) + GH_TR("Status", " ждёт клетку. Правый клик или Esc — отмена");
+        return Fill(GH_TR("Status", "Призыв: %1 ждёт клетку. Правый клик или Esc — отмена"), {UnitTypeName(g.U(0).UnitType)});
     // Once its pictures play, a spell no longer waits: it is under way.
     if (g.InputMode == kModeSpell && !g.timers.Enabled(TimerId::Tmr2)) {
         const std::string name = SpellName(g.CurrentSpell.SpellNo);
-        return GH_TR("Status", "Заклинание «") + name + GH_TR("Status", "» ждёт цель. Правый клик или Esc — отмена");
+        return Fill(GH_TR("Status", "Заклинание «%1» ждёт цель. Правый клик или Esc — отмена"), {name});
     }
     return {};
 }
@@ -85,12 +85,13 @@ StatusLines StatusOf(const Game& g)
     const int side = IsSide(g.ActiveHero) ? g.ActiveHero : 0;
     s.side = side;
     if (side == 0) {
-        s.turn = GH_TR("Status", "Ходят ") + UnitTypeName(0);
+        s.turn = Fill(GH_TR("Status", "Ходят %1"), {UnitTypeName(0)});
     } else {
         const Unit& hero = g.U(side);
-        s.turn = GH_TR("Status", "Ходит ") + UnitTypeName(hero.UnitType) + (hero.Name.empty() ? "" : " " + hero.Name);
+        s.turn = hero.Name.empty() ? Fill(GH_TR("Status", "Ходит %1"), {UnitTypeName(hero.UnitType)})
+                                   : Fill(GH_TR("Status", "Ходит %1 %2"), {UnitTypeName(hero.UnitType), hero.Name});
     }
-    s.day = GH_TR("Status", "День ") + std::to_string(g.Day);
+    s.day = Fill(GH_TR("Status", "День %1"), {std::to_string(g.Day)});
     FillUnit(g, s);
     s.awaiting = AwaitingLine(g);
     return s;

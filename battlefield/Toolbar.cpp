@@ -83,8 +83,8 @@ ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
             return ToolbarAction::OpenCast;
         MessageBoxRequest box;
         box.title = GH_TR("Toolbar", "Не выйдет");
-        box.text = UnitTypeName(hero.UnitType) + " " + hero.Name +
-                   GH_TR("Toolbar", ", к сожалению, слшком мертв, чтобы творить заклинания...");
+        box.text = Fill(GH_TR("Toolbar", "%1 %2, к сожалению, слшком мертв, чтобы творить заклинания..."),
+                        {UnitTypeName(hero.UnitType), hero.Name});
         g.shell->MessageBox(box);
         return ToolbarAction::None;
     }

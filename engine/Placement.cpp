@@ -53,9 +53,9 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
         if (unruly == UnrulySummon::DoNotCall)
             return;
         const std::string question =
-            UnitTypeName(hero.UnitType) + " " + hero.Name + GH_TR("Placement", " может возглавить только ") +
-            std::to_string(hero.LeadershipMax) +
-            GH_TR("Placement", " существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?");
+            Fill(GH_TR("Placement", "%1 %2 может возглавить только %3 существ. Если призвать это существо, оно не "
+                                    "будет подчиняться! Так вызвать или нет?"),
+                 {UnitTypeName(hero.UnitType), hero.Name, std::to_string(hero.LeadershipMax)});
         if (unruly == UnrulySummon::AskThePlayer && !AskYes(g, GH_TR("Placement", "Предупреждение"), question))
             return;
     }
@@ -75,8 +75,8 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
     const int record = FreeSummonRecord(g);
     if (record == 0) {
         ShowBox(g, GH_TR("Placement", "Не получается"),
-                GH_TR("Placement", "Не удалось призвать ") + UnitTypeName(g.U(0).UnitType) +
-                    GH_TR("Placement", "! Слишком много живности развелось..."));
+                Fill(GH_TR("Placement", "Не удалось призвать %1! Слишком много живности развелось..."),
+                     {UnitTypeName(g.U(0).UnitType)}));
         g.InputMode = kModeOrders;
         failed.outcome = Outcome::NoRoom;
         Report(g, failed);
@@ -88,8 +88,8 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
 
     if (!SummonLands(hero, g.CastChance, g.rnd->Rnd() * 100.0f)) {
         ShowBox(g, GH_TR("Placement", "Заклинание провалено"),
-                GH_TR("Placement", "Заклинание провалено! ") + UnitTypeName(g.U(0).UnitType) +
-                    GH_TR("Placement", " призвать не удалось, и мана протрачена впустую!"));
+                Fill(GH_TR("Placement", "Заклинание провалено! %1 призвать не удалось, и мана протрачена впустую!"),
+                     {UnitTypeName(g.U(0).UnitType)}));
         if (ValidSlot(g))
             g.Spellbook[h][g.ChosenSlot] = 0;
         failed.outcome = Outcome::Missed;

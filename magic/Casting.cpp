@@ -149,13 +149,15 @@ ReadOutcome ReadEntry(Game& g, int caster)
         return ReadOutcome::NotNow;
 
     Unit& h = g.U(caster);
-    const std::string who = GH_TR("Casting", "У ") + UnitTypeName(h.UnitType) + " " + h.Name;
+    const std::string type = UnitTypeName(h.UnitType);
     switch (CheckRead(h, g.CurrentSpell.ReasonNeeded, g.CastMana)) {
     case ReadCheck::ShortOfReason:
-        Tell(g, GH_TR("Casting", "Не повезло"), who + GH_TR("Casting", " не хватает мозгов, чтобы прочесть заклинание!"));
+        Tell(g, GH_TR("Casting", "Не повезло"),
+             Fill(GH_TR("Casting", "У %1 %2 не хватает мозгов, чтобы прочесть заклинание!"), {type, h.Name}));
         return ReadOutcome::Refused;
     case ReadCheck::ShortOfMana:
-        Tell(g, GH_TR("Casting", "Не выходит"), who + GH_TR("Casting", ", к несчастью, нету требуемого количества маны!"));
+        Tell(g, GH_TR("Casting", "Не выходит"),
+             Fill(GH_TR("Casting", "У %1 %2, к несчастью, нету требуемого количества маны!"), {type, h.Name}));
         return ReadOutcome::Refused;
     case ReadCheck::Ok: break;
     }

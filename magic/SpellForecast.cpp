@@ -47,7 +47,7 @@ Trial Try(const Game& g, int target, float x, float y, float draw)
     copy.TargetCellY = y;
     copy.InputMode = kModeSpell;
     ApplySpell(copy);
-    return {copy.U(target), roll.Drawn() > 0, copy.LblUdar.Caption == GH_TR("SpellForecast", "иммунитет")};
+    return {copy.U(target), roll.Drawn() > 0, copy.LblUdar.Caption == GH_TR_NOOP("FieldLabel", "иммунитет")};
 }
 
 } // namespace

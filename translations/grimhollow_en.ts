@@ -187,14 +187,14 @@
     </message>
     <message>
         <source>    (Да, сразу скажу, что увеличить или уменьшить</source>
-        <translation>    (Oh, and before I forget: the &quot;+&quot; and &quot;-&quot; keys</translation>
+        <translation>    (Oh, and before I forget: the "+" and "-" keys</translation>
     </message>
     <message>
         <source>скорость прокрутки этого сообщения можно клавишами</source>
         <translation>speed up and slow down the scrolling of this message</translation>
     </message>
     <message>
-        <source>&quot;+&quot; и &quot;-&quot; соответственно.)</source>
+        <source>"+" и "-" соответственно.)</source>
         <translation>respectively.)</translation>
     </message>
     <message>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>после первой же победы компьютерного некроманта;</source>
-        <translation>after the computer necromancer&apos;s very first victory;</translation>
+        <translation>after the computer necromancer's very first victory;</translation>
     </message>
     <message>
         <source>тем, кто находил ошибки и терпеливо о них писал;</source>
@@ -289,31 +289,12 @@
 <context>
     <name>Autosave</name>
     <message>
-        <source>День </source>
-        <translation>Day </translation>
-    </message>
-    <message>
-        <source>, ход: </source>
-        <translation>, turn: </translation>
-    </message>
-    <message>
         <source>Автосохранение «%1» не записано: %2.
 
 Игра продолжается; следующее автосохранение будет сделано в начале следующего хода.</source>
-        <translation>The autosave &quot;%1&quot; was not written: %2.
+        <translation>The autosave "%1" was not written: %2.
 
 The game goes on; the next autosave will be made at the start of the next turn.</translation>
-    </message>
-</context>
-<context>
-    <name>Blows</name>
-    <message>
-        <source>иммунитет</source>
-        <translation>immune</translation>
-    </message>
-    <message>
-        <source>мимо</source>
-        <translation>miss</translation>
     </message>
 </context>
 <context>
@@ -355,24 +336,20 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <translation>Mana cost: </translation>
     </message>
     <message>
-        <source>У </source>
-        <translation></translation>
-    </message>
-    <message>
         <source>Не повезло</source>
         <translation>Bad luck</translation>
     </message>
     <message>
-        <source> не хватает мозгов, чтобы прочесть заклинание!</source>
-        <translation> lacks the wits to read this spell!</translation>
-    </message>
-    <message>
         <source>Не выходит</source>
-        <translation>It won&apos;t work</translation>
+        <translation>It won't work</translation>
     </message>
     <message>
-        <source>, к несчастью, нету требуемого количества маны!</source>
-        <translation>, alas, does not have the mana it needs!</translation>
+        <source>У %1 %2 не хватает мозгов, чтобы прочесть заклинание!</source>
+        <translation>%1 %2 lacks the wits to read this spell!</translation>
+    </message>
+    <message>
+        <source>У %1 %2, к несчастью, нету требуемого количества маны!</source>
+        <translation>%1 %2, alas, does not have the mana it needs!</translation>
     </message>
 </context>
 <context>
@@ -422,8 +399,8 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <translation> - a walking skeleton raised from the dead; rather weak and astonishingly dim, for after a good long while in the ground its brains have nearly all rotted away.</translation>
     </message>
     <message>
-        <source> - по прозвищу &quot;Вампир&quot; слабое и не очень умное создание, которое вцепляется в волосы врага и кусает его за голову.</source>
-        <translation> - known simply as &quot;the Vampire&quot;, a feeble and none too clever creature that tangles itself in a foe&apos;s hair and bites at the head.</translation>
+        <source> - по прозвищу "Вампир" слабое и не очень умное создание, которое вцепляется в волосы врага и кусает его за голову.</source>
+        <translation> - known simply as "the Vampire", a feeble and none too clever creature that tangles itself in a foe's hair and bites at the head.</translation>
     </message>
     <message>
         <source> - злобный колдунишка, водящий дружбу с различными скелетами, демонами, вампирами и прочей нечистью. Особой популярностью пользуется у скелетов, которые готовы следовать за ним повсюду.</source>
@@ -467,10 +444,18 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
 </context>
 <context>
-    <name>Experience</name>
+    <name>FieldLabel</name>
     <message>
         <source>повышение</source>
         <translation>level up</translation>
+    </message>
+    <message>
+        <source>иммунитет</source>
+        <translation>immune</translation>
+    </message>
+    <message>
+        <source>мимо</source>
+        <translation>miss</translation>
     </message>
 </context>
 <context>
@@ -686,7 +671,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>К ходу предыдущей стороны</source>
-        <translation>To the previous side&apos;s turn</translation>
+        <translation>To the previous side's turn</translation>
     </message>
     <message>
         <source>На приказ назад</source>
@@ -706,7 +691,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>К ходу следующей стороны</source>
-        <translation>To the next side&apos;s turn</translation>
+        <translation>To the next side's turn</translation>
     </message>
     <message>
         <source>Скорость</source>
@@ -726,13 +711,13 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Не удаётся открыть запись «%1»: %2.</source>
-        <translation>Cannot open the record &quot;%1&quot;: %2.</translation>
+        <translation>Cannot open the record "%1": %2.</translation>
     </message>
     <message>
         <source>Запись «%1» не открыть.
 
 %2</source>
-        <translation>The record &quot;%1&quot; cannot be opened.
+        <translation>The record "%1" cannot be opened.
 
 %2</translation>
     </message>
@@ -742,11 +727,11 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Запись «%1» расходится с игрой: %2. Показано только то, что совпало.</source>
-        <translation>The record &quot;%1&quot; does not agree with the game: %2. Only what agreed is shown.</translation>
+        <translation>The record "%1" does not agree with the game: %2. Only what agreed is shown.</translation>
     </message>
     <message>
         <source>Запись «%1» расходится с игрой: %2.</source>
-        <translation>The record &quot;%1&quot; does not agree with the game: %2.</translation>
+        <translation>The record "%1" does not agree with the game: %2.</translation>
     </message>
     <message>
         <source>День %1, ходит %2 · приказ %3 из %4</source>
@@ -816,7 +801,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Сохранённых партий пока нет. Сохранить партию можно кнопкой «Сохранить» главного меню; в начале каждого хода игрока партия сохраняется и сама.</source>
-        <translation>No saved matches yet. Save a match with &quot;Save&quot; in the main menu; a match also saves itself at the start of every player&apos;s turn.</translation>
+        <translation>No saved matches yet. Save a match with "Save" in the main menu; a match also saves itself at the start of every player's turn.</translation>
     </message>
     <message>
         <source>Открыть файл…</source>
@@ -860,19 +845,19 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Файл «%1» не читается: %2</source>
-        <translation>The file &quot;%1&quot; cannot be read: %2</translation>
+        <translation>The file "%1" cannot be read: %2</translation>
     </message>
     <message>
         <source>Удалить сохранение «%1»?
 
 Файл «%2» будет удалён с диска.</source>
-        <translation>Delete the save &quot;%1&quot;?
+        <translation>Delete the save "%1"?
 
-The file &quot;%2&quot; will be removed from the disk.</translation>
+The file "%2" will be removed from the disk.</translation>
     </message>
     <message>
         <source>Сохранение «%1» не удалено: %2.</source>
-        <translation>The save &quot;%1&quot; was not deleted: %2.</translation>
+        <translation>The save "%1" was not deleted: %2.</translation>
     </message>
     <message>
         <source>Открыть сохранение</source>
@@ -915,7 +900,7 @@ The file &quot;%2&quot; will be removed from the disk.</translation>
     </message>
     <message>
         <source>Имя героя</source>
-        <translation>Hero&apos;s name</translation>
+        <translation>Hero's name</translation>
     </message>
     <message>
         <source>Нажмите, чтобы герой управлялся компом</source>
@@ -951,7 +936,7 @@ Save it before starting a new one?</translation>
     </message>
     <message>
         <source>Не сохранять</source>
-        <translation>Don&apos;t Save</translation>
+        <translation>Don't Save</translation>
     </message>
     <message>
         <source>
@@ -1002,11 +987,11 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Сохранять партию в начале каждого хода игрока</source>
-        <translation>Save the match at the start of every player&apos;s turn</translation>
+        <translation>Save the match at the start of every player's turn</translation>
     </message>
     <message>
         <source>Объявлять ходы компьютера</source>
-        <translation>Announce the computer&apos;s turns</translation>
+        <translation>Announce the computer's turns</translation>
     </message>
     <message>
         <source>Подсказки на поле</source>
@@ -1096,7 +1081,7 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Не удалось записать «%1».</source>
-        <translation>Could not write &quot;%1&quot;.</translation>
+        <translation>Could not write "%1".</translation>
     </message>
     <message>
         <source>Закрыть</source>
@@ -1139,7 +1124,7 @@ Start a new match?</translation>
     </message>
     <message>
         <source>закончить ход, как кнопка «Закончить ход»</source>
-        <translation>end the turn, as the &quot;End Turn&quot; button does</translation>
+        <translation>end the turn, as the "End Turn" button does</translation>
     </message>
     <message>
         <source>Стрелки, Page Up / Page Down</source>
@@ -1174,8 +1159,8 @@ Start a new match?</translation>
         <translation>turn the sound off or on</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Клавиши&lt;/h2&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;</source>
-        <translation>&lt;h2&gt;Keys&lt;/h2&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;</translation>
+        <source>&lt;h2&gt;Клавиши&lt;/h2&gt;&lt;table cellspacing="0" cellpadding="3"&gt;</source>
+        <translation>&lt;h2&gt;Keys&lt;/h2&gt;&lt;table cellspacing="0" cellpadding="3"&gt;</translation>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;p&gt;Приказы с клавиш, как и с кнопок, принимаются только в ваш ход и когда на поле всё стихло: никто не идёт, не бьёт и не колдует.&lt;/p&gt;</source>
@@ -1183,11 +1168,11 @@ Start a new match?</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Подсказки на поле&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Поле, где можно ходить&lt;/b&gt;, отличается от чёрной пустоты вокруг; туда же можно призвать существо.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Досягаемость.&lt;/b&gt; У выбранного юнита подсвечены клетки, до которых он дойдёт с оставшимися очками действия, и отмечены враги, с которыми он может схватиться в этот ход.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Путь и цена.&lt;/b&gt; Наведите мышь на клетку: видно, каким путём пойдёт юнит, сколько очков действия это стоит и сколько останется, или что туда не дойти.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Прогноз схватки.&lt;/b&gt; Наведите мышь на врага в досягаемости: видно, сколько жизни ожидаемо потеряет каждый и с какой вероятностью погибнет.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Прогноз заклинания.&lt;/b&gt; Пока заклинание ждёт цель, над существом под мышью видны шанс успеха и ожидаемое действие.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Масштаб.&lt;/b&gt; Ctrl + колесо мыши или + / − увеличивают поле вокруг мыши.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Строка состояния&lt;/b&gt; справа на панели кнопок: чей ход и какой день, жизнь, мана и очки действия выбранного юнита, и что ждёт клетку.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Журнал&lt;/b&gt; (F2 или кнопка «Журнал» в строке состояния): каждый удар, лечение, гибель, повышение, призыв и заклинание, смена хода — с днём.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Подсказки на поле выключаются флажком «Подсказки на поле» в настройках. Флажок «Объявлять ходы компьютера» там же убирает окна о ходах компьютера: они видны в строке состояния и в журнале. Ход человека объявляется всегда — за одним компьютером игроки меняются местами. Флажок «Чёрное поле» убирает землю из-под юнитов: партия идёт на чёрном поле.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Field hints&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;The walkable field&lt;/b&gt; stands out from the black void around it; creatures can be summoned there too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Reach.&lt;/b&gt; The selected unit&apos;s reachable cells are lit for the action points it has left, and the foes it can engage this turn are marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Path and cost.&lt;/b&gt; Point at a cell to see the path the unit will take, how many action points it costs and how many remain, or that it cannot get there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fight forecast.&lt;/b&gt; Point at a foe within reach to see how much life each side is expected to lose and how likely each is to fall.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Spell forecast.&lt;/b&gt; While a spell waits for its target, the creature under the pointer shows the chance of success and the expected effect.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Zoom.&lt;/b&gt; Ctrl + mouse wheel or + / − zoom the field around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The status strip&lt;/b&gt; at the right of the button bar: whose turn and which day it is, the selected unit&apos;s life, mana and action points, and what waits for a cell.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The log&lt;/b&gt; (F2 or the &quot;Log&quot; button on the status strip): every blow, heal, death, level up, summon and spell, and every change of turn, with its day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The field hints are turned off with the &quot;Field hints&quot; box in the settings. The &quot;Announce the computer&apos;s turns&quot; box there drops the messages about the computer&apos;s turns: they still show on the status strip and in the log. A person&apos;s turn is always announced, since players take turns at one computer. The &quot;Black field&quot; box takes the ground from under the units: the match is played on a black field.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Field hints&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;The walkable field&lt;/b&gt; stands out from the black void around it; creatures can be summoned there too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Reach.&lt;/b&gt; The selected unit's reachable cells are lit for the action points it has left, and the foes it can engage this turn are marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Path and cost.&lt;/b&gt; Point at a cell to see the path the unit will take, how many action points it costs and how many remain, or that it cannot get there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fight forecast.&lt;/b&gt; Point at a foe within reach to see how much life each side is expected to lose and how likely each is to fall.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Spell forecast.&lt;/b&gt; While a spell waits for its target, the creature under the pointer shows the chance of success and the expected effect.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Zoom.&lt;/b&gt; Ctrl + mouse wheel or + / − zoom the field around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The status strip&lt;/b&gt; at the right of the button bar: whose turn and which day it is, the selected unit's life, mana and action points, and what waits for a cell.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The log&lt;/b&gt; (F2 or the "Log" button on the status strip): every blow, heal, death, level up, summon and spell, and every change of turn, with its day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The field hints are turned off with the "Field hints" box in the settings. The "Announce the computer's turns" box there drops the messages about the computer's turns: they still show on the status strip and in the log. A person's turn is always announced, since players take turns at one computer. The "Black field" box takes the ground from under the units: the match is played on a black field.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Как играть&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;«Главное меню» → «Заново»: отметьте от двух до пяти героев, выберите классы и имена, отметьте «AI» у компьютерных игроков и нажмите «Начать».&lt;/li&gt;&lt;li&gt;В свой ход выберите своего юнита левым кликом (или Tab) и щёлкните по клетке: он пойдёт туда, тратя очки действия. Дойдя до врага, он вступает в схватку: первым бьёт более быстрый, второй отвечает.&lt;/li&gt;&lt;li&gt;«Магия» открывает книгу заклинаний героя: призовите существо или сотворите заклинание и щёлкните по клетке. Правый клик или Esc отменяет.&lt;/li&gt;&lt;li&gt;Неистраченные очки действия героя в конце хода превращаются в ману.&lt;/li&gt;&lt;li&gt;«Закончить ход» (или Enter) передаёт ход. После всех героев ходят нейтральные юниты, и наступает новый день.&lt;/li&gt;&lt;li&gt;Побеждает последний живой герой: победа объявляется, как только падёт последний соперник. «Сдаться» выводит вашего героя из битвы.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation>&lt;h2&gt;How to play&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;&quot;Main Menu&quot; → &quot;New Game&quot;: tick two to five heroes, choose their classes and names, tick &quot;AI&quot; for the computer players and press &quot;Start&quot;.&lt;/li&gt;&lt;li&gt;On your turn, select one of your units with a left click (or Tab) and click a cell: it walks there, spending action points. When it reaches a foe it joins battle: the quicker strikes first, the other strikes back.&lt;/li&gt;&lt;li&gt;&quot;Magic&quot; opens the hero&apos;s spellbook: summon a creature or cast a spell, then click a cell. A right click or Esc calls it off.&lt;/li&gt;&lt;li&gt;A hero&apos;s unspent action points turn into mana at the end of the turn.&lt;/li&gt;&lt;li&gt;&quot;End Turn&quot; (or Enter) passes the turn. After all the heroes the neutral units move, and a new day dawns.&lt;/li&gt;&lt;li&gt;The last hero standing wins: victory is declared as soon as the last rival falls. &quot;Surrender&quot; takes your hero out of the battle.&lt;/li&gt;&lt;/ol&gt;</translation>
+        <translation>&lt;h2&gt;How to play&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;"Main Menu" → "New Game": tick two to five heroes, choose their classes and names, tick "AI" for the computer players and press "Start".&lt;/li&gt;&lt;li&gt;On your turn, select one of your units with a left click (or Tab) and click a cell: it walks there, spending action points. When it reaches a foe it joins battle: the quicker strikes first, the other strikes back.&lt;/li&gt;&lt;li&gt;"Magic" opens the hero's spellbook: summon a creature or cast a spell, then click a cell. A right click or Esc calls it off.&lt;/li&gt;&lt;li&gt;A hero's unspent action points turn into mana at the end of the turn.&lt;/li&gt;&lt;li&gt;"End Turn" (or Enter) passes the turn. After all the heroes the neutral units move, and a new day dawns.&lt;/li&gt;&lt;li&gt;The last hero standing wins: victory is declared as soon as the last rival falls. "Surrender" takes your hero out of the battle.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
@@ -1304,10 +1289,6 @@ Start a new match?</translation>
         <translation>spell</translation>
     </message>
     <message>
-        <source>(жизнь </source>
-        <translation>(life </translation>
-    </message>
-    <message>
         <source>жизнь</source>
         <translation>life</translation>
     </message>
@@ -1328,44 +1309,12 @@ Start a new match?</translation>
         <translation>immune</translation>
     </message>
     <message>
-        <source>урон </source>
-        <translation>damage </translation>
-    </message>
-    <message>
-        <source>лечение </source>
-        <translation>healing </translation>
-    </message>
-    <message>
         <source>без вреда</source>
         <translation>no harm</translation>
     </message>
     <message>
-        <source> гибнет</source>
-        <translation> falls</translation>
-    </message>
-    <message>
-        <source> от заклинания </source>
-        <translation> to the spell </translation>
-    </message>
-    <message>
-        <source>сразил </source>
-        <translation>slain by </translation>
-    </message>
-    <message>
-        <source>сразила </source>
-        <translation>slain by </translation>
-    </message>
-    <message>
-        <source>: на клетке никого нет</source>
-        <translation>: nobody on the cell</translation>
-    </message>
-    <message>
         <source>без действия</source>
         <translation>no effect</translation>
-    </message>
-    <message>
-        <source>восстаёт из мёртвых </source>
-        <translation>rises from the dead </translation>
     </message>
     <message>
         <source>труп обращается в кости</source>
@@ -1380,68 +1329,92 @@ Start a new match?</translation>
         <translation>The battle begins</translation>
     </message>
     <message>
-        <source>Наступает день </source>
-        <translation>Dawn of day </translation>
+        <source>(жизнь %1/%2)</source>
+        <translation>(life %1/%2)</translation>
     </message>
     <message>
-        <source>Ходят </source>
-        <translation>Turn: </translation>
+        <source>урон %1</source>
+        <translation>damage %1</translation>
     </message>
     <message>
-        <source>Ходит </source>
-        <translation>Turn: </translation>
+        <source>лечение %1</source>
+        <translation>healing %1</translation>
     </message>
     <message>
-        <source>: повышение до уровня </source>
-        <translation>: promoted to level </translation>
+        <source>%1 гибнет от заклинания %2</source>
+        <translation>%1 falls to the spell %2</translation>
     </message>
     <message>
-        <source> призывает: </source>
-        <translation> summons: </translation>
+        <source>%1 гибнет; сразил %2</source>
+        <translation>%1 falls, slain by %2</translation>
     </message>
     <message>
-        <source> (никому не подчиняется)</source>
-        <translation> (obeys nobody)</translation>
+        <source>%1 гибнет; сразила %2</source>
+        <translation>%1 falls, slain by %2</translation>
     </message>
     <message>
-        <source>: не удалось призвать </source>
-        <translation>: failed to summon </translation>
+        <source>%1: на клетке никого нет</source>
+        <translation>%1: nobody on the cell</translation>
     </message>
     <message>
-        <source>, слишком много живности</source>
-        <translation>, too many creatures about</translation>
+        <source>восстаёт из мёртвых %1</source>
+        <translation>rises from the dead %1</translation>
     </message>
     <message>
-        <source>: заклинание провалено, </source>
-        <translation>: the spell failed, </translation>
+        <source>Наступает день %1</source>
+        <translation>Day %1 dawns</translation>
     </message>
     <message>
-        <source> призвать не удалось</source>
-        <translation> could not be summoned</translation>
+        <source>Ходят %1</source>
+        <translation>The %1 move</translation>
     </message>
     <message>
-        <source> творит </source>
-        <translation> casts </translation>
+        <source>Ходит %1</source>
+        <translation>%1's turn</translation>
     </message>
     <message>
-        <source> сдаётся и покидает поле боя</source>
-        <translation> surrenders and leaves the battlefield</translation>
+        <source>%1: повышение до уровня %2</source>
+        <translation>%1 is promoted to level %2</translation>
     </message>
     <message>
-        <source>В битве победили </source>
-        <translation>The battle is won by </translation>
+        <source>%1 призывает: %2 (никому не подчиняется)</source>
+        <translation>%1 summons: %2 (obeys nobody)</translation>
     </message>
     <message>
-        <source>В битве победил </source>
-        <translation>The battle is won by </translation>
+        <source>%1 призывает: %2</source>
+        <translation>%1 summons: %2</translation>
     </message>
     <message>
-        <source>В битве победила </source>
-        <translation>The battle is won by </translation>
+        <source>%1: не удалось призвать %2, слишком много живности</source>
+        <translation>%1 failed to summon %2: too many creatures about</translation>
     </message>
     <message>
-        <source>День </source>
-        <translation>Day </translation>
+        <source>%1: заклинание провалено, %2 призвать не удалось</source>
+        <translation>%1: the spell failed, %2 could not be summoned</translation>
+    </message>
+    <message>
+        <source>%1 творит %2</source>
+        <translation>%1 casts %2</translation>
+    </message>
+    <message>
+        <source>%1 сдаётся и покидает поле боя</source>
+        <translation>%1 surrenders and leaves the battlefield</translation>
+    </message>
+    <message>
+        <source>В битве победили %1</source>
+        <translation>The %1 win the battle</translation>
+    </message>
+    <message>
+        <source>В битве победил %1</source>
+        <translation>%1 wins the battle</translation>
+    </message>
+    <message>
+        <source>В битве победила %1</source>
+        <translation>%1 wins the battle</translation>
+    </message>
+    <message>
+        <source>День %1. %2</source>
+        <translation>Day %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1464,13 +1437,13 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Сохранение «%1» уже есть. Заменить его?</source>
-        <translation>A save named &quot;%1&quot; already exists. Replace it?</translation>
+        <translation>A save named "%1" already exists. Replace it?</translation>
     </message>
     <message>
         <source>Партия не сохранена в «%1»: %2.
 
 Файл, если он был, остался прежним; партия продолжается.</source>
-        <translation>The match was not saved to &quot;%1&quot;: %2.
+        <translation>The match was not saved to "%1": %2.
 
 The file, if there was one, is unchanged; the match goes on.</translation>
     </message>
@@ -1486,7 +1459,7 @@ The current match goes on.</translation>
         <source>Партия «%1» сохранена более новой версией игры, и эта версия не может её прочесть.
 
 Обновите игру, чтобы загрузить эту партию.%2</source>
-        <translation>The match &quot;%1&quot; was saved by a newer version of the game, and this version cannot read it.
+        <translation>The match "%1" was saved by a newer version of the game, and this version cannot read it.
 
 Update the game to load this match.%2</translation>
     </message>
@@ -1494,7 +1467,7 @@ Update the game to load this match.%2</translation>
         <source>Не удаётся загрузить «%1».
 
 %2</source>
-        <translation>Cannot load &quot;%1&quot;.
+        <translation>Cannot load "%1".
 
 %2</translation>
     </message>
@@ -1504,13 +1477,13 @@ Update the game to load this match.%2</translation>
 Загрузить предыдущее автосохранение «%1»?</source>
         <translation>
 
-Load the previous autosave &quot;%1&quot;?</translation>
+Load the previous autosave "%1"?</translation>
     </message>
     <message>
         <source>Идущая партия будет заменена партией «%1». Её несохранённые ходы пропадут.
 
 Загрузить?</source>
-        <translation>The match under way will be replaced by the match &quot;%1&quot;. Its unsaved moves will be lost.
+        <translation>The match under way will be replaced by the match "%1". Its unsaved moves will be lost.
 
 Load it?</translation>
     </message>
@@ -1573,24 +1546,20 @@ Load it?</translation>
         <translation>still fighting</translation>
     </message>
     <message>
-        <source>день </source>
-        <translation>day </translation>
+        <source>В битве победили %1, день %2</source>
+        <translation>The %1 won the battle, day %2</translation>
     </message>
     <message>
-        <source>В битве победили </source>
-        <translation>The battle is won by </translation>
+        <source>Битва идёт, день %1</source>
+        <translation>The battle goes on, day %1</translation>
     </message>
     <message>
-        <source>Битва идёт, </source>
-        <translation>The battle goes on, </translation>
+        <source>В битве победил %1, день %2</source>
+        <translation>%1 won the battle, day %2</translation>
     </message>
     <message>
-        <source>В битве победил </source>
-        <translation>The battle is won by </translation>
-    </message>
-    <message>
-        <source>В битве победила </source>
-        <translation>The battle is won by </translation>
+        <source>В битве победила %1, день %2</source>
+        <translation>%1 won the battle, day %2</translation>
     </message>
 </context>
 <context>
@@ -1651,14 +1620,6 @@ Load it?</translation>
         <translation>No creature can get there! Choose a closer place, or right-click to call it off.</translation>
     </message>
     <message>
-        <source> может возглавить только </source>
-        <translation> can lead only </translation>
-    </message>
-    <message>
-        <source> существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?</source>
-        <translation> creatures. A creature summoned now will obey nobody! Summon it anyway?</translation>
-    </message>
-    <message>
         <source>Предупреждение</source>
         <translation>Warning</translation>
     </message>
@@ -1667,24 +1628,20 @@ Load it?</translation>
         <translation>That place is already taken! Choose another, or right-click to call it off.</translation>
     </message>
     <message>
-        <source>Не удалось призвать </source>
-        <translation>Failed to summon </translation>
-    </message>
-    <message>
-        <source>! Слишком много живности развелось...</source>
-        <translation>! Too many creatures about already...</translation>
-    </message>
-    <message>
         <source>Заклинание провалено</source>
         <translation>The Spell Failed</translation>
     </message>
     <message>
-        <source>Заклинание провалено! </source>
-        <translation>The spell failed! </translation>
+        <source>%1 %2 может возглавить только %3 существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?</source>
+        <translation>%1 %2 can lead only %3 creatures. A creature summoned now will obey nobody! Summon it anyway?</translation>
     </message>
     <message>
-        <source> призвать не удалось, и мана протрачена впустую!</source>
-        <translation> could not be summoned, and the mana is wasted!</translation>
+        <source>Не удалось призвать %1! Слишком много живности развелось...</source>
+        <translation>Could not summon the %1! Too many creatures about already...</translation>
+    </message>
+    <message>
+        <source>Заклинание провалено! %1 призвать не удалось, и мана протрачена впустую!</source>
+        <translation>The spell failed! The %1 could not be summoned, and the mana is wasted!</translation>
     </message>
 </context>
 <context>
@@ -1709,7 +1666,7 @@ Load it?</translation>
     </message>
     <message>
         <source>нет права записи в папку «%1»</source>
-        <translation>no permission to write to the folder &quot;%1&quot;</translation>
+        <translation>no permission to write to the folder "%1"</translation>
     </message>
     <message>
         <source>на диске не хватает места</source>
@@ -1757,7 +1714,7 @@ Load it?</translation>
     </message>
     <message>
         <source>не удаётся создать папку «%1»</source>
-        <translation>cannot create the folder &quot;%1&quot;</translation>
+        <translation>cannot create the folder "%1"</translation>
     </message>
     <message>
         <source>не удаётся удалить файл (%1)</source>
@@ -1772,7 +1729,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Ходит компьютер: сохранить партию можно в ход игрока.</source>
-        <translation>The computer is moving: a match can be saved on a player&apos;s turn.</translation>
+        <translation>The computer is moving: a match can be saved on a player's turn.</translation>
     </message>
     <message>
         <source>Сначала призовите существо щелчком по полю или отмените призыв правым щелчком.</source>
@@ -1780,7 +1737,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Сначала выберите цель заклинания щелчком по полю или отмените его правым щелчком.</source>
-        <translation>First choose the spell&apos;s target with a click on the field, or call it off with a right click.</translation>
+        <translation>First choose the spell's target with a click on the field, or call it off with a right click.</translation>
     </message>
     <message>
         <source>Дождитесь, пока юнит дойдёт до места.</source>
@@ -1792,7 +1749,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Дождитесь, пока погаснет результат удара.</source>
-        <translation>Wait until the blow&apos;s result fades.</translation>
+        <translation>Wait until the blow's result fades.</translation>
     </message>
     <message>
         <source>Дождитесь конца заклинания.</source>
@@ -1813,6 +1770,10 @@ Load it?</translation>
     <message>
         <source> — день </source>
         <translation> — day </translation>
+    </message>
+    <message>
+        <source>День %1, ход: %2</source>
+        <translation>Day %1, %2 to move</translation>
     </message>
 </context>
 <context>
@@ -1926,7 +1887,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Когда окно игры не активно, музыка тише, а эффектов не слышно</source>
-        <translation>While the game&apos;s window is not active, the music is quieter and the effects are silent</translation>
+        <translation>While the game's window is not active, the music is quieter and the effects are silent</translation>
     </message>
     <message>
         <source>Без звука (M)</source>
@@ -1976,7 +1937,7 @@ Load it?</translation>
     <name>SpellCatalogue</name>
     <message>
         <source>Песнь некроманта</source>
-        <translation>Necromancer&apos;s Chant</translation>
+        <translation>Necromancer's Chant</translation>
     </message>
     <message>
         <source>Разложение</source>
@@ -1992,7 +1953,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Голос ангела</source>
-        <translation>Angel&apos;s Voice</translation>
+        <translation>Angel's Voice</translation>
     </message>
     <message>
         <source>Магический поток</source>
@@ -2056,24 +2017,6 @@ Load it?</translation>
     </message>
 </context>
 <context>
-    <name>SpellForecast</name>
-    <message>
-        <source>иммунитет</source>
-        <translation>immune</translation>
-    </message>
-</context>
-<context>
-    <name>Spells</name>
-    <message>
-        <source>иммунитет</source>
-        <translation>immune</translation>
-    </message>
-    <message>
-        <source>мимо</source>
-        <translation>miss</translation>
-    </message>
-</context>
-<context>
     <name>Status</name>
     <message>
         <source>жизнь </source>
@@ -2096,22 +2039,6 @@ Load it?</translation>
         <translation> points </translation>
     </message>
     <message>
-        <source>Призыв: </source>
-        <translation>Summon: </translation>
-    </message>
-    <message>
-        <source> ждёт клетку. Правый клик или Esc — отмена</source>
-        <translation> waits for a cell. Right click or Esc calls it off</translation>
-    </message>
-    <message>
-        <source>Заклинание «</source>
-        <translation>The spell &quot;</translation>
-    </message>
-    <message>
-        <source>» ждёт цель. Правый клик или Esc — отмена</source>
-        <translation>&quot; waits for a target. Right click or Esc calls it off</translation>
-    </message>
-    <message>
         <source>Битва окончена</source>
         <translation>The battle is over</translation>
     </message>
@@ -2121,19 +2048,31 @@ Load it?</translation>
     </message>
     <message>
         <source>Новая игра: «Главное меню», затем «Заново»</source>
-        <translation>New game: &quot;Main Menu&quot;, then &quot;New Game&quot;</translation>
+        <translation>New game: "Main Menu", then "New Game"</translation>
     </message>
     <message>
-        <source>Ходят </source>
-        <translation>Turn: </translation>
+        <source>Призыв: %1 ждёт клетку. Правый клик или Esc — отмена</source>
+        <translation>Summon: the %1 waits for a cell. Right click or Esc calls it off</translation>
     </message>
     <message>
-        <source>Ходит </source>
-        <translation>Turn: </translation>
+        <source>Заклинание «%1» ждёт цель. Правый клик или Esc — отмена</source>
+        <translation>The spell "%1" waits for a target. Right click or Esc calls it off</translation>
     </message>
     <message>
-        <source>День </source>
-        <translation>Day </translation>
+        <source>Ходят %1</source>
+        <translation>The %1 move</translation>
+    </message>
+    <message>
+        <source>Ходит %1</source>
+        <translation>%1's turn</translation>
+    </message>
+    <message>
+        <source>Ходит %1 %2</source>
+        <translation>%1 %2's turn</translation>
+    </message>
+    <message>
+        <source>День %1</source>
+        <translation>Day %1</translation>
     </message>
 </context>
 <context>
@@ -2151,11 +2090,11 @@ Load it?</translation>
     <name>Toolbar</name>
     <message>
         <source>Не понимаю</source>
-        <translation>I Don&apos;t Follow</translation>
+        <translation>I Don't Follow</translation>
     </message>
     <message>
-        <source>Предлагаю Вам для начала начать новую игру. (Клик по кнопке &quot;Главное меню&quot;) ...</source>
-        <translation>I suggest you start a new game first. (Click the &quot;Main Menu&quot; button) ...</translation>
+        <source>Предлагаю Вам для начала начать новую игру. (Клик по кнопке "Главное меню") ...</source>
+        <translation>I suggest you start a new game first. (Click the "Main Menu" button) ...</translation>
     </message>
     <message>
         <source>Сдаться</source>
@@ -2170,35 +2109,35 @@ Load it?</translation>
         <translation>No Use</translation>
     </message>
     <message>
-        <source>, к сожалению, слшком мертв, чтобы творить заклинания...</source>
-        <translation> is, sadly, far too dead to cast spells...</translation>
-    </message>
-    <message>
         <source>Выйти в систему?</source>
         <translation>Quit the game?</translation>
+    </message>
+    <message>
+        <source>%1 %2, к сожалению, слшком мертв, чтобы творить заклинания...</source>
+        <translation>%1 %2 is, sadly, far too dead to cast spells...</translation>
     </message>
 </context>
 <context>
     <name>TurnCycle</name>
     <message>
-        <source>День </source>
-        <translation>Day </translation>
+        <source>День %1</source>
+        <translation>Day %1</translation>
     </message>
     <message>
-        <source>Ходит </source>
-        <translation>Turn: </translation>
+        <source>Ходит %1 %2</source>
+        <translation>%1 %2's turn</translation>
     </message>
     <message>
-        <source>Ходят </source>
-        <translation>Turn: </translation>
+        <source>Ходят %1 %2</source>
+        <translation>The %1 move</translation>
     </message>
     <message>
-        <source>В битве победил </source>
-        <translation>The battle is won by </translation>
+        <source>В битве победил %1 %2</source>
+        <translation>%1 %2 wins the battle</translation>
     </message>
     <message>
-        <source>В битве победила </source>
-        <translation>The battle is won by </translation>
+        <source>В битве победила %1 %2</source>
+        <translation>%1 %2 wins the battle</translation>
     </message>
 </context>
 <context>
@@ -2316,8 +2255,8 @@ Load it?</translation>
         <translation>mind</translation>
     </message>
     <message>
-        <source>&quot;заклятый враг&quot;</source>
-        <translation>&quot;sworn enemy&quot;</translation>
+        <source>"заклятый враг"</source>
+        <translation>"sworn enemy"</translation>
     </message>
     <message>
         <source>хуже некуда</source>
@@ -2364,8 +2303,8 @@ Load it?</translation>
         <translation>splendid</translation>
     </message>
     <message>
-        <source>&quot;лучший друг&quot;</source>
-        <translation>&quot;best friend&quot;</translation>
+        <source>"лучший друг"</source>
+        <translation>"best friend"</translation>
     </message>
     <message>
         <source>непонятное</source>

@@ -14,11 +14,33 @@
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
+#include "windows/SaveState.h"
 #include "world/Catalogue.h"
 
 namespace gh {
 
 namespace {
+
+// An autosave's title is the game's own (Russian) in the file: the list says
+// it in the player's language, from the day and the hero it caught. A title
+// the player gave is shown as given.
+std::string ShownTitle(const save::SaveSummary& s)
+{
+    if (!s.autosave)
+        return s.title;
+    for (const save::SaveSummary::Hero& h : s.heroes)
+        if (h.slot == s.activeHero) {
+            const RussianTexts russian;
+            std::string asSaved;
+            {
+                const TextsInUse inRussian(russian);
+                asSaved = AutosaveTitle(s.day, AutosaveWho(h.name, h.unitType));
+            }
+            // A title of another making (an older version's) stays as it is.
+            return asSaved == s.title ? AutosaveTitle(s.day, AutosaveWho(h.name, h.unitType)) : s.title;
+        }
+    return s.title;
+}
 
 // Each hero of a row: its name and side, as the delegate paints them.
 constexpr int kHeroesRole = Qt::UserRole + 1;
@@ -218,7 +240,7 @@ void FrmSaves::Reload()
         auto* item = new QTreeWidgetItem;
         const QString kind = e.autosave ? QTr("FrmSaves", "автосохранение") : QTr("FrmSaves", "сохранение");
         if (e.readable) {
-            item->setText(ColTitle, QString::fromStdString(e.summary.title));
+            item->setText(ColTitle, QString::fromStdString(ShownTitle(e.summary)));
             item->setText(ColDay, QString::number(e.summary.day));
             item->setData(ColHeroes, kHeroesRole, Marks(e.summary));
             item->setText(ColKind, kind);

@@ -44,14 +44,16 @@ std::vector<SummaryRow> MatchSummary(const Game& g, int winner)
 
 std::string SummaryHeadline(const Game& g, int winner)
 {
-    const std::string day = GH_TR("MatchSummary", "день ") + std::to_string(g.Day);
+    const std::string day = std::to_string(g.Day);
     if (winner == 0)
-        return GH_TR("MatchSummary", "В битве победили ") + UnitTypeName(0) + ", " + day;
+        return Fill(GH_TR("MatchSummary", "В битве победили %1, день %2"), {UnitTypeName(0), day});
     if (winner < 0 || winner > kHeroes)
-        return GH_TR("MatchSummary", "Битва идёт, ") + day;
+        return Fill(GH_TR("MatchSummary", "Битва идёт, день %1"), {day});
     const Unit& w = g.U(winner);
-    return (w.IsMale ? GH_TR("MatchSummary", "В битве победил ") : GH_TR("MatchSummary", "В битве победила ")) + UnitTypeName(w.UnitType) +
-           (w.Name.empty() ? "" : " " + w.Name) + ", " + day;
+    const std::string who = w.Name.empty() ? UnitTypeName(w.UnitType) : UnitTypeName(w.UnitType) + " " + w.Name;
+    return Fill(w.IsMale ? GH_TR("MatchSummary", "В битве победил %1, день %2")
+                         : GH_TR("MatchSummary", "В битве победила %1, день %2"),
+                {who, day});
 }
 
 } // namespace gh

@@ -30,6 +30,16 @@ std::string WhySaveIsUnavailable(const Game& g)
     return {};
 }
 
+std::string AutosaveTitle(std::int32_t day, const std::string& who)
+{
+    return Fill(GH_TR("SaveState", "День %1, ход: %2"), {std::to_string(day), who});
+}
+
+std::string AutosaveWho(const std::string& name, int unitType)
+{
+    return name.empty() ? UnitTypeName(unitType) : name;
+}
+
 std::string SuggestedSaveTitle(const Game& g)
 {
     std::string names;

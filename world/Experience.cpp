@@ -94,7 +94,7 @@ void AwardKill(Game& g)
             u.Exp = u.ExpNext;
         } else {
             Promote(g, gainer);
-            g.LblXP.Caption = GH_TR("Experience", "повышение");
+            g.LblXP.Caption = GH_TR_NOOP("FieldLabel", "повышение");
             MatchEvent promoted;
             promoted.kind = EventKind::Promotion;
             promoted.who = gainer;

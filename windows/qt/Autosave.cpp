@@ -8,6 +8,7 @@
 
 #include "engine/Placement.h"
 #include "platform/qt/Translations.h"
+#include "windows/SaveState.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -76,9 +77,15 @@ std::string Autosave::Text(const Game& g, const save::MatchMemory* memory)
 {
     // The list says it is an autosave in a column of its own; the title
     // says whose turn of which day it caught.
+    // The file says it in Russian, whatever the player's language: a save
+    // holds no translated text.
     const Unit& hero = g.U(g.ActiveHero);
-    const std::string who = hero.Name.empty() ? UnitTypeName(hero.UnitType) : hero.Name;
-    const std::string title = GH_TR("Autosave", "День ") + std::to_string(g.Day) + GH_TR("Autosave", ", ход: ") + who;
+    std::string title;
+    {
+        const RussianTexts russian;
+        const TextsInUse inRussian(russian);
+        title = AutosaveTitle(g.Day, AutosaveWho(hero.Name, hero.UnitType));
+    }
     const save::SaveSummary summary =
         save::SummaryOf(g, title, true, SaveTimestamp(QDateTime::currentDateTime()),
                         QCoreApplication::applicationVersion().toStdString());
