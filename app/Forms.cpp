@@ -1,24 +1,8 @@
 #include "app/Forms.h"
 
-#include "platform/qt/Translations.h"
-#include "windows/FrmSaveName.h"
-#include "windows/FrmSaves.h"
-
-#include <QPointer>
-#include <QCoreApplication>
-#include <QFileDialog>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
-
-#include "save/Record.h"
-#include "windows/qt/RecordFiles.h"
-
-#include "windows/qt/AppSettings.h"
-#include "windows/qt/Autosave.h"
-#include "windows/qt/SaveFiles.h"
-
 #include "battlefield/FrmMain.h"
+#include "platform/qt/Translations.h"
+#include "save/Record.h"
 #include "windows/FrmAvtor.h"
 #include "windows/FrmCast.h"
 #include "windows/FrmHelp.h"
@@ -29,10 +13,23 @@
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
 #include "windows/FrmReplay.h"
+#include "windows/FrmSaveName.h"
+#include "windows/FrmSaves.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
 #include "windows/FrmSplash.h"
 #include "windows/FrmStats.h"
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
+#include "windows/qt/RecordFiles.h"
+#include "windows/qt/SaveFiles.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 namespace gh {
 
@@ -297,9 +294,9 @@ void Forms::OpenRecords()
     }
     const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
                                           static_cast<qsizetype>(save::kRecordExtension.size()));
-    auto* dialog = new QFileDialog(DialogParent(), QTr("Forms", "Записи партий"),
-                                   RecordFiles(recordsFolder).Folder(),
-                                   QTr("Forms", "Записи партий (*%1)").arg(ext));
+    auto* dialog =
+        new QFileDialog(DialogParent(), QTr("Forms", "Записи партий"), RecordFiles(recordsFolder).Folder(),
+                        QTr("Forms", "Записи партий (*%1)").arg(ext));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);

@@ -7,10 +7,10 @@
 
 #include <optional>
 
-#include "platform/qt/Translations.h"
 #include "app/Forms.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/FrmMain.h"
+#include "platform/qt/Translations.h"
 #include "save/Record.h"
 #include "save/SaveFormat.h"
 #include "windows/FrmInfo.h"

@@ -17,9 +17,9 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/TickDriver.h"
 #include "platform/qt/Translations.h"
+#include "save/Record.h"
 #include "sound/qt/QtSound.h"
 #include "sound/qt/SoundControl.h"
-#include "save/Record.h"
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
 #include "windows/qt/SaveFiles.h"
@@ -49,7 +49,8 @@ QString ReadCommandLine(QCoreApplication& app)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("FILE"), gh::QTr("main", "Сохранённая партия (*.ghsave), которую открыть при запуске."),
+        QStringLiteral("FILE"),
+        gh::QTr("main", "Сохранённая партия (*.ghsave), которую открыть при запуске."),
         QStringLiteral("[FILE]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();

@@ -45,7 +45,8 @@ std::string FateLine(const Game& g, int unit, double loss, double dies)
 {
     std::string line = AidUnitLabel(g, unit) + ": ";
     if (loss > 0.05)
-        line += GH_TR("AidsText", "потеряет около ") + Amount(loss) + GH_TR("AidsText", " из ") + std::to_string(g.U(unit).Hp) + GH_TR("AidsText", " жизни");
+        line += GH_TR("AidsText", "потеряет около ") + Amount(loss) + GH_TR("AidsText", " из ") +
+                std::to_string(g.U(unit).Hp) + GH_TR("AidsText", " жизни");
     else if (loss < -0.05)
         line += GH_TR("AidsText", "вылечится примерно на ") + Amount(-loss) + GH_TR("AidsText", " жизни");
     else
@@ -108,26 +109,30 @@ std::string Percent(double share)
 std::vector<std::string> WalkLines(const Game& g, int walker, const WalkPreview& walk, int foe)
 {
     if (foe != 0) {
-        std::vector<std::string> lines{GH_TR("AidsText", "До цели не дотянуться за этот ход: ") + AidUnitLabel(g, foe)};
+        std::vector<std::string> lines{GH_TR("AidsText", "До цели не дотянуться за этот ход: ") +
+                                       AidUnitLabel(g, foe)};
         if (walk.starts && walk.steps.count > 0)
-            lines.push_back(
-                GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") + Points(walk.actionsBefore - walk.actionsLeft) +
-                GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft));
+            lines.push_back(GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") +
+                            Points(walk.actionsBefore - walk.actionsLeft) +
+                            GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft));
         return lines;
     }
     if (!walk.starts)
         return {GH_TR("AidsText", "Сюда пути нет")};
     const long spent = walk.actionsBefore - walk.actionsLeft;
     if (walk.arrives)
-        return {GH_TR("AidsText", "Путь: ") + Points(spent) + GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft)};
+        return {GH_TR("AidsText", "Путь: ") + Points(spent) + GH_TR("AidsText", ", останется ") +
+                std::to_string(walk.actionsLeft)};
     // Walking up to remains or to a unit of one's own opens no fight: the
     // walker stops beside it. Boxed in, it stops where it stands.
     if (walk.exchangeWith != 0 && walk.exchangeWith != walker)
-        return {GH_TR("AidsText", "Сюда не встать: клетка занята"), GH_TR("AidsText", "Дойдёт до отмеченной клетки и остановится")};
+        return {GH_TR("AidsText", "Сюда не встать: клетка занята"),
+                GH_TR("AidsText", "Дойдёт до отмеченной клетки и остановится")};
     if (walk.steps.count == 0)
         return {GH_TR("AidsText", "Сюда не дойти за этот ход")};
-    return {GH_TR("AidsText", "Сюда не дойти за этот ход"), GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") + Points(spent) +
-                                             GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft)};
+    return {GH_TR("AidsText", "Сюда не дойти за этот ход"),
+            GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") + Points(spent) +
+                GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft)};
 }
 
 std::vector<std::string> ExchangeLines(const Game& g, int walker, const WalkPreview& walk,
@@ -140,7 +145,8 @@ std::vector<std::string> ExchangeLines(const Game& g, int walker, const WalkPrev
     if (walk.steps.count == 0)
         lines.push_back(GH_TR("AidsText", "Удар с места; после боя очков действия не останется"));
     else
-        lines.push_back(GH_TR("AidsText", "Путь: ") + Points(spent) + GH_TR("AidsText", "; после боя очков действия не останется"));
+        lines.push_back(GH_TR("AidsText", "Путь: ") + Points(spent) +
+                        GH_TR("AidsText", "; после боя очков действия не останется"));
     lines.push_back(FateLine(g, walker, odds.openerLoss, odds.openerDies));
     lines.push_back(FateLine(g, other, odds.otherLoss, odds.otherDies));
     return lines;
@@ -170,7 +176,8 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
     else
         lines.push_back(GH_TR("AidsText", "Подействует наверняка"));
     if (b.Hp < 1 && h.Hp >= 1)
-        lines.push_back(GH_TR("AidsText", "Восстанет из мёртвых с ") + std::to_string(h.Hp) + GH_TR("AidsText", " жизни"));
+        lines.push_back(GH_TR("AidsText", "Восстанет из мёртвых с ") + std::to_string(h.Hp) +
+                        GH_TR("AidsText", " жизни"));
     else if (b.Hp >= -3 && b.Hp < 1 && h.Hp < -3)
         lines.push_back(GH_TR("AidsText", "Обратится в кости"));
     if (h.Owner != b.Owner && h.Owner == g.ActiveHero)
@@ -178,8 +185,8 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
     if (o.statKind != 0 && b.Hp >= 1) {
         const double e = o.ExpectedChange();
         std::string sign = e > 0 ? "+" : "";
-        lines.push_back(GH_TR("AidsText", "В среднем ") + sign + Amount(e) + " " + StatWord(o.statKind) + GH_TR("AidsText", " (сейчас ") +
-                        std::to_string(SpellStatOf(b, o.statKind)) + ")");
+        lines.push_back(GH_TR("AidsText", "В среднем ") + sign + Amount(e) + " " + StatWord(o.statKind) +
+                        GH_TR("AidsText", " (сейчас ") + std::to_string(SpellStatOf(b, o.statKind)) + ")");
         if (o.statKind == 1) {
             const double dies = h.Hp < 1 ? (o.onMiss.Hp < 1 ? 1.0 : o.chance) : 0.0;
             if (dies > 0)
@@ -197,9 +204,11 @@ std::vector<std::string> SummonLines(const Game& g, float x, float y)
     const int h = g.ActiveHero;
     const Unit& hero = g.U(h);
     std::vector<std::string> lines{GH_TR("AidsText", "Призвать сюда: ") + UnitTypeName(g.U(0).UnitType) +
-                                   GH_TR("AidsText", ", получится с шансом ") + Percent(SummonLandChance(hero, g.CastChance))};
+                                   GH_TR("AidsText", ", получится с шансом ") +
+                                   Percent(SummonLandChance(hero, g.CastChance))};
     if (hero.Leadership == hero.LeadershipMax)
-        lines.push_back(GH_TR("AidsText", "Больше существ ") + AidUnitLabel(g, h) + GH_TR("AidsText", " не возглавит: это не будет подчиняться"));
+        lines.push_back(GH_TR("AidsText", "Больше существ ") + AidUnitLabel(g, h) +
+                        GH_TR("AidsText", " не возглавит: это не будет подчиняться"));
     return lines;
 }
 

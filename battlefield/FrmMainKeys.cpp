@@ -5,12 +5,12 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "platform/qt/Translations.h"
 #include "battlefield/FrmMain.h"
 #include "battlefield/Status.h"
 #include "battlefield/Toolbar.h"
 #include "battlefield/WindowOpener.h"
 #include "battlefield/qt/StatusStrip.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 
 namespace gh {

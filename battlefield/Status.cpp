@@ -63,7 +63,8 @@ void FillUnit(const Game& g, StatusLines& lines)
 std::string AwaitingLine(const Game& g)
 {
     if (g.InputMode == kModeSummon)
-        return Fill(GH_TR("Status", "Призыв: %1 ждёт клетку. Правый клик или Esc — отмена"), {UnitTypeName(g.U(0).UnitType)});
+        return Fill(GH_TR("Status", "Призыв: %1 ждёт клетку. Правый клик или Esc — отмена"),
+                    {UnitTypeName(g.U(0).UnitType)});
     // Once its pictures play, a spell no longer waits: it is under way.
     if (g.InputMode == kModeSpell && !g.timers.Enabled(TimerId::Tmr2)) {
         const std::string name = SpellName(g.CurrentSpell.SpellNo);
@@ -88,8 +89,9 @@ StatusLines StatusOf(const Game& g)
         s.turn = Fill(GH_TR("Status", "Ходят %1"), {UnitTypeName(0)});
     } else {
         const Unit& hero = g.U(side);
-        s.turn = hero.Name.empty() ? Fill(GH_TR("Status", "Ходит %1"), {UnitTypeName(hero.UnitType)})
-                                   : Fill(GH_TR("Status", "Ходит %1 %2"), {UnitTypeName(hero.UnitType), hero.Name});
+        s.turn = hero.Name.empty()
+                     ? Fill(GH_TR("Status", "Ходит %1"), {UnitTypeName(hero.UnitType)})
+                     : Fill(GH_TR("Status", "Ходит %1 %2"), {UnitTypeName(hero.UnitType), hero.Name});
     }
     s.day = Fill(GH_TR("Status", "День %1"), {std::to_string(g.Day)});
     FillUnit(g, s);

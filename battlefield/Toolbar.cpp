@@ -14,7 +14,8 @@ void NoMatchMessage(Game& g)
 {
     MessageBoxRequest box;
     box.title = GH_TR("Toolbar", "Не понимаю");
-    box.text = GH_TR("Toolbar", "Предлагаю Вам для начала начать новую игру. (Клик по кнопке \"Главное меню\") ...");
+    box.text =
+        GH_TR("Toolbar", "Предлагаю Вам для начала начать новую игру. (Клик по кнопке \"Главное меню\") ...");
     g.shell->MessageBox(box);
 }
 

@@ -45,7 +45,8 @@ std::string Quoted(int spell)
 
 std::string LifeOf(const Unit& u)
 {
-    return Fill(GH_TR("Journal", "(жизнь %1/%2)"), {std::to_string(u.Hp < 0 ? 0 : u.Hp), std::to_string(u.HpMax)});
+    return Fill(GH_TR("Journal", "(жизнь %1/%2)"),
+                {std::to_string(u.Hp < 0 ? 0 : u.Hp), std::to_string(u.HpMax)});
 }
 
 std::string StatName(int statKind)
@@ -95,7 +96,8 @@ std::string SpellResultText(const Game& g, const MatchEvent& e)
     case Outcome::Missed: return text + GH_TR("Journal", "мимо");
     case Outcome::Immune: return text + GH_TR("Journal", "иммунитет");
     case Outcome::Fizzled: return text + GH_TR("Journal", "без действия");
-    case Outcome::Raised: return text + Fill(GH_TR("Journal", "восстаёт из мёртвых %1"), {LifeOf(g.U(e.whom))});
+    case Outcome::Raised:
+        return text + Fill(GH_TR("Journal", "восстаёт из мёртвых %1"), {LifeOf(g.U(e.whom))});
     case Outcome::Rotted: return text + GH_TR("Journal", "труп обращается в кости");
     case Outcome::Controlled: return text + GH_TR("Journal", "разум подчинён");
     default: break;
@@ -118,7 +120,8 @@ std::string Text(const Game& g, const MatchEvent& e)
     case EventKind::Blow: return BlowText(g, e);
     case EventKind::Kill: return KillText(g, e);
     case EventKind::Promotion:
-        return Fill(GH_TR("Journal", "%1: повышение до уровня %2"), {UnitLabel(g, e.who), std::to_string(e.amount)});
+        return Fill(GH_TR("Journal", "%1: повышение до уровня %2"),
+                    {UnitLabel(g, e.who), std::to_string(e.amount)});
     case EventKind::Summoned: {
         const std::string who = HeroLabel(g, e.who);
         const std::string what = UnitTypeName(g.U(e.whom).UnitType);
@@ -132,13 +135,16 @@ std::string Text(const Game& g, const MatchEvent& e)
                         {HeroLabel(g, e.who), UnitTypeName(e.amount)});
         return Fill(GH_TR("Journal", "%1: заклинание провалено, %2 призвать не удалось"),
                     {HeroLabel(g, e.who), UnitTypeName(e.amount)});
-    case EventKind::SpellCast: return Fill(GH_TR("Journal", "%1 творит %2"), {HeroLabel(g, e.who), Quoted(e.spell)});
+    case EventKind::SpellCast:
+        return Fill(GH_TR("Journal", "%1 творит %2"), {HeroLabel(g, e.who), Quoted(e.spell)});
     case EventKind::SpellResult: return SpellResultText(g, e);
-    case EventKind::HeroLeft: return Fill(GH_TR("Journal", "%1 сдаётся и покидает поле боя"), {HeroLabel(g, e.who)});
+    case EventKind::HeroLeft:
+        return Fill(GH_TR("Journal", "%1 сдаётся и покидает поле боя"), {HeroLabel(g, e.who)});
     case EventKind::Victory:
         if (e.side == 0)
             return Fill(GH_TR("Journal", "В битве победили %1"), {UnitTypeName(0)});
-        return Fill(g.U(e.side).IsMale ? GH_TR("Journal", "В битве победил %1") : GH_TR("Journal", "В битве победила %1"),
+        return Fill(g.U(e.side).IsMale ? GH_TR("Journal", "В битве победил %1")
+                                       : GH_TR("Journal", "В битве победила %1"),
                     {HeroLabel(g, e.side)});
     }
     return {};

@@ -46,21 +46,24 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
     // nothing could ever reach it: it would stand there for good.
     if (!InWalkArea(g.TargetCellX, g.TargetCellY)) {
         ShowBox(g, GH_TR("Placement", "Не получается"),
-                GH_TR("Placement", "Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены."));
+                GH_TR("Placement",
+                      "Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены."));
         return;
     }
     if (hero.Leadership == hero.LeadershipMax) {
         if (unruly == UnrulySummon::DoNotCall)
             return;
-        const std::string question =
-            Fill(GH_TR("Placement", "%1 %2 может возглавить только %3 существ. Если призвать это существо, оно не "
-                                    "будет подчиняться! Так вызвать или нет?"),
-                 {UnitTypeName(hero.UnitType), hero.Name, std::to_string(hero.LeadershipMax)});
-        if (unruly == UnrulySummon::AskThePlayer && !AskYes(g, GH_TR("Placement", "Предупреждение"), question))
+        const std::string question = Fill(
+            GH_TR("Placement", "%1 %2 может возглавить только %3 существ. Если призвать это существо, оно не "
+                               "будет подчиняться! Так вызвать или нет?"),
+            {UnitTypeName(hero.UnitType), hero.Name, std::to_string(hero.LeadershipMax)});
+        if (unruly == UnrulySummon::AskThePlayer &&
+            !AskYes(g, GH_TR("Placement", "Предупреждение"), question))
             return;
     }
     if (!IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
-        ShowBox(g, GH_TR("Placement", "Не получается"), GH_TR("Placement", "Это место уже занято! Выберите другое или правый клик для отмены."));
+        ShowBox(g, GH_TR("Placement", "Не получается"),
+                GH_TR("Placement", "Это место уже занято! Выберите другое или правый клик для отмены."));
         return;
     }
     g.Selected = h;
@@ -88,7 +91,8 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
 
     if (!SummonLands(hero, g.CastChance, g.rnd->Rnd() * 100.0f)) {
         ShowBox(g, GH_TR("Placement", "Заклинание провалено"),
-                Fill(GH_TR("Placement", "Заклинание провалено! %1 призвать не удалось, и мана протрачена впустую!"),
+                Fill(GH_TR("Placement",
+                           "Заклинание провалено! %1 призвать не удалось, и мана протрачена впустую!"),
                      {UnitTypeName(g.U(0).UnitType)}));
         if (ValidSlot(g))
             g.Spellbook[h][g.ChosenSlot] = 0;

@@ -191,7 +191,8 @@ void AnnounceVictory(Game& g, int winner)
 {
     const Unit& w = g.U(IsSide(winner) ? winner : 0);
     const Unit& named = g.U(IsSide(g.ActiveHero) ? g.ActiveHero : 0);
-    ShowOk(g, Fill(w.IsMale ? GH_TR("TurnCycle", "В битве победил %1 %2") : GH_TR("TurnCycle", "В битве победила %1 %2"),
+    ShowOk(g, Fill(w.IsMale ? GH_TR("TurnCycle", "В битве победил %1 %2")
+                            : GH_TR("TurnCycle", "В битве победила %1 %2"),
                    {UnitTypeName(named.UnitType), named.Name}));
 
     // The computer player goes quiet with the rest: an exchange's end may

@@ -1,10 +1,9 @@
 #include "magic/Casting.h"
 
 #include "engine/Placement.h"
-#include "platform/Texts.h"
-
 #include "magic/SpellCatalogue.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
 #include "world/Vocabulary.h"
@@ -25,7 +24,8 @@ std::int32_t MagicBonus(const Game& g)
 
 std::string ChanceLine(const Game& g)
 {
-    return GH_TR("Casting", "Шанс успеха: ") + std::to_string(g.CastChance) + "% + " + std::to_string(MagicBonus(g)) + "%";
+    return GH_TR("Casting", "Шанс успеха: ") + std::to_string(g.CastChance) + "% + " +
+           std::to_string(MagicBonus(g)) + "%";
 }
 
 std::string StatWord(int kind)
@@ -74,8 +74,9 @@ void PickCreature(Game& g, int type, CastEntry& entry)
     g.CastChance = cost.chance;
     g.CastMana = cost.mana;
     g.CurrentSpell.ReasonNeeded = cost.reason;
-    entry.figures = ChanceLine(g) + kLineBreak + GH_TR("Casting", "Требуется разума: ") + std::to_string(cost.reason) +
-                    kLineBreak + GH_TR("Casting", "Уходит маны: ") + std::to_string(g.CastMana);
+    entry.figures = ChanceLine(g) + kLineBreak + GH_TR("Casting", "Требуется разума: ") +
+                    std::to_string(cost.reason) + kLineBreak + GH_TR("Casting", "Уходит маны: ") +
+                    std::to_string(g.CastMana);
 }
 
 void Tell(Game& g, const std::string& title, const std::string& text)
@@ -156,8 +157,9 @@ ReadOutcome ReadEntry(Game& g, int caster)
              Fill(GH_TR("Casting", "У %1 %2 не хватает мозгов, чтобы прочесть заклинание!"), {type, h.Name}));
         return ReadOutcome::Refused;
     case ReadCheck::ShortOfMana:
-        Tell(g, GH_TR("Casting", "Не выходит"),
-             Fill(GH_TR("Casting", "У %1 %2, к несчастью, нету требуемого количества маны!"), {type, h.Name}));
+        Tell(
+            g, GH_TR("Casting", "Не выходит"),
+            Fill(GH_TR("Casting", "У %1 %2, к несчастью, нету требуемого количества маны!"), {type, h.Name}));
         return ReadOutcome::Refused;
     case ReadCheck::Ok: break;
     }

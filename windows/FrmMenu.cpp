@@ -20,8 +20,9 @@ struct MenuButton {
 
 // By index; the buttons are stacked on screen by their tops, not their index.
 constexpr MenuButton kButtons[6] = {
-    {GH_TR_NOOP("FrmMenu", "Заново"), 360},     {GH_TR_NOOP("FrmMenu", "Сохранить"), 840},   {GH_TR_NOOP("FrmMenu", "Загрузить"), 1320},
-    {GH_TR_NOOP("FrmMenu", "От Автора"), 2280}, {GH_TR_NOOP("FrmMenu", "Продолжить"), 1800}, {GH_TR_NOOP("FrmMenu", "Выход"), 3360},
+    {GH_TR_NOOP("FrmMenu", "Заново"), 360},      {GH_TR_NOOP("FrmMenu", "Сохранить"), 840},
+    {GH_TR_NOOP("FrmMenu", "Загрузить"), 1320},  {GH_TR_NOOP("FrmMenu", "От Автора"), 2280},
+    {GH_TR_NOOP("FrmMenu", "Продолжить"), 1800}, {GH_TR_NOOP("FrmMenu", "Выход"), 3360},
 };
 
 } // namespace

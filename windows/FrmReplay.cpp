@@ -60,8 +60,13 @@ struct Speed {
     const char* caption;
     double ticks;
 };
-constexpr Speed kSpeeds[] = {
-    {"×¼", 0.25}, {"×½", 0.5}, {"×1", 1}, {"×2", 2}, {"×4", 4}, {"×8", 8}, {GH_TR_NOOP("FrmReplay", "как можно быстрее"), 0}};
+constexpr Speed kSpeeds[] = {{"×¼", 0.25},
+                             {"×½", 0.5},
+                             {"×1", 1},
+                             {"×2", 2},
+                             {"×4", 4},
+                             {"×8", 8},
+                             {GH_TR_NOOP("FrmReplay", "как можно быстрее"), 0}};
 
 QString SideName(const Game& g, int side)
 {

@@ -193,8 +193,8 @@ FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
     connect(LstSaves, &QTreeWidget::itemDoubleClicked, this, [this] { LoadCurrent(); });
 
     LblEmpty = new QLabel(QTr("FrmSaves", "Сохранённых партий пока нет. Сохранить партию можно кнопкой "
-                                         "«Сохранить» главного меню; в начале каждого хода игрока партия "
-                                         "сохраняется и сама."),
+                                          "«Сохранить» главного меню; в начале каждого хода игрока партия "
+                                          "сохраняется и сама."),
                           this);
     LblEmpty->setTextFormat(Qt::PlainText);
     LblEmpty->setWordWrap(true);

@@ -246,7 +246,8 @@ bool FrmSelect::MayReplaceRunningMatch()
         default: break;
         }
     } else {
-        box.text += GH_TR("FrmSelect", "\n\nСохранить её сейчас нельзя. ") + why + GH_TR("FrmSelect", "\n\nНачать новую партию?");
+        box.text += GH_TR("FrmSelect", "\n\nСохранить её сейчас нельзя. ") + why +
+                    GH_TR("FrmSelect", "\n\nНачать новую партию?");
         box.buttons = BoxButtons::YesNo;
         box.defaultNo = true;
         go = g_.shell->MessageBox(box) == BoxAnswer::Yes;

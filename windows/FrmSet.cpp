@@ -1,12 +1,12 @@
 #include "windows/FrmSet.h"
 
 #include <QKeyEvent>
+#include <QToolTip>
 #include <algorithm>
 
 #include "ai/Levels.h"
-#include "platform/qt/Translations.h"
-
 #include "battlefield/WindowOpener.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "sound/qt/SoundPanel.h"
 #include "windows/Settings.h"
@@ -27,8 +27,8 @@ struct SliderLayout {
 const SliderLayout kSliders[2] = {
     {GH_TR_NOOP("FrmSet", "Пропуск кадров при передвижении юнитов"), TwipsRect(120, 240, 2685, 615),
      TwipsRect(2880, 360, 2055, 495), kFrameSkipMin, kFrameSkipMax, 1, 1, 1},
-    {GH_TR_NOOP("FrmSet", "Скорость движения юнитов на месте"), TwipsRect(120, 960, 2730, 495), TwipsRect(2880, 1080, 2055, 495),
-     kIdlePaceMin, kIdlePaceMax, 10, 50, 100},
+    {GH_TR_NOOP("FrmSet", "Скорость движения юнитов на месте"), TwipsRect(120, 960, 2730, 495),
+     TwipsRect(2880, 1080, 2055, 495), kIdlePaceMin, kIdlePaceMax, 10, 50, 100},
 };
 
 } // namespace
@@ -81,7 +81,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     CboLevel->setCurrentIndex(std::clamp(forms_.prefs.ComputerLevel, kGameLevel, kStrongestLevel));
     CboLevel->setGeometry(TwipsRect(2880, 1770, 2055, 405));
     CboLevel->setToolTip(QTr("FrmSet", "Как сильно компьютер играет героями новых партий; в выборе героев "
-                                        "уровень можно задать каждому"));
+                                       "уровень можно задать каждому"));
     LblLevel->setBuddy(CboLevel);
     connect(CboLevel, &QComboBox::currentIndexChanged, this, [this](int level) {
         forms_.prefs.ComputerLevel = level;
@@ -90,7 +90,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     ChkAutosave = new QCheckBox(QTr("FrmSet", "Автосохранение"), this);
-    ChkAutosave->setGeometry(TwipsRect(120, 2175, 5100, 375));
+    ChkAutosave->setGeometry(TwipsRect(120, 2175, 2580, 375));
     ChkAutosave->setToolTip(QTr("FrmSet", "Сохранять партию в начале каждого хода игрока"));
     ChkAutosave->setChecked(forms_.autosave ? forms_.autosave->Enabled() : true);
     connect(ChkAutosave, &QCheckBox::toggled, this, [this](bool on) {
@@ -98,6 +98,28 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
             forms_.autosave->SetEnabled(on);
         if (forms_.store)
             forms_.store->SetAutosave(on);
+    });
+
+    // Beside «Автосохранение»: the language is read once, at start, since
+    // every window and the rules' texts take it then.
+    LblLanguage = new QLabel(QTr("FrmSet", "Язык"), this);
+    LblLanguage->setTextFormat(Qt::PlainText);
+    LblLanguage->setGeometry(TwipsRect(2760, 2175, 780, 375));
+    CboLanguage = new QComboBox(this);
+    CboLanguage->addItem(QTr("FrmSet", "Как в системе"), QString());
+    CboLanguage->addItem(QTr("FrmSet", "Русский"), QStringLiteral("ru"));
+    CboLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    CboLanguage->setGeometry(TwipsRect(3570, 2175, 1650, 375));
+    CboLanguage->setToolTip(QTr("FrmSet", "Язык игры; меняется после перезапуска игры"));
+    LblLanguage->setBuddy(CboLanguage);
+    if (forms_.store)
+        CboLanguage->setCurrentIndex(std::max(0, CboLanguage->findData(forms_.store->Language())));
+    connect(CboLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (forms_.store)
+            forms_.store->SetLanguage(CboLanguage->itemData(index).toString());
+        // No box: the choice is kept, and the player is told it waits.
+        QToolTip::showText(CboLanguage->mapToGlobal(QPoint(0, CboLanguage->height())),
+                           QTr("FrmSet", "Язык сменится после перезапуска игры."), CboLanguage);
     });
 
     ChkAnnounce = new QCheckBox(QTr("FrmSet", "Объявлять ходы компьютера"), this);

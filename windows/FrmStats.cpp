@@ -14,17 +14,20 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/Shell.h"
-#include "world/Game.h"
 #include "platform/qt/SideColours.h"
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/MatchSummary.h"
+#include "world/Game.h"
 
 namespace gh {
 
 namespace {
 
-const char* const kColumns[] = {GH_TR_NOOP("FrmStats", "Герой"), GH_TR_NOOP("FrmStats", "Итог"), GH_TR_NOOP("FrmStats", "Убито"), GH_TR_NOOP("FrmStats", "Потери"), GH_TR_NOOP("FrmStats", "Призвано"), GH_TR_NOOP("FrmStats", "Заклинаний"), GH_TR_NOOP("FrmStats", "Дней")};
+const char* const kColumns[] = {GH_TR_NOOP("FrmStats", "Герой"),    GH_TR_NOOP("FrmStats", "Итог"),
+                                GH_TR_NOOP("FrmStats", "Убито"),    GH_TR_NOOP("FrmStats", "Потери"),
+                                GH_TR_NOOP("FrmStats", "Призвано"), GH_TR_NOOP("FrmStats", "Заклинаний"),
+                                GH_TR_NOOP("FrmStats", "Дней")};
 constexpr int kColumnCount = 7;
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align)
@@ -144,7 +147,8 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
                 return;
             MessageBoxRequest box;
             box.title = GH_TR("FrmStats", "Сохранить запись");
-            box.text = QTr("FrmStats", "Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)).toStdString();
+            box.text =
+                QTr("FrmStats", "Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)).toStdString();
             box.icon = BoxIcon::Exclamation;
             forms.g.shell->MessageBox(box);
         });

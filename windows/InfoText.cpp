@@ -15,11 +15,13 @@ namespace {
 constexpr int kRemainsPortrait = 4;
 
 const std::string kCorpseText =
-    GH_TR("InfoText", "-труп. Это существо пока еще не поздно воскресить из мертвых. Сделав это, Вы получите существо, "
-    "ничем не отличающееся от своих сородичей, однако, служить оно будет своему прежнему хозяину...");
+    GH_TR("InfoText",
+          "-труп. Это существо пока еще не поздно воскресить из мертвых. Сделав это, Вы получите существо, "
+          "ничем не отличающееся от своих сородичей, однако, служить оно будет своему прежнему хозяину...");
 const std::string kBonesText =
-    GH_TR("InfoText", "Гнилые кости - оживив которые, Ваша армия поплнится ходячим скелетом... Скелет не помнит своего "
-    "прежнего хозяина и служить будет, естественно, тому, кто возведет его из мертвых.");
+    GH_TR("InfoText",
+          "Гнилые кости - оживив которые, Ваша армия поплнится ходячим скелетом... Скелет не помнит своего "
+          "прежнего хозяина и служить будет, естественно, тому, кто возведет его из мертвых.");
 
 std::string N(std::int32_t v)
 {
@@ -153,8 +155,8 @@ ObjectInfo ObjectInfoOf(const Game& g, int index)
             info.LblInfo = kBonesText;
         else
             info.LblInfo = UnitTypeName(u.UnitType) + " " + u.Name + kCorpseText;
-        info.LblMaster =
-            index <= kHeroes ? GH_TR("InfoText", "Трупик вражеского лорда") : GH_TR("InfoText", "Прежний хозяин: ") + OwnerName(g, u.Owner);
+        info.LblMaster = index <= kHeroes ? GH_TR("InfoText", "Трупик вражеского лорда")
+                                          : GH_TR("InfoText", "Прежний хозяин: ") + OwnerName(g, u.Owner);
     }
 
     info.HpColour = Rgb{255, 255, 0};

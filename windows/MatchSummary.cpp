@@ -50,7 +50,8 @@ std::string SummaryHeadline(const Game& g, int winner)
     if (winner < 0 || winner > kHeroes)
         return Fill(GH_TR("MatchSummary", "Битва идёт, день %1"), {day});
     const Unit& w = g.U(winner);
-    const std::string who = w.Name.empty() ? UnitTypeName(w.UnitType) : UnitTypeName(w.UnitType) + " " + w.Name;
+    const std::string who =
+        w.Name.empty() ? UnitTypeName(w.UnitType) : UnitTypeName(w.UnitType) + " " + w.Name;
     return Fill(w.IsMale ? GH_TR("MatchSummary", "В битве победил %1, день %2")
                          : GH_TR("MatchSummary", "В битве победила %1, день %2"),
                 {who, day});

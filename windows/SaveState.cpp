@@ -14,9 +14,11 @@ std::string WhySaveIsUnavailable(const Game& g)
     if (hero < 1 || hero > kHeroes || !g.HeroIsHuman[static_cast<std::size_t>(hero)])
         return GH_TR("SaveState", "Ходит компьютер: сохранить партию можно в ход игрока.");
     if (g.InputMode == kModeSummon)
-        return GH_TR("SaveState", "Сначала призовите существо щелчком по полю или отмените призыв правым щелчком.");
+        return GH_TR("SaveState",
+                     "Сначала призовите существо щелчком по полю или отмените призыв правым щелчком.");
     if (g.InputMode == kModeSpell)
-        return GH_TR("SaveState", "Сначала выберите цель заклинания щелчком по полю или отмените его правым щелчком.");
+        return GH_TR("SaveState",
+                     "Сначала выберите цель заклинания щелчком по полю или отмените его правым щелчком.");
     if (g.InputMode == kModeWalk || g.timers.Enabled(TimerId::Tmr1))
         return GH_TR("SaveState", "Дождитесь, пока юнит дойдёт до места.");
     if (g.timers.Enabled(TimerId::Tmr3))

@@ -8,7 +8,8 @@ namespace gh {
 
 namespace {
 
-const char* const kCaptions[3] = {GH_TR_NOOP("SoundPanel", "Музыка"), GH_TR_NOOP("SoundPanel", "Эффекты"), GH_TR_NOOP("SoundPanel", "Интерфейс")};
+const char* const kCaptions[3] = {GH_TR_NOOP("SoundPanel", "Музыка"), GH_TR_NOOP("SoundPanel", "Эффекты"),
+                                  GH_TR_NOOP("SoundPanel", "Интерфейс")};
 
 } // namespace
 

@@ -151,7 +151,7 @@ void Autosave::Written(bool ok, const QString& path, const QString& error, std::
     failing_ = true;
     if (onFailure)
         onFailure(QTr("Autosave", "Автосохранение «%1» не записано: %2.\n\nИгра продолжается; "
-                                 "следующее автосохранение будет сделано в начале следующего хода.")
+                                  "следующее автосохранение будет сделано в начале следующего хода.")
                       .arg(QFileInfo(path).fileName(), error));
 }
 
