@@ -444,6 +444,352 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
 </context>
 <context>
+    <name>Check</name>
+    <message>
+        <source>Поле «</source>
+        <translation>The field "</translation>
+    </message>
+    <message>
+        <source>» равно </source>
+        <translation>" is </translation>
+    </message>
+    <message>
+        <source>, а допустимо от </source>
+        <translation>, but may be from </translation>
+    </message>
+    <message>
+        <source> до </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>» содержит точку далеко за пределами окна.</source>
+        <translation>" holds a point far outside the window.</translation>
+    </message>
+    <message>
+        <source>Надпись «</source>
+        <translation>The label "</translation>
+    </message>
+    <message>
+        <source>» испорчена.</source>
+        <translation>" is damaged.</translation>
+    </message>
+    <message>
+        <source>Запись </source>
+        <translation>Record </translation>
+    </message>
+    <message>
+        <source> ведёт больше существ (</source>
+        <translation> leads more creatures (</translation>
+    </message>
+    <message>
+        <source>), чем может (</source>
+        <translation>) than it can (</translation>
+    </message>
+    <message>
+        <source>Имя в записи </source>
+        <translation>The name in record </translation>
+    </message>
+    <message>
+        <source> не в кодировке UTF-8.</source>
+        <translation> is not in UTF-8.</translation>
+    </message>
+    <message>
+        <source> длиннее </source>
+        <translation> is longer than </translation>
+    </message>
+    <message>
+        <source> знаков.</source>
+        <translation> characters.</translation>
+    </message>
+    <message>
+        <source> содержит перевод строки, табуляцию или нулевой знак.</source>
+        <translation> holds a line break, a tab or a zero character.</translation>
+    </message>
+    <message>
+        <source> стоит не в углу клетки поля (столбцы и строки от 0 до </source>
+        <translation> does not stand in the corner of a field cell (columns and rows from 0 to </translation>
+    </message>
+    <message>
+        <source>Часы таймеров (match.timers.now и ticks) не согласуются друг с другом.</source>
+        <translation>The timers' clocks (match.timers.now and ticks) disagree with each other.</translation>
+    </message>
+    <message>
+        <source>Поле «match.timers.Tmr2.interval» равно </source>
+        <translation>The field "match.timers.Tmr2.interval" is </translation>
+    </message>
+    <message>
+        <source>, а бывает 1 или 20.</source>
+        <translation>, but can only be 1 or 20.</translation>
+    </message>
+    <message>
+        <source>Партия сохранена посреди хода, удара или заклинания (включён таймер </source>
+        <translation>The match was saved in the middle of a walk, a blow or a spell (the timer is on: </translation>
+    </message>
+    <message>
+        <source>В сохранении нет идущей партии.</source>
+        <translation>The save holds no match under way.</translation>
+    </message>
+    <message>
+        <source>Поле «match.AnimSpeed» равно </source>
+        <translation>The field "match.AnimSpeed" is </translation>
+    </message>
+    <message>
+        <source>, а бывает 1, 2, 4 или 8.</source>
+        <translation>, but can only be 1, 2, 4 or 8.</translation>
+    </message>
+    <message>
+        <source>Партия сохранена, когда поле ждало не приказа (InputMode </source>
+        <translation>The match was saved while the field waited for something other than an order (InputMode </translation>
+    </message>
+    <message>
+        <source>Нейтральной стороной не может играть человек или сильный компьютер.</source>
+        <translation>The neutral side cannot be played by a person or by a strong computer.</translation>
+    </message>
+    <message>
+        <source>Служебная запись 0 стоит на поле.</source>
+        <translation>The scratch record 0 stands on the field.</translation>
+    </message>
+    <message>
+        <source> стоит на поле, но UnitCount равно </source>
+        <translation> stands on the field, but UnitCount is </translation>
+    </message>
+    <message>
+        <source> стоит на краю поля, куда никто не ходит.</source>
+        <translation> stands on the edge of the field, where nobody walks.</translation>
+    </message>
+    <message>
+        <source>Записи </source>
+        <translation>Records </translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source> стоят на одной клетке.</source>
+        <translation> stand on one cell.</translation>
+    </message>
+    <message>
+        <source>У записи </source>
+        <translation>Record </translation>
+    </message>
+    <message>
+        <source> жизни, маны или очков хода больше наибольшего.</source>
+        <translation> has more life, mana or action points than its maximum.</translation>
+    </message>
+    <message>
+        <source>Ходит герой </source>
+        <translation>It is the turn of hero </translation>
+    </message>
+    <message>
+        <source>, которого нет на поле.</source>
+        <translation>, who is not on the field.</translation>
+    </message>
+    <message>
+        <source>Ходит компьютер, но его таймер (TmrEnemy) выключен: партия бы встала.</source>
+        <translation>The computer is to move, but its timer (TmrEnemy) is off: the match would stall.</translation>
+    </message>
+    <message>
+        <source>Вид на поле (match.ViewX, match.ViewY) за пределами полос прокрутки.</source>
+        <translation>The view of the field (match.ViewX, match.ViewY) lies outside the scroll bars.</translation>
+    </message>
+</context>
+<context>
+    <name>Decode</name>
+    <message>
+        <source>Поле </source>
+        <translation>The field </translation>
+    </message>
+    <message>
+        <source> должно быть значением true или false.</source>
+        <translation> must be true or false.</translation>
+    </message>
+    <message>
+        <source> должно быть числом.</source>
+        <translation> must be a number.</translation>
+    </message>
+    <message>
+        <source>Число в поле </source>
+        <translation>The number in the field </translation>
+    </message>
+    <message>
+        <source> слишком велико.</source>
+        <translation> is too big.</translation>
+    </message>
+    <message>
+        <source> должно быть целым числом.</source>
+        <translation> must be a whole number.</translation>
+    </message>
+    <message>
+        <source> вне допустимых пределов.</source>
+        <translation> is out of range.</translation>
+    </message>
+    <message>
+        <source> должно быть строкой.</source>
+        <translation> must be a string.</translation>
+    </message>
+    <message>
+        <source> должно быть массивом из </source>
+        <translation> must be an array of </translation>
+    </message>
+    <message>
+        <source> элементов.</source>
+        <translation> elements.</translation>
+    </message>
+    <message>
+        <source> должно быть объектом.</source>
+        <translation> must be an object.</translation>
+    </message>
+    <message>
+        <source> должно быть массивом не более чем из </source>
+        <translation> must be an array of at most </translation>
+    </message>
+    <message>
+        <source>Состояние генератора случайных чисел (</source>
+        <translation>The random number generator's state (</translation>
+    </message>
+    <message>
+        <source>) повреждено.</source>
+        <translation>) is damaged.</translation>
+    </message>
+    <message>
+        <source>В сохранении лишнее поле «</source>
+        <translation>The save has a field too many: "</translation>
+    </message>
+    <message>
+        <source>В сохранении нет поля </source>
+        <translation>The save lacks the field </translation>
+    </message>
+    <message>
+        <source>Файл пуст.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Файл слишком велик для сохранения: </source>
+        <translation>The file is too big for a save: </translation>
+    </message>
+    <message>
+        <source> байт, а сохранение бывает не больше </source>
+        <translation> bytes, while a save is at most </translation>
+    </message>
+    <message>
+        <source> МБ.</source>
+        <translation> MB.</translation>
+    </message>
+    <message>
+        <source>Файл не в кодировке UTF-8 (ошибка в байте </source>
+        <translation>The file is not in UTF-8 (error at byte </translation>
+    </message>
+    <message>
+        <source>Данные в файле вложены глубже, чем бывает в сохранении.</source>
+        <translation>The data in the file is nested deeper than a save ever is.</translation>
+    </message>
+    <message>
+        <source>Файл повреждён: это не JSON или он оборван (ошибка около байта </source>
+        <translation>The file is damaged: it is not JSON or it is cut short (error near byte </translation>
+    </message>
+    <message>
+        <source>Файл повреждён: его не удалось разобрать.</source>
+        <translation>The file is damaged: it could not be parsed.</translation>
+    </message>
+    <message>
+        <source>Поле «</source>
+        <translation>The field "</translation>
+    </message>
+    <message>
+        <source>» встречается в одном объекте дважды.</source>
+        <translation>" appears twice in one object.</translation>
+    </message>
+    <message>
+        <source>Файл не похож на сохранение игры.</source>
+        <translation>The file does not look like a saved game.</translation>
+    </message>
+    <message>
+        <source>Файл не является сохранением этой игры.</source>
+        <translation>The file is not a save of this game.</translation>
+    </message>
+    <message>
+        <source>Версия формата сохранения не указана или повреждена.</source>
+        <translation>The save's format version is missing or damaged.</translation>
+    </message>
+    <message>
+        <source>Сохранение сделано более новой версией игры (формат </source>
+        <translation>The save was made by a newer version of the game (format </translation>
+    </message>
+    <message>
+        <source>, а эта версия читает форматы до </source>
+        <translation>, while this version reads formats up to </translation>
+    </message>
+    <message>
+        <source>). Обновите игру, чтобы открыть его.</source>
+        <translation>). Update the game to open it.</translation>
+    </message>
+    <message>
+        <source>Сохранение формата </source>
+        <translation>A save of format </translation>
+    </message>
+    <message>
+        <source> этой версией игры не читается.</source>
+        <translation> cannot be read by this version of the game.</translation>
+    </message>
+    <message>
+        <source>Версия игры или время сохранения в файле испорчены.</source>
+        <translation>The game version or the time of saving in the file is damaged.</translation>
+    </message>
+    <message>
+        <source>Название сохранения слишком длинное или содержит управляющие знаки.</source>
+        <translation>The save's name is too long or holds control characters.</translation>
+    </message>
+    <message>
+        <source>День или ходящий герой в сводке сохранения вне допустимых пределов.</source>
+        <translation>The day or the hero to move in the save's summary is out of range.</translation>
+    </message>
+    <message>
+        <source>Герои в сводке сохранения перечислены не по порядку мест.</source>
+        <translation>The heroes in the save's summary are not listed in the order of their places.</translation>
+    </message>
+    <message>
+        <source>Имя героя в сводке сохранения слишком длинное.</source>
+        <translation>A hero's name in the save's summary is too long.</translation>
+    </message>
+    <message>
+        <source>Класс героя в сводке сохранения неизвестен.</source>
+        <translation>A hero's class in the save's summary is unknown.</translation>
+    </message>
+    <message>
+        <source>Строка журнала в сохранении: день или сторона вне допустимых пределов.</source>
+        <translation>A log line in the save: the day or the side is out of range.</translation>
+    </message>
+    <message>
+        <source>Строка журнала в сохранении слишком длинная или содержит управляющие знаки.</source>
+        <translation>A log line in the save is too long or holds control characters.</translation>
+    </message>
+    <message>
+        <source>Сводка сохранения (день, герои) не совпадает с самой партией.</source>
+        <translation>The save's summary (day, heroes) does not match the match itself.</translation>
+    </message>
+    <message>
+        <source>Журнал приказов в сохранении повреждён: </source>
+        <translation>The journal of orders in the save is damaged: </translation>
+    </message>
+    <message>
+        <source>Журнал приказов в сохранении закрыт, хотя партия продолжается.</source>
+        <translation>The journal of orders in the save is closed, although the match goes on.</translation>
+    </message>
+    <message>
+        <source>Журнал приказов в сохранении уходит дальше самой партии.</source>
+        <translation>The journal of orders in the save runs past the match itself.</translation>
+    </message>
+    <message>
+        <source>Журнал приказов в сохранении начинается позже самой партии.</source>
+        <translation>The journal of orders in the save starts later than the match itself.</translation>
+    </message>
+    <message>
+        <source>В сохранении нет сводки («summary»).</source>
+        <translation>The save has no summary ("summary").</translation>
+    </message>
+</context>
+<context>
     <name>FieldLabel</name>
     <message>
         <source>повышение</source>
@@ -1008,6 +1354,26 @@ Start a new match?</translation>
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Как в системе</source>
+        <translation>As the system</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Язык игры; меняется после перезапуска игры</source>
+        <translation>The game's language; takes effect when the game is restarted</translation>
+    </message>
+    <message>
+        <source>Язык сменится после перезапуска игры.</source>
+        <translation>The language changes when the game is restarted.</translation>
     </message>
 </context>
 <context>
@@ -1652,10 +2018,284 @@ Load it?</translation>
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>не объект</source>
+        <translation>not an object</translation>
+    </message>
+    <message>
+        <source>нет поля «</source>
+        <translation>no field "</translation>
+    </message>
+    <message>
+        <source>поле «</source>
+        <translation>the field "</translation>
+    </message>
+    <message>
+        <source>» не целое число в пределах </source>
+        <translation>" is not a whole number within </translation>
+    </message>
+    <message>
+        <source>» не да/нет</source>
+        <translation>" is not yes/no</translation>
+    </message>
+    <message>
+        <source>» не число в допустимых пределах</source>
+        <translation>" is not a number in range</translation>
+    </message>
+    <message>
+        <source>» не записывается числом одинарной точности</source>
+        <translation>" does not fit a single-precision number</translation>
+    </message>
+    <message>
+        <source>» не текст или слишком длинное</source>
+        <translation>" is not text or is too long</translation>
+    </message>
+    <message>
+        <source>» не хеш из 16 шестнадцатеричных цифр</source>
+        <translation>" is not a hash of 16 hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>» не список</source>
+        <translation>" is not a list</translation>
+    </message>
+    <message>
+        <source> из </source>
+        <translation> of </translation>
+    </message>
+    <message>
+        <source> чисел</source>
+        <translation> numbers</translation>
+    </message>
+    <message>
+        <source>лишнее поле «</source>
+        <translation>a field too many: "</translation>
+    </message>
+    <message>
+        <source>поле «CurrentSpell» испорчено</source>
+        <translation>the field "CurrentSpell" is damaged</translation>
+    </message>
+    <message>
+        <source>поле «ComputerLevel» испорчено</source>
+        <translation>the field "ComputerLevel" is damaged</translation>
+    </message>
+    <message>
+        <source>» не список да/нет</source>
+        <translation>" is not a list of yes/no</translation>
+    </message>
+    <message>
+        <source>поле «timers» испорчено</source>
+        <translation>the field "timers" is damaged</translation>
+    </message>
+    <message>
+        <source>неизвестный приказ «</source>
+        <translation>unknown order "</translation>
+    </message>
+    <message>
+        <source>неизвестная рука «</source>
+        <translation>unknown hand "</translation>
+    </message>
+    <message>
+        <source>данные вложены глубже, чем бывает в записи</source>
+        <translation>the data is nested deeper than a record ever is</translation>
+    </message>
+    <message>
+        <source>строка не JSON или оборвана</source>
+        <translation>the line is not JSON or is cut short</translation>
+    </message>
+    <message>
+        <source>Первая строка не похожа на заголовок записи.</source>
+        <translation>The first line does not look like a record's header.</translation>
+    </message>
+    <message>
+        <source>Первая строка повреждена: это не JSON или она оборвана.</source>
+        <translation>The first line is damaged: it is not JSON or it is cut short.</translation>
+    </message>
+    <message>
+        <source>Файл не является записью партии этой игры.</source>
+        <translation>The file is not a match record of this game.</translation>
+    </message>
+    <message>
+        <source>Заголовок записи</source>
+        <translation>The record's header</translation>
+    </message>
+    <message>
+        <source>Запись сделана более новой версией игры (формат </source>
+        <translation>The record was made by a newer version of the game (format </translation>
+    </message>
+    <message>
+        <source>, а эта версия читает форматы до </source>
+        <translation>, while this version reads formats up to </translation>
+    </message>
+    <message>
+        <source>). Обновите игру, чтобы посмотреть её.</source>
+        <translation>). Update the game to watch it.</translation>
+    </message>
+    <message>
+        <source>Заголовок записи: версия игры, имя партии или время испорчены.</source>
+        <translation>The record's header: the game version, the match's name or the time is damaged.</translation>
+    </message>
+    <message>
+        <source>Партия записана по другим правилам игры (версия </source>
+        <translation>The match was recorded under other rules of the game (version </translation>
+    </message>
+    <message>
+        <source>): эта версия не может воспроизвести её точно.</source>
+        <translation>): this version cannot replay it exactly.</translation>
+    </message>
+    <message>
+        <source>Начальная позиция записи повреждена: </source>
+        <translation>The record's starting position is damaged: </translation>
+    </message>
+    <message>
+        <source>Строка </source>
+        <translation>Line </translation>
+    </message>
+    <message>
+        <source>номер </source>
+        <translation>number </translation>
+    </message>
+    <message>
+        <source> не по порядку</source>
+        <translation> out of order</translation>
+    </message>
+    <message>
+        <source>, приказ</source>
+        <translation>, order</translation>
+    </message>
+    <message>
+        <source>ответов больше, чем бывает</source>
+        <translation>more answers than there can be</translation>
+    </message>
+    <message>
+        <source>ответ не «yes» и не «no»</source>
+        <translation>an answer that is neither "yes" nor "no"</translation>
+    </message>
+    <message>
+        <source>, вид</source>
+        <translation>, view</translation>
+    </message>
+    <message>
+        <source>изменение вида бывает только между тиками</source>
+        <translation>the view changes only between ticks</translation>
+    </message>
+    <message>
+        <source>часы вида не совпадают с тиком строки</source>
+        <translation>the view's clock does not match the line's tick</translation>
+    </message>
+    <message>
+        <source>Последняя строка</source>
+        <translation>The last line</translation>
+    </message>
+    <message>
+        <source>в записи </source>
+        <translation>the record has </translation>
+    </message>
+    <message>
+        <source> строк приказов, а названо </source>
+        <translation> lines of orders, but names </translation>
+    </message>
+    <message>
+        <source>Итог записи</source>
+        <translation>The record's outcome</translation>
+    </message>
+    <message>
+        <source>Файл пуст.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Файл слишком велик для записи партии: </source>
+        <translation>The file is too big for a match record: </translation>
+    </message>
+    <message>
+        <source> байт, а запись бывает не больше </source>
+        <translation> bytes, while a record is at most </translation>
+    </message>
+    <message>
+        <source> МБ.</source>
+        <translation> MB.</translation>
+    </message>
+    <message>
+        <source>Файл не в кодировке UTF-8 (ошибка в байте </source>
+        <translation>The file is not in UTF-8 (error at byte </translation>
+    </message>
+    <message>
+        <source> длиннее, чем бывает в записи.</source>
+        <translation> is longer than a record's line ever is.</translation>
+    </message>
+    <message>
+        <source>В записи больше строк, чем бывает.</source>
+        <translation>The record has more lines than there can be.</translation>
+    </message>
+    <message>
+        <source>: итог записи стоит не в конце.</source>
+        <translation>: the record's outcome is not at the end.</translation>
+    </message>
+    <message>
+        <source>: тик меньше, чем у строки перед ней.</source>
+        <translation>: its tick is earlier than the line before it.</translation>
+    </message>
+    <message>
+        <source>Запись оборвана: в ней нет итога партии.</source>
+        <translation>The record is cut short: it has no outcome of the match.</translation>
+    </message>
+    <message>
+        <source>Строка 2: тик раньше начала записи.</source>
+        <translation>Line 2: the tick is before the record begins.</translation>
+    </message>
+    <message>
+        <source>Последняя строка: партия кончается раньше последнего приказа.</source>
+        <translation>The last line: the match ends before the last order.</translation>
+    </message>
+</context>
+<context>
     <name>RecordFiles</name>
     <message>
         <source>не удаётся создать папку %1</source>
         <translation>cannot create the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>Recorder</name>
+    <message>
+        <source>приказ </source>
+        <translation>order </translation>
+    </message>
+    <message>
+        <source> (тик </source>
+        <translation> (tick </translation>
+    </message>
+    <message>
+        <source>на тике </source>
+        <translation>at tick </translation>
+    </message>
+    <message>
+        <source> компьютер отдал приказ, которого нет в записи</source>
+        <translation> the computer gave an order that is not in the record</translation>
+    </message>
+    <message>
+        <source>: позиция после него отличается от записанной</source>
+        <translation>: the position after it differs from the recorded one</translation>
+    </message>
+    <message>
+        <source>: компьютер отдал другой приказ, чем записано</source>
+        <translation>: the computer gave another order than recorded</translation>
+    </message>
+    <message>
+        <source>: ходит другая сторона, чем записано</source>
+        <translation>: another side is to move than recorded</translation>
+    </message>
+    <message>
+        <source>: вопросы приказа не совпадают с записанными ответами</source>
+        <translation>: the order's questions do not match the recorded answers</translation>
+    </message>
+    <message>
+        <source>: приказ не был отдан в свой тик</source>
+        <translation>: the order was not given at its tick</translation>
+    </message>
+    <message>
+        <source>в конце записи позиция отличается от записанной</source>
+        <translation>at the end of the record the position differs from the recorded one</translation>
     </message>
 </context>
 <context>
@@ -2138,6 +2778,32 @@ Load it?</translation>
     <message>
         <source>В битве победила %1 %2</source>
         <translation>%1 %2 wins the battle</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeV1</name>
+    <message>
+        <source>Поле match.Tally появилось только в формате 2.</source>
+        <translation>The field match.Tally appeared only in format 2.</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeV2</name>
+    <message>
+        <source>Поля journal и log появились только в формате 3.</source>
+        <translation>The fields journal and log appeared only in format 3.</translation>
+    </message>
+    <message>
+        <source>Поле match.ComputerLevel появилось только в формате 3.</source>
+        <translation>The field match.ComputerLevel appeared only in format 3.</translation>
+    </message>
+    <message>
+        <source>Поле «match.StrongComputer» отсутствует или не является списком.</source>
+        <translation>The field "match.StrongComputer" is missing or is not a list.</translation>
+    </message>
+    <message>
+        <source>Поле «match.StrongComputer» содержит не флажок.</source>
+        <translation>The field "match.StrongComputer" holds something other than a flag.</translation>
     </message>
 </context>
 <context>
