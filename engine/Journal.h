@@ -19,7 +19,7 @@ struct JournalEntry {
     std::string Text;  // without the day, in the game's own Russian: a save holds it
     // The same in the player's language when that is not Russian; empty
     // otherwise, and for a line restored from a save.
-    std::string Shown;
+    std::string Shown = {};
 
     // What the log shows: the player's language when there is one.
     const std::string& Displayed() const { return Shown.empty() ? Text : Shown; }

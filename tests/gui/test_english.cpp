@@ -34,6 +34,7 @@
 #include "platform/Numbers.h"
 #include "platform/qt/Translations.h"
 #include "windows/FrmCast.h"
+#include "windows/FrmLog.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
@@ -203,8 +204,9 @@ TEST(English, TheSettingsWindowKeepsTheChosenLanguageForTheNextStart)
     for (QWidget* w : std::initializer_list<QWidget*>{set->LblLanguage, set->CboLanguage}) {
         EXPECT_TRUE(set->rect().contains(w->geometry()));
         for (QWidget* other : set->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (other != w && other->isVisible() && other->parentWidget() == set)
+            if (other != w && other->isVisible() && other->parentWidget() == set) {
                 EXPECT_FALSE(w->geometry().intersects(other->geometry())) << other->metaObject()->className();
+            }
     }
     EXPECT_GE(set->CboLanguage->width(), set->CboLanguage->sizeHint().width());
 
