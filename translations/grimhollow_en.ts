@@ -2769,7 +2769,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Ходят %1 %2</source>
-        <translation>The %1 move</translation>
+        <translation>The %1 move %2</translation>
     </message>
     <message>
         <source>В битве победил %1 %2</source>
