@@ -43,16 +43,15 @@ std::string Points(long n)
 // How a side of an exchange fares: life lost or healed, and the chance to fall.
 std::string FateLine(const Game& g, int unit, double loss, double dies)
 {
-    std::string line = AidUnitLabel(g, unit) + ": ";
+    const std::string who = AidUnitLabel(g, unit);
+    const std::string chance = Percent(dies);
     if (loss > 0.05)
-        line += GH_TR("AidsText", "потеряет около ") + Amount(loss) + GH_TR("AidsText", " из ") +
-                std::to_string(g.U(unit).Hp) + GH_TR("AidsText", " жизни");
-    else if (loss < -0.05)
-        line += GH_TR("AidsText", "вылечится примерно на ") + Amount(-loss) + GH_TR("AidsText", " жизни");
-    else
-        line += GH_TR("AidsText", "не пострадает");
-    line += GH_TR("AidsText", ", погибнет с шансом ") + Percent(dies);
-    return line;
+        return Fill(GH_TR("AidsText", "%1: потеряет около %2 из %3 жизни, погибнет с шансом %4"),
+                    {who, Amount(loss), std::to_string(g.U(unit).Hp), chance});
+    if (loss < -0.05)
+        return Fill(GH_TR("AidsText", "%1: вылечится примерно на %2 жизни, погибнет с шансом %3"),
+                    {who, Amount(-loss), chance});
+    return Fill(GH_TR("AidsText", "%1: не пострадает, погибнет с шансом %2"), {who, chance});
 }
 
 std::string StatWord(int statKind)
@@ -109,20 +108,18 @@ std::string Percent(double share)
 std::vector<std::string> WalkLines(const Game& g, int walker, const WalkPreview& walk, int foe)
 {
     if (foe != 0) {
-        std::vector<std::string> lines{GH_TR("AidsText", "До цели не дотянуться за этот ход: ") +
-                                       AidUnitLabel(g, foe)};
+        std::vector<std::string> lines{
+            Fill(GH_TR("AidsText", "До цели не дотянуться за этот ход: %1"), {AidUnitLabel(g, foe)})};
         if (walk.starts && walk.steps.count > 0)
-            lines.push_back(GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") +
-                            Points(walk.actionsBefore - walk.actionsLeft) +
-                            GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft));
+            lines.push_back(Fill(GH_TR("AidsText", "Дойдёт только до отмеченной клетки: %1, останется %2"),
+                                 {Points(walk.actionsBefore - walk.actionsLeft), std::to_string(walk.actionsLeft)}));
         return lines;
     }
     if (!walk.starts)
         return {GH_TR("AidsText", "Сюда пути нет")};
     const long spent = walk.actionsBefore - walk.actionsLeft;
     if (walk.arrives)
-        return {GH_TR("AidsText", "Путь: ") + Points(spent) + GH_TR("AidsText", ", останется ") +
-                std::to_string(walk.actionsLeft)};
+        return {Fill(GH_TR("AidsText", "Путь: %1, останется %2"), {Points(spent), std::to_string(walk.actionsLeft)})};
     // Walking up to remains or to a unit of one's own opens no fight: the
     // walker stops beside it. Boxed in, it stops where it stands.
     if (walk.exchangeWith != 0 && walk.exchangeWith != walker)
@@ -131,8 +128,8 @@ std::vector<std::string> WalkLines(const Game& g, int walker, const WalkPreview&
     if (walk.steps.count == 0)
         return {GH_TR("AidsText", "Сюда не дойти за этот ход")};
     return {GH_TR("AidsText", "Сюда не дойти за этот ход"),
-            GH_TR("AidsText", "Дойдёт только до отмеченной клетки: ") + Points(spent) +
-                GH_TR("AidsText", ", останется ") + std::to_string(walk.actionsLeft)};
+            Fill(GH_TR("AidsText", "Дойдёт только до отмеченной клетки: %1, останется %2"),
+                 {Points(spent), std::to_string(walk.actionsLeft)})};
 }
 
 std::vector<std::string> ExchangeLines(const Game& g, int walker, const WalkPreview& walk,
@@ -140,13 +137,12 @@ std::vector<std::string> ExchangeLines(const Game& g, int walker, const WalkPrev
 {
     const int other = walk.exchangeWith;
     std::vector<std::string> lines;
-    lines.push_back(AidUnitLabel(g, walker) + GH_TR("AidsText", " нападёт на: ") + AidUnitLabel(g, other));
+    lines.push_back(Fill(GH_TR("AidsText", "%1 нападёт на: %2"), {AidUnitLabel(g, walker), AidUnitLabel(g, other)}));
     const long spent = walk.actionsBefore - walk.actionsLeft;
     if (walk.steps.count == 0)
         lines.push_back(GH_TR("AidsText", "Удар с места; после боя очков действия не останется"));
     else
-        lines.push_back(GH_TR("AidsText", "Путь: ") + Points(spent) +
-                        GH_TR("AidsText", "; после боя очков действия не останется"));
+        lines.push_back(Fill(GH_TR("AidsText", "Путь: %1; после боя очков действия не останется"), {Points(spent)}));
     lines.push_back(FateLine(g, walker, odds.openerLoss, odds.openerDies));
     lines.push_back(FateLine(g, other, odds.otherLoss, odds.otherDies));
     return lines;
@@ -156,7 +152,7 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
 {
     const std::string name = SpellName(g.CurrentSpell.SpellNo);
     if (o.target == 0)
-        return {name + GH_TR("AidsText", ": здесь никого нет, заклинание пропадёт")};
+        return {Fill(GH_TR("AidsText", "%1: здесь никого нет, заклинание пропадёт"), {name})};
     std::vector<std::string> lines{name + " → " + AidUnitLabel(g, o.target)};
     if (o.immune) {
         lines.push_back(GH_TR("AidsText", "Иммунитет: заклинание не подействует"));
@@ -172,12 +168,11 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
         return lines;
     }
     if (o.rolled)
-        lines.push_back(GH_TR("AidsText", "Подействует с шансом ") + Percent(o.chance));
+        lines.push_back(Fill(GH_TR("AidsText", "Подействует с шансом %1"), {Percent(o.chance)}));
     else
         lines.push_back(GH_TR("AidsText", "Подействует наверняка"));
     if (b.Hp < 1 && h.Hp >= 1)
-        lines.push_back(GH_TR("AidsText", "Восстанет из мёртвых с ") + std::to_string(h.Hp) +
-                        GH_TR("AidsText", " жизни"));
+        lines.push_back(Fill(GH_TR("AidsText", "Восстанет из мёртвых с %1 жизни"), {std::to_string(h.Hp)}));
     else if (b.Hp >= -3 && b.Hp < 1 && h.Hp < -3)
         lines.push_back(GH_TR("AidsText", "Обратится в кости"));
     if (h.Owner != b.Owner && h.Owner == g.ActiveHero)
@@ -185,12 +180,12 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
     if (o.statKind != 0 && b.Hp >= 1) {
         const double e = o.ExpectedChange();
         std::string sign = e > 0 ? "+" : "";
-        lines.push_back(GH_TR("AidsText", "В среднем ") + sign + Amount(e) + " " + StatWord(o.statKind) +
-                        GH_TR("AidsText", " (сейчас ") + std::to_string(SpellStatOf(b, o.statKind)) + ")");
+        lines.push_back(Fill(GH_TR("AidsText", "В среднем %1 %2 (сейчас %3)"),
+                             {sign + Amount(e), StatWord(o.statKind), std::to_string(SpellStatOf(b, o.statKind))}));
         if (o.statKind == 1) {
             const double dies = h.Hp < 1 ? (o.onMiss.Hp < 1 ? 1.0 : o.chance) : 0.0;
             if (dies > 0)
-                lines.push_back(GH_TR("AidsText", "Погибнет с шансом ") + Percent(dies));
+                lines.push_back(Fill(GH_TR("AidsText", "Погибнет с шансом %1"), {Percent(dies)}));
         }
     }
     return lines;
@@ -203,12 +198,11 @@ std::vector<std::string> SummonLines(const Game& g, float x, float y)
         return {std::string(RefusalText(why))};
     const int h = g.ActiveHero;
     const Unit& hero = g.U(h);
-    std::vector<std::string> lines{GH_TR("AidsText", "Призвать сюда: ") + UnitTypeName(g.U(0).UnitType) +
-                                   GH_TR("AidsText", ", получится с шансом ") +
-                                   Percent(SummonLandChance(hero, g.CastChance))};
+    std::vector<std::string> lines{Fill(GH_TR("AidsText", "Призвать сюда: %1, получится с шансом %2"),
+                                        {UnitTypeName(g.U(0).UnitType), Percent(SummonLandChance(hero, g.CastChance))})};
     if (hero.Leadership == hero.LeadershipMax)
-        lines.push_back(GH_TR("AidsText", "Больше существ ") + AidUnitLabel(g, h) +
-                        GH_TR("AidsText", " не возглавит: это не будет подчиняться"));
+        lines.push_back(Fill(GH_TR("AidsText", "Больше существ %1 не возглавит: это не будет подчиняться"),
+                             {AidUnitLabel(g, h)}));
     return lines;
 }
 

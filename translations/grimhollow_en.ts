@@ -4,8 +4,8 @@
 <context>
     <name>AidsOverlay</name>
     <message>
-        <source>: очков действия не осталось до следующего хода</source>
-        <translation>: no action points left until the next turn</translation>
+        <source>%1: очков действия не осталось до следующего хода</source>
+        <translation>%1: no action points left until the next turn</translation>
     </message>
 </context>
 <context>
@@ -13,30 +13,6 @@
     <message>
         <source>%1 очко действия|%1 очка действия|%1 очков действия</source>
         <translation>%1 action point|%1 action points</translation>
-    </message>
-    <message>
-        <source>потеряет около </source>
-        <translation>loses about </translation>
-    </message>
-    <message>
-        <source> из </source>
-        <translation> of </translation>
-    </message>
-    <message>
-        <source> жизни</source>
-        <translation> life</translation>
-    </message>
-    <message>
-        <source>вылечится примерно на </source>
-        <translation>heals by about </translation>
-    </message>
-    <message>
-        <source>не пострадает</source>
-        <translation>unharmed</translation>
-    </message>
-    <message>
-        <source>, погибнет с шансом </source>
-        <translation>, chance to fall </translation>
     </message>
     <message>
         <source>жизни</source>
@@ -59,24 +35,8 @@
         <translation>over 99 %</translation>
     </message>
     <message>
-        <source>До цели не дотянуться за этот ход: </source>
-        <translation>Out of reach this turn: </translation>
-    </message>
-    <message>
-        <source>Дойдёт только до отмеченной клетки: </source>
-        <translation>Gets only as far as the marked cell: </translation>
-    </message>
-    <message>
-        <source>, останется </source>
-        <translation>, leaving </translation>
-    </message>
-    <message>
         <source>Сюда пути нет</source>
         <translation>No path leads here</translation>
-    </message>
-    <message>
-        <source>Путь: </source>
-        <translation>Path: </translation>
     </message>
     <message>
         <source>Сюда не встать: клетка занята</source>
@@ -91,20 +51,8 @@
         <translation>Out of reach this turn</translation>
     </message>
     <message>
-        <source> нападёт на: </source>
-        <translation> attacks: </translation>
-    </message>
-    <message>
         <source>Удар с места; после боя очков действия не останется</source>
         <translation>Strikes from here; no action points left after the fight</translation>
-    </message>
-    <message>
-        <source>; после боя очков действия не останется</source>
-        <translation>; no action points left after the fight</translation>
-    </message>
-    <message>
-        <source>: здесь никого нет, заклинание пропадёт</source>
-        <translation>: nobody is here, the spell would be wasted</translation>
     </message>
     <message>
         <source>Иммунитет: заклинание не подействует</source>
@@ -115,16 +63,8 @@
         <translation>The spell will have no effect</translation>
     </message>
     <message>
-        <source>Подействует с шансом </source>
-        <translation>Takes effect with a chance of </translation>
-    </message>
-    <message>
         <source>Подействует наверняка</source>
         <translation>Takes effect for certain</translation>
-    </message>
-    <message>
-        <source>Восстанет из мёртвых с </source>
-        <translation>Rises from the dead with </translation>
     </message>
     <message>
         <source>Обратится в кости</source>
@@ -135,32 +75,64 @@
         <translation>Comes under your command</translation>
     </message>
     <message>
-        <source>В среднем </source>
-        <translation>On average </translation>
+        <source>%1: потеряет около %2 из %3 жизни, погибнет с шансом %4</source>
+        <translation>%1: loses about %2 of %3 life, chance to fall %4</translation>
     </message>
     <message>
-        <source> (сейчас </source>
-        <translation> (now </translation>
+        <source>%1: вылечится примерно на %2 жизни, погибнет с шансом %3</source>
+        <translation>%1: heals by about %2 life, chance to fall %3</translation>
     </message>
     <message>
-        <source>Погибнет с шансом </source>
-        <translation>Chance to fall: </translation>
+        <source>%1: не пострадает, погибнет с шансом %2</source>
+        <translation>%1: unharmed, chance to fall %2</translation>
     </message>
     <message>
-        <source>Призвать сюда: </source>
-        <translation>Summon here: </translation>
+        <source>До цели не дотянуться за этот ход: %1</source>
+        <translation>Out of reach this turn: %1</translation>
     </message>
     <message>
-        <source>, получится с шансом </source>
-        <translation>, succeeds with a chance of </translation>
+        <source>Дойдёт только до отмеченной клетки: %1, останется %2</source>
+        <translation>Gets only as far as the marked cell: %1, %2 left</translation>
     </message>
     <message>
-        <source>Больше существ </source>
-        <translation>No more creatures will follow </translation>
+        <source>Путь: %1, останется %2</source>
+        <translation>Path: %1, %2 left</translation>
     </message>
     <message>
-        <source> не возглавит: это не будет подчиняться</source>
-        <translation>: this one will obey nobody</translation>
+        <source>%1 нападёт на: %2</source>
+        <translation>%1 attacks: %2</translation>
+    </message>
+    <message>
+        <source>Путь: %1; после боя очков действия не останется</source>
+        <translation>Path: %1; no action points left after the fight</translation>
+    </message>
+    <message>
+        <source>%1: здесь никого нет, заклинание пропадёт</source>
+        <translation>%1: nobody is here, the spell would be wasted</translation>
+    </message>
+    <message>
+        <source>Подействует с шансом %1</source>
+        <translation>Takes effect with a chance of %1</translation>
+    </message>
+    <message>
+        <source>Восстанет из мёртвых с %1 жизни</source>
+        <translation>Rises from the dead with %1 life</translation>
+    </message>
+    <message>
+        <source>В среднем %1 %2 (сейчас %3)</source>
+        <translation>On average %1 %2 (now %3)</translation>
+    </message>
+    <message>
+        <source>Погибнет с шансом %1</source>
+        <translation>Chance to fall: %1</translation>
+    </message>
+    <message>
+        <source>Призвать сюда: %1, получится с шансом %2</source>
+        <translation>Summon here: %1, succeeds with a chance of %2</translation>
+    </message>
+    <message>
+        <source>Больше существ %1 не возглавит: это не будет подчиняться</source>
+        <translation>%1 can lead no more creatures: this one will obey nobody</translation>
     </message>
 </context>
 <context>
