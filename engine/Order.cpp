@@ -250,7 +250,7 @@ Refusal GiveOrder(Game& g, const Order& o)
     return why;
 }
 
-std::string_view RefusalText(Refusal why)
+std::string RefusalText(Refusal why)
 {
     switch (why) {
     case Refusal::None: return "";

@@ -1086,14 +1086,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
 <context>
     <name>FrmSaves</name>
     <message>
-        <source>сегодня, </source>
-        <translation>today, </translation>
-    </message>
-    <message>
-        <source>вчера, </source>
-        <translation>yesterday, </translation>
-    </message>
-    <message>
         <source>Загрузить партию</source>
         <translation>Load a Match</translation>
     </message>
@@ -1184,6 +1176,18 @@ The file "%2" will be removed from the disk.</translation>
     <message>
         <source>Сохранения Grimhollow (*%1);;Все файлы (*)</source>
         <translation>Grimhollow saves (*%1);;All files (*)</translation>
+    </message>
+    <message>
+        <source>сегодня, %1</source>
+        <translation>today, %1</translation>
+    </message>
+    <message>
+        <source>вчера, %1</source>
+        <translation>yesterday, %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -1333,7 +1337,7 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Как в системе</source>
-        <translation>As the system</translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Русский</source>

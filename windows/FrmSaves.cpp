@@ -155,15 +155,17 @@ QString WhenSaved(const QDateTime& when)
 {
     if (!when.isValid())
         return QStringLiteral("—");
-    const QLocale ru(QLocale::Russian, QLocale::Russia);
+    // Month names in the game's language, not the system's.
+    const QLocale locale = CurrentLanguage() == Language::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                                  : QLocale(QLocale::Russian, QLocale::Russia);
     const QDate day = when.date();
     const QDate today = QDate::currentDate();
-    const QString time = ru.toString(when.time(), QStringLiteral("HH:mm"));
+    const QString time = locale.toString(when.time(), QStringLiteral("HH:mm"));
     if (day == today)
-        return QTr("FrmSaves", "сегодня, ") + time;
+        return QTr("FrmSaves", "сегодня, %1").arg(time);
     if (day == today.addDays(-1))
-        return QTr("FrmSaves", "вчера, ") + time;
-    return ru.toString(day, QStringLiteral("d MMMM yyyy")) + QStringLiteral(", ") + time;
+        return QTr("FrmSaves", "вчера, %1").arg(time);
+    return QTr("FrmSaves", "%1, %2").arg(locale.toString(day, QStringLiteral("d MMMM yyyy")), time);
 }
 
 } // namespace

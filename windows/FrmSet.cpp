@@ -90,7 +90,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     ChkAutosave = new QCheckBox(QTr("FrmSet", "Автосохранение"), this);
-    ChkAutosave->setGeometry(TwipsRect(120, 2175, 2040, 375));
+    ChkAutosave->setGeometry(TwipsRect(120, 2175, 1860, 375));
     ChkAutosave->setToolTip(QTr("FrmSet", "Сохранять партию в начале каждого хода игрока"));
     ChkAutosave->setChecked(forms_.autosave ? forms_.autosave->Enabled() : true);
     connect(ChkAutosave, &QCheckBox::toggled, this, [this](bool on) {
@@ -104,12 +104,12 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     // every window and the rules' texts take it then.
     LblLanguage = new QLabel(QTr("FrmSet", "Язык"), this);
     LblLanguage->setTextFormat(Qt::PlainText);
-    LblLanguage->setGeometry(TwipsRect(2220, 2175, 900, 375));
+    LblLanguage->setGeometry(TwipsRect(2025, 2175, 1035, 375));
     CboLanguage = new QComboBox(this);
     CboLanguage->addItem(QTr("FrmSet", "Как в системе"), QString());
     CboLanguage->addItem(QTr("FrmSet", "Русский"), QStringLiteral("ru"));
     CboLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
-    CboLanguage->setGeometry(TwipsRect(3180, 2175, 2040, 375));
+    CboLanguage->setGeometry(TwipsRect(3120, 2175, 2100, 375));
     CboLanguage->setToolTip(QTr("FrmSet", "Язык игры; меняется после перезапуска игры"));
     LblLanguage->setBuddy(CboLanguage);
     if (forms_.store)

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "GuiGame.h"
+#include "SavesGame.h"
 #include "battlefield/FrmMain.h"
 #include "engine/Journal.h"
 #include "magic/SpellCatalogue.h"
@@ -38,6 +39,7 @@
 #include "windows/FrmMenu.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
+#include "windows/SaveState.h"
 #include "windows/qt/AppSettings.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
@@ -239,9 +241,9 @@ TEST(English, TheSettingsWindowKeepsTheChosenLanguageForTheNextStart)
 }
 
 // A whole match in English, through the real windows, the person's hero
-// against a computer hero: every window it opens, every box, tool tip and
-// log line is read for a Russian letter.
-struct EnglishMatch : gui::GuiGame {
+// against a computer hero, saving itself at the person's turns: every window
+// it opens, every box, tool tip and log line is read for a Russian letter.
+struct EnglishMatch : gui::SavesGame {
     EnglishMatch()
     {
         g.rnd = &rnd;
@@ -371,6 +373,7 @@ TEST(English, AMatchInEnglishShowsNoRussianAnywhere)
             e.PressToolbar("Закончить ход");
         e.Tick();
         if (g.ActiveHero != lastSide || g.Day != lastDay) {
+            e.Settle(); // the autosave at a person's turn
             lastSide = g.ActiveHero;
             lastDay = g.Day;
             e.ExpectEnglish("a change of turn");
@@ -388,11 +391,38 @@ TEST(English, AMatchInEnglishShowsNoRussianAnywhere)
     }
     e.Shot(e.forms.Log(), "english-log.png");
 
-    // The list of saves and the main menu once more.
+    // A save the player names, and the list of saves with the autosaves:
+    // their titles in English on screen, in Russian in the files.
+    for (int tick = 0; tick < 20000 && !WhySaveIsUnavailable(g).empty(); ++tick)
+        e.Tick();
+    ASSERT_EQ(WhySaveIsUnavailable(g), "");
+    ASSERT_TRUE(e.forms.SaveAs(QStringLiteral("Before the storm")));
+    e.Settle();
     e.forms.OpenSaves();
+    ASSERT_NE(e.forms.savesList.data(), nullptr);
+    auto* list = e.forms.savesList->findChild<QTreeWidget*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_GE(list->topLevelItemCount(), 2);
+    bool sawAutosave = false;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(0).startsWith(QStringLiteral("Day "))) {
+            sawAutosave = true;
+            EXPECT_TRUE(list->topLevelItem(i)->text(0).contains(QStringLiteral(" to move"))) 
+                << list->topLevelItem(i)->text(0).toStdString();
+        }
+    EXPECT_TRUE(sawAutosave);
     e.ExpectEnglish("the list of saves");
-    if (e.forms.savesList)
-        e.forms.savesList->close();
+    e.Shot(e.forms.savesList.data(), "english-saves.png");
+    int autosaves = 0;
+    for (const SaveEntry& entry : e.files.List()) {
+        if (!entry.autosave)
+            continue;
+        ++autosaves;
+        EXPECT_TRUE(HasRussian(entry.summary.title)) << entry.summary.title;
+        EXPECT_EQ(entry.summary.title.rfind("День ", 0), 0u) << entry.summary.title;
+    }
+    EXPECT_GE(autosaves, 1);
+    e.forms.savesList->close();
     EXPECT_GE(e.checks, 12);
 }
 
