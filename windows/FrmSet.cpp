@@ -90,7 +90,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     });
 
     ChkAutosave = new QCheckBox(QTr("FrmSet", "Автосохранение"), this);
-    ChkAutosave->setGeometry(TwipsRect(120, 2175, 1860, 375));
+    ChkAutosave->setGeometry(TwipsRect(120, 2175, 2025, 375));
     ChkAutosave->setToolTip(QTr("FrmSet", "Сохранять партию в начале каждого хода игрока"));
     ChkAutosave->setChecked(forms_.autosave ? forms_.autosave->Enabled() : true);
     connect(ChkAutosave, &QCheckBox::toggled, this, [this](bool on) {
@@ -104,7 +104,8 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     // every window and the rules' texts take it then.
     LblLanguage = new QLabel(QTr("FrmSet", "Язык"), this);
     LblLanguage->setTextFormat(Qt::PlainText);
-    LblLanguage->setGeometry(TwipsRect(2025, 2175, 1035, 375));
+    LblLanguage->setGeometry(TwipsRect(2160, 2175, 915, 375));
+    LblLanguage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     CboLanguage = new QComboBox(this);
     CboLanguage->addItem(QTr("FrmSet", "Как в системе"), QString());
     CboLanguage->addItem(QTr("FrmSet", "Русский"), QStringLiteral("ru"));

@@ -210,7 +210,17 @@ TEST(English, TheSettingsWindowKeepsTheChosenLanguageForTheNextStart)
                 EXPECT_FALSE(w->geometry().intersects(other->geometry())) << other->metaObject()->className();
             }
     }
-    EXPECT_GE(set->CboLanguage->width(), set->CboLanguage->sizeHint().width());
+    // «Автосохранение» keeps the room its words need beside them.
+    for (QWidget* w : std::initializer_list<QWidget*>{set->ChkAutosave, set->LblLanguage, set->CboLanguage})
+        EXPECT_GE(w->width(), w->sizeHint().width()) << w->metaObject()->className();
+    {
+        // And so do the English words.
+        const InEnglish english;
+        FrmSet inEnglish(gg.forms);
+        for (QWidget* w : std::initializer_list<QWidget*>{inEnglish.ChkAutosave, inEnglish.LblLanguage,
+                                                          inEnglish.CboLanguage})
+            EXPECT_GE(w->width(), w->sizeHint().width()) << w->metaObject()->className();
+    }
 
     set->CboLanguage->setCurrentIndex(2);
     EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("settings/language")).toString(),
