@@ -111,15 +111,17 @@ std::vector<std::string> WalkLines(const Game& g, int walker, const WalkPreview&
         std::vector<std::string> lines{
             Fill(GH_TR("AidsText", "До цели не дотянуться за этот ход: %1"), {AidUnitLabel(g, foe)})};
         if (walk.starts && walk.steps.count > 0)
-            lines.push_back(Fill(GH_TR("AidsText", "Дойдёт только до отмеченной клетки: %1, останется %2"),
-                                 {Points(walk.actionsBefore - walk.actionsLeft), std::to_string(walk.actionsLeft)}));
+            lines.push_back(
+                Fill(GH_TR("AidsText", "Дойдёт только до отмеченной клетки: %1, останется %2"),
+                     {Points(walk.actionsBefore - walk.actionsLeft), std::to_string(walk.actionsLeft)}));
         return lines;
     }
     if (!walk.starts)
         return {GH_TR("AidsText", "Сюда пути нет")};
     const long spent = walk.actionsBefore - walk.actionsLeft;
     if (walk.arrives)
-        return {Fill(GH_TR("AidsText", "Путь: %1, останется %2"), {Points(spent), std::to_string(walk.actionsLeft)})};
+        return {Fill(GH_TR("AidsText", "Путь: %1, останется %2"),
+                     {Points(spent), std::to_string(walk.actionsLeft)})};
     // Walking up to remains or to a unit of one's own opens no fight: the
     // walker stops beside it. Boxed in, it stops where it stands.
     if (walk.exchangeWith != 0 && walk.exchangeWith != walker)
@@ -137,12 +139,14 @@ std::vector<std::string> ExchangeLines(const Game& g, int walker, const WalkPrev
 {
     const int other = walk.exchangeWith;
     std::vector<std::string> lines;
-    lines.push_back(Fill(GH_TR("AidsText", "%1 нападёт на: %2"), {AidUnitLabel(g, walker), AidUnitLabel(g, other)}));
+    lines.push_back(
+        Fill(GH_TR("AidsText", "%1 нападёт на: %2"), {AidUnitLabel(g, walker), AidUnitLabel(g, other)}));
     const long spent = walk.actionsBefore - walk.actionsLeft;
     if (walk.steps.count == 0)
         lines.push_back(GH_TR("AidsText", "Удар с места; после боя очков действия не останется"));
     else
-        lines.push_back(Fill(GH_TR("AidsText", "Путь: %1; после боя очков действия не останется"), {Points(spent)}));
+        lines.push_back(
+            Fill(GH_TR("AidsText", "Путь: %1; после боя очков действия не останется"), {Points(spent)}));
     lines.push_back(FateLine(g, walker, odds.openerLoss, odds.openerDies));
     lines.push_back(FateLine(g, other, odds.otherLoss, odds.otherDies));
     return lines;
@@ -180,8 +184,9 @@ std::vector<std::string> SpellLines(const Game& g, const SpellOutlook& o)
     if (o.statKind != 0 && b.Hp >= 1) {
         const double e = o.ExpectedChange();
         std::string sign = e > 0 ? "+" : "";
-        lines.push_back(Fill(GH_TR("AidsText", "В среднем %1 %2 (сейчас %3)"),
-                             {sign + Amount(e), StatWord(o.statKind), std::to_string(SpellStatOf(b, o.statKind))}));
+        lines.push_back(
+            Fill(GH_TR("AidsText", "В среднем %1 %2 (сейчас %3)"),
+                 {sign + Amount(e), StatWord(o.statKind), std::to_string(SpellStatOf(b, o.statKind))}));
         if (o.statKind == 1) {
             const double dies = h.Hp < 1 ? (o.onMiss.Hp < 1 ? 1.0 : o.chance) : 0.0;
             if (dies > 0)
@@ -198,8 +203,9 @@ std::vector<std::string> SummonLines(const Game& g, float x, float y)
         return {std::string(RefusalText(why))};
     const int h = g.ActiveHero;
     const Unit& hero = g.U(h);
-    std::vector<std::string> lines{Fill(GH_TR("AidsText", "Призвать сюда: %1, получится с шансом %2"),
-                                        {UnitTypeName(g.U(0).UnitType), Percent(SummonLandChance(hero, g.CastChance))})};
+    std::vector<std::string> lines{
+        Fill(GH_TR("AidsText", "Призвать сюда: %1, получится с шансом %2"),
+             {UnitTypeName(g.U(0).UnitType), Percent(SummonLandChance(hero, g.CastChance))})};
     if (hero.Leadership == hero.LeadershipMax)
         lines.push_back(Fill(GH_TR("AidsText", "Больше существ %1 не возглавит: это не будет подчиняться"),
                              {AidUnitLabel(g, h)}));

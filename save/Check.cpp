@@ -62,13 +62,14 @@ public:
     template <class P> void Range(long long v, long long lo, long long hi, const P& path)
     {
         if (Ok() && (v < lo || v > hi))
-            Fail(GH_TR("Check", "Поле «") + path() + GH_TR("Check", "» равно ") + Num(v) + GH_TR("Check", ", а допустимо от ") + Num(lo) + GH_TR("Check", " до ") + Num(hi) +
-                 ".");
+            Fail(GH_TR("Check", "Поле «") + path() + GH_TR("Check", "» равно ") + Num(v) +
+                 GH_TR("Check", ", а допустимо от ") + Num(lo) + GH_TR("Check", " до ") + Num(hi) + ".");
     }
     template <class P> void WindowPoint(float v, const P& path)
     {
         if (Ok() && !(std::isfinite(v) && std::fabs(static_cast<double>(v)) <= kMaxWindowTwips))
-            Fail(GH_TR("Check", "Поле «") + path() + GH_TR("Check", "» содержит точку далеко за пределами окна."));
+            Fail(GH_TR("Check", "Поле «") + path() +
+                 GH_TR("Check", "» содержит точку далеко за пределами окна."));
     }
     template <class P> void Caption(const std::string& text, const P& path)
     {
@@ -150,21 +151,24 @@ void CheckUnit(const Unit& u, int i, Checker& c)
     if (!c.Ok())
         return;
     if (u.Leadership > u.LeadershipMax)
-        c.Fail(GH_TR("Check", "Запись ") + Num(i) + GH_TR("Check", " ведёт больше существ (") + Num(u.Leadership) + GH_TR("Check", "), чем может (") +
-               Num(u.LeadershipMax) + ").");
+        c.Fail(GH_TR("Check", "Запись ") + Num(i) + GH_TR("Check", " ведёт больше существ (") +
+               Num(u.Leadership) + GH_TR("Check", "), чем может (") + Num(u.LeadershipMax) + ").");
 
     const TextCheck name = CheckText(u.Name);
     if (!name.valid)
         c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) + GH_TR("Check", " не в кодировке UTF-8."));
     else if (name.utf16Units > kMaxNameUnits)
-        c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) + GH_TR("Check", " длиннее ") + Num(kMaxNameUnits) + GH_TR("Check", " знаков."));
+        c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) + GH_TR("Check", " длиннее ") + Num(kMaxNameUnits) +
+               GH_TR("Check", " знаков."));
     else if (name.hasLineBreakOrTab || u.Name.find('\0') != std::string::npos)
-        c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) + GH_TR("Check", " содержит перевод строки, табуляцию или нулевой знак."));
+        c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) +
+               GH_TR("Check", " содержит перевод строки, табуляцию или нулевой знак."));
 
     int col = 0, row = 0;
     if (c.Ok() && !(CellCoordinate(u.PosX, col) && CellCoordinate(u.PosY, row)))
-        c.Fail(GH_TR("Check", "Запись ") + Num(i) + GH_TR("Check", " стоит не в углу клетки поля (столбцы и строки от 0 до ") +
-               Num(kLastCell) + ").");
+        c.Fail(GH_TR("Check", "Запись ") + Num(i) +
+               GH_TR("Check", " стоит не в углу клетки поля (столбцы и строки от 0 до ") + Num(kLastCell) +
+               ").");
 }
 
 // Where the rules read CurrentSpell, its fields come from the spell table or
@@ -232,7 +236,8 @@ void CheckTimers(const Game& g, Checker& c)
         case TimerId::Tmr: c.Range(s.interval, 1, kMaxIdlePace, path(t, "interval")); break;
         case TimerId::Tmr2:
             if (c.Ok() && s.interval != 1 && s.interval != 20)
-                c.Fail(GH_TR("Check", "Поле «match.timers.Tmr2.interval» равно ") + Num(s.interval) + GH_TR("Check", ", а бывает 1 или 20."));
+                c.Fail(GH_TR("Check", "Поле «match.timers.Tmr2.interval» равно ") + Num(s.interval) +
+                       GH_TR("Check", ", а бывает 1 или 20."));
             break;
         case TimerId::Tmr1:
         case TimerId::TmrEnemy: c.Range(s.interval, 1, 1, path(t, "interval")); break;
@@ -271,9 +276,11 @@ void CheckMatchValues(const Game& g, Checker& c)
     c.Range(g.CastChance, 0, 100, path("CastChance"));
     c.Range(g.CastMana, 0, 9999, path("CastMana"));
     if (c.Ok() && g.AnimSpeed != 1 && g.AnimSpeed != 2 && g.AnimSpeed != 4 && g.AnimSpeed != 8)
-        c.Fail(GH_TR("Check", "Поле «match.AnimSpeed» равно ") + Num(g.AnimSpeed) + GH_TR("Check", ", а бывает 1, 2, 4 или 8."));
+        c.Fail(GH_TR("Check", "Поле «match.AnimSpeed» равно ") + Num(g.AnimSpeed) +
+               GH_TR("Check", ", а бывает 1, 2, 4 или 8."));
     if (c.Ok() && g.InputMode != kModeOrders)
-        c.Fail(GH_TR("Check", "Партия сохранена, когда поле ждало не приказа (InputMode ") + Num(g.InputMode) + ").");
+        c.Fail(GH_TR("Check", "Партия сохранена, когда поле ждало не приказа (InputMode ") +
+               Num(g.InputMode) + ").");
     c.WindowPoint(g.TargetCellX, path("TargetCellX"));
     c.WindowPoint(g.TargetCellY, path("TargetCellY"));
     if (c.Ok() && (g.HeroIsHuman[0] || g.ComputerLevel[0] != kGameLevel))
@@ -315,23 +322,27 @@ void CheckField(const Game& g, Checker& c)
         if (!u.OnField)
             continue;
         if (i > g.UnitCount) {
-            c.Fail(GH_TR("Check", "Запись ") + Num(i) + GH_TR("Check", " стоит на поле, но UnitCount равно ") + Num(g.UnitCount) + ".");
+            c.Fail(GH_TR("Check", "Запись ") + Num(i) +
+                   GH_TR("Check", " стоит на поле, но UnitCount равно ") + Num(g.UnitCount) + ".");
             return;
         }
         const int col = static_cast<int>(u.PosX / kCell);
         const int row = static_cast<int>(u.PosY / kCell);
         if (col < 1 || row < 1) {
-            c.Fail(GH_TR("Check", "Запись ") + Num(i) + GH_TR("Check", " стоит на краю поля, куда никто не ходит."));
+            c.Fail(GH_TR("Check", "Запись ") + Num(i) +
+                   GH_TR("Check", " стоит на краю поля, куда никто не ходит."));
             return;
         }
         int& other = taken[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
         if (other != 0) {
-            c.Fail(GH_TR("Check", "Записи ") + Num(other) + GH_TR("Check", " и ") + Num(i) + GH_TR("Check", " стоят на одной клетке."));
+            c.Fail(GH_TR("Check", "Записи ") + Num(other) + GH_TR("Check", " и ") + Num(i) +
+                   GH_TR("Check", " стоят на одной клетке."));
             return;
         }
         other = i;
         if (u.Hp > u.HpMax || u.Mana > u.ManaMax || u.Actions > u.ActionsMax) {
-            c.Fail(GH_TR("Check", "У записи ") + Num(i) + GH_TR("Check", " жизни, маны или очков хода больше наибольшего."));
+            c.Fail(GH_TR("Check", "У записи ") + Num(i) +
+                   GH_TR("Check", " жизни, маны или очков хода больше наибольшего."));
             return;
         }
     }

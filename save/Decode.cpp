@@ -53,7 +53,8 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
 {
     if constexpr (std::is_same_v<T, bool>) {
         if (!j.is_boolean()) {
-            p.Fail(GH_TR("Decode", "Поле ") + Field(path()) + GH_TR("Decode", " должно быть значением true или false."));
+            p.Fail(GH_TR("Decode", "Поле ") + Field(path()) +
+                   GH_TR("Decode", " должно быть значением true или false."));
             return false;
         }
         out = j.get<bool>();
@@ -89,7 +90,8 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
                 out = static_cast<T>(s);
         }
         if (!fits) {
-            p.Fail(GH_TR("Decode", "Число в поле ") + Field(path()) + GH_TR("Decode", " вне допустимых пределов."));
+            p.Fail(GH_TR("Decode", "Число в поле ") + Field(path()) +
+                   GH_TR("Decode", " вне допустимых пределов."));
             return false;
         }
     } else if constexpr (std::is_same_v<T, std::string>) {
@@ -107,8 +109,8 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
 template <class P> bool ExpectArray(const Json& j, std::size_t n, const P& path, Problem& p)
 {
     if (!j.is_array() || j.size() != n) {
-        p.Fail(GH_TR("Decode", "Поле ") + Field(path()) + GH_TR("Decode", " должно быть массивом из ") + Num(static_cast<long long>(n)) +
-               GH_TR("Decode", " элементов."));
+        p.Fail(GH_TR("Decode", "Поле ") + Field(path()) + GH_TR("Decode", " должно быть массивом из ") +
+               Num(static_cast<long long>(n)) + GH_TR("Decode", " элементов."));
         return false;
     }
     return true;
@@ -178,7 +180,8 @@ public:
         if (!j)
             return;
         if (!j->is_array() || j->size() > most) {
-            p_.Fail(GH_TR("Decode", "Поле ") + Field(Path(key)) + GH_TR("Decode", " должно быть массивом не более чем из ") +
+            p_.Fail(GH_TR("Decode", "Поле ") + Field(Path(key)) +
+                    GH_TR("Decode", " должно быть массивом не более чем из ") +
                     Num(static_cast<long long>(most)) + GH_TR("Decode", " элементов."));
             return;
         }
@@ -228,7 +231,8 @@ public:
         if (!Ok())
             return;
         if (text.size() > kMaxGeneratorText || !r.Restore(text))
-            p_.Fail(GH_TR("Decode", "Состояние генератора случайных чисел (") + Field(Path(key)) + GH_TR("Decode", ") повреждено."));
+            p_.Fail(GH_TR("Decode", "Состояние генератора случайных чисел (") + Field(Path(key)) +
+                    GH_TR("Decode", ") повреждено."));
     }
 
     // Every member has been read: anything left is not part of the format.
@@ -241,7 +245,8 @@ public:
             for (const char* k : read_)
                 known = known || it.key() == k;
             if (!known) {
-                p_.Fail(GH_TR("Decode", "В сохранении лишнее поле «") + path_ + "." + CutAtCharacter(it.key(), 60) + "».");
+                p_.Fail(GH_TR("Decode", "В сохранении лишнее поле «") + path_ + "." +
+                        CutAtCharacter(it.key(), 60) + "».");
                 return;
             }
         }
@@ -310,12 +315,14 @@ std::string CheckEnvelope(std::string_view text)
     if (text.empty())
         return GH_TR("Decode", "Файл пуст.");
     if (text.size() > kMaxSaveBytes)
-        return GH_TR("Decode", "Файл слишком велик для сохранения: ") + Num(static_cast<long long>(text.size())) +
+        return GH_TR("Decode", "Файл слишком велик для сохранения: ") +
+               Num(static_cast<long long>(text.size())) +
                GH_TR("Decode", " байт, а сохранение бывает не больше ") +
                Num(static_cast<long long>(kMaxSaveBytes / 1024 / 1024)) + GH_TR("Decode", " МБ.");
     const TextCheck t = CheckText(text);
     if (!t.valid)
-        return GH_TR("Decode", "Файл не в кодировке UTF-8 (ошибка в байте ") + Num(static_cast<long long>(t.badAt)) + ").";
+        return GH_TR("Decode", "Файл не в кодировке UTF-8 (ошибка в байте ") +
+               Num(static_cast<long long>(t.badAt)) + ").";
     if (NestingDepth(text, kMaxNesting) > kMaxNesting)
         return GH_TR("Decode", "Данные в файле вложены глубже, чем бывает в сохранении.");
     return {};
@@ -359,7 +366,8 @@ std::string Parse(std::string_view text, Json& out, bool summaryOnly)
         return GH_TR("Decode", "Файл повреждён: его не удалось разобрать.");
     }
     if (!repeated.empty())
-        return GH_TR("Decode", "Поле «") + CutAtCharacter(repeated, 60) + GH_TR("Decode", "» встречается в одном объекте дважды.");
+        return GH_TR("Decode", "Поле «") + CutAtCharacter(repeated, 60) +
+               GH_TR("Decode", "» встречается в одном объекте дважды.");
     return {};
 }
 
@@ -386,7 +394,8 @@ std::string CheckFormat(Json& doc, int& version, bool& newer)
     for (int from = version; from < kFormatVersion; ++from) {
         const Upgrade step = UpgradeFrom(from);
         if (!step)
-            return GH_TR("Decode", "Сохранение формата ") + Num(from) + GH_TR("Decode", " этой версией игры не читается.");
+            return GH_TR("Decode", "Сохранение формата ") + Num(from) +
+                   GH_TR("Decode", " этой версией игры не читается.");
         if (std::string why = step(doc); !why.empty())
             return why;
         doc["version"] = from + 1;
@@ -439,7 +448,8 @@ std::string CheckLog(const std::vector<JournalEntry>& log)
         if (e.Day < 0 || e.Side < -1 || e.Side > kHeroes)
             return GH_TR("Decode", "Строка журнала в сохранении: день или сторона вне допустимых пределов.");
         if (e.Text.size() > kMaxLogLineBytes || CheckText(e.Text).hasControl)
-            return GH_TR("Decode", "Строка журнала в сохранении слишком длинная или содержит управляющие знаки.");
+            return GH_TR("Decode",
+                         "Строка журнала в сохранении слишком длинная или содержит управляющие знаки.");
     }
     return {};
 }

@@ -1,6 +1,6 @@
 // Writing and reading records of matches (save/Record.h, docs/replays.md).
-#include "platform/Texts.h"
 #include "save/Record.h"
+#include "platform/Texts.h"
 #include "save/StateHash.h"
 #include "save/Text.h"
 
@@ -126,7 +126,8 @@ public:
             return;
         if (!v->is_number_integer() || (v->is_number_unsigned() && v->get<std::uint64_t>() > 1ULL << 62) ||
             v->get<long long>() < lo || v->get<long long>() > hi) {
-            Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не целое число в пределах ") + std::to_string(lo) + ".." +
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 GH_TR("Record", "» не целое число в пределах ") + std::to_string(lo) + ".." +
                  std::to_string(hi));
             return;
         }
@@ -147,11 +148,13 @@ public:
         if (!v)
             return;
         if (!v->is_number() || !std::isfinite(v->get<double>()) || std::fabs(v->get<double>()) > limit)
-            return Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не число в допустимых пределах"));
+            return Fail(std::string(GH_TR("Record", "поле «")) + key +
+                        GH_TR("Record", "» не число в допустимых пределах"));
         const double d = v->get<double>();
         out = static_cast<float>(d);
         if (static_cast<double>(out) != d)
-            Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не записывается числом одинарной точности"));
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 GH_TR("Record", "» не записывается числом одинарной точности"));
     }
     void Text(const char* key, std::string& out, std::size_t maxBytes)
     {
@@ -159,7 +162,8 @@ public:
         if (!v)
             return;
         if (!v->is_string() || v->get_ref<const std::string&>().size() > maxBytes)
-            return Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не текст или слишком длинное"));
+            return Fail(std::string(GH_TR("Record", "поле «")) + key +
+                        GH_TR("Record", "» не текст или слишком длинное"));
         out = v->get<std::string>();
     }
     void Hash(const char* key, std::uint64_t& out)
@@ -168,7 +172,8 @@ public:
         if (!v)
             return;
         if (!v->is_string() || !ParseHashText(v->get_ref<const std::string&>(), out))
-            Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не хеш из 16 шестнадцатеричных цифр"));
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 GH_TR("Record", "» не хеш из 16 шестнадцатеричных цифр"));
     }
     const Json* Array(const char* key, std::size_t n)
     {
@@ -259,7 +264,8 @@ void ReadSeat(Fields& f, SeatInputs& s)
         if (const Json* a = f.Array(key, kHeroes + 1)) {
             for (std::size_t i = 0; i < a->size(); ++i) {
                 if (!(*a)[i].is_boolean())
-                    return f.Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не список да/нет"));
+                    return f.Fail(std::string(GH_TR("Record", "поле «")) + key +
+                                  GH_TR("Record", "» не список да/нет"));
                 (*flags)[i] = (*a)[i].get<bool>();
             }
         }
@@ -336,7 +342,8 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
         return problem;
     if (r.record.header.version > kRecordFormatVersion) {
         r.newerVersion = true;
-        return GH_TR("Record", "Запись сделана более новой версией игры (формат ") + std::to_string(r.record.header.version) +
+        return GH_TR("Record", "Запись сделана более новой версией игры (формат ") +
+               std::to_string(r.record.header.version) +
                GH_TR("Record", ", а эта версия читает форматы до ") + std::to_string(kRecordFormatVersion) +
                GH_TR("Record", "). Обновите игру, чтобы посмотреть её.");
     }
@@ -354,7 +361,8 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
             return GH_TR("Record", "Заголовок записи: версия игры, имя партии или время испорчены.");
     if (h.rules != RulesFingerprint()) {
         r.otherRules = true;
-        return GH_TR("Record", "Партия записана по другим правилам игры (версия ") + CutAtCharacter(h.gameVersion, 32) +
+        return GH_TR("Record", "Партия записана по другим правилам игры (версия ") +
+               CutAtCharacter(h.gameVersion, 32) +
                GH_TR("Record", "): эта версия не может воспроизвести её точно.");
     }
     LoadResult start = ReadSave(h.start);
@@ -379,7 +387,8 @@ std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
     if (f.Has("order")) {
         line.kind = RecordLine::Kind::Order;
         if (const Json* o = f.Get("order")) {
-            Fields of(*o, GH_TR("Record", "Строка ") + std::to_string(seq + 2) + GH_TR("Record", ", приказ"), problem);
+            Fields of(*o, GH_TR("Record", "Строка ") + std::to_string(seq + 2) + GH_TR("Record", ", приказ"),
+                      problem);
             ReadOrder(of, line.order);
         }
         if (f.Has("answers")) {
@@ -399,7 +408,8 @@ std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
     } else {
         line.kind = RecordLine::Kind::Seat;
         if (const Json* s = f.Get("seat")) {
-            Fields sf(*s, GH_TR("Record", "Строка ") + std::to_string(seq + 2) + GH_TR("Record", ", вид"), problem);
+            Fields sf(*s, GH_TR("Record", "Строка ") + std::to_string(seq + 2) + GH_TR("Record", ", вид"),
+                      problem);
             ReadSeat(sf, line.seat);
         }
         if (f.Ok() && !line.input)
@@ -419,7 +429,8 @@ std::string ReadEnd(const Json& j, std::size_t lines, RecordEnd& e)
     std::uint64_t n = 0;
     f.Int("orders", n, 0, static_cast<long long>(kMaxRecordLines));
     if (f.Ok() && n != lines)
-        f.Fail(GH_TR("Record", "в записи ") + std::to_string(lines) + GH_TR("Record", " строк приказов, а названо ") + std::to_string(n));
+        f.Fail(GH_TR("Record", "в записи ") + std::to_string(lines) +
+               GH_TR("Record", " строк приказов, а названо ") + std::to_string(n));
     if (const Json* end = f.Get("end")) {
         Fields ef(*end, GH_TR("Record", "Итог записи"), problem);
         ef.Int("tick", e.tick, 0, kTickLimit);
@@ -562,11 +573,12 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
         return fail(GH_TR("Record", "Файл пуст."));
     if (text.size() > kMaxRecordBytes)
         return fail(GH_TR("Record", "Файл слишком велик для записи партии: ") + std::to_string(text.size()) +
-                    GH_TR("Record", " байт, а запись бывает не больше ") + std::to_string(kMaxRecordBytes / 1024 / 1024) +
-                    GH_TR("Record", " МБ."));
+                    GH_TR("Record", " байт, а запись бывает не больше ") +
+                    std::to_string(kMaxRecordBytes / 1024 / 1024) + GH_TR("Record", " МБ."));
     const TextCheck t = CheckText(text);
     if (!t.valid)
-        return fail(GH_TR("Record", "Файл не в кодировке UTF-8 (ошибка в байте ") + std::to_string(t.badAt) + ").");
+        return fail(GH_TR("Record", "Файл не в кодировке UTF-8 (ошибка в байте ") + std::to_string(t.badAt) +
+                    ").");
 
     // The lines, each within its limit, before any is parsed.
     std::vector<std::string_view> lines;
@@ -578,7 +590,8 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
         const std::string_view line = text.substr(at, end - at);
         const std::size_t limit = lines.empty() ? kMaxHeaderBytes : kMaxLineBytes;
         if (line.size() > limit)
-            return fail(GH_TR("Record", "Строка ") + std::to_string(lines.size() + 1) + GH_TR("Record", " длиннее, чем бывает в записи."));
+            return fail(GH_TR("Record", "Строка ") + std::to_string(lines.size() + 1) +
+                        GH_TR("Record", " длиннее, чем бывает в записи."));
         if (lines.size() > kMaxRecordLines + 1)
             return fail(GH_TR("Record", "В записи больше строк, чем бывает."));
         lines.push_back(line);
@@ -594,7 +607,8 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
             return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) + ": " + why + ".");
         if (j.is_object() && j.contains("end")) {
             if (i + 1 != lines.size())
-                return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) + GH_TR("Record", ": итог записи стоит не в конце."));
+                return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) +
+                            GH_TR("Record", ": итог записи стоит не в конце."));
             orders = i - 1;
             if (std::string why = ReadEnd(j, orders, r.record.end); !why.empty())
                 return fail(why);
@@ -606,7 +620,8 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
             return fail(why);
         const std::uint64_t before = r.record.lines.empty() ? 0 : r.record.lines.back().tick;
         if (line.tick < before)
-            return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) + GH_TR("Record", ": тик меньше, чем у строки перед ней."));
+            return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) +
+                        GH_TR("Record", ": тик меньше, чем у строки перед ней."));
         r.record.lines.push_back(std::move(line));
     }
     if (requireEnd && !r.record.closed)

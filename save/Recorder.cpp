@@ -199,7 +199,8 @@ namespace {
 
 std::string At(std::size_t seq, std::uint64_t tick)
 {
-    return GH_TR("Recorder", "приказ ") + std::to_string(seq + 1) + GH_TR("Recorder", " (тик ") + std::to_string(tick) + ")";
+    return GH_TR("Recorder", "приказ ") + std::to_string(seq + 1) + GH_TR("Recorder", " (тик ") +
+           std::to_string(tick) + ")";
 }
 
 } // namespace
@@ -251,10 +252,12 @@ bool Replayer::GiveLine(const RecordLine& line)
         GiveOrder(*g_, line.order);
         givingInput_ = false;
         if (shell_->ranOut || shell_->next != line.answers.size())
-            return Fail(At(done_, line.tick) + GH_TR("Recorder", ": вопросы приказа не совпадают с записанными ответами"));
+            return Fail(At(done_, line.tick) +
+                        GH_TR("Recorder", ": вопросы приказа не совпадают с записанными ответами"));
     }
     if (StateHash(*g_) != line.hash)
-        return Fail(At(done_, line.tick) + GH_TR("Recorder", ": позиция после него отличается от записанной"));
+        return Fail(At(done_, line.tick) +
+                    GH_TR("Recorder", ": позиция после него отличается от записанной"));
     ++done_;
     return true;
 }

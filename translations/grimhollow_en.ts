@@ -159,14 +159,14 @@
     </message>
     <message>
         <source>    (Да, сразу скажу, что увеличить или уменьшить</source>
-        <translation>    (Oh, and before I forget: the "+" and "-" keys</translation>
+        <translation>    (Oh, and before I forget: the &quot;+&quot; and &quot;-&quot; keys</translation>
     </message>
     <message>
         <source>скорость прокрутки этого сообщения можно клавишами</source>
         <translation>speed up and slow down the scrolling of this message</translation>
     </message>
     <message>
-        <source>"+" и "-" соответственно.)</source>
+        <source>&quot;+&quot; и &quot;-&quot; соответственно.)</source>
         <translation>respectively.)</translation>
     </message>
     <message>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>после первой же победы компьютерного некроманта;</source>
-        <translation>after the computer necromancer's very first victory;</translation>
+        <translation>after the computer necromancer&apos;s very first victory;</translation>
     </message>
     <message>
         <source>тем, кто находил ошибки и терпеливо о них писал;</source>
@@ -264,7 +264,7 @@
         <source>Автосохранение «%1» не записано: %2.
 
 Игра продолжается; следующее автосохранение будет сделано в начале следующего хода.</source>
-        <translation>The autosave "%1" was not written: %2.
+        <translation>The autosave &quot;%1&quot; was not written: %2.
 
 The game goes on; the next autosave will be made at the start of the next turn.</translation>
     </message>
@@ -313,7 +313,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Не выходит</source>
-        <translation>It won't work</translation>
+        <translation>It won&apos;t work</translation>
     </message>
     <message>
         <source>У %1 %2 не хватает мозгов, чтобы прочесть заклинание!</source>
@@ -371,8 +371,8 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <translation> - a walking skeleton raised from the dead; rather weak and astonishingly dim, for after a good long while in the ground its brains have nearly all rotted away.</translation>
     </message>
     <message>
-        <source> - по прозвищу "Вампир" слабое и не очень умное создание, которое вцепляется в волосы врага и кусает его за голову.</source>
-        <translation> - known simply as "the Vampire", a feeble and none too clever creature that tangles itself in a foe's hair and bites at the head.</translation>
+        <source> - по прозвищу &quot;Вампир&quot; слабое и не очень умное создание, которое вцепляется в волосы врага и кусает его за голову.</source>
+        <translation> - known simply as &quot;the Vampire&quot;, a feeble and none too clever creature that tangles itself in a foe&apos;s hair and bites at the head.</translation>
     </message>
     <message>
         <source> - злобный колдунишка, водящий дружбу с различными скелетами, демонами, вампирами и прочей нечистью. Особой популярностью пользуется у скелетов, которые готовы следовать за ним повсюду.</source>
@@ -419,11 +419,11 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     <name>Check</name>
     <message>
         <source>Поле «</source>
-        <translation>The field "</translation>
+        <translation>The field &quot;</translation>
     </message>
     <message>
         <source>» равно </source>
-        <translation>" is </translation>
+        <translation>&quot; is </translation>
     </message>
     <message>
         <source>, а допустимо от </source>
@@ -435,15 +435,15 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>» содержит точку далеко за пределами окна.</source>
-        <translation>" holds a point far outside the window.</translation>
+        <translation>&quot; holds a point far outside the window.</translation>
     </message>
     <message>
         <source>Надпись «</source>
-        <translation>The label "</translation>
+        <translation>The label &quot;</translation>
     </message>
     <message>
         <source>» испорчена.</source>
-        <translation>" is damaged.</translation>
+        <translation>&quot; is damaged.</translation>
     </message>
     <message>
         <source>Запись </source>
@@ -483,11 +483,11 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Часы таймеров (match.timers.now и ticks) не согласуются друг с другом.</source>
-        <translation>The timers' clocks (match.timers.now and ticks) disagree with each other.</translation>
+        <translation>The timers&apos; clocks (match.timers.now and ticks) disagree with each other.</translation>
     </message>
     <message>
         <source>Поле «match.timers.Tmr2.interval» равно </source>
-        <translation>The field "match.timers.Tmr2.interval" is </translation>
+        <translation>The field &quot;match.timers.Tmr2.interval&quot; is </translation>
     </message>
     <message>
         <source>, а бывает 1 или 20.</source>
@@ -503,7 +503,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Поле «match.AnimSpeed» равно </source>
-        <translation>The field "match.AnimSpeed" is </translation>
+        <translation>The field &quot;match.AnimSpeed&quot; is </translation>
     </message>
     <message>
         <source>, а бывает 1, 2, 4 или 8.</source>
@@ -618,7 +618,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Состояние генератора случайных чисел (</source>
-        <translation>The random number generator's state (</translation>
+        <translation>The random number generator&apos;s state (</translation>
     </message>
     <message>
         <source>) повреждено.</source>
@@ -626,7 +626,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>В сохранении лишнее поле «</source>
-        <translation>The save has a field too many: "</translation>
+        <translation>The save has a field too many: &quot;</translation>
     </message>
     <message>
         <source>В сохранении нет поля </source>
@@ -666,11 +666,11 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Поле «</source>
-        <translation>The field "</translation>
+        <translation>The field &quot;</translation>
     </message>
     <message>
         <source>» встречается в одном объекте дважды.</source>
-        <translation>" appears twice in one object.</translation>
+        <translation>&quot; appears twice in one object.</translation>
     </message>
     <message>
         <source>Файл не похож на сохранение игры.</source>
@@ -682,7 +682,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Версия формата сохранения не указана или повреждена.</source>
-        <translation>The save's format version is missing or damaged.</translation>
+        <translation>The save&apos;s format version is missing or damaged.</translation>
     </message>
     <message>
         <source>Сохранение сделано более новой версией игры (формат </source>
@@ -710,23 +710,23 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Название сохранения слишком длинное или содержит управляющие знаки.</source>
-        <translation>The save's name is too long or holds control characters.</translation>
+        <translation>The save&apos;s name is too long or holds control characters.</translation>
     </message>
     <message>
         <source>День или ходящий герой в сводке сохранения вне допустимых пределов.</source>
-        <translation>The day or the hero to move in the save's summary is out of range.</translation>
+        <translation>The day or the hero to move in the save&apos;s summary is out of range.</translation>
     </message>
     <message>
         <source>Герои в сводке сохранения перечислены не по порядку мест.</source>
-        <translation>The heroes in the save's summary are not listed in the order of their places.</translation>
+        <translation>The heroes in the save&apos;s summary are not listed in the order of their places.</translation>
     </message>
     <message>
         <source>Имя героя в сводке сохранения слишком длинное.</source>
-        <translation>A hero's name in the save's summary is too long.</translation>
+        <translation>A hero&apos;s name in the save&apos;s summary is too long.</translation>
     </message>
     <message>
         <source>Класс героя в сводке сохранения неизвестен.</source>
-        <translation>A hero's class in the save's summary is unknown.</translation>
+        <translation>A hero&apos;s class in the save&apos;s summary is unknown.</translation>
     </message>
     <message>
         <source>Строка журнала в сохранении: день или сторона вне допустимых пределов.</source>
@@ -738,7 +738,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Сводка сохранения (день, герои) не совпадает с самой партией.</source>
-        <translation>The save's summary (day, heroes) does not match the match itself.</translation>
+        <translation>The save&apos;s summary (day, heroes) does not match the match itself.</translation>
     </message>
     <message>
         <source>Журнал приказов в сохранении повреждён: </source>
@@ -758,7 +758,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>В сохранении нет сводки («summary»).</source>
-        <translation>The save has no summary ("summary").</translation>
+        <translation>The save has no summary (&quot;summary&quot;).</translation>
     </message>
 </context>
 <context>
@@ -989,7 +989,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>К ходу предыдущей стороны</source>
-        <translation>To the previous side's turn</translation>
+        <translation>To the previous side&apos;s turn</translation>
     </message>
     <message>
         <source>На приказ назад</source>
@@ -1009,7 +1009,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>К ходу следующей стороны</source>
-        <translation>To the next side's turn</translation>
+        <translation>To the next side&apos;s turn</translation>
     </message>
     <message>
         <source>Скорость</source>
@@ -1029,13 +1029,13 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Не удаётся открыть запись «%1»: %2.</source>
-        <translation>Cannot open the record "%1": %2.</translation>
+        <translation>Cannot open the record &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Запись «%1» не открыть.
 
 %2</source>
-        <translation>The record "%1" cannot be opened.
+        <translation>The record &quot;%1&quot; cannot be opened.
 
 %2</translation>
     </message>
@@ -1045,11 +1045,11 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Запись «%1» расходится с игрой: %2. Показано только то, что совпало.</source>
-        <translation>The record "%1" does not agree with the game: %2. Only what agreed is shown.</translation>
+        <translation>The record &quot;%1&quot; does not agree with the game: %2. Only what agreed is shown.</translation>
     </message>
     <message>
         <source>Запись «%1» расходится с игрой: %2.</source>
-        <translation>The record "%1" does not agree with the game: %2.</translation>
+        <translation>The record &quot;%1&quot; does not agree with the game: %2.</translation>
     </message>
     <message>
         <source>День %1, ходит %2 · приказ %3 из %4</source>
@@ -1111,7 +1111,7 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Сохранённых партий пока нет. Сохранить партию можно кнопкой «Сохранить» главного меню; в начале каждого хода игрока партия сохраняется и сама.</source>
-        <translation>No saved matches yet. Save a match with "Save" in the main menu; a match also saves itself at the start of every player's turn.</translation>
+        <translation>No saved matches yet. Save a match with &quot;Save&quot; in the main menu; a match also saves itself at the start of every player&apos;s turn.</translation>
     </message>
     <message>
         <source>Открыть файл…</source>
@@ -1155,19 +1155,19 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
     <message>
         <source>Файл «%1» не читается: %2</source>
-        <translation>The file "%1" cannot be read: %2</translation>
+        <translation>The file &quot;%1&quot; cannot be read: %2</translation>
     </message>
     <message>
         <source>Удалить сохранение «%1»?
 
 Файл «%2» будет удалён с диска.</source>
-        <translation>Delete the save "%1"?
+        <translation>Delete the save &quot;%1&quot;?
 
-The file "%2" will be removed from the disk.</translation>
+The file &quot;%2&quot; will be removed from the disk.</translation>
     </message>
     <message>
         <source>Сохранение «%1» не удалено: %2.</source>
-        <translation>The save "%1" was not deleted: %2.</translation>
+        <translation>The save &quot;%1&quot; was not deleted: %2.</translation>
     </message>
     <message>
         <source>Открыть сохранение</source>
@@ -1222,7 +1222,7 @@ The file "%2" will be removed from the disk.</translation>
     </message>
     <message>
         <source>Имя героя</source>
-        <translation>Hero's name</translation>
+        <translation>Hero&apos;s name</translation>
     </message>
     <message>
         <source>Нажмите, чтобы герой управлялся компом</source>
@@ -1258,7 +1258,7 @@ Save it before starting a new one?</translation>
     </message>
     <message>
         <source>Не сохранять</source>
-        <translation>Don't Save</translation>
+        <translation>Don&apos;t Save</translation>
     </message>
     <message>
         <source>
@@ -1309,11 +1309,11 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Сохранять партию в начале каждого хода игрока</source>
-        <translation>Save the match at the start of every player's turn</translation>
+        <translation>Save the match at the start of every player&apos;s turn</translation>
     </message>
     <message>
         <source>Объявлять ходы компьютера</source>
-        <translation>Announce the computer's turns</translation>
+        <translation>Announce the computer&apos;s turns</translation>
     </message>
     <message>
         <source>Подсказки на поле</source>
@@ -1345,7 +1345,7 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Язык игры; меняется после перезапуска игры</source>
-        <translation>The game's language; takes effect when the game is restarted</translation>
+        <translation>The game&apos;s language; takes effect when the game is restarted</translation>
     </message>
     <message>
         <source>Язык сменится после перезапуска игры.</source>
@@ -1423,7 +1423,7 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Не удалось записать «%1».</source>
-        <translation>Could not write "%1".</translation>
+        <translation>Could not write &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Закрыть</source>
@@ -1466,7 +1466,7 @@ Start a new match?</translation>
     </message>
     <message>
         <source>закончить ход, как кнопка «Закончить ход»</source>
-        <translation>end the turn, as the "End Turn" button does</translation>
+        <translation>end the turn, as the &quot;End Turn&quot; button does</translation>
     </message>
     <message>
         <source>Стрелки, Page Up / Page Down</source>
@@ -1501,8 +1501,8 @@ Start a new match?</translation>
         <translation>turn the sound off or on</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Клавиши&lt;/h2&gt;&lt;table cellspacing="0" cellpadding="3"&gt;</source>
-        <translation>&lt;h2&gt;Keys&lt;/h2&gt;&lt;table cellspacing="0" cellpadding="3"&gt;</translation>
+        <source>&lt;h2&gt;Клавиши&lt;/h2&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;</source>
+        <translation>&lt;h2&gt;Keys&lt;/h2&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;</translation>
     </message>
     <message>
         <source>&lt;/table&gt;&lt;p&gt;Приказы с клавиш, как и с кнопок, принимаются только в ваш ход и когда на поле всё стихло: никто не идёт, не бьёт и не колдует.&lt;/p&gt;</source>
@@ -1510,11 +1510,11 @@ Start a new match?</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Подсказки на поле&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Поле, где можно ходить&lt;/b&gt;, отличается от чёрной пустоты вокруг; туда же можно призвать существо.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Досягаемость.&lt;/b&gt; У выбранного юнита подсвечены клетки, до которых он дойдёт с оставшимися очками действия, и отмечены враги, с которыми он может схватиться в этот ход.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Путь и цена.&lt;/b&gt; Наведите мышь на клетку: видно, каким путём пойдёт юнит, сколько очков действия это стоит и сколько останется, или что туда не дойти.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Прогноз схватки.&lt;/b&gt; Наведите мышь на врага в досягаемости: видно, сколько жизни ожидаемо потеряет каждый и с какой вероятностью погибнет.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Прогноз заклинания.&lt;/b&gt; Пока заклинание ждёт цель, над существом под мышью видны шанс успеха и ожидаемое действие.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Масштаб.&lt;/b&gt; Ctrl + колесо мыши или + / − увеличивают поле вокруг мыши.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Строка состояния&lt;/b&gt; справа на панели кнопок: чей ход и какой день, жизнь, мана и очки действия выбранного юнита, и что ждёт клетку.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Журнал&lt;/b&gt; (F2 или кнопка «Журнал» в строке состояния): каждый удар, лечение, гибель, повышение, призыв и заклинание, смена хода — с днём.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Подсказки на поле выключаются флажком «Подсказки на поле» в настройках. Флажок «Объявлять ходы компьютера» там же убирает окна о ходах компьютера: они видны в строке состояния и в журнале. Ход человека объявляется всегда — за одним компьютером игроки меняются местами. Флажок «Чёрное поле» убирает землю из-под юнитов: партия идёт на чёрном поле.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Field hints&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;The walkable field&lt;/b&gt; stands out from the black void around it; creatures can be summoned there too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Reach.&lt;/b&gt; The selected unit's reachable cells are lit for the action points it has left, and the foes it can engage this turn are marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Path and cost.&lt;/b&gt; Point at a cell to see the path the unit will take, how many action points it costs and how many remain, or that it cannot get there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fight forecast.&lt;/b&gt; Point at a foe within reach to see how much life each side is expected to lose and how likely each is to fall.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Spell forecast.&lt;/b&gt; While a spell waits for its target, the creature under the pointer shows the chance of success and the expected effect.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Zoom.&lt;/b&gt; Ctrl + mouse wheel or + / − zoom the field around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The status strip&lt;/b&gt; at the right of the button bar: whose turn and which day it is, the selected unit's life, mana and action points, and what waits for a cell.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The log&lt;/b&gt; (F2 or the "Log" button on the status strip): every blow, heal, death, level up, summon and spell, and every change of turn, with its day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The field hints are turned off with the "Field hints" box in the settings. The "Announce the computer's turns" box there drops the messages about the computer's turns: they still show on the status strip and in the log. A person's turn is always announced, since players take turns at one computer. The "Black field" box takes the ground from under the units: the match is played on a black field.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Field hints&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;The walkable field&lt;/b&gt; stands out from the black void around it; creatures can be summoned there too.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Reach.&lt;/b&gt; The selected unit&apos;s reachable cells are lit for the action points it has left, and the foes it can engage this turn are marked.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Path and cost.&lt;/b&gt; Point at a cell to see the path the unit will take, how many action points it costs and how many remain, or that it cannot get there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fight forecast.&lt;/b&gt; Point at a foe within reach to see how much life each side is expected to lose and how likely each is to fall.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Spell forecast.&lt;/b&gt; While a spell waits for its target, the creature under the pointer shows the chance of success and the expected effect.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Zoom.&lt;/b&gt; Ctrl + mouse wheel or + / − zoom the field around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The status strip&lt;/b&gt; at the right of the button bar: whose turn and which day it is, the selected unit&apos;s life, mana and action points, and what waits for a cell.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The log&lt;/b&gt; (F2 or the &quot;Log&quot; button on the status strip): every blow, heal, death, level up, summon and spell, and every change of turn, with its day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The field hints are turned off with the &quot;Field hints&quot; box in the settings. The &quot;Announce the computer&apos;s turns&quot; box there drops the messages about the computer&apos;s turns: they still show on the status strip and in the log. A person&apos;s turn is always announced, since players take turns at one computer. The &quot;Black field&quot; box takes the ground from under the units: the match is played on a black field.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Как играть&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;«Главное меню» → «Заново»: отметьте от двух до пяти героев, выберите классы и имена, отметьте «AI» у компьютерных игроков и нажмите «Начать».&lt;/li&gt;&lt;li&gt;В свой ход выберите своего юнита левым кликом (или Tab) и щёлкните по клетке: он пойдёт туда, тратя очки действия. Дойдя до врага, он вступает в схватку: первым бьёт более быстрый, второй отвечает.&lt;/li&gt;&lt;li&gt;«Магия» открывает книгу заклинаний героя: призовите существо или сотворите заклинание и щёлкните по клетке. Правый клик или Esc отменяет.&lt;/li&gt;&lt;li&gt;Неистраченные очки действия героя в конце хода превращаются в ману.&lt;/li&gt;&lt;li&gt;«Закончить ход» (или Enter) передаёт ход. После всех героев ходят нейтральные юниты, и наступает новый день.&lt;/li&gt;&lt;li&gt;Побеждает последний живой герой: победа объявляется, как только падёт последний соперник. «Сдаться» выводит вашего героя из битвы.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation>&lt;h2&gt;How to play&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;"Main Menu" → "New Game": tick two to five heroes, choose their classes and names, tick "AI" for the computer players and press "Start".&lt;/li&gt;&lt;li&gt;On your turn, select one of your units with a left click (or Tab) and click a cell: it walks there, spending action points. When it reaches a foe it joins battle: the quicker strikes first, the other strikes back.&lt;/li&gt;&lt;li&gt;"Magic" opens the hero's spellbook: summon a creature or cast a spell, then click a cell. A right click or Esc calls it off.&lt;/li&gt;&lt;li&gt;A hero's unspent action points turn into mana at the end of the turn.&lt;/li&gt;&lt;li&gt;"End Turn" (or Enter) passes the turn. After all the heroes the neutral units move, and a new day dawns.&lt;/li&gt;&lt;li&gt;The last hero standing wins: victory is declared as soon as the last rival falls. "Surrender" takes your hero out of the battle.&lt;/li&gt;&lt;/ol&gt;</translation>
+        <translation>&lt;h2&gt;How to play&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;&quot;Main Menu&quot; → &quot;New Game&quot;: tick two to five heroes, choose their classes and names, tick &quot;AI&quot; for the computer players and press &quot;Start&quot;.&lt;/li&gt;&lt;li&gt;On your turn, select one of your units with a left click (or Tab) and click a cell: it walks there, spending action points. When it reaches a foe it joins battle: the quicker strikes first, the other strikes back.&lt;/li&gt;&lt;li&gt;&quot;Magic&quot; opens the hero&apos;s spellbook: summon a creature or cast a spell, then click a cell. A right click or Esc calls it off.&lt;/li&gt;&lt;li&gt;A hero&apos;s unspent action points turn into mana at the end of the turn.&lt;/li&gt;&lt;li&gt;&quot;End Turn&quot; (or Enter) passes the turn. After all the heroes the neutral units move, and a new day dawns.&lt;/li&gt;&lt;li&gt;The last hero standing wins: victory is declared as soon as the last rival falls. &quot;Surrender&quot; takes your hero out of the battle.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
@@ -1712,7 +1712,7 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Ходит %1</source>
-        <translation>%1's turn</translation>
+        <translation>%1&apos;s turn</translation>
     </message>
     <message>
         <source>%1: повышение до уровня %2</source>
@@ -1779,13 +1779,13 @@ Start a new match?</translation>
     </message>
     <message>
         <source>Сохранение «%1» уже есть. Заменить его?</source>
-        <translation>A save named "%1" already exists. Replace it?</translation>
+        <translation>A save named &quot;%1&quot; already exists. Replace it?</translation>
     </message>
     <message>
         <source>Партия не сохранена в «%1»: %2.
 
 Файл, если он был, остался прежним; партия продолжается.</source>
-        <translation>The match was not saved to "%1": %2.
+        <translation>The match was not saved to &quot;%1&quot;: %2.
 
 The file, if there was one, is unchanged; the match goes on.</translation>
     </message>
@@ -1801,7 +1801,7 @@ The current match goes on.</translation>
         <source>Партия «%1» сохранена более новой версией игры, и эта версия не может её прочесть.
 
 Обновите игру, чтобы загрузить эту партию.%2</source>
-        <translation>The match "%1" was saved by a newer version of the game, and this version cannot read it.
+        <translation>The match &quot;%1&quot; was saved by a newer version of the game, and this version cannot read it.
 
 Update the game to load this match.%2</translation>
     </message>
@@ -1809,7 +1809,7 @@ Update the game to load this match.%2</translation>
         <source>Не удаётся загрузить «%1».
 
 %2</source>
-        <translation>Cannot load "%1".
+        <translation>Cannot load &quot;%1&quot;.
 
 %2</translation>
     </message>
@@ -1819,13 +1819,13 @@ Update the game to load this match.%2</translation>
 Загрузить предыдущее автосохранение «%1»?</source>
         <translation>
 
-Load the previous autosave "%1"?</translation>
+Load the previous autosave &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Идущая партия будет заменена партией «%1». Её несохранённые ходы пропадут.
 
 Загрузить?</source>
-        <translation>The match under way will be replaced by the match "%1". Its unsaved moves will be lost.
+        <translation>The match under way will be replaced by the match &quot;%1&quot;. Its unsaved moves will be lost.
 
 Load it?</translation>
     </message>
@@ -2001,39 +2001,39 @@ Load it?</translation>
     </message>
     <message>
         <source>нет поля «</source>
-        <translation>no field "</translation>
+        <translation>no field &quot;</translation>
     </message>
     <message>
         <source>поле «</source>
-        <translation>the field "</translation>
+        <translation>the field &quot;</translation>
     </message>
     <message>
         <source>» не целое число в пределах </source>
-        <translation>" is not a whole number within </translation>
+        <translation>&quot; is not a whole number within </translation>
     </message>
     <message>
         <source>» не да/нет</source>
-        <translation>" is not yes/no</translation>
+        <translation>&quot; is not yes/no</translation>
     </message>
     <message>
         <source>» не число в допустимых пределах</source>
-        <translation>" is not a number in range</translation>
+        <translation>&quot; is not a number in range</translation>
     </message>
     <message>
         <source>» не записывается числом одинарной точности</source>
-        <translation>" does not fit a single-precision number</translation>
+        <translation>&quot; does not fit a single-precision number</translation>
     </message>
     <message>
         <source>» не текст или слишком длинное</source>
-        <translation>" is not text or is too long</translation>
+        <translation>&quot; is not text or is too long</translation>
     </message>
     <message>
         <source>» не хеш из 16 шестнадцатеричных цифр</source>
-        <translation>" is not a hash of 16 hexadecimal digits</translation>
+        <translation>&quot; is not a hash of 16 hexadecimal digits</translation>
     </message>
     <message>
         <source>» не список</source>
-        <translation>" is not a list</translation>
+        <translation>&quot; is not a list</translation>
     </message>
     <message>
         <source> из </source>
@@ -2045,31 +2045,31 @@ Load it?</translation>
     </message>
     <message>
         <source>лишнее поле «</source>
-        <translation>a field too many: "</translation>
+        <translation>a field too many: &quot;</translation>
     </message>
     <message>
         <source>поле «CurrentSpell» испорчено</source>
-        <translation>the field "CurrentSpell" is damaged</translation>
+        <translation>the field &quot;CurrentSpell&quot; is damaged</translation>
     </message>
     <message>
         <source>поле «ComputerLevel» испорчено</source>
-        <translation>the field "ComputerLevel" is damaged</translation>
+        <translation>the field &quot;ComputerLevel&quot; is damaged</translation>
     </message>
     <message>
         <source>» не список да/нет</source>
-        <translation>" is not a list of yes/no</translation>
+        <translation>&quot; is not a list of yes/no</translation>
     </message>
     <message>
         <source>поле «timers» испорчено</source>
-        <translation>the field "timers" is damaged</translation>
+        <translation>the field &quot;timers&quot; is damaged</translation>
     </message>
     <message>
         <source>неизвестный приказ «</source>
-        <translation>unknown order "</translation>
+        <translation>unknown order &quot;</translation>
     </message>
     <message>
         <source>неизвестная рука «</source>
-        <translation>unknown hand "</translation>
+        <translation>unknown hand &quot;</translation>
     </message>
     <message>
         <source>данные вложены глубже, чем бывает в записи</source>
@@ -2081,7 +2081,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Первая строка не похожа на заголовок записи.</source>
-        <translation>The first line does not look like a record's header.</translation>
+        <translation>The first line does not look like a record&apos;s header.</translation>
     </message>
     <message>
         <source>Первая строка повреждена: это не JSON или она оборвана.</source>
@@ -2093,7 +2093,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Заголовок записи</source>
-        <translation>The record's header</translation>
+        <translation>The record&apos;s header</translation>
     </message>
     <message>
         <source>Запись сделана более новой версией игры (формат </source>
@@ -2109,7 +2109,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Заголовок записи: версия игры, имя партии или время испорчены.</source>
-        <translation>The record's header: the game version, the match's name or the time is damaged.</translation>
+        <translation>The record&apos;s header: the game version, the match&apos;s name or the time is damaged.</translation>
     </message>
     <message>
         <source>Партия записана по другим правилам игры (версия </source>
@@ -2121,7 +2121,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Начальная позиция записи повреждена: </source>
-        <translation>The record's starting position is damaged: </translation>
+        <translation>The record&apos;s starting position is damaged: </translation>
     </message>
     <message>
         <source>Строка </source>
@@ -2145,7 +2145,7 @@ Load it?</translation>
     </message>
     <message>
         <source>ответ не «yes» и не «no»</source>
-        <translation>an answer that is neither "yes" nor "no"</translation>
+        <translation>an answer that is neither &quot;yes&quot; nor &quot;no&quot;</translation>
     </message>
     <message>
         <source>, вид</source>
@@ -2157,7 +2157,7 @@ Load it?</translation>
     </message>
     <message>
         <source>часы вида не совпадают с тиком строки</source>
-        <translation>the view's clock does not match the line's tick</translation>
+        <translation>the view&apos;s clock does not match the line&apos;s tick</translation>
     </message>
     <message>
         <source>Последняя строка</source>
@@ -2173,7 +2173,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Итог записи</source>
-        <translation>The record's outcome</translation>
+        <translation>The record&apos;s outcome</translation>
     </message>
     <message>
         <source>Файл пуст.</source>
@@ -2197,7 +2197,7 @@ Load it?</translation>
     </message>
     <message>
         <source> длиннее, чем бывает в записи.</source>
-        <translation> is longer than a record's line ever is.</translation>
+        <translation> is longer than a record&apos;s line ever is.</translation>
     </message>
     <message>
         <source>В записи больше строк, чем бывает.</source>
@@ -2205,7 +2205,7 @@ Load it?</translation>
     </message>
     <message>
         <source>: итог записи стоит не в конце.</source>
-        <translation>: the record's outcome is not at the end.</translation>
+        <translation>: the record&apos;s outcome is not at the end.</translation>
     </message>
     <message>
         <source>: тик меньше, чем у строки перед ней.</source>
@@ -2263,7 +2263,7 @@ Load it?</translation>
     </message>
     <message>
         <source>: вопросы приказа не совпадают с записанными ответами</source>
-        <translation>: the order's questions do not match the recorded answers</translation>
+        <translation>: the order&apos;s questions do not match the recorded answers</translation>
     </message>
     <message>
         <source>: приказ не был отдан в свой тик</source>
@@ -2282,7 +2282,7 @@ Load it?</translation>
     </message>
     <message>
         <source>нет права записи в папку «%1»</source>
-        <translation>no permission to write to the folder "%1"</translation>
+        <translation>no permission to write to the folder &quot;%1&quot;</translation>
     </message>
     <message>
         <source>на диске не хватает места</source>
@@ -2330,7 +2330,7 @@ Load it?</translation>
     </message>
     <message>
         <source>не удаётся создать папку «%1»</source>
-        <translation>cannot create the folder "%1"</translation>
+        <translation>cannot create the folder &quot;%1&quot;</translation>
     </message>
     <message>
         <source>не удаётся удалить файл (%1)</source>
@@ -2345,7 +2345,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Ходит компьютер: сохранить партию можно в ход игрока.</source>
-        <translation>The computer is moving: a match can be saved on a player's turn.</translation>
+        <translation>The computer is moving: a match can be saved on a player&apos;s turn.</translation>
     </message>
     <message>
         <source>Сначала призовите существо щелчком по полю или отмените призыв правым щелчком.</source>
@@ -2353,7 +2353,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Сначала выберите цель заклинания щелчком по полю или отмените его правым щелчком.</source>
-        <translation>First choose the spell's target with a click on the field, or call it off with a right click.</translation>
+        <translation>First choose the spell&apos;s target with a click on the field, or call it off with a right click.</translation>
     </message>
     <message>
         <source>Дождитесь, пока юнит дойдёт до места.</source>
@@ -2365,7 +2365,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Дождитесь, пока погаснет результат удара.</source>
-        <translation>Wait until the blow's result fades.</translation>
+        <translation>Wait until the blow&apos;s result fades.</translation>
     </message>
     <message>
         <source>Дождитесь конца заклинания.</source>
@@ -2503,7 +2503,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Когда окно игры не активно, музыка тише, а эффектов не слышно</source>
-        <translation>While the game's window is not active, the music is quieter and the effects are silent</translation>
+        <translation>While the game&apos;s window is not active, the music is quieter and the effects are silent</translation>
     </message>
     <message>
         <source>Без звука (M)</source>
@@ -2553,7 +2553,7 @@ Load it?</translation>
     <name>SpellCatalogue</name>
     <message>
         <source>Песнь некроманта</source>
-        <translation>Necromancer's Chant</translation>
+        <translation>Necromancer&apos;s Chant</translation>
     </message>
     <message>
         <source>Разложение</source>
@@ -2569,7 +2569,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Голос ангела</source>
-        <translation>Angel's Voice</translation>
+        <translation>Angel&apos;s Voice</translation>
     </message>
     <message>
         <source>Магический поток</source>
@@ -2664,7 +2664,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Новая игра: «Главное меню», затем «Заново»</source>
-        <translation>New game: "Main Menu", then "New Game"</translation>
+        <translation>New game: &quot;Main Menu&quot;, then &quot;New Game&quot;</translation>
     </message>
     <message>
         <source>Призыв: %1 ждёт клетку. Правый клик или Esc — отмена</source>
@@ -2672,7 +2672,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Заклинание «%1» ждёт цель. Правый клик или Esc — отмена</source>
-        <translation>The spell "%1" waits for a target. Right click or Esc calls it off</translation>
+        <translation>The spell &quot;%1&quot; waits for a target. Right click or Esc calls it off</translation>
     </message>
     <message>
         <source>Ходят %1</source>
@@ -2680,11 +2680,11 @@ Load it?</translation>
     </message>
     <message>
         <source>Ходит %1</source>
-        <translation>%1's turn</translation>
+        <translation>%1&apos;s turn</translation>
     </message>
     <message>
         <source>Ходит %1 %2</source>
-        <translation>%1 %2's turn</translation>
+        <translation>%1 %2&apos;s turn</translation>
     </message>
     <message>
         <source>День %1</source>
@@ -2706,11 +2706,11 @@ Load it?</translation>
     <name>Toolbar</name>
     <message>
         <source>Не понимаю</source>
-        <translation>I Don't Follow</translation>
+        <translation>I Don&apos;t Follow</translation>
     </message>
     <message>
-        <source>Предлагаю Вам для начала начать новую игру. (Клик по кнопке "Главное меню") ...</source>
-        <translation>I suggest you start a new game first. (Click the "Main Menu" button) ...</translation>
+        <source>Предлагаю Вам для начала начать новую игру. (Клик по кнопке &quot;Главное меню&quot;) ...</source>
+        <translation>I suggest you start a new game first. (Click the &quot;Main Menu&quot; button) ...</translation>
     </message>
     <message>
         <source>Сдаться</source>
@@ -2741,7 +2741,7 @@ Load it?</translation>
     </message>
     <message>
         <source>Ходит %1 %2</source>
-        <translation>%1 %2's turn</translation>
+        <translation>%1 %2&apos;s turn</translation>
     </message>
     <message>
         <source>Ходят %1 %2</source>
@@ -2775,11 +2775,11 @@ Load it?</translation>
     </message>
     <message>
         <source>Поле «match.StrongComputer» отсутствует или не является списком.</source>
-        <translation>The field "match.StrongComputer" is missing or is not a list.</translation>
+        <translation>The field &quot;match.StrongComputer&quot; is missing or is not a list.</translation>
     </message>
     <message>
         <source>Поле «match.StrongComputer» содержит не флажок.</source>
-        <translation>The field "match.StrongComputer" holds something other than a flag.</translation>
+        <translation>The field &quot;match.StrongComputer&quot; holds something other than a flag.</translation>
     </message>
 </context>
 <context>
@@ -2897,8 +2897,8 @@ Load it?</translation>
         <translation>mind</translation>
     </message>
     <message>
-        <source>"заклятый враг"</source>
-        <translation>"sworn enemy"</translation>
+        <source>&quot;заклятый враг&quot;</source>
+        <translation>&quot;sworn enemy&quot;</translation>
     </message>
     <message>
         <source>хуже некуда</source>
@@ -2945,8 +2945,8 @@ Load it?</translation>
         <translation>splendid</translation>
     </message>
     <message>
-        <source>"лучший друг"</source>
-        <translation>"best friend"</translation>
+        <source>&quot;лучший друг&quot;</source>
+        <translation>&quot;best friend&quot;</translation>
     </message>
     <message>
         <source>непонятное</source>

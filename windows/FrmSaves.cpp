@@ -156,8 +156,9 @@ QString WhenSaved(const QDateTime& when)
     if (!when.isValid())
         return QStringLiteral("—");
     // Month names in the game's language, not the system's.
-    const QLocale locale = CurrentLanguage() == Language::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                                                  : QLocale(QLocale::Russian, QLocale::Russia);
+    const QLocale locale = CurrentLanguage() == Language::English
+                               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                               : QLocale(QLocale::Russian, QLocale::Russia);
     const QDate day = when.date();
     const QDate today = QDate::currentDate();
     const QString time = locale.toString(when.time(), QStringLiteral("HH:mm"));

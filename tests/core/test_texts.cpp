@@ -22,7 +22,10 @@ namespace {
 // it is, as from a translator.
 class TableTexts final : public Texts {
 public:
-    explicit TableTexts(std::map<std::pair<std::string, std::string>, std::string> table) : table_(std::move(table)) {}
+    explicit TableTexts(std::map<std::pair<std::string, std::string>, std::string> table)
+        : table_(std::move(table))
+    {
+    }
     std::string Text(const char* context, const char* source) const override
     {
         ++asked;
@@ -53,9 +56,9 @@ TEST(Texts, RussianAnswersEveryTextByteForByte)
 TEST(Texts, RussianPluralsFollowTheOneFewManyRule)
 {
     const RussianTexts russian;
-    const std::pair<long long, int> cases[] = {{0, 2},  {1, 0},  {2, 1},   {4, 1},   {5, 2},   {11, 2}, {12, 2},
-                                               {14, 2}, {21, 0}, {22, 1},  {25, 2},  {101, 0}, {111, 2}, {112, 2},
-                                               {-1, 0}, {-3, 1}, {1001, 0}, {1011, 2}};
+    const std::pair<long long, int> cases[] = {{0, 2},   {1, 0},   {2, 1},  {4, 1},  {5, 2},    {11, 2},
+                                               {12, 2},  {14, 2},  {21, 0}, {22, 1}, {25, 2},   {101, 0},
+                                               {111, 2}, {112, 2}, {-1, 0}, {-3, 1}, {1001, 0}, {1011, 2}};
     for (const auto& [n, form] : cases)
         EXPECT_EQ(russian.PluralForm(n), form) << n;
     // The same choice the field's aids have always made.
@@ -132,8 +135,8 @@ TEST(Texts, TheLogKeepsTheRussianLineForTheSaveAndShowsThePlayersLanguage)
     EXPECT_TRUE(russian.Shown.empty());
     EXPECT_EQ(JournalLine(russian), "День 3. Наступает день 3");
 
-    const TableTexts english({{{"Journal", "Наступает день %1"}, "Day %1 dawns"},
-                              {{"Journal", "День %1. %2"}, "Day %1. %2"}});
+    const TableTexts english(
+        {{{"Journal", "Наступает день %1"}, "Day %1 dawns"}, {{"Journal", "День %1. %2"}, "Day %1. %2"}});
     const TextsInUse inEnglish(english);
     const JournalEntry shown = DescribeEvent(g, day);
     EXPECT_EQ(shown.Text, "Наступает день 3"); // what a save holds

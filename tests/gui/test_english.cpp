@@ -417,7 +417,7 @@ TEST(English, AMatchInEnglishShowsNoRussianAnywhere)
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         if (list->topLevelItem(i)->text(0).startsWith(QStringLiteral("Day "))) {
             sawAutosave = true;
-            EXPECT_TRUE(list->topLevelItem(i)->text(0).contains(QStringLiteral(" to move"))) 
+            EXPECT_TRUE(list->topLevelItem(i)->text(0).contains(QStringLiteral(" to move")))
                 << list->topLevelItem(i)->text(0).toStdString();
         }
     EXPECT_TRUE(sawAutosave);

@@ -27,8 +27,8 @@
 #include "engine/Aids.h"
 #include "engine/Engine.h"
 #include "platform/Random.h"
-#include "platform/Texts.h"
 #include "platform/Shell.h"
+#include "platform/Texts.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Translations.h"
 #include "windows/FrmCast.h"
@@ -152,7 +152,8 @@ bool SaveList(Session& s, const QDir& dir)
     }
     g.Day = day;
     QString error;
-    const QString cutName = english ? QStringLiteral("/from the stick.ghsave") : QStringLiteral("/с флешки.ghsave");
+    const QString cutName =
+        english ? QStringLiteral("/from the stick.ghsave") : QStringLiteral("/с флешки.ghsave");
     SaveFiles::Write(files.Folder() + cutName, "{\"format\": \"grimhollow-save\", \"vers", error);
     QFile cut(files.Folder() + cutName);
     if (cut.open(QIODevice::ReadWrite))
