@@ -23,6 +23,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -172,6 +173,10 @@ TEST(English, TheTranslationIsInTheProgramAndAnswersTheRulesAndQt)
         // A sentence puts the name where English wants it.
         EXPECT_EQ(Fill(GH_TR("Journal", "%1 гибнет; сразил %2"), {"Skeleton", "Mage Merlin"}),
                   "Skeleton falls, slain by Mage Merlin");
+        // A label on the field keeps the game's own word (a save holds it)
+        // and is shown in English.
+        EXPECT_EQ(GH_TR("FieldLabel", "мимо"), "miss");
+        EXPECT_EQ(GH_TR("FieldLabel", "123"), "123");
         // Qt's own buttons speak English too.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").remove('&'), QStringLiteral("Yes"));
         EXPECT_EQ(QTr("FrmSet", "Язык"), QStringLiteral("Language"));
@@ -382,6 +387,12 @@ TEST(English, AMatchInEnglishShowsNoRussianAnywhere)
             !g.timers.Enabled(TimerId::Tmr1) && !g.timers.Enabled(TimerId::Tmr3))
             e.PressToolbar("Закончить ход");
         e.Tick();
+        // The match's own labels stay in the game's language: a number, or
+        // one of its words.
+        for (const std::string* caption : {&g.LblUdar.Caption, &g.LblXP.Caption})
+            if (!caption->empty() && !std::isdigit(static_cast<unsigned char>(caption->back()))) {
+                EXPECT_TRUE(*caption == "мимо" || *caption == "иммунитет" || *caption == "повышение") << *caption;
+            }
         if (g.ActiveHero != lastSide || g.Day != lastDay) {
             e.Settle(); // the autosave at a person's turn
             lastSide = g.ActiveHero;
