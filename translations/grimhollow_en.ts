@@ -1528,24 +1528,8 @@ Start a new match?</translation>
         <translation>Rotten bones - raise them and your army gains a walking skeleton... A skeleton remembers no former master and will naturally serve whoever raises it from the dead.</translation>
     </message>
     <message>
-        <source>Отношение к Вам: </source>
-        <translation>Attitude towards you: </translation>
-    </message>
-    <message>
         <source>нету</source>
         <translation>none</translation>
-    </message>
-    <message>
-        <source>Уровень </source>
-        <translation>Level </translation>
-    </message>
-    <message>
-        <source>Опыт: </source>
-        <translation>Experience: </translation>
-    </message>
-    <message>
-        <source>Жизнь: </source>
-        <translation>Life: </translation>
     </message>
     <message>
         <source>Сила: </source>
@@ -1566,10 +1550,6 @@ Start a new match?</translation>
     <message>
         <source>Разум: </source>
         <translation>Intellect: </translation>
-    </message>
-    <message>
-        <source>Защита от </source>
-        <translation>Protection from </translation>
     </message>
     <message>
         <source>Хозяин: </source>
@@ -1622,6 +1602,26 @@ Start a new match?</translation>
     <message>
         <source>Прежний хозяин: </source>
         <translation>Former master: </translation>
+    </message>
+    <message>
+        <source>Отношение к Вам: %1</source>
+        <translation>Attitude towards you: %1</translation>
+    </message>
+    <message>
+        <source>Уровень %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Опыт: %1/%2</source>
+        <translation>Experience: %1/%2</translation>
+    </message>
+    <message>
+        <source>Жизнь: %1/%2</source>
+        <translation>Life: %1/%2</translation>
+    </message>
+    <message>
+        <source>Защита от %1: %2</source>
+        <translation>Protection from %1: %2</translation>
     </message>
 </context>
 <context>

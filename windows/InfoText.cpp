@@ -58,9 +58,9 @@ std::string AttitudeLine(const Game& g, int hero)
     const int you = g.ActiveHero;
     // Attitudes exist only between heroes 1..5; no one else has a view of you.
     if (hero < 1 || hero > kHeroes || you < 1 || you > kHeroes)
-        return GH_TR("InfoText", "Отношение к Вам: ") + AttitudeWord(100);
-    return GH_TR("InfoText", "Отношение к Вам: ") +
-           AttitudeWord(g.Attitude[static_cast<std::size_t>(hero)][static_cast<std::size_t>(you)]);
+        return Fill(GH_TR("InfoText", "Отношение к Вам: %1"), {AttitudeWord(100)});
+    return Fill(GH_TR("InfoText", "Отношение к Вам: %1"),
+                {AttitudeWord(g.Attitude[static_cast<std::size_t>(hero)][static_cast<std::size_t>(you)])});
 }
 
 } // namespace
@@ -94,9 +94,9 @@ CreatureInfo CreatureInfoOf(const Game& g, int index)
     }
 
     std::string& s1 = info.Lbl1;
-    s1 = GH_TR("InfoText", "Уровень ") + N(u.Level) + kCR;
-    s1 += Entry(GH_TR("InfoText", "Опыт: ") + N(u.Exp) + "/" + N(u.ExpNext));
-    s1 += Entry(GH_TR("InfoText", "Жизнь: ") + N(u.Hp) + "/" + N(u.HpMax));
+    s1 = Fill(GH_TR("InfoText", "Уровень %1"), {N(u.Level)}) + kCR;
+    s1 += Entry(Fill(GH_TR("InfoText", "Опыт: %1/%2"), {N(u.Exp), N(u.ExpNext)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Жизнь: %1/%2"), {N(u.Hp), N(u.HpMax)}));
     s1 += Entry(GH_TR("InfoText", "Сила: ") + N(u.Strength));
     if (hero)
         s1 += Entry(GH_TR("InfoText", "Магия: ") + N(u.Magic));
@@ -106,7 +106,7 @@ CreatureInfo CreatureInfoOf(const Game& g, int index)
     for (int e = 0; e < kElements; ++e) {
         const std::int32_t p = u.Protection[static_cast<std::size_t>(e)];
         if (p > 0)
-            s1 += Entry(GH_TR("InfoText", "Защита от ") + ElementNameGenitive(e) + ": " + N(p));
+            s1 += Entry(Fill(GH_TR("InfoText", "Защита от %1: %2"), {ElementNameGenitive(e), N(p)}));
     }
     // The master closes the label: nothing follows it.
     if (creature)
