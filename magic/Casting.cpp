@@ -24,8 +24,8 @@ std::int32_t MagicBonus(const Game& g)
 
 std::string ChanceLine(const Game& g)
 {
-    return GH_TR("Casting", "Шанс успеха: ") + std::to_string(g.CastChance) + "% + " +
-           std::to_string(MagicBonus(g)) + "%";
+    return Fill(GH_TR("Casting", "Шанс успеха: %1% + %2%"),
+                {std::to_string(g.CastChance), std::to_string(MagicBonus(g))});
 }
 
 std::string StatWord(int kind)
@@ -47,17 +47,17 @@ void PickSpell(Game& g, int n, CastEntry& entry)
     g.CastMana = s.ManaCost;
 
     std::string& f = entry.figures;
-    f = GH_TR("Casting", "Дальность: ") + std::to_string(s.Range) + kLineBreak;
+    f = Fill(GH_TR("Casting", "Дальность: %1"), {std::to_string(s.Range)}) + kLineBreak;
     if (s.Effect != 0) {
-        f += GH_TR("Casting", "Действие: ");
-        if (s.Effect > 0)
-            f += "+";
-        f += std::to_string(s.Effect) + (s.IsPercent ? "% " : " ") + StatWord(s.StatKind) + kLineBreak;
+        const std::string effect = (s.Effect > 0 ? "+" : "") + std::to_string(s.Effect);
+        f += Fill(s.IsPercent ? GH_TR("Casting", "Действие: %1% %2") : GH_TR("Casting", "Действие: %1 %2"),
+                  {effect, StatWord(s.StatKind)}) +
+             kLineBreak;
     }
-    f += GH_TR("Casting", "Источник воздействия: ") + ElementName(s.Element) + kLineBreak;
+    f += Fill(GH_TR("Casting", "Источник воздействия: %1"), {ElementName(s.Element)}) + kLineBreak;
     f += ChanceLine(g) + kLineBreak;
-    f += GH_TR("Casting", "Требуется разума: ") + std::to_string(s.ReasonNeeded) + kLineBreak;
-    f += GH_TR("Casting", "Уходит маны: ") + std::to_string(s.ManaCost);
+    f += Fill(GH_TR("Casting", "Требуется разума: %1"), {std::to_string(s.ReasonNeeded)}) + kLineBreak;
+    f += Fill(GH_TR("Casting", "Уходит маны: %1"), {std::to_string(s.ManaCost)});
 }
 
 void PickCreature(Game& g, int type, CastEntry& entry)
@@ -74,9 +74,9 @@ void PickCreature(Game& g, int type, CastEntry& entry)
     g.CastChance = cost.chance;
     g.CastMana = cost.mana;
     g.CurrentSpell.ReasonNeeded = cost.reason;
-    entry.figures = ChanceLine(g) + kLineBreak + GH_TR("Casting", "Требуется разума: ") +
-                    std::to_string(cost.reason) + kLineBreak + GH_TR("Casting", "Уходит маны: ") +
-                    std::to_string(g.CastMana);
+    entry.figures = ChanceLine(g) + kLineBreak +
+                    Fill(GH_TR("Casting", "Требуется разума: %1"), {std::to_string(cost.reason)}) +
+                    kLineBreak + Fill(GH_TR("Casting", "Уходит маны: %1"), {std::to_string(g.CastMana)});
 }
 
 void Tell(Game& g, const std::string& title, const std::string& text)

@@ -272,10 +272,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
 <context>
     <name>Casting</name>
     <message>
-        <source>Шанс успеха: </source>
-        <translation>Chance of success: </translation>
-    </message>
-    <message>
         <source>жизни</source>
         <translation>life</translation>
     </message>
@@ -286,26 +282,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     <message>
         <source>маны</source>
         <translation>mana</translation>
-    </message>
-    <message>
-        <source>Дальность: </source>
-        <translation>Range: </translation>
-    </message>
-    <message>
-        <source>Действие: </source>
-        <translation>Effect: </translation>
-    </message>
-    <message>
-        <source>Источник воздействия: </source>
-        <translation>Element: </translation>
-    </message>
-    <message>
-        <source>Требуется разума: </source>
-        <translation>Intellect required: </translation>
-    </message>
-    <message>
-        <source>Уходит маны: </source>
-        <translation>Mana cost: </translation>
     </message>
     <message>
         <source>Не повезло</source>
@@ -322,6 +298,34 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     <message>
         <source>У %1 %2, к несчастью, нету требуемого количества маны!</source>
         <translation>%1 %2, alas, does not have the mana it needs!</translation>
+    </message>
+    <message>
+        <source>Шанс успеха: %1% + %2%</source>
+        <translation>Chance of success: %1% + %2%</translation>
+    </message>
+    <message>
+        <source>Дальность: %1</source>
+        <translation>Range: %1</translation>
+    </message>
+    <message>
+        <source>Действие: %1% %2</source>
+        <translation>Effect: %1% %2</translation>
+    </message>
+    <message>
+        <source>Действие: %1 %2</source>
+        <translation>Effect: %1 %2</translation>
+    </message>
+    <message>
+        <source>Источник воздействия: %1</source>
+        <translation>Element: %1</translation>
+    </message>
+    <message>
+        <source>Требуется разума: %1</source>
+        <translation>Intellect required: %1</translation>
+    </message>
+    <message>
+        <source>Уходит маны: %1</source>
+        <translation>Mana cost: %1</translation>
     </message>
 </context>
 <context>

@@ -391,7 +391,8 @@ TEST(English, AMatchInEnglishShowsNoRussianAnywhere)
         // one of its words.
         for (const std::string* caption : {&g.LblUdar.Caption, &g.LblXP.Caption})
             if (!caption->empty() && !std::isdigit(static_cast<unsigned char>(caption->back()))) {
-                EXPECT_TRUE(*caption == "мимо" || *caption == "иммунитет" || *caption == "повышение") << *caption;
+                EXPECT_TRUE(*caption == "мимо" || *caption == "иммунитет" || *caption == "повышение")
+                    << *caption;
             }
         if (g.ActiveHero != lastSide || g.Day != lastDay) {
             e.Settle(); // the autosave at a person's turn
