@@ -62,14 +62,13 @@ public:
     template <class P> void Range(long long v, long long lo, long long hi, const P& path)
     {
         if (Ok() && (v < lo || v > hi))
-            Fail(GH_TR("Check", "Поле «") + path() + GH_TR("Check", "» равно ") + Num(v) +
-                 GH_TR("Check", ", а допустимо от ") + Num(lo) + GH_TR("Check", " до ") + Num(hi) + ".");
+            Fail(Fill(GH_TR("Check", "Поле «%1» равно %2, а допустимо от %3 до %4."),
+                      {path(), Num(v), Num(lo), Num(hi)}));
     }
     template <class P> void WindowPoint(float v, const P& path)
     {
         if (Ok() && !(std::isfinite(v) && std::fabs(static_cast<double>(v)) <= kMaxWindowTwips))
-            Fail(GH_TR("Check", "Поле «") + path() +
-                 GH_TR("Check", "» содержит точку далеко за пределами окна."));
+            Fail(Fill(GH_TR("Check", "Поле «%1» содержит точку далеко за пределами окна."), {path()}));
     }
     template <class P> void Caption(const std::string& text, const P& path)
     {
@@ -77,7 +76,7 @@ public:
             return;
         const TextCheck t = CheckText(text);
         if (!t.valid || t.hasControl || text.size() > kMaxCaptionBytes)
-            Fail(GH_TR("Check", "Надпись «") + path() + GH_TR("Check", "» испорчена."));
+            Fail(Fill(GH_TR("Check", "Надпись «%1» испорчена."), {path()}));
     }
 
 private:
@@ -151,24 +150,22 @@ void CheckUnit(const Unit& u, int i, Checker& c)
     if (!c.Ok())
         return;
     if (u.Leadership > u.LeadershipMax)
-        c.Fail(GH_TR("Check", "Запись ") + Num(i) + GH_TR("Check", " ведёт больше существ (") +
-               Num(u.Leadership) + GH_TR("Check", "), чем может (") + Num(u.LeadershipMax) + ").");
+        c.Fail(Fill(GH_TR("Check", "Запись %1 ведёт больше существ (%2), чем может (%3)."),
+                    {Num(i), Num(u.Leadership), Num(u.LeadershipMax)}));
 
     const TextCheck name = CheckText(u.Name);
     if (!name.valid)
-        c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) + GH_TR("Check", " не в кодировке UTF-8."));
+        c.Fail(Fill(GH_TR("Check", "Имя в записи %1 не в кодировке UTF-8."), {Num(i)}));
     else if (name.utf16Units > kMaxNameUnits)
-        c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) + GH_TR("Check", " длиннее ") + Num(kMaxNameUnits) +
-               GH_TR("Check", " знаков."));
+        c.Fail(Fill(GH_TR("Check", "Имя в записи %1 длиннее %2 знаков."), {Num(i), Num(kMaxNameUnits)}));
     else if (name.hasLineBreakOrTab || u.Name.find('\0') != std::string::npos)
-        c.Fail(GH_TR("Check", "Имя в записи ") + Num(i) +
-               GH_TR("Check", " содержит перевод строки, табуляцию или нулевой знак."));
+        c.Fail(Fill(GH_TR("Check", "Имя в записи %1 содержит перевод строки, табуляцию или нулевой знак."),
+                    {Num(i)}));
 
     int col = 0, row = 0;
     if (c.Ok() && !(CellCoordinate(u.PosX, col) && CellCoordinate(u.PosY, row)))
-        c.Fail(GH_TR("Check", "Запись ") + Num(i) +
-               GH_TR("Check", " стоит не в углу клетки поля (столбцы и строки от 0 до ") + Num(kLastCell) +
-               ").");
+        c.Fail(Fill(GH_TR("Check", "Запись %1 стоит не в углу клетки поля (столбцы и строки от 0 до %2)."),
+                    {Num(i), Num(kLastCell)}));
 }
 
 // Where the rules read CurrentSpell, its fields come from the spell table or
@@ -236,8 +233,8 @@ void CheckTimers(const Game& g, Checker& c)
         case TimerId::Tmr: c.Range(s.interval, 1, kMaxIdlePace, path(t, "interval")); break;
         case TimerId::Tmr2:
             if (c.Ok() && s.interval != 1 && s.interval != 20)
-                c.Fail(GH_TR("Check", "Поле «match.timers.Tmr2.interval» равно ") + Num(s.interval) +
-                       GH_TR("Check", ", а бывает 1 или 20."));
+                c.Fail(Fill(GH_TR("Check", "Поле «match.timers.Tmr2.interval» равно %1, а бывает 1 или 20."),
+                            {Num(s.interval)}));
             break;
         case TimerId::Tmr1:
         case TimerId::TmrEnemy: c.Range(s.interval, 1, 1, path(t, "interval")); break;
@@ -249,8 +246,9 @@ void CheckTimers(const Game& g, Checker& c)
         return;
     for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
         if (g.timers.Enabled(busy)) {
-            c.Fail(GH_TR("Check", "Партия сохранена посреди хода, удара или заклинания (включён таймер ") +
-                   std::string(kTimerNames[static_cast<int>(busy)]) + ").");
+            c.Fail(Fill(
+                GH_TR("Check", "Партия сохранена посреди хода, удара или заклинания (включён таймер %1)."),
+                {std::string(kTimerNames[static_cast<int>(busy)])}));
             return;
         }
 }
@@ -276,11 +274,11 @@ void CheckMatchValues(const Game& g, Checker& c)
     c.Range(g.CastChance, 0, 100, path("CastChance"));
     c.Range(g.CastMana, 0, 9999, path("CastMana"));
     if (c.Ok() && g.AnimSpeed != 1 && g.AnimSpeed != 2 && g.AnimSpeed != 4 && g.AnimSpeed != 8)
-        c.Fail(GH_TR("Check", "Поле «match.AnimSpeed» равно ") + Num(g.AnimSpeed) +
-               GH_TR("Check", ", а бывает 1, 2, 4 или 8."));
+        c.Fail(Fill(GH_TR("Check", "Поле «match.AnimSpeed» равно %1, а бывает 1, 2, 4 или 8."),
+                    {Num(g.AnimSpeed)}));
     if (c.Ok() && g.InputMode != kModeOrders)
-        c.Fail(GH_TR("Check", "Партия сохранена, когда поле ждало не приказа (InputMode ") +
-               Num(g.InputMode) + ").");
+        c.Fail(Fill(GH_TR("Check", "Партия сохранена, когда поле ждало не приказа (InputMode %1)."),
+                    {Num(g.InputMode)}));
     c.WindowPoint(g.TargetCellX, path("TargetCellX"));
     c.WindowPoint(g.TargetCellY, path("TargetCellY"));
     if (c.Ok() && (g.HeroIsHuman[0] || g.ComputerLevel[0] != kGameLevel))
@@ -322,33 +320,31 @@ void CheckField(const Game& g, Checker& c)
         if (!u.OnField)
             continue;
         if (i > g.UnitCount) {
-            c.Fail(GH_TR("Check", "Запись ") + Num(i) +
-                   GH_TR("Check", " стоит на поле, но UnitCount равно ") + Num(g.UnitCount) + ".");
+            c.Fail(Fill(GH_TR("Check", "Запись %1 стоит на поле, но UnitCount равно %2."),
+                        {Num(i), Num(g.UnitCount)}));
             return;
         }
         const int col = static_cast<int>(u.PosX / kCell);
         const int row = static_cast<int>(u.PosY / kCell);
         if (col < 1 || row < 1) {
-            c.Fail(GH_TR("Check", "Запись ") + Num(i) +
-                   GH_TR("Check", " стоит на краю поля, куда никто не ходит."));
+            c.Fail(Fill(GH_TR("Check", "Запись %1 стоит на краю поля, куда никто не ходит."), {Num(i)}));
             return;
         }
         int& other = taken[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
         if (other != 0) {
-            c.Fail(GH_TR("Check", "Записи ") + Num(other) + GH_TR("Check", " и ") + Num(i) +
-                   GH_TR("Check", " стоят на одной клетке."));
+            c.Fail(Fill(GH_TR("Check", "Записи %1 и %2 стоят на одной клетке."), {Num(other), Num(i)}));
             return;
         }
         other = i;
         if (u.Hp > u.HpMax || u.Mana > u.ManaMax || u.Actions > u.ActionsMax) {
-            c.Fail(GH_TR("Check", "У записи ") + Num(i) +
-                   GH_TR("Check", " жизни, маны или очков хода больше наибольшего."));
+            c.Fail(
+                Fill(GH_TR("Check", "У записи %1 жизни, маны или очков хода больше наибольшего."), {Num(i)}));
             return;
         }
     }
     const int side = g.ActiveHero;
     if (side >= 1 && !g.U(side).OnField) {
-        c.Fail(GH_TR("Check", "Ходит герой ") + Num(side) + GH_TR("Check", ", которого нет на поле."));
+        c.Fail(Fill(GH_TR("Check", "Ходит герой %1, которого нет на поле."), {Num(side)}));
         return;
     }
     // On a side the computer plays, its player carries the turn on.

@@ -53,25 +53,24 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
 {
     if constexpr (std::is_same_v<T, bool>) {
         if (!j.is_boolean()) {
-            p.Fail(GH_TR("Decode", "Поле ") + Field(path()) +
-                   GH_TR("Decode", " должно быть значением true или false."));
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть значением true или false."), {Field(path())}));
             return false;
         }
         out = j.get<bool>();
     } else if constexpr (std::is_floating_point_v<T>) {
         if (!j.is_number()) {
-            p.Fail(GH_TR("Decode", "Поле ") + Field(path()) + GH_TR("Decode", " должно быть числом."));
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть числом."), {Field(path())}));
             return false;
         }
         const double d = j.get<double>();
         if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<T>::max()) {
-            p.Fail(GH_TR("Decode", "Число в поле ") + Field(path()) + GH_TR("Decode", " слишком велико."));
+            p.Fail(Fill(GH_TR("Decode", "Число в поле %1 слишком велико."), {Field(path())}));
             return false;
         }
         out = static_cast<T>(d);
     } else if constexpr (std::is_integral_v<T>) {
         if (!j.is_number_integer()) {
-            p.Fail(GH_TR("Decode", "Поле ") + Field(path()) + GH_TR("Decode", " должно быть целым числом."));
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть целым числом."), {Field(path())}));
             return false;
         }
         bool fits;
@@ -90,13 +89,12 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
                 out = static_cast<T>(s);
         }
         if (!fits) {
-            p.Fail(GH_TR("Decode", "Число в поле ") + Field(path()) +
-                   GH_TR("Decode", " вне допустимых пределов."));
+            p.Fail(Fill(GH_TR("Decode", "Число в поле %1 вне допустимых пределов."), {Field(path())}));
             return false;
         }
     } else if constexpr (std::is_same_v<T, std::string>) {
         if (!j.is_string()) {
-            p.Fail(GH_TR("Decode", "Поле ") + Field(path()) + GH_TR("Decode", " должно быть строкой."));
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть строкой."), {Field(path())}));
             return false;
         }
         out = j.get_ref<const std::string&>();
@@ -109,8 +107,8 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
 template <class P> bool ExpectArray(const Json& j, std::size_t n, const P& path, Problem& p)
 {
     if (!j.is_array() || j.size() != n) {
-        p.Fail(GH_TR("Decode", "Поле ") + Field(path()) + GH_TR("Decode", " должно быть массивом из ") +
-               Num(static_cast<long long>(n)) + GH_TR("Decode", " элементов."));
+        p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть массивом из %2 элементов."),
+                    {Field(path()), Num(static_cast<long long>(n))}));
         return false;
     }
     return true;
@@ -145,7 +143,7 @@ public:
         if (!j)
             return;
         if (!j->is_object()) {
-            p_.Fail(GH_TR("Decode", "Поле ") + Field(Path(key)) + GH_TR("Decode", " должно быть объектом."));
+            p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(Path(key))}));
             return;
         }
         Reader sub(*j, Path(key), p_);
@@ -164,7 +162,7 @@ public:
             const Json& one = (*j)[i];
             const std::string path = At(Path(key), i);
             if (!one.is_object()) {
-                p_.Fail(GH_TR("Decode", "Поле ") + Field(path) + GH_TR("Decode", " должно быть объектом."));
+                p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(path)}));
                 return;
             }
             Reader sub(one, path, p_);
@@ -180,16 +178,15 @@ public:
         if (!j)
             return;
         if (!j->is_array() || j->size() > most) {
-            p_.Fail(GH_TR("Decode", "Поле ") + Field(Path(key)) +
-                    GH_TR("Decode", " должно быть массивом не более чем из ") +
-                    Num(static_cast<long long>(most)) + GH_TR("Decode", " элементов."));
+            p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть массивом не более чем из %2 элементов."),
+                         {Field(Path(key)), Num(static_cast<long long>(most))}));
             return;
         }
         out.assign(j->size(), T{});
         for (std::size_t i = 0; i < j->size() && Ok(); ++i) {
             const std::string path = At(Path(key), i);
             if (!(*j)[i].is_object()) {
-                p_.Fail(GH_TR("Decode", "Поле ") + Field(path) + GH_TR("Decode", " должно быть объектом."));
+                p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(path)}));
                 return;
             }
             Reader sub((*j)[i], path, p_);
@@ -204,7 +201,7 @@ public:
         if (!j)
             return;
         if (!j->is_object()) {
-            p_.Fail(GH_TR("Decode", "Поле ") + Field(Path(key)) + GH_TR("Decode", " должно быть объектом."));
+            p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(Path(key))}));
             return;
         }
         Scheduler::State st;
@@ -231,8 +228,8 @@ public:
         if (!Ok())
             return;
         if (text.size() > kMaxGeneratorText || !r.Restore(text))
-            p_.Fail(GH_TR("Decode", "Состояние генератора случайных чисел (") + Field(Path(key)) +
-                    GH_TR("Decode", ") повреждено."));
+            p_.Fail(Fill(GH_TR("Decode", "Состояние генератора случайных чисел (%1) повреждено."),
+                         {Field(Path(key))}));
     }
 
     // Every member has been read: anything left is not part of the format.
@@ -245,8 +242,8 @@ public:
             for (const char* k : read_)
                 known = known || it.key() == k;
             if (!known) {
-                p_.Fail(GH_TR("Decode", "В сохранении лишнее поле «") + path_ + "." +
-                        CutAtCharacter(it.key(), 60) + "».");
+                p_.Fail(Fill(GH_TR("Decode", "В сохранении лишнее поле «%1.%2»."),
+                             {path_, CutAtCharacter(it.key(), 60)}));
                 return;
             }
         }
@@ -262,7 +259,7 @@ private:
         read_.push_back(key);
         const auto it = object_.find(key);
         if (it == object_.end()) {
-            p_.Fail(GH_TR("Decode", "В сохранении нет поля ") + Field(Path(key)) + ".");
+            p_.Fail(Fill(GH_TR("Decode", "В сохранении нет поля %1."), {Field(Path(key))}));
             return nullptr;
         }
         return &*it;
@@ -315,14 +312,14 @@ std::string CheckEnvelope(std::string_view text)
     if (text.empty())
         return GH_TR("Decode", "Файл пуст.");
     if (text.size() > kMaxSaveBytes)
-        return GH_TR("Decode", "Файл слишком велик для сохранения: ") +
-               Num(static_cast<long long>(text.size())) +
-               GH_TR("Decode", " байт, а сохранение бывает не больше ") +
-               Num(static_cast<long long>(kMaxSaveBytes / 1024 / 1024)) + GH_TR("Decode", " МБ.");
+        return Fill(GH_TR("Decode",
+                          "Файл слишком велик для сохранения: %1 байт, а сохранение бывает не больше %2 МБ."),
+                    {Num(static_cast<long long>(text.size())),
+                     Num(static_cast<long long>(kMaxSaveBytes / 1024 / 1024))});
     const TextCheck t = CheckText(text);
     if (!t.valid)
-        return GH_TR("Decode", "Файл не в кодировке UTF-8 (ошибка в байте ") +
-               Num(static_cast<long long>(t.badAt)) + ").";
+        return Fill(GH_TR("Decode", "Файл не в кодировке UTF-8 (ошибка в байте %1)."),
+                    {Num(static_cast<long long>(t.badAt))});
     if (NestingDepth(text, kMaxNesting) > kMaxNesting)
         return GH_TR("Decode", "Данные в файле вложены глубже, чем бывает в сохранении.");
     return {};
@@ -360,14 +357,14 @@ std::string Parse(std::string_view text, Json& out, bool summaryOnly)
     try {
         out = Json::parse(text.begin(), text.end(), callback);
     } catch (const Json::parse_error& e) {
-        return GH_TR("Decode", "Файл повреждён: это не JSON или он оборван (ошибка около байта ") +
-               Num(static_cast<long long>(e.byte)) + ").";
+        return Fill(GH_TR("Decode", "Файл повреждён: это не JSON или он оборван (ошибка около байта %1)."),
+                    {Num(static_cast<long long>(e.byte))});
     } catch (const Json::exception&) {
         return GH_TR("Decode", "Файл повреждён: его не удалось разобрать.");
     }
     if (!repeated.empty())
-        return GH_TR("Decode", "Поле «") + CutAtCharacter(repeated, 60) +
-               GH_TR("Decode", "» встречается в одном объекте дважды.");
+        return Fill(GH_TR("Decode", "Поле «%1» встречается в одном объекте дважды."),
+                    {CutAtCharacter(repeated, 60)});
     return {};
 }
 
@@ -387,15 +384,14 @@ std::string CheckFormat(Json& doc, int& version, bool& newer)
     version = static_cast<int>(v->get<std::int64_t>());
     if (version > kFormatVersion) {
         newer = true;
-        return GH_TR("Decode", "Сохранение сделано более новой версией игры (формат ") + Num(version) +
-               GH_TR("Decode", ", а эта версия читает форматы до ") + Num(kFormatVersion) +
-               GH_TR("Decode", "). Обновите игру, чтобы открыть его.");
+        return Fill(GH_TR("Decode", "Сохранение сделано более новой версией игры (формат %1, а эта версия "
+                                    "читает форматы до %2). Обновите игру, чтобы открыть его."),
+                    {Num(version), Num(kFormatVersion)});
     }
     for (int from = version; from < kFormatVersion; ++from) {
         const Upgrade step = UpgradeFrom(from);
         if (!step)
-            return GH_TR("Decode", "Сохранение формата ") + Num(from) +
-                   GH_TR("Decode", " этой версией игры не читается.");
+            return Fill(GH_TR("Decode", "Сохранение формата %1 этой версией игры не читается."), {Num(from)});
         if (std::string why = step(doc); !why.empty())
             return why;
         doc["version"] = from + 1;
@@ -525,7 +521,7 @@ LoadResult ReadSave(std::string_view text)
         if (journal.otherRules)
             result.memory.journal.clear();
         else if (!journal)
-            p.Fail(GH_TR("Decode", "Журнал приказов в сохранении повреждён: ") + journal.error);
+            p.Fail(Fill(GH_TR("Decode", "Журнал приказов в сохранении повреждён: %1"), {journal.error}));
         else if (journal.record.closed)
             p.Fail(GH_TR("Decode", "Журнал приказов в сохранении закрыт, хотя партия продолжается."));
         else if (!journal.record.lines.empty() && journal.record.lines.back().tick > game->timers.Ticks())

@@ -127,8 +127,8 @@ public:
         if (!v->is_number_integer() || (v->is_number_unsigned() && v->get<std::uint64_t>() > 1ULL << 62) ||
             v->get<long long>() < lo || v->get<long long>() > hi) {
             Fail(std::string(GH_TR("Record", "поле «")) + key +
-                 GH_TR("Record", "» не целое число в пределах ") + std::to_string(lo) + ".." +
-                 std::to_string(hi));
+                 Fill(GH_TR("Record", "» не целое число в пределах %1..%2"),
+                      {std::to_string(lo), std::to_string(hi)}));
             return;
         }
         out = static_cast<T>(v->get<long long>());
@@ -179,8 +179,9 @@ public:
     {
         const Json* v = Get(key);
         if (v && (!v->is_array() || (n != 0 && v->size() != n))) {
-            Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не список") +
-                 (n ? GH_TR("Record", " из ") + std::to_string(n) + GH_TR("Record", " чисел") : ""));
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 Fill(GH_TR("Record", "» не список%1"),
+                      {(n ? GH_TR("Record", " из ") + std::to_string(n) + GH_TR("Record", " чисел") : "")}));
             return nullptr;
         }
         return v;
@@ -195,7 +196,7 @@ public:
             for (const char* k : seen_)
                 known = known || it.key() == k;
             if (!known)
-                return Fail(GH_TR("Record", "лишнее поле «") + CutAtCharacter(it.key(), 40) + "»");
+                return Fail(Fill(GH_TR("Record", "лишнее поле «%1»"), {CutAtCharacter(it.key(), 40)}));
         }
     }
 
@@ -291,7 +292,7 @@ void ReadOrder(Fields& f, Order& o)
     std::string kind;
     f.Text("kind", kind, 16);
     if (f.Ok() && !KindOfName(kind, o.kind))
-        f.Fail(GH_TR("Record", "неизвестный приказ «") + CutAtCharacter(kind, 16) + "»");
+        f.Fail(Fill(GH_TR("Record", "неизвестный приказ «%1»"), {CutAtCharacter(kind, 16)}));
     f.Int("who", o.who, 0, kMaxUnit);
     f.Real("x", o.x, kFieldLimit);
     f.Real("y", o.y, kFieldLimit);
@@ -304,7 +305,7 @@ void ReadOrder(Fields& f, Order& o)
         else if (hand == "strong")
             o.hand = Hand::Strong;
         else
-            f.Fail(GH_TR("Record", "неизвестная рука «") + CutAtCharacter(hand, 16) + "»");
+            f.Fail(Fill(GH_TR("Record", "неизвестная рука «%1»"), {CutAtCharacter(hand, 16)}));
     }
     f.Finish();
 }
@@ -342,10 +343,9 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
         return problem;
     if (r.record.header.version > kRecordFormatVersion) {
         r.newerVersion = true;
-        return GH_TR("Record", "Запись сделана более новой версией игры (формат ") +
-               std::to_string(r.record.header.version) +
-               GH_TR("Record", ", а эта версия читает форматы до ") + std::to_string(kRecordFormatVersion) +
-               GH_TR("Record", "). Обновите игру, чтобы посмотреть её.");
+        return Fill(GH_TR("Record", "Запись сделана более новой версией игры (формат %1, а эта версия читает "
+                                    "форматы до %2). Обновите игру, чтобы посмотреть её."),
+                    {std::to_string(r.record.header.version), std::to_string(kRecordFormatVersion)});
     }
     RecordHeader& h = r.record.header;
     f.Text("gameVersion", h.gameVersion, kMaxLabelBytes);
@@ -361,13 +361,13 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
             return GH_TR("Record", "Заголовок записи: версия игры, имя партии или время испорчены.");
     if (h.rules != RulesFingerprint()) {
         r.otherRules = true;
-        return GH_TR("Record", "Партия записана по другим правилам игры (версия ") +
-               CutAtCharacter(h.gameVersion, 32) +
-               GH_TR("Record", "): эта версия не может воспроизвести её точно.");
+        return Fill(GH_TR("Record", "Партия записана по другим правилам игры (версия %1): эта версия не "
+                                    "может воспроизвести её точно."),
+                    {CutAtCharacter(h.gameVersion, 32)});
     }
     LoadResult start = ReadSave(h.start);
     if (!start)
-        return GH_TR("Record", "Начальная позиция записи повреждена: ") + start.error;
+        return Fill(GH_TR("Record", "Начальная позиция записи повреждена: %1"), {start.error});
     r.summary = start.summary;
     r.start = std::move(start.game);
     return {};
@@ -376,19 +376,18 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
 std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
 {
     std::string problem;
-    Fields f(j, GH_TR("Record", "Строка ") + std::to_string(seq + 2), problem);
+    Fields f(j, Fill(GH_TR("Record", "Строка %1"), {std::to_string(seq + 2)}), problem);
     std::uint64_t n = 0;
     f.Int("seq", n, 0, static_cast<long long>(kMaxRecordLines));
     if (f.Ok() && n != seq)
-        f.Fail(GH_TR("Record", "номер ") + std::to_string(n) + GH_TR("Record", " не по порядку"));
+        f.Fail(Fill(GH_TR("Record", "номер %1 не по порядку"), {std::to_string(n)}));
     f.Int("tick", line.tick, 0, kTickLimit);
     f.Int("side", line.side, 0, kHeroes);
     f.Flag("input", line.input);
     if (f.Has("order")) {
         line.kind = RecordLine::Kind::Order;
         if (const Json* o = f.Get("order")) {
-            Fields of(*o, GH_TR("Record", "Строка ") + std::to_string(seq + 2) + GH_TR("Record", ", приказ"),
-                      problem);
+            Fields of(*o, Fill(GH_TR("Record", "Строка %1, приказ"), {std::to_string(seq + 2)}), problem);
             ReadOrder(of, line.order);
         }
         if (f.Has("answers")) {
@@ -408,8 +407,7 @@ std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
     } else {
         line.kind = RecordLine::Kind::Seat;
         if (const Json* s = f.Get("seat")) {
-            Fields sf(*s, GH_TR("Record", "Строка ") + std::to_string(seq + 2) + GH_TR("Record", ", вид"),
-                      problem);
+            Fields sf(*s, Fill(GH_TR("Record", "Строка %1, вид"), {std::to_string(seq + 2)}), problem);
             ReadSeat(sf, line.seat);
         }
         if (f.Ok() && !line.input)
@@ -429,8 +427,8 @@ std::string ReadEnd(const Json& j, std::size_t lines, RecordEnd& e)
     std::uint64_t n = 0;
     f.Int("orders", n, 0, static_cast<long long>(kMaxRecordLines));
     if (f.Ok() && n != lines)
-        f.Fail(GH_TR("Record", "в записи ") + std::to_string(lines) +
-               GH_TR("Record", " строк приказов, а названо ") + std::to_string(n));
+        f.Fail(Fill(GH_TR("Record", "в записи %1 строк приказов, а названо %2"),
+                    {std::to_string(lines), std::to_string(n)}));
     if (const Json* end = f.Get("end")) {
         Fields ef(*end, GH_TR("Record", "Итог записи"), problem);
         ef.Int("tick", e.tick, 0, kTickLimit);
@@ -572,13 +570,14 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
     if (text.empty())
         return fail(GH_TR("Record", "Файл пуст."));
     if (text.size() > kMaxRecordBytes)
-        return fail(GH_TR("Record", "Файл слишком велик для записи партии: ") + std::to_string(text.size()) +
-                    GH_TR("Record", " байт, а запись бывает не больше ") +
-                    std::to_string(kMaxRecordBytes / 1024 / 1024) + GH_TR("Record", " МБ."));
+        return fail(
+            Fill(GH_TR("Record",
+                       "Файл слишком велик для записи партии: %1 байт, а запись бывает не больше %2 МБ."),
+                 {std::to_string(text.size()), std::to_string(kMaxRecordBytes / 1024 / 1024)}));
     const TextCheck t = CheckText(text);
     if (!t.valid)
-        return fail(GH_TR("Record", "Файл не в кодировке UTF-8 (ошибка в байте ") + std::to_string(t.badAt) +
-                    ").");
+        return fail(Fill(GH_TR("Record", "Файл не в кодировке UTF-8 (ошибка в байте %1)."),
+                         {std::to_string(t.badAt)}));
 
     // The lines, each within its limit, before any is parsed.
     std::vector<std::string_view> lines;
@@ -590,8 +589,8 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
         const std::string_view line = text.substr(at, end - at);
         const std::size_t limit = lines.empty() ? kMaxHeaderBytes : kMaxLineBytes;
         if (line.size() > limit)
-            return fail(GH_TR("Record", "Строка ") + std::to_string(lines.size() + 1) +
-                        GH_TR("Record", " длиннее, чем бывает в записи."));
+            return fail(Fill(GH_TR("Record", "Строка %1 длиннее, чем бывает в записи."),
+                             {std::to_string(lines.size() + 1)}));
         if (lines.size() > kMaxRecordLines + 1)
             return fail(GH_TR("Record", "В записи больше строк, чем бывает."));
         lines.push_back(line);
@@ -604,11 +603,11 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
     for (std::size_t i = 1; i < lines.size(); ++i) {
         Json j;
         if (std::string why = ParseLine(lines[i], j); !why.empty())
-            return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) + ": " + why + ".");
+            return fail(Fill(GH_TR("Record", "Строка %1: %2."), {std::to_string(i + 1), why}));
         if (j.is_object() && j.contains("end")) {
             if (i + 1 != lines.size())
-                return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) +
-                            GH_TR("Record", ": итог записи стоит не в конце."));
+                return fail(Fill(GH_TR("Record", "Строка %1: итог записи стоит не в конце."),
+                                 {std::to_string(i + 1)}));
             orders = i - 1;
             if (std::string why = ReadEnd(j, orders, r.record.end); !why.empty())
                 return fail(why);
@@ -620,8 +619,8 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
             return fail(why);
         const std::uint64_t before = r.record.lines.empty() ? 0 : r.record.lines.back().tick;
         if (line.tick < before)
-            return fail(GH_TR("Record", "Строка ") + std::to_string(i + 1) +
-                        GH_TR("Record", ": тик меньше, чем у строки перед ней."));
+            return fail(Fill(GH_TR("Record", "Строка %1: тик меньше, чем у строки перед ней."),
+                             {std::to_string(i + 1)}));
         r.record.lines.push_back(std::move(line));
     }
     if (requireEnd && !r.record.closed)

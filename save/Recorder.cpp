@@ -199,8 +199,7 @@ namespace {
 
 std::string At(std::size_t seq, std::uint64_t tick)
 {
-    return GH_TR("Recorder", "приказ ") + std::to_string(seq + 1) + GH_TR("Recorder", " (тик ") +
-           std::to_string(tick) + ")";
+    return Fill(GH_TR("Recorder", "приказ %1 (тик %2)"), {std::to_string(seq + 1), std::to_string(tick)});
 }
 
 } // namespace
@@ -217,8 +216,8 @@ void Replayer::Given(Game& g, const Order& order, Refusal)
         return;
     // An order the ticks gave: it must be the next line, as recorded.
     if (done_ >= record_.lines.size() || record_.lines[done_].input) {
-        Fail(GH_TR("Recorder", "на тике ") + std::to_string(g.timers.Ticks()) +
-             GH_TR("Recorder", " компьютер отдал приказ, которого нет в записи"));
+        Fail(Fill(GH_TR("Recorder", "на тике %1 компьютер отдал приказ, которого нет в записи"),
+                  {std::to_string(g.timers.Ticks())}));
         return;
     }
     RecordLine now;

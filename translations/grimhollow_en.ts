@@ -422,100 +422,12 @@ The game goes on; the next autosave will be made at the start of the next turn.<
 <context>
     <name>Check</name>
     <message>
-        <source>Поле «</source>
-        <translation>The field &quot;</translation>
-    </message>
-    <message>
-        <source>» равно </source>
-        <translation>&quot; is </translation>
-    </message>
-    <message>
-        <source>, а допустимо от </source>
-        <translation>, but may be from </translation>
-    </message>
-    <message>
-        <source> до </source>
-        <translation> to </translation>
-    </message>
-    <message>
-        <source>» содержит точку далеко за пределами окна.</source>
-        <translation>&quot; holds a point far outside the window.</translation>
-    </message>
-    <message>
-        <source>Надпись «</source>
-        <translation>The label &quot;</translation>
-    </message>
-    <message>
-        <source>» испорчена.</source>
-        <translation>&quot; is damaged.</translation>
-    </message>
-    <message>
-        <source>Запись </source>
-        <translation>Record </translation>
-    </message>
-    <message>
-        <source> ведёт больше существ (</source>
-        <translation> leads more creatures (</translation>
-    </message>
-    <message>
-        <source>), чем может (</source>
-        <translation>) than it can (</translation>
-    </message>
-    <message>
-        <source>Имя в записи </source>
-        <translation>The name in record </translation>
-    </message>
-    <message>
-        <source> не в кодировке UTF-8.</source>
-        <translation> is not in UTF-8.</translation>
-    </message>
-    <message>
-        <source> длиннее </source>
-        <translation> is longer than </translation>
-    </message>
-    <message>
-        <source> знаков.</source>
-        <translation> characters.</translation>
-    </message>
-    <message>
-        <source> содержит перевод строки, табуляцию или нулевой знак.</source>
-        <translation> holds a line break, a tab or a zero character.</translation>
-    </message>
-    <message>
-        <source> стоит не в углу клетки поля (столбцы и строки от 0 до </source>
-        <translation> does not stand in the corner of a field cell (columns and rows from 0 to </translation>
-    </message>
-    <message>
         <source>Часы таймеров (match.timers.now и ticks) не согласуются друг с другом.</source>
         <translation>The timers&apos; clocks (match.timers.now and ticks) disagree with each other.</translation>
     </message>
     <message>
-        <source>Поле «match.timers.Tmr2.interval» равно </source>
-        <translation>The field &quot;match.timers.Tmr2.interval&quot; is </translation>
-    </message>
-    <message>
-        <source>, а бывает 1 или 20.</source>
-        <translation>, but can only be 1 or 20.</translation>
-    </message>
-    <message>
-        <source>Партия сохранена посреди хода, удара или заклинания (включён таймер </source>
-        <translation>The match was saved in the middle of a walk, a blow or a spell (the timer is on: </translation>
-    </message>
-    <message>
         <source>В сохранении нет идущей партии.</source>
         <translation>The save holds no match under way.</translation>
-    </message>
-    <message>
-        <source>Поле «match.AnimSpeed» равно </source>
-        <translation>The field &quot;match.AnimSpeed&quot; is </translation>
-    </message>
-    <message>
-        <source>, а бывает 1, 2, 4 или 8.</source>
-        <translation>, but can only be 1, 2, 4 or 8.</translation>
-    </message>
-    <message>
-        <source>Партия сохранена, когда поле ждало не приказа (InputMode </source>
-        <translation>The match was saved while the field waited for something other than an order (InputMode </translation>
     </message>
     <message>
         <source>Нейтральной стороной не может играть человек или сильный компьютер.</source>
@@ -526,42 +438,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <translation>The scratch record 0 stands on the field.</translation>
     </message>
     <message>
-        <source> стоит на поле, но UnitCount равно </source>
-        <translation> stands on the field, but UnitCount is </translation>
-    </message>
-    <message>
-        <source> стоит на краю поля, куда никто не ходит.</source>
-        <translation> stands on the edge of the field, where nobody walks.</translation>
-    </message>
-    <message>
-        <source>Записи </source>
-        <translation>Records </translation>
-    </message>
-    <message>
-        <source> и </source>
-        <translation> and </translation>
-    </message>
-    <message>
-        <source> стоят на одной клетке.</source>
-        <translation> stand on one cell.</translation>
-    </message>
-    <message>
-        <source>У записи </source>
-        <translation>Record </translation>
-    </message>
-    <message>
-        <source> жизни, маны или очков хода больше наибольшего.</source>
-        <translation> has more life, mana or action points than its maximum.</translation>
-    </message>
-    <message>
-        <source>Ходит герой </source>
-        <translation>It is the turn of hero </translation>
-    </message>
-    <message>
-        <source>, которого нет на поле.</source>
-        <translation>, who is not on the field.</translation>
-    </message>
-    <message>
         <source>Ходит компьютер, но его таймер (TmrEnemy) выключен: партия бы встала.</source>
         <translation>The computer is to move, but its timer (TmrEnemy) is off: the match would stall.</translation>
     </message>
@@ -569,112 +445,88 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Вид на поле (match.ViewX, match.ViewY) за пределами полос прокрутки.</source>
         <translation>The view of the field (match.ViewX, match.ViewY) lies outside the scroll bars.</translation>
     </message>
+    <message>
+        <source>Поле «%1» равно %2, а допустимо от %3 до %4.</source>
+        <translation>The field &quot;%1&quot; is %2, but may be from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Поле «%1» содержит точку далеко за пределами окна.</source>
+        <translation>The field &quot;%1&quot; holds a point far outside the window.</translation>
+    </message>
+    <message>
+        <source>Надпись «%1» испорчена.</source>
+        <translation>The label &quot;%1&quot; is damaged.</translation>
+    </message>
+    <message>
+        <source>Запись %1 ведёт больше существ (%2), чем может (%3).</source>
+        <translation>Record %1 leads more creatures (%2) than it can (%3).</translation>
+    </message>
+    <message>
+        <source>Имя в записи %1 не в кодировке UTF-8.</source>
+        <translation>The name in record %1 is not in UTF-8.</translation>
+    </message>
+    <message>
+        <source>Имя в записи %1 длиннее %2 знаков.</source>
+        <translation>The name in record %1 is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Имя в записи %1 содержит перевод строки, табуляцию или нулевой знак.</source>
+        <translation>The name in record %1 holds a line break, a tab or a zero character.</translation>
+    </message>
+    <message>
+        <source>Запись %1 стоит не в углу клетки поля (столбцы и строки от 0 до %2).</source>
+        <translation>Record %1 does not stand in the corner of a field cell (columns and rows from 0 to %2).</translation>
+    </message>
+    <message>
+        <source>Поле «match.timers.Tmr2.interval» равно %1, а бывает 1 или 20.</source>
+        <translation>The field &quot;match.timers.Tmr2.interval&quot; is %1, but can only be 1 or 20.</translation>
+    </message>
+    <message>
+        <source>Партия сохранена посреди хода, удара или заклинания (включён таймер %1).</source>
+        <translation>The match was saved in the middle of a walk, a blow or a spell (the timer is on: %1).</translation>
+    </message>
+    <message>
+        <source>Поле «match.AnimSpeed» равно %1, а бывает 1, 2, 4 или 8.</source>
+        <translation>The field &quot;match.AnimSpeed&quot; is %1, but can only be 1, 2, 4 or 8.</translation>
+    </message>
+    <message>
+        <source>Партия сохранена, когда поле ждало не приказа (InputMode %1).</source>
+        <translation>The match was saved while the field waited for something other than an order (InputMode %1).</translation>
+    </message>
+    <message>
+        <source>Запись %1 стоит на поле, но UnitCount равно %2.</source>
+        <translation>Record %1 stands on the field, but UnitCount is %2.</translation>
+    </message>
+    <message>
+        <source>Запись %1 стоит на краю поля, куда никто не ходит.</source>
+        <translation>Record %1 stands on the edge of the field, where nobody walks.</translation>
+    </message>
+    <message>
+        <source>Записи %1 и %2 стоят на одной клетке.</source>
+        <translation>Records %1 and %2 stand on one cell.</translation>
+    </message>
+    <message>
+        <source>У записи %1 жизни, маны или очков хода больше наибольшего.</source>
+        <translation>Record %1 has more life, mana or action points than its maximum.</translation>
+    </message>
+    <message>
+        <source>Ходит герой %1, которого нет на поле.</source>
+        <translation>It is the turn of hero %1, who is not on the field.</translation>
+    </message>
 </context>
 <context>
     <name>Decode</name>
     <message>
-        <source>Поле </source>
-        <translation>The field </translation>
-    </message>
-    <message>
-        <source> должно быть значением true или false.</source>
-        <translation> must be true or false.</translation>
-    </message>
-    <message>
-        <source> должно быть числом.</source>
-        <translation> must be a number.</translation>
-    </message>
-    <message>
-        <source>Число в поле </source>
-        <translation>The number in the field </translation>
-    </message>
-    <message>
-        <source> слишком велико.</source>
-        <translation> is too big.</translation>
-    </message>
-    <message>
-        <source> должно быть целым числом.</source>
-        <translation> must be a whole number.</translation>
-    </message>
-    <message>
-        <source> вне допустимых пределов.</source>
-        <translation> is out of range.</translation>
-    </message>
-    <message>
-        <source> должно быть строкой.</source>
-        <translation> must be a string.</translation>
-    </message>
-    <message>
-        <source> должно быть массивом из </source>
-        <translation> must be an array of </translation>
-    </message>
-    <message>
-        <source> элементов.</source>
-        <translation> elements.</translation>
-    </message>
-    <message>
-        <source> должно быть объектом.</source>
-        <translation> must be an object.</translation>
-    </message>
-    <message>
-        <source> должно быть массивом не более чем из </source>
-        <translation> must be an array of at most </translation>
-    </message>
-    <message>
-        <source>Состояние генератора случайных чисел (</source>
-        <translation>The random number generator&apos;s state (</translation>
-    </message>
-    <message>
-        <source>) повреждено.</source>
-        <translation>) is damaged.</translation>
-    </message>
-    <message>
-        <source>В сохранении лишнее поле «</source>
-        <translation>The save has a field too many: &quot;</translation>
-    </message>
-    <message>
-        <source>В сохранении нет поля </source>
-        <translation>The save lacks the field </translation>
-    </message>
-    <message>
         <source>Файл пуст.</source>
         <translation>The file is empty.</translation>
-    </message>
-    <message>
-        <source>Файл слишком велик для сохранения: </source>
-        <translation>The file is too big for a save: </translation>
-    </message>
-    <message>
-        <source> байт, а сохранение бывает не больше </source>
-        <translation> bytes, while a save is at most </translation>
-    </message>
-    <message>
-        <source> МБ.</source>
-        <translation> MB.</translation>
-    </message>
-    <message>
-        <source>Файл не в кодировке UTF-8 (ошибка в байте </source>
-        <translation>The file is not in UTF-8 (error at byte </translation>
     </message>
     <message>
         <source>Данные в файле вложены глубже, чем бывает в сохранении.</source>
         <translation>The data in the file is nested deeper than a save ever is.</translation>
     </message>
     <message>
-        <source>Файл повреждён: это не JSON или он оборван (ошибка около байта </source>
-        <translation>The file is damaged: it is not JSON or it is cut short (error near byte </translation>
-    </message>
-    <message>
         <source>Файл повреждён: его не удалось разобрать.</source>
         <translation>The file is damaged: it could not be parsed.</translation>
-    </message>
-    <message>
-        <source>Поле «</source>
-        <translation>The field &quot;</translation>
-    </message>
-    <message>
-        <source>» встречается в одном объекте дважды.</source>
-        <translation>&quot; appears twice in one object.</translation>
     </message>
     <message>
         <source>Файл не похож на сохранение игры.</source>
@@ -687,26 +539,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     <message>
         <source>Версия формата сохранения не указана или повреждена.</source>
         <translation>The save&apos;s format version is missing or damaged.</translation>
-    </message>
-    <message>
-        <source>Сохранение сделано более новой версией игры (формат </source>
-        <translation>The save was made by a newer version of the game (format </translation>
-    </message>
-    <message>
-        <source>, а эта версия читает форматы до </source>
-        <translation>, while this version reads formats up to </translation>
-    </message>
-    <message>
-        <source>). Обновите игру, чтобы открыть его.</source>
-        <translation>). Update the game to open it.</translation>
-    </message>
-    <message>
-        <source>Сохранение формата </source>
-        <translation>A save of format </translation>
-    </message>
-    <message>
-        <source> этой версией игры не читается.</source>
-        <translation> cannot be read by this version of the game.</translation>
     </message>
     <message>
         <source>Версия игры или время сохранения в файле испорчены.</source>
@@ -745,10 +577,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <translation>The save&apos;s summary (day, heroes) does not match the match itself.</translation>
     </message>
     <message>
-        <source>Журнал приказов в сохранении повреждён: </source>
-        <translation>The journal of orders in the save is damaged: </translation>
-    </message>
-    <message>
         <source>Журнал приказов в сохранении закрыт, хотя партия продолжается.</source>
         <translation>The journal of orders in the save is closed, although the match goes on.</translation>
     </message>
@@ -763,6 +591,82 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     <message>
         <source>В сохранении нет сводки («summary»).</source>
         <translation>The save has no summary (&quot;summary&quot;).</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть значением true или false.</source>
+        <translation>The field %1 must be true or false.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть числом.</source>
+        <translation>The field %1 must be a number.</translation>
+    </message>
+    <message>
+        <source>Число в поле %1 слишком велико.</source>
+        <translation>The number in the field %1 is too big.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть целым числом.</source>
+        <translation>The field %1 must be a whole number.</translation>
+    </message>
+    <message>
+        <source>Число в поле %1 вне допустимых пределов.</source>
+        <translation>The number in the field %1 is out of range.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть строкой.</source>
+        <translation>The field %1 must be a string.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть массивом из %2 элементов.</source>
+        <translation>The field %1 must be an array of %2 elements.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть объектом.</source>
+        <translation>The field %1 must be an object.</translation>
+    </message>
+    <message>
+        <source>Поле %1 должно быть массивом не более чем из %2 элементов.</source>
+        <translation>The field %1 must be an array of at most %2 elements.</translation>
+    </message>
+    <message>
+        <source>Состояние генератора случайных чисел (%1) повреждено.</source>
+        <translation>The random number generator&apos;s state (%1) is damaged.</translation>
+    </message>
+    <message>
+        <source>В сохранении лишнее поле «%1.%2».</source>
+        <translation>The save has a field too many: &quot;%1.%2&quot;.</translation>
+    </message>
+    <message>
+        <source>В сохранении нет поля %1.</source>
+        <translation>The save lacks the field %1.</translation>
+    </message>
+    <message>
+        <source>Файл слишком велик для сохранения: %1 байт, а сохранение бывает не больше %2 МБ.</source>
+        <translation>The file is too big for a save: %1 bytes, while a save is at most %2 MB.</translation>
+    </message>
+    <message>
+        <source>Файл не в кодировке UTF-8 (ошибка в байте %1).</source>
+        <translation>The file is not in UTF-8 (error at byte %1).</translation>
+    </message>
+    <message>
+        <source>Файл повреждён: это не JSON или он оборван (ошибка около байта %1).</source>
+        <translation>The file is damaged: it is not JSON or it is cut short (error near byte %1).</translation>
+    </message>
+    <message>
+        <source>Поле «%1» встречается в одном объекте дважды.</source>
+        <translation>The field &quot;%1&quot; appears twice in one object.</translation>
+    </message>
+    <message>
+        <source>Сохранение сделано более новой версией игры (формат %1, а эта версия читает форматы до %2). Обновите игру, чтобы открыть его.</source>
+        <translation>The save was made by a newer version of the game (format %1, while this version reads formats up to %2). Update the game to open it.</translation>
+    </message>
+    <message>
+        <source>Сохранение формата %1 этой версией игры не читается.</source>
+        <translation>A save of format %1 cannot be read by this version of the game.</translation>
+    </message>
+    <message>
+        <source>Журнал приказов в сохранении повреждён: %1</source>
+        <translation>The journal of orders in the save is damaged: %1</translation>
     </message>
 </context>
 <context>
@@ -2012,10 +1916,6 @@ Load it?</translation>
         <translation>the field &quot;</translation>
     </message>
     <message>
-        <source>» не целое число в пределах </source>
-        <translation>&quot; is not a whole number within </translation>
-    </message>
-    <message>
         <source>» не да/нет</source>
         <translation>&quot; is not yes/no</translation>
     </message>
@@ -2036,20 +1936,12 @@ Load it?</translation>
         <translation>&quot; is not a hash of 16 hexadecimal digits</translation>
     </message>
     <message>
-        <source>» не список</source>
-        <translation>&quot; is not a list</translation>
-    </message>
-    <message>
         <source> из </source>
         <translation> of </translation>
     </message>
     <message>
         <source> чисел</source>
         <translation> numbers</translation>
-    </message>
-    <message>
-        <source>лишнее поле «</source>
-        <translation>a field too many: &quot;</translation>
     </message>
     <message>
         <source>поле «CurrentSpell» испорчено</source>
@@ -2066,14 +1958,6 @@ Load it?</translation>
     <message>
         <source>поле «timers» испорчено</source>
         <translation>the field &quot;timers&quot; is damaged</translation>
-    </message>
-    <message>
-        <source>неизвестный приказ «</source>
-        <translation>unknown order &quot;</translation>
-    </message>
-    <message>
-        <source>неизвестная рука «</source>
-        <translation>unknown hand &quot;</translation>
     </message>
     <message>
         <source>данные вложены глубже, чем бывает в записи</source>
@@ -2100,48 +1984,8 @@ Load it?</translation>
         <translation>The record&apos;s header</translation>
     </message>
     <message>
-        <source>Запись сделана более новой версией игры (формат </source>
-        <translation>The record was made by a newer version of the game (format </translation>
-    </message>
-    <message>
-        <source>, а эта версия читает форматы до </source>
-        <translation>, while this version reads formats up to </translation>
-    </message>
-    <message>
-        <source>). Обновите игру, чтобы посмотреть её.</source>
-        <translation>). Update the game to watch it.</translation>
-    </message>
-    <message>
         <source>Заголовок записи: версия игры, имя партии или время испорчены.</source>
         <translation>The record&apos;s header: the game version, the match&apos;s name or the time is damaged.</translation>
-    </message>
-    <message>
-        <source>Партия записана по другим правилам игры (версия </source>
-        <translation>The match was recorded under other rules of the game (version </translation>
-    </message>
-    <message>
-        <source>): эта версия не может воспроизвести её точно.</source>
-        <translation>): this version cannot replay it exactly.</translation>
-    </message>
-    <message>
-        <source>Начальная позиция записи повреждена: </source>
-        <translation>The record&apos;s starting position is damaged: </translation>
-    </message>
-    <message>
-        <source>Строка </source>
-        <translation>Line </translation>
-    </message>
-    <message>
-        <source>номер </source>
-        <translation>number </translation>
-    </message>
-    <message>
-        <source> не по порядку</source>
-        <translation> out of order</translation>
-    </message>
-    <message>
-        <source>, приказ</source>
-        <translation>, order</translation>
     </message>
     <message>
         <source>ответов больше, чем бывает</source>
@@ -2150,10 +1994,6 @@ Load it?</translation>
     <message>
         <source>ответ не «yes» и не «no»</source>
         <translation>an answer that is neither &quot;yes&quot; nor &quot;no&quot;</translation>
-    </message>
-    <message>
-        <source>, вид</source>
-        <translation>, view</translation>
     </message>
     <message>
         <source>изменение вида бывает только между тиками</source>
@@ -2168,14 +2008,6 @@ Load it?</translation>
         <translation>The last line</translation>
     </message>
     <message>
-        <source>в записи </source>
-        <translation>the record has </translation>
-    </message>
-    <message>
-        <source> строк приказов, а названо </source>
-        <translation> lines of orders, but names </translation>
-    </message>
-    <message>
         <source>Итог записи</source>
         <translation>The record&apos;s outcome</translation>
     </message>
@@ -2184,36 +2016,8 @@ Load it?</translation>
         <translation>The file is empty.</translation>
     </message>
     <message>
-        <source>Файл слишком велик для записи партии: </source>
-        <translation>The file is too big for a match record: </translation>
-    </message>
-    <message>
-        <source> байт, а запись бывает не больше </source>
-        <translation> bytes, while a record is at most </translation>
-    </message>
-    <message>
-        <source> МБ.</source>
-        <translation> MB.</translation>
-    </message>
-    <message>
-        <source>Файл не в кодировке UTF-8 (ошибка в байте </source>
-        <translation>The file is not in UTF-8 (error at byte </translation>
-    </message>
-    <message>
-        <source> длиннее, чем бывает в записи.</source>
-        <translation> is longer than a record&apos;s line ever is.</translation>
-    </message>
-    <message>
         <source>В записи больше строк, чем бывает.</source>
         <translation>The record has more lines than there can be.</translation>
-    </message>
-    <message>
-        <source>: итог записи стоит не в конце.</source>
-        <translation>: the record&apos;s outcome is not at the end.</translation>
-    </message>
-    <message>
-        <source>: тик меньше, чем у строки перед ней.</source>
-        <translation>: its tick is earlier than the line before it.</translation>
     </message>
     <message>
         <source>Запись оборвана: в ней нет итога партии.</source>
@@ -2227,6 +2031,82 @@ Load it?</translation>
         <source>Последняя строка: партия кончается раньше последнего приказа.</source>
         <translation>The last line: the match ends before the last order.</translation>
     </message>
+    <message>
+        <source>» не целое число в пределах %1..%2</source>
+        <translation>&quot; is not a whole number within %1..%2</translation>
+    </message>
+    <message>
+        <source>» не список%1</source>
+        <translation>&quot; is not a list%1</translation>
+    </message>
+    <message>
+        <source>лишнее поле «%1»</source>
+        <translation>a field too many: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>неизвестный приказ «%1»</source>
+        <translation>unknown order &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>неизвестная рука «%1»</source>
+        <translation>unknown hand &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Запись сделана более новой версией игры (формат %1, а эта версия читает форматы до %2). Обновите игру, чтобы посмотреть её.</source>
+        <translation>The record was made by a newer version of the game (format %1, while this version reads formats up to %2). Update the game to watch it.</translation>
+    </message>
+    <message>
+        <source>Партия записана по другим правилам игры (версия %1): эта версия не может воспроизвести её точно.</source>
+        <translation>The match was recorded under other rules of the game (version %1): this version cannot replay it exactly.</translation>
+    </message>
+    <message>
+        <source>Начальная позиция записи повреждена: %1</source>
+        <translation>The record&apos;s starting position is damaged: %1</translation>
+    </message>
+    <message>
+        <source>Строка %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>номер %1 не по порядку</source>
+        <translation>number %1 out of order</translation>
+    </message>
+    <message>
+        <source>Строка %1, приказ</source>
+        <translation>Line %1, order</translation>
+    </message>
+    <message>
+        <source>Строка %1, вид</source>
+        <translation>Line %1, view</translation>
+    </message>
+    <message>
+        <source>в записи %1 строк приказов, а названо %2</source>
+        <translation>the record has %1 lines of orders, but names %2</translation>
+    </message>
+    <message>
+        <source>Файл слишком велик для записи партии: %1 байт, а запись бывает не больше %2 МБ.</source>
+        <translation>The file is too big for a match record: %1 bytes, while a record is at most %2 MB.</translation>
+    </message>
+    <message>
+        <source>Файл не в кодировке UTF-8 (ошибка в байте %1).</source>
+        <translation>The file is not in UTF-8 (error at byte %1).</translation>
+    </message>
+    <message>
+        <source>Строка %1 длиннее, чем бывает в записи.</source>
+        <translation>Line %1 is longer than a record&apos;s line ever is.</translation>
+    </message>
+    <message>
+        <source>Строка %1: %2.</source>
+        <translation>Line %1: %2.</translation>
+    </message>
+    <message>
+        <source>Строка %1: итог записи стоит не в конце.</source>
+        <translation>Line %1: the record&apos;s outcome is not at the end.</translation>
+    </message>
+    <message>
+        <source>Строка %1: тик меньше, чем у строки перед ней.</source>
+        <translation>Line %1: its tick is earlier than the line before it.</translation>
+    </message>
 </context>
 <context>
     <name>RecordFiles</name>
@@ -2237,22 +2117,6 @@ Load it?</translation>
 </context>
 <context>
     <name>Recorder</name>
-    <message>
-        <source>приказ </source>
-        <translation>order </translation>
-    </message>
-    <message>
-        <source> (тик </source>
-        <translation> (tick </translation>
-    </message>
-    <message>
-        <source>на тике </source>
-        <translation>at tick </translation>
-    </message>
-    <message>
-        <source> компьютер отдал приказ, которого нет в записи</source>
-        <translation> the computer gave an order that is not in the record</translation>
-    </message>
     <message>
         <source>: позиция после него отличается от записанной</source>
         <translation>: the position after it differs from the recorded one</translation>
@@ -2276,6 +2140,14 @@ Load it?</translation>
     <message>
         <source>в конце записи позиция отличается от записанной</source>
         <translation>at the end of the record the position differs from the recorded one</translation>
+    </message>
+    <message>
+        <source>приказ %1 (тик %2)</source>
+        <translation>order %1 (tick %2)</translation>
+    </message>
+    <message>
+        <source>на тике %1 компьютер отдал приказ, которого нет в записи</source>
+        <translation>at tick %1 the computer gave an order that is not in the record</translation>
     </message>
 </context>
 <context>
