@@ -50,14 +50,14 @@ void FillUnit(const Game& g, StatusLines& lines)
         return;
     const Unit& u = g.U(s);
     lines.unit = UnitLabel(g, s);
-    lines.figures = GH_TR("Status", "жизнь ") + OfMax(u.Hp, u.HpMax);
+    lines.figures = Fill(GH_TR("Status", "жизнь %1"), {OfMax(u.Hp, u.HpMax)});
     lines.shortFigures = lines.figures;
     if (u.ManaMax > 0) {
-        lines.figures += GH_TR("Status", ", мана ") + OfMax(u.Mana, u.ManaMax);
-        lines.shortFigures += GH_TR("Status", " мана ") + OfMax(u.Mana, u.ManaMax);
+        lines.figures += Fill(GH_TR("Status", ", мана %1"), {OfMax(u.Mana, u.ManaMax)});
+        lines.shortFigures += Fill(GH_TR("Status", " мана %1"), {OfMax(u.Mana, u.ManaMax)});
     }
-    lines.figures += GH_TR("Status", ", очки действия ") + OfMax(u.Actions, u.ActionsMax);
-    lines.shortFigures += GH_TR("Status", " очки ") + OfMax(u.Actions, u.ActionsMax);
+    lines.figures += Fill(GH_TR("Status", ", очки действия %1"), {OfMax(u.Actions, u.ActionsMax)});
+    lines.shortFigures += Fill(GH_TR("Status", " очки %1"), {OfMax(u.Actions, u.ActionsMax)});
 }
 
 std::string AwaitingLine(const Game& g)

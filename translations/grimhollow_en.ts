@@ -1169,24 +1169,20 @@ Save it before starting a new one?</translation>
         <translation>Don&apos;t Save</translation>
     </message>
     <message>
-        <source>
-
-Сохранить её сейчас нельзя. </source>
-        <translation>
-
-It cannot be saved now. </translation>
+        <source>Минимум два героя должны быть выбраны.</source>
+        <translation>At least two heroes must be chosen.</translation>
     </message>
     <message>
         <source>
+
+Сохранить её сейчас нельзя. %1
 
 Начать новую партию?</source>
         <translation>
 
+It cannot be saved now. %1
+
 Start a new match?</translation>
-    </message>
-    <message>
-        <source>Минимум два героя должны быть выбраны.</source>
-        <translation>At least two heroes must be chosen.</translation>
     </message>
 </context>
 <context>
@@ -1440,76 +1436,16 @@ Start a new match?</translation>
         <translation>none</translation>
     </message>
     <message>
-        <source>Сила: </source>
-        <translation>Strength: </translation>
-    </message>
-    <message>
-        <source>Магия: </source>
-        <translation>Magic: </translation>
-    </message>
-    <message>
-        <source>Быстрота: </source>
-        <translation>Speed: </translation>
-    </message>
-    <message>
-        <source>Воля: </source>
-        <translation>Will: </translation>
-    </message>
-    <message>
-        <source>Разум: </source>
-        <translation>Intellect: </translation>
-    </message>
-    <message>
         <source>Хозяин: </source>
         <translation>Master: </translation>
-    </message>
-    <message>
-        <source>Лидерство: </source>
-        <translation>Leadership: </translation>
-    </message>
-    <message>
-        <source>Название атаки: </source>
-        <translation>Attack: </translation>
-    </message>
-    <message>
-        <source>Источник атаки: </source>
-        <translation>Attack element: </translation>
-    </message>
-    <message>
-        <source>Дальность атаки: </source>
-        <translation>Attack range: </translation>
     </message>
     <message>
         <source>Шанс попадания: </source>
         <translation>Chance to hit: </translation>
     </message>
     <message>
-        <source>Благодать: </source>
-        <translation>Blessed by: </translation>
-    </message>
-    <message>
-        <source>Иммунитет: </source>
-        <translation>Immune to: </translation>
-    </message>
-    <message>
-        <source>Слабость: </source>
-        <translation>Weak against: </translation>
-    </message>
-    <message>
-        <source>Мана: </source>
-        <translation>Mana: </translation>
-    </message>
-    <message>
-        <source>Действия: </source>
-        <translation>Actions: </translation>
-    </message>
-    <message>
         <source>Трупик вражеского лорда</source>
         <translation>The corpse of an enemy lord</translation>
-    </message>
-    <message>
-        <source>Прежний хозяин: </source>
-        <translation>Former master: </translation>
     </message>
     <message>
         <source>Отношение к Вам: %1</source>
@@ -1530,6 +1466,70 @@ Start a new match?</translation>
     <message>
         <source>Защита от %1: %2</source>
         <translation>Protection from %1: %2</translation>
+    </message>
+    <message>
+        <source>Сила: %1</source>
+        <translation>Strength: %1</translation>
+    </message>
+    <message>
+        <source>Магия: %1</source>
+        <translation>Magic: %1</translation>
+    </message>
+    <message>
+        <source>Быстрота: %1</source>
+        <translation>Speed: %1</translation>
+    </message>
+    <message>
+        <source>Воля: %1</source>
+        <translation>Will: %1</translation>
+    </message>
+    <message>
+        <source>Разум: %1</source>
+        <translation>Intellect: %1</translation>
+    </message>
+    <message>
+        <source>Лидерство: %1/%2</source>
+        <translation>Leadership: %1/%2</translation>
+    </message>
+    <message>
+        <source>Источник атаки: %1</source>
+        <translation>Attack element: %1</translation>
+    </message>
+    <message>
+        <source>Дальность атаки: %1</source>
+        <translation>Attack range: %1</translation>
+    </message>
+    <message>
+        <source>Благодать: %1</source>
+        <translation>Blessed by: %1</translation>
+    </message>
+    <message>
+        <source>Иммунитет: %1</source>
+        <translation>Immune to: %1</translation>
+    </message>
+    <message>
+        <source>Слабость: %1</source>
+        <translation>Weak against: %1</translation>
+    </message>
+    <message>
+        <source>Мана: %1/%2</source>
+        <translation>Mana: %1/%2</translation>
+    </message>
+    <message>
+        <source>Действия: %1/%2</source>
+        <translation>Actions: %1/%2</translation>
+    </message>
+    <message>
+        <source>Хозяин: %1</source>
+        <translation>Master: %1</translation>
+    </message>
+    <message>
+        <source>Прежний хозяин: %1</source>
+        <translation>Former master: %1</translation>
+    </message>
+    <message>
+        <source>Название атаки: %1</source>
+        <translation>Attack: %1</translation>
     </message>
 </context>
 <context>
@@ -2256,16 +2256,16 @@ Load it?</translation>
         <translation> and others</translation>
     </message>
     <message>
-        <source>День </source>
-        <translation>Day </translation>
-    </message>
-    <message>
-        <source> — день </source>
-        <translation> — day </translation>
-    </message>
-    <message>
         <source>День %1, ход: %2</source>
         <translation>Day %1, %2 to move</translation>
+    </message>
+    <message>
+        <source>День %1</source>
+        <translation>Day %1</translation>
+    </message>
+    <message>
+        <source> — день %1</source>
+        <translation> — day %1</translation>
     </message>
 </context>
 <context>
@@ -2511,26 +2511,6 @@ Load it?</translation>
 <context>
     <name>Status</name>
     <message>
-        <source>жизнь </source>
-        <translation>life </translation>
-    </message>
-    <message>
-        <source>, мана </source>
-        <translation>, mana </translation>
-    </message>
-    <message>
-        <source> мана </source>
-        <translation> mana </translation>
-    </message>
-    <message>
-        <source>, очки действия </source>
-        <translation>, action points </translation>
-    </message>
-    <message>
-        <source> очки </source>
-        <translation> points </translation>
-    </message>
-    <message>
         <source>Битва окончена</source>
         <translation>The battle is over</translation>
     </message>
@@ -2565,6 +2545,26 @@ Load it?</translation>
     <message>
         <source>День %1</source>
         <translation>Day %1</translation>
+    </message>
+    <message>
+        <source>жизнь %1</source>
+        <translation>life %1</translation>
+    </message>
+    <message>
+        <source>, мана %1</source>
+        <translation>, mana %1</translation>
+    </message>
+    <message>
+        <source> мана %1</source>
+        <translation> mana %1</translation>
+    </message>
+    <message>
+        <source>, очки действия %1</source>
+        <translation>, action points %1</translation>
+    </message>
+    <message>
+        <source> очки %1</source>
+        <translation> points %1</translation>
     </message>
 </context>
 <context>

@@ -246,8 +246,8 @@ bool FrmSelect::MayReplaceRunningMatch()
         default: break;
         }
     } else {
-        box.text += GH_TR("FrmSelect", "\n\nСохранить её сейчас нельзя. ") + why +
-                    GH_TR("FrmSelect", "\n\nНачать новую партию?");
+        box.text +=
+            Fill(GH_TR("FrmSelect", "\n\nСохранить её сейчас нельзя. %1\n\nНачать новую партию?"), {why});
         box.buttons = BoxButtons::YesNo;
         box.defaultNo = true;
         go = g_.shell->MessageBox(box) == BoxAnswer::Yes;

@@ -97,12 +97,12 @@ CreatureInfo CreatureInfoOf(const Game& g, int index)
     s1 = Fill(GH_TR("InfoText", "Уровень %1"), {N(u.Level)}) + kCR;
     s1 += Entry(Fill(GH_TR("InfoText", "Опыт: %1/%2"), {N(u.Exp), N(u.ExpNext)}));
     s1 += Entry(Fill(GH_TR("InfoText", "Жизнь: %1/%2"), {N(u.Hp), N(u.HpMax)}));
-    s1 += Entry(GH_TR("InfoText", "Сила: ") + N(u.Strength));
+    s1 += Entry(Fill(GH_TR("InfoText", "Сила: %1"), {N(u.Strength)}));
     if (hero)
-        s1 += Entry(GH_TR("InfoText", "Магия: ") + N(u.Magic));
-    s1 += Entry(GH_TR("InfoText", "Быстрота: ") + N(u.Speed));
-    s1 += Entry(GH_TR("InfoText", "Воля: ") + N(u.Will));
-    s1 += Entry(GH_TR("InfoText", "Разум: ") + N(u.Reason));
+        s1 += Entry(Fill(GH_TR("InfoText", "Магия: %1"), {N(u.Magic)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Быстрота: %1"), {N(u.Speed)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Воля: %1"), {N(u.Will)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Разум: %1"), {N(u.Reason)}));
     for (int e = 0; e < kElements; ++e) {
         const std::int32_t p = u.Protection[static_cast<std::size_t>(e)];
         if (p > 0)
@@ -112,19 +112,19 @@ CreatureInfo CreatureInfoOf(const Game& g, int index)
     if (creature)
         s1 += kCR + std::string(GH_TR("InfoText", "Хозяин: ")) + OwnerName(g, u.Owner);
     if (hero)
-        s1 += Entry(GH_TR("InfoText", "Лидерство: ") + N(u.Leadership) + "/" + N(u.LeadershipMax));
+        s1 += Entry(Fill(GH_TR("InfoText", "Лидерство: %1/%2"), {N(u.Leadership), N(u.LeadershipMax)}));
 
     std::string& s2 = info.Lbl2;
-    s2 = GH_TR("InfoText", "Название атаки: ") + AttackName(u.UnitType) + kCR;
-    s2 += Entry(GH_TR("InfoText", "Источник атаки: ") + ElementName(u.AttackElement));
-    s2 += Entry(GH_TR("InfoText", "Дальность атаки: ") + N(u.AttackRange));
+    s2 = Fill(GH_TR("InfoText", "Название атаки: %1"), {AttackName(u.UnitType)}) + kCR;
+    s2 += Entry(Fill(GH_TR("InfoText", "Источник атаки: %1"), {ElementName(u.AttackElement)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Дальность атаки: %1"), {N(u.AttackRange)}));
     s2 += Entry(GH_TR("InfoText", "Шанс попадания: ") + N(u.HitChance) + "%");
-    s2 += Entry(GH_TR("InfoText", "Благодать: ") + ElementList(u.Grace));
-    s2 += Entry(GH_TR("InfoText", "Иммунитет: ") + ElementList(u.Immunity));
-    s2 += Entry(GH_TR("InfoText", "Слабость: ") + ElementList(u.Weakness));
+    s2 += Entry(Fill(GH_TR("InfoText", "Благодать: %1"), {ElementList(u.Grace)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Иммунитет: %1"), {ElementList(u.Immunity)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Слабость: %1"), {ElementList(u.Weakness)}));
     if (hero)
-        s2 += Entry(GH_TR("InfoText", "Мана: ") + N(u.Mana) + "/" + N(u.ManaMax));
-    s2 += Entry(GH_TR("InfoText", "Действия: ") + N(u.Actions) + "/" + N(u.ActionsMax));
+        s2 += Entry(Fill(GH_TR("InfoText", "Мана: %1/%2"), {N(u.Mana), N(u.ManaMax)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Действия: %1/%2"), {N(u.Actions), N(u.ActionsMax)}));
     return info;
 }
 
@@ -140,7 +140,7 @@ ObjectInfo ObjectInfoOf(const Game& g, int index)
         info.Portrait = u.Portrait;
         info.HasInfo = true;
         info.LblInfo = Presentation(u);
-        info.LblMaster = GH_TR("InfoText", "Хозяин: ") + OwnerName(g, u.Owner);
+        info.LblMaster = Fill(GH_TR("InfoText", "Хозяин: %1"), {OwnerName(g, u.Owner)});
     } else if (u.Kind == kKindHero) {
         info.Portrait = u.Portrait;
         info.HasInfo = true;
@@ -155,8 +155,9 @@ ObjectInfo ObjectInfoOf(const Game& g, int index)
             info.LblInfo = kBonesText;
         else
             info.LblInfo = UnitTypeName(u.UnitType) + " " + u.Name + kCorpseText;
-        info.LblMaster = index <= kHeroes ? GH_TR("InfoText", "Трупик вражеского лорда")
-                                          : GH_TR("InfoText", "Прежний хозяин: ") + OwnerName(g, u.Owner);
+        info.LblMaster = index <= kHeroes
+                             ? GH_TR("InfoText", "Трупик вражеского лорда")
+                             : Fill(GH_TR("InfoText", "Прежний хозяин: %1"), {OwnerName(g, u.Owner)});
     }
 
     info.HpColour = Rgb{255, 255, 0};

@@ -62,8 +62,8 @@ std::string SuggestedSaveTitle(const Game& g)
         ++count;
     }
     if (names.empty())
-        return GH_TR("SaveState", "День ") + std::to_string(g.Day);
-    return names + GH_TR("SaveState", " — день ") + std::to_string(g.Day);
+        return Fill(GH_TR("SaveState", "День %1"), {std::to_string(g.Day)});
+    return names + Fill(GH_TR("SaveState", " — день %1"), {std::to_string(g.Day)});
 }
 
 } // namespace gh
