@@ -1,5 +1,7 @@
 #include "ai/Levels.h"
 
+#include "platform/Texts.h"
+
 #include <algorithm>
 #include <array>
 
@@ -28,9 +30,11 @@ LevelStyle StyleOf(std::int32_t level)
 
 std::string LevelName(std::int32_t level)
 {
-    static const std::array<const char*, kStrongestLevel + 1> names = {"Новичок", "Ученик",  "Обычный",
-                                                                       "Опытный", "Сильный", "Беспощадный"};
-    return names[static_cast<std::size_t>(ClampLevel(level))];
+    static const std::array<const char*, kStrongestLevel + 1> names = {
+        GH_TR_NOOP("Levels", "Новичок"), GH_TR_NOOP("Levels", "Ученик"),
+        GH_TR_NOOP("Levels", "Обычный"), GH_TR_NOOP("Levels", "Опытный"),
+        GH_TR_NOOP("Levels", "Сильный"), GH_TR_NOOP("Levels", "Беспощадный")};
+    return GH_TR("Levels", names[static_cast<std::size_t>(ClampLevel(level))]);
 }
 
 std::int32_t ClampLevel(long long level)

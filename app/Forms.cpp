@@ -1,23 +1,8 @@
 #include "app/Forms.h"
 
-#include "windows/FrmSaveName.h"
-#include "windows/FrmSaves.h"
-
-#include <QPointer>
-#include <QCoreApplication>
-#include <QFileDialog>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
-
-#include "save/Record.h"
-#include "windows/qt/RecordFiles.h"
-
-#include "windows/qt/AppSettings.h"
-#include "windows/qt/Autosave.h"
-#include "windows/qt/SaveFiles.h"
-
 #include "battlefield/FrmMain.h"
+#include "platform/qt/Translations.h"
+#include "save/Record.h"
 #include "windows/FrmAvtor.h"
 #include "windows/FrmCast.h"
 #include "windows/FrmHelp.h"
@@ -28,10 +13,23 @@
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
 #include "windows/FrmReplay.h"
+#include "windows/FrmSaveName.h"
+#include "windows/FrmSaves.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
 #include "windows/FrmSplash.h"
 #include "windows/FrmStats.h"
+#include "windows/qt/AppSettings.h"
+#include "windows/qt/Autosave.h"
+#include "windows/qt/RecordFiles.h"
+#include "windows/qt/SaveFiles.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 namespace gh {
 
@@ -270,7 +268,7 @@ void Forms::OpenReplay(const QString& path)
     if (!viewer->Open(path, error)) {
         delete viewer;
         MessageBoxRequest box;
-        box.title = "Запись партии";
+        box.title = GH_TR("Forms", "Запись партии");
         box.text = error.toStdString();
         box.icon = BoxIcon::Exclamation;
         g.shell->MessageBox(box);
@@ -279,7 +277,7 @@ void Forms::OpenReplay(const QString& path)
     BringForward(viewer);
     if (!viewer->Failure().isEmpty()) {
         MessageBoxRequest box;
-        box.title = "Запись партии";
+        box.title = GH_TR("Forms", "Запись партии");
         box.text = viewer->Failure().toStdString();
         box.icon = BoxIcon::Exclamation;
         g.shell->MessageBox(box);
@@ -296,9 +294,9 @@ void Forms::OpenRecords()
     }
     const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
                                           static_cast<qsizetype>(save::kRecordExtension.size()));
-    auto* dialog = new QFileDialog(DialogParent(), QStringLiteral("Записи партий"),
-                                   RecordFiles(recordsFolder).Folder(),
-                                   QStringLiteral("Записи партий (*%1)").arg(ext));
+    auto* dialog =
+        new QFileDialog(DialogParent(), QTr("Forms", "Записи партий"), RecordFiles(recordsFolder).Folder(),
+                        QTr("Forms", "Записи партий (*%1)").arg(ext));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);

@@ -10,6 +10,7 @@
 #include "app/Forms.h"
 #include "battlefield/Drawing.h"
 #include "battlefield/FrmMain.h"
+#include "platform/qt/Translations.h"
 #include "save/Record.h"
 #include "save/SaveFormat.h"
 #include "windows/FrmInfo.h"
@@ -26,13 +27,13 @@ namespace gh {
 
 namespace {
 
-const char* const kSaveTitle = "Сохранение партии";
-const char* const kLoadTitle = "Загрузка партии";
+const char* const kSaveTitle = GH_TR_NOOP("Keeping", "Сохранение партии");
+const char* const kLoadTitle = GH_TR_NOOP("Keeping", "Загрузка партии");
 
 void Tell(Game& g, const char* title, const QString& text)
 {
     MessageBoxRequest box;
-    box.title = title;
+    box.title = GH_TR("Keeping", title);
     box.text = text.toStdString();
     box.icon = BoxIcon::Exclamation;
     g.shell->MessageBox(box);
@@ -41,7 +42,7 @@ void Tell(Game& g, const char* title, const QString& text)
 bool Ask(Game& g, const char* title, const QString& text)
 {
     MessageBoxRequest box;
-    box.title = title;
+    box.title = GH_TR("Keeping", title);
     box.text = text.toStdString();
     box.buttons = BoxButtons::YesNo;
     box.icon = BoxIcon::Question;
@@ -54,7 +55,7 @@ QString Sentence(QString text)
 {
     text = text.trimmed();
     if (text.isEmpty())
-        return QStringLiteral("Файл повреждён или не является сохранением этой игры.");
+        return QTr("Keeping", "Файл повреждён или не является сохранением этой игры.");
     text[0] = text[0].toUpper();
     if (!text.endsWith(u'.') && !text.endsWith(u'!') && !text.endsWith(u'?'))
         text += u'.';
@@ -113,12 +114,12 @@ bool Forms::SaveAs(const QString& title)
 {
     const std::string why = WhySaveIsUnavailable(g);
     if (!why.empty()) {
-        Tell(g, kSaveTitle, QStringLiteral("Партия не сохранена. ") + QString::fromStdString(why));
+        Tell(g, kSaveTitle, QTr("Keeping", "Партия не сохранена. ") + QString::fromStdString(why));
         return false;
     }
     const QString path = Saves().ManualPath(title);
     if (QFileInfo::exists(path) &&
-        !Ask(g, kSaveTitle, QStringLiteral("Сохранение «%1» уже есть. Заменить его?").arg(Shown(path))))
+        !Ask(g, kSaveTitle, QTr("Keeping", "Сохранение «%1» уже есть. Заменить его?").arg(Shown(path))))
         return false;
     const save::SaveSummary summary =
         save::SummaryOf(g, title.toStdString(), false, SaveTimestamp(QDateTime::currentDateTime()),
@@ -128,7 +129,7 @@ bool Forms::SaveAs(const QString& title)
     QString error;
     if (!SaveFiles::Write(path, text, error)) {
         Tell(g, kSaveTitle,
-             QStringLiteral("Партия не сохранена в «%1»: %2.\n\nФайл, если он был, остался прежним; "
+             QTr("Keeping", "Партия не сохранена в «%1»: %2.\n\nФайл, если он был, остался прежним; "
                             "партия продолжается.")
                  .arg(QDir::toNativeSeparators(path), error));
         return false;
@@ -146,17 +147,17 @@ bool Forms::LoadFile(const QString& path)
         if (!loaded)
             error = QString::fromStdString(loaded.error);
     }
-    const QString running = g.MatchRunning ? QStringLiteral("\n\nТекущая партия продолжается.") : QString();
+    const QString running = g.MatchRunning ? QTr("Keeping", "\n\nТекущая партия продолжается.") : QString();
     if (!loaded && loaded.newerVersion) {
         Tell(g, kLoadTitle,
-             QStringLiteral("Партия «%1» сохранена более новой версией игры, и эта версия не может её "
+             QTr("Keeping", "Партия «%1» сохранена более новой версией игры, и эта версия не может её "
                             "прочесть.\n\nОбновите игру, чтобы загрузить эту партию.%2")
                  .arg(Shown(path), running));
         return false;
     }
     if (!loaded) {
         const QString said =
-            QStringLiteral("Не удаётся загрузить «%1».\n\n%2").arg(Shown(path), Sentence(error));
+            QTr("Keeping", "Не удаётся загрузить «%1».\n\n%2").arg(Shown(path), Sentence(error));
         // A damaged autosave is not the end: the one before it may serve.
         const QFileInfo where(path);
         if (SaveFiles::IsAutosaveName(where.fileName()) &&
@@ -164,7 +165,7 @@ bool Forms::LoadFile(const QString& path)
             if (const auto older = OlderAutosave(Saves(), path)) {
                 if (Ask(g, kLoadTitle,
                         said + running +
-                            QStringLiteral("\n\nЗагрузить предыдущее автосохранение «%1»?")
+                            QTr("Keeping", "\n\nЗагрузить предыдущее автосохранение «%1»?")
                                 .arg(QString::fromStdString(older->summary.title))))
                     return LoadFile(older->path);
                 return false;
@@ -175,7 +176,7 @@ bool Forms::LoadFile(const QString& path)
     }
     if (g.MatchRunning &&
         !Ask(g, kLoadTitle,
-             QStringLiteral("Идущая партия будет заменена партией «%1». Её несохранённые ходы пропадут.\n\n"
+             QTr("Keeping", "Идущая партия будет заменена партией «%1». Её несохранённые ходы пропадут.\n\n"
                             "Загрузить?")
                  .arg(QString::fromStdString(loaded.summary.title))))
         return false;

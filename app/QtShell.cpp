@@ -13,6 +13,7 @@
 #include "app/Forms.h"
 #include "battlefield/FrmMain.h"
 #include "platform/qt/TickDriver.h"
+#include "platform/qt/Translations.h"
 #include "windows/FrmMes.h"
 
 namespace gh {
@@ -79,7 +80,7 @@ BoxAnswer QtShell::MessageBox(const MessageBoxRequest& request)
         box.setDefaultButton(request.defaultNo ? QMessageBox::No : QMessageBox::Yes);
         // Esc and the close box take nothing back and lose nothing.
         box.setEscapeButton(QMessageBox::Cancel);
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box.button(QMessageBox::Cancel)->setText(QTr("QtShell", "Отмена"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);

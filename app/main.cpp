@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QString>
 #include <QTimer>
 
@@ -16,9 +17,9 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/TickDriver.h"
 #include "platform/qt/Translations.h"
+#include "save/Record.h"
 #include "sound/qt/QtSound.h"
 #include "sound/qt/SoundControl.h"
-#include "save/Record.h"
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
 #include "windows/qt/SaveFiles.h"
@@ -40,20 +41,22 @@ QIcon WindowIcon()
 // ("" for none), or prints and ends the program.
 QString ReadCommandLine(QCoreApplication& app)
 {
-    gh::InstallRussianQtTranslation(app);
+    // The language comes first: --help speaks it too.
+    gh::InstallLanguage(app, gh::ChooseLanguage(gh::LanguageSetting(), QLocale::system()));
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Grimhollow — пошаговая фэнтезийная тактика для двух–пяти героев."));
+        gh::QTr("main", "Grimhollow — пошаговая фэнтезийная тактика для двух–пяти героев."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("FILE"), QStringLiteral("Сохранённая партия (*.ghsave), которую открыть при запуске."),
+        QStringLiteral("FILE"),
+        gh::QTr("main", "Сохранённая партия (*.ghsave), которую открыть при запуске."),
         QStringLiteral("[FILE]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         std::fputs(
-            qPrintable(QStringLiteral("grimhollow: можно открыть только одну сохранённую партию.\n\n") +
+            qPrintable(gh::QTr("main", "grimhollow: можно открыть только одну сохранённую партию.\n\n") +
                        parser.helpText()),
             stderr);
         std::exit(2);
@@ -140,7 +143,7 @@ int main(int argc, char** argv)
     gh::BindTimers(g);
     autosave.onFailure = [&g](const QString& message) {
         gh::MessageBoxRequest box;
-        box.title = "Автосохранение";
+        box.title = GH_TR("main", "Автосохранение");
         box.text = message.toStdString();
         box.icon = gh::BoxIcon::Exclamation;
         g.shell->MessageBox(box);

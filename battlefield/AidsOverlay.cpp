@@ -14,6 +14,7 @@
 #include "magic/SpellForecast.h"
 #include "platform/Numbers.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/Translations.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -258,7 +259,8 @@ void AidsOverlay::WorkOutHover(Hover& hover, std::array<int, 2> cell) const
     if (!ReachShown(g)) {
         if (Game::ValidUnit(s) && s > 0 && OwnUnit(g, s) && g.U(s).OnField && g.U(s).Hp >= 1 &&
             g.U(s).Actions <= 0)
-            hover.lines = {AidUnitLabel(g, s) + ": очков действия не осталось до следующего хода"};
+            hover.lines = {Fill(GH_TR("AidsOverlay", "%1: очков действия не осталось до следующего хода"),
+                                {AidUnitLabel(g, s)})};
         return;
     }
 

@@ -33,6 +33,7 @@
 #include "battlefield/WindowOpener.h"
 #include "battlefield/qt/StatusStrip.h"
 #include "platform/qt/ImageLists.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 
 namespace gh {
@@ -52,13 +53,13 @@ struct ToolbarButtonDef {
 
 // Left to right; the caption is also how a click is told apart.
 constexpr ToolbarButtonDef kButtons[] = {
-    {"Главное меню", "В главное меню"},
-    {"Магия", "Скастовать спелл"},
-    {"Дипломатия", "Дипломатия пока недоступна"},
-    {"Закончить ход", "Закончить ход"},
-    {"Сдаться", "Признать себя побежденным"},
-    {"Настройки", "Меню настроек"},
-    {"Помощь", "Помощь"},
+    {GH_TR_NOOP("FrmMain", "Главное меню"), GH_TR_NOOP("FrmMain", "В главное меню")},
+    {GH_TR_NOOP("FrmMain", "Магия"), GH_TR_NOOP("FrmMain", "Скастовать спелл")},
+    {GH_TR_NOOP("FrmMain", "Дипломатия"), GH_TR_NOOP("FrmMain", "Дипломатия пока недоступна")},
+    {GH_TR_NOOP("FrmMain", "Закончить ход"), GH_TR_NOOP("FrmMain", "Закончить ход")},
+    {GH_TR_NOOP("FrmMain", "Сдаться"), GH_TR_NOOP("FrmMain", "Признать себя побежденным")},
+    {GH_TR_NOOP("FrmMain", "Настройки"), GH_TR_NOOP("FrmMain", "Меню настроек")},
+    {GH_TR_NOOP("FrmMain", "Помощь"), GH_TR_NOOP("FrmMain", "Помощь")},
 };
 
 QFont LabelFont(qreal points)
@@ -166,9 +167,12 @@ void FrmMain::BuildToolbar()
     Toolbar1->setAutoFillBackground(true);
     int icon = 1;
     for (const ToolbarButtonDef& def : kButtons) {
+        // The Russian caption tells the click apart in every language.
         const QString caption = QString::fromUtf8(def.caption);
-        QAction* a = Toolbar1->addAction(QIcon(ImageLists::Get().Picture(ImageList::Icons, icon++)), caption);
-        a->setToolTip(QString::fromUtf8(def.toolTip));
+        QAction* a = Toolbar1->addAction(QIcon(ImageLists::Get().Picture(ImageList::Icons, icon++)),
+                                         QTr("FrmMain", def.caption));
+        a->setData(caption);
+        a->setToolTip(QTr("FrmMain", def.toolTip));
         connect(a, &QAction::triggered, this, [this, caption] { ToolbarClicked(caption); });
         if (QWidget* button = Toolbar1->widgetForAction(a))
             button->setFocusPolicy(Qt::NoFocus);
@@ -212,7 +216,7 @@ void FrmMain::ArrangeToolbar()
 QAction* FrmMain::ToolbarButton(const QString& caption) const
 {
     for (QAction* a : Toolbar1->actions())
-        if (a->text() == caption)
+        if (a->text() == caption || a->data().toString() == caption)
             return a;
     return nullptr;
 }
@@ -348,7 +352,9 @@ std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
     auto label = [&](const LabelControl& l, int widthTwips, int heightTwips, const QFont& font) {
         ControlPlace place;
         place.visible = l.Visible;
-        place.caption = l.Caption;
+        // The label keeps the game's own word (a save holds it); the field
+        // shows it in the player's language. A number stays a number.
+        place.caption = GH_TR("FieldLabel", l.Caption.c_str());
         place.colour = l.ForeColor;
         if (l.Visible) {
             const QRectF box(canvas.Snap(l.Left), canvas.Snap(l.Top),

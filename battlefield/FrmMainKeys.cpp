@@ -10,6 +10,7 @@
 #include "battlefield/Toolbar.h"
 #include "battlefield/WindowOpener.h"
 #include "battlefield/qt/StatusStrip.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 
 namespace gh {
@@ -79,7 +80,7 @@ bool FrmMain::PlayKey(QKeyEvent* event)
         // As «Закончить ход», but only on the person's own turn: a key
         // pressed at the wrong time asks nothing.
         if (fresh && PersonsTurn(g_))
-            ToolbarCommand(g_, "Закончить ход");
+            ToolbarCommand(g_, GH_TR("FrmMainKeys", "Закончить ход"));
         return true;
     default: return false;
     }

@@ -2,6 +2,7 @@
 
 #include "engine/Journal.h"
 #include "magic/SpellCatalogue.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -49,24 +50,25 @@ void FillUnit(const Game& g, StatusLines& lines)
         return;
     const Unit& u = g.U(s);
     lines.unit = UnitLabel(g, s);
-    lines.figures = "жизнь " + OfMax(u.Hp, u.HpMax);
+    lines.figures = Fill(GH_TR("Status", "жизнь %1"), {OfMax(u.Hp, u.HpMax)});
     lines.shortFigures = lines.figures;
     if (u.ManaMax > 0) {
-        lines.figures += ", мана " + OfMax(u.Mana, u.ManaMax);
-        lines.shortFigures += " мана " + OfMax(u.Mana, u.ManaMax);
+        lines.figures += Fill(GH_TR("Status", ", мана %1"), {OfMax(u.Mana, u.ManaMax)});
+        lines.shortFigures += Fill(GH_TR("Status", " мана %1"), {OfMax(u.Mana, u.ManaMax)});
     }
-    lines.figures += ", очки действия " + OfMax(u.Actions, u.ActionsMax);
-    lines.shortFigures += " очки " + OfMax(u.Actions, u.ActionsMax);
+    lines.figures += Fill(GH_TR("Status", ", очки действия %1"), {OfMax(u.Actions, u.ActionsMax)});
+    lines.shortFigures += Fill(GH_TR("Status", " очки %1"), {OfMax(u.Actions, u.ActionsMax)});
 }
 
 std::string AwaitingLine(const Game& g)
 {
     if (g.InputMode == kModeSummon)
-        return "Призыв: " + UnitTypeName(g.U(0).UnitType) + " ждёт клетку. Правый клик или Esc — отмена";
+        return Fill(GH_TR("Status", "Призыв: %1 ждёт клетку. Правый клик или Esc — отмена"),
+                    {UnitTypeName(g.U(0).UnitType)});
     // Once its pictures play, a spell no longer waits: it is under way.
     if (g.InputMode == kModeSpell && !g.timers.Enabled(TimerId::Tmr2)) {
         const std::string name = SpellName(g.CurrentSpell.SpellNo);
-        return "Заклинание «" + name + "» ждёт цель. Правый клик или Esc — отмена";
+        return Fill(GH_TR("Status", "Заклинание «%1» ждёт цель. Правый клик или Esc — отмена"), {name});
     }
     return {};
 }
@@ -77,19 +79,21 @@ StatusLines StatusOf(const Game& g)
 {
     StatusLines s;
     if (!g.MatchRunning) {
-        s.turn = AnyoneTookPart(g) ? "Битва окончена" : "Игра не начата";
-        s.unit = "Новая игра: «Главное меню», затем «Заново»";
+        s.turn = AnyoneTookPart(g) ? GH_TR("Status", "Битва окончена") : GH_TR("Status", "Игра не начата");
+        s.unit = GH_TR("Status", "Новая игра: «Главное меню», затем «Заново»");
         return s;
     }
     const int side = IsSide(g.ActiveHero) ? g.ActiveHero : 0;
     s.side = side;
     if (side == 0) {
-        s.turn = "Ходят " + UnitTypeName(0);
+        s.turn = Fill(GH_TR("Status", "Ходят %1"), {UnitTypeName(0)});
     } else {
         const Unit& hero = g.U(side);
-        s.turn = "Ходит " + UnitTypeName(hero.UnitType) + (hero.Name.empty() ? "" : " " + hero.Name);
+        s.turn = hero.Name.empty()
+                     ? Fill(GH_TR("Status", "Ходит %1"), {UnitTypeName(hero.UnitType)})
+                     : Fill(GH_TR("Status", "Ходит %1 %2"), {UnitTypeName(hero.UnitType), hero.Name});
     }
-    s.day = "День " + std::to_string(g.Day);
+    s.day = Fill(GH_TR("Status", "День %1"), {std::to_string(g.Day)});
     FillUnit(g, s);
     s.awaiting = AwaitingLine(g);
     return s;

@@ -3,6 +3,7 @@
 #include "engine/Order.h"
 #include "engine/Placement.h"
 #include "engine/TurnCycle.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -12,8 +13,9 @@ namespace {
 void NoMatchMessage(Game& g)
 {
     MessageBoxRequest box;
-    box.title = "Не понимаю";
-    box.text = "Предлагаю Вам для начала начать новую игру. (Клик по кнопке \"Главное меню\") ...";
+    box.title = GH_TR("Toolbar", "Не понимаю");
+    box.text =
+        GH_TR("Toolbar", "Предлагаю Вам для начала начать новую игру. (Клик по кнопке \"Главное меню\") ...");
     g.shell->MessageBox(box);
 }
 
@@ -38,8 +40,8 @@ void CancelPendingOnOwnTurn(Game& g)
 bool ConfirmConcede(Game& g)
 {
     MessageBoxRequest box;
-    box.title = "Сдаться";
-    box.text = "Признать себя побежденным?";
+    box.title = GH_TR("Toolbar", "Сдаться");
+    box.text = GH_TR("Toolbar", "Признать себя побежденным?");
     box.buttons = BoxButtons::YesNo;
     box.icon = BoxIcon::Question;
     box.defaultNo = true;
@@ -81,9 +83,9 @@ ToolbarAction ToolbarCommand(Game& g, const std::string& caption)
         if (hero.Hp >= 1)
             return ToolbarAction::OpenCast;
         MessageBoxRequest box;
-        box.title = "Не выйдет";
-        box.text = UnitTypeName(hero.UnitType) + " " + hero.Name +
-                   ", к сожалению, слшком мертв, чтобы творить заклинания...";
+        box.title = GH_TR("Toolbar", "Не выйдет");
+        box.text = Fill(GH_TR("Toolbar", "%1 %2, к сожалению, слшком мертв, чтобы творить заклинания..."),
+                        {UnitTypeName(hero.UnitType), hero.Name});
         g.shell->MessageBox(box);
         return ToolbarAction::None;
     }
@@ -104,7 +106,7 @@ bool ConfirmExit(Game& g)
 {
     MessageBoxRequest box;
     box.title = "Grimhollow";
-    box.text = "Выйти в систему?";
+    box.text = GH_TR("Toolbar", "Выйти в систему?");
     box.buttons = BoxButtons::YesNo;
     box.icon = BoxIcon::Question;
     box.defaultNo = true;

@@ -7,6 +7,7 @@
 
 #include "engine/Effects.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Experience.h"
 
 namespace gh {
@@ -188,12 +189,12 @@ void BlowTick(Game& g)
     blow.who = g.Selected;
     blow.whom = g.Target;
     if (BlowImmune(striker, struck)) {
-        g.LblUdar.Caption = "иммунитет";
+        g.LblUdar.Caption = GH_TR_NOOP("FieldLabel", "иммунитет");
         d = 0;
         blow.outcome = Outcome::Immune;
     } else if (!BlowLands(striker, struck, g.rnd->Rnd() * 100.0f)) {
         d = 0;
-        g.LblUdar.Caption = "мимо";
+        g.LblUdar.Caption = GH_TR_NOOP("FieldLabel", "мимо");
         blow.outcome = Outcome::Missed;
     } else {
         g.LblUdar.Caption = std::to_string(std::abs(static_cast<int>(d)));

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "magic/SpellCatalogue.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -39,20 +40,21 @@ std::string Signed(std::int32_t v)
 std::string Quoted(int spell)
 {
     const std::string name = SpellName(spell);
-    return "«" + (name.empty() ? std::string("заклинание") : name) + "»";
+    return "«" + (name.empty() ? std::string(GH_TR("Journal", "заклинание")) : name) + "»";
 }
 
 std::string LifeOf(const Unit& u)
 {
-    return "(жизнь " + std::to_string(u.Hp < 0 ? 0 : u.Hp) + "/" + std::to_string(u.HpMax) + ")";
+    return Fill(GH_TR("Journal", "(жизнь %1/%2)"),
+                {std::to_string(u.Hp < 0 ? 0 : u.Hp), std::to_string(u.HpMax)});
 }
 
-const char* StatName(int statKind)
+std::string StatName(int statKind)
 {
     switch (statKind) {
-    case 1: return "жизнь";
-    case 2: return "очки действия";
-    case 3: return "мана";
+    case 1: return GH_TR("Journal", "жизнь");
+    case 2: return GH_TR("Journal", "очки действия");
+    case 3: return GH_TR("Journal", "мана");
     default: return "";
     }
 }
@@ -61,41 +63,43 @@ std::string BlowText(const Game& g, const MatchEvent& e)
 {
     std::string text = UnitLabel(g, e.who) + " \u2192 " + UnitLabel(g, e.whom) + ": ";
     switch (e.outcome) {
-    case Outcome::Missed: return text + "мимо";
-    case Outcome::Immune: return text + "иммунитет";
+    case Outcome::Missed: return text + GH_TR("Journal", "мимо");
+    case Outcome::Immune: return text + GH_TR("Journal", "иммунитет");
     default: break;
     }
     const Unit& struck = g.U(e.whom);
     if (e.amount < 0)
-        text += "урон " + std::to_string(-static_cast<std::int64_t>(e.amount));
+        text += Fill(GH_TR("Journal", "урон %1"), {std::to_string(-static_cast<std::int64_t>(e.amount))});
     else if (e.amount > 0)
-        text += "лечение " + std::to_string(e.amount);
+        text += Fill(GH_TR("Journal", "лечение %1"), {std::to_string(e.amount)});
     else
-        text += "без вреда";
+        text += GH_TR("Journal", "без вреда");
     return struck.Hp >= 1 ? text + " " + LifeOf(struck) : text;
 }
 
 std::string KillText(const Game& g, const MatchEvent& e)
 {
-    const std::string victim = UnitLabel(g, e.whom) + " гибнет";
+    const std::string victim = UnitLabel(g, e.whom);
     if (e.spell != 0)
-        return victim + " от заклинания " + Quoted(e.spell);
+        return Fill(GH_TR("Journal", "%1 гибнет от заклинания %2"), {victim, Quoted(e.spell)});
     const bool male = Game::ValidUnit(e.who) ? g.U(e.who).IsMale : true;
-    return victim + "; " + (male ? "сразил " : "сразила ") + UnitLabel(g, e.who);
+    return Fill(male ? GH_TR("Journal", "%1 гибнет; сразил %2") : GH_TR("Journal", "%1 гибнет; сразила %2"),
+                {victim, UnitLabel(g, e.who)});
 }
 
 std::string SpellResultText(const Game& g, const MatchEvent& e)
 {
     if (e.whom == 0)
-        return Quoted(e.spell) + ": на клетке никого нет";
+        return Fill(GH_TR("Journal", "%1: на клетке никого нет"), {Quoted(e.spell)});
     const std::string text = Quoted(e.spell) + " \u2192 " + UnitLabel(g, e.whom) + ": ";
     switch (e.outcome) {
-    case Outcome::Missed: return text + "мимо";
-    case Outcome::Immune: return text + "иммунитет";
-    case Outcome::Fizzled: return text + "без действия";
-    case Outcome::Raised: return text + "восстаёт из мёртвых " + LifeOf(g.U(e.whom));
-    case Outcome::Rotted: return text + "труп обращается в кости";
-    case Outcome::Controlled: return text + "разум подчинён";
+    case Outcome::Missed: return text + GH_TR("Journal", "мимо");
+    case Outcome::Immune: return text + GH_TR("Journal", "иммунитет");
+    case Outcome::Fizzled: return text + GH_TR("Journal", "без действия");
+    case Outcome::Raised:
+        return text + Fill(GH_TR("Journal", "восстаёт из мёртвых %1"), {LifeOf(g.U(e.whom))});
+    case Outcome::Rotted: return text + GH_TR("Journal", "труп обращается в кости");
+    case Outcome::Controlled: return text + GH_TR("Journal", "разум подчинён");
     default: break;
     }
     const int statKind = SpellOf(e.spell).StatKind;
@@ -108,33 +112,40 @@ std::string SpellResultText(const Game& g, const MatchEvent& e)
 std::string Text(const Game& g, const MatchEvent& e)
 {
     switch (e.kind) {
-    case EventKind::MatchStarted: return "Битва начинается";
-    case EventKind::DayBegins: return "Наступает день " + std::to_string(g.Day);
+    case EventKind::MatchStarted: return GH_TR("Journal", "Битва начинается");
+    case EventKind::DayBegins: return Fill(GH_TR("Journal", "Наступает день %1"), {std::to_string(g.Day)});
     case EventKind::TurnBegins:
-        return e.side == 0 ? "Ходят " + UnitTypeName(0) : "Ходит " + HeroLabel(g, e.side);
+        return e.side == 0 ? Fill(GH_TR("Journal", "Ходят %1"), {UnitTypeName(0)})
+                           : Fill(GH_TR("Journal", "Ходит %1"), {HeroLabel(g, e.side)});
     case EventKind::Blow: return BlowText(g, e);
     case EventKind::Kill: return KillText(g, e);
     case EventKind::Promotion:
-        return UnitLabel(g, e.who) + ": повышение до уровня " + std::to_string(e.amount);
+        return Fill(GH_TR("Journal", "%1: повышение до уровня %2"),
+                    {UnitLabel(g, e.who), std::to_string(e.amount)});
     case EventKind::Summoned: {
-        std::string text = HeroLabel(g, e.who) + " призывает: " + UnitTypeName(g.U(e.whom).UnitType);
+        const std::string who = HeroLabel(g, e.who);
+        const std::string what = UnitTypeName(g.U(e.whom).UnitType);
         if (e.outcome == Outcome::Unruly)
-            text += " (никому не подчиняется)";
-        return text;
+            return Fill(GH_TR("Journal", "%1 призывает: %2 (никому не подчиняется)"), {who, what});
+        return Fill(GH_TR("Journal", "%1 призывает: %2"), {who, what});
     }
     case EventKind::SummonFailed:
         if (e.outcome == Outcome::NoRoom)
-            return HeroLabel(g, e.who) + ": не удалось призвать " + UnitTypeName(e.amount) +
-                   ", слишком много живности";
-        return HeroLabel(g, e.who) + ": заклинание провалено, " + UnitTypeName(e.amount) +
-               " призвать не удалось";
-    case EventKind::SpellCast: return HeroLabel(g, e.who) + " творит " + Quoted(e.spell);
+            return Fill(GH_TR("Journal", "%1: не удалось призвать %2, слишком много живности"),
+                        {HeroLabel(g, e.who), UnitTypeName(e.amount)});
+        return Fill(GH_TR("Journal", "%1: заклинание провалено, %2 призвать не удалось"),
+                    {HeroLabel(g, e.who), UnitTypeName(e.amount)});
+    case EventKind::SpellCast:
+        return Fill(GH_TR("Journal", "%1 творит %2"), {HeroLabel(g, e.who), Quoted(e.spell)});
     case EventKind::SpellResult: return SpellResultText(g, e);
-    case EventKind::HeroLeft: return HeroLabel(g, e.who) + " сдаётся и покидает поле боя";
+    case EventKind::HeroLeft:
+        return Fill(GH_TR("Journal", "%1 сдаётся и покидает поле боя"), {HeroLabel(g, e.who)});
     case EventKind::Victory:
         if (e.side == 0)
-            return "В битве победили " + UnitTypeName(0);
-        return (g.U(e.side).IsMale ? "В битве победил " : "В битве победила ") + HeroLabel(g, e.side);
+            return Fill(GH_TR("Journal", "В битве победили %1"), {UnitTypeName(0)});
+        return Fill(g.U(e.side).IsMale ? GH_TR("Journal", "В битве победил %1")
+                                       : GH_TR("Journal", "В битве победила %1"),
+                    {HeroLabel(g, e.side)});
     }
     return {};
 }
@@ -160,7 +171,7 @@ int SideOfEvent(const Game& g, const MatchEvent& e)
 
 std::string JournalLine(const JournalEntry& e)
 {
-    return "День " + std::to_string(e.Day) + ". " + e.Text;
+    return Fill(GH_TR("Journal", "День %1. %2"), {std::to_string(e.Day), e.Displayed()});
 }
 
 std::string UnitLabel(const Game& g, int unit)
@@ -183,7 +194,16 @@ JournalEntry DescribeEvent(const Game& g, const MatchEvent& e)
     entry.Side = SideOfEvent(g, e);
     entry.Turn = e.kind == EventKind::TurnBegins || e.kind == EventKind::DayBegins ||
                  e.kind == EventKind::MatchStarted || e.kind == EventKind::Victory;
-    entry.Text = Text(g, e);
+    // A save keeps the line in the game's own language, so that it loads the
+    // same in every language; the player reads it in theirs.
+    if (dynamic_cast<const RussianTexts*>(&CurrentTexts())) {
+        entry.Text = Text(g, e);
+    } else {
+        entry.Shown = Text(g, e);
+        const RussianTexts russian;
+        const TextsInUse inRussian(russian);
+        entry.Text = Text(g, e);
+    }
     return entry;
 }
 

@@ -16,10 +16,16 @@ struct JournalEntry {
     std::int32_t Day = 0;
     int Side = -1;     // whose colour the line carries: 0 the neutral side, 1..5 a hero, -1 nobody's
     bool Turn = false; // a turn or a new day, which the log sets apart
-    std::string Text;  // without the day
+    std::string Text;  // without the day, in the game's own Russian: a save holds it
+    // The same in the player's language when that is not Russian; empty
+    // otherwise, and for a line restored from a save.
+    std::string Shown = {};
+
+    // What the log shows: the player's language when there is one.
+    const std::string& Displayed() const { return Shown.empty() ? Text : Shown; }
 };
 
-// The line as the log lists it: the day, then the text.
+// The line as the log lists it: the day, then the text (Displayed).
 std::string JournalLine(const JournalEntry& e);
 
 // How the log names a unit: a hero by type and name, a creature by type and,

@@ -5,6 +5,7 @@
 #include "engine/TurnCycle.h"
 #include "magic/Casting.h"
 #include "magic/SpellCatalogue.h"
+#include "platform/Texts.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -249,21 +250,21 @@ Refusal GiveOrder(Game& g, const Order& o)
     return why;
 }
 
-std::string_view RefusalText(Refusal why)
+std::string RefusalText(Refusal why)
 {
     switch (why) {
     case Refusal::None: return "";
-    case Refusal::NoMatch: return "Игра не начата";
-    case Refusal::Busy: return "Подождите: на поле ещё идёт действие";
-    case Refusal::NotTheirTurn: return "Сейчас не ваш ход";
-    case Refusal::NoSuchUnit: return "Некому выполнить приказ";
-    case Refusal::NotAwaited: return "Ничего не ждёт места на поле";
-    case Refusal::NoEnemyThere: return "Там нет врага";
-    case Refusal::NoPage: return "Эта страница пуста";
-    case Refusal::OutsideField: return "Туда не дойдёт ни одно существо";
-    case Refusal::CellTaken: return "Это место уже занято";
-    case Refusal::ShortOfReason: return "Не хватает разума";
-    case Refusal::ShortOfMana: return "Не хватает маны";
+    case Refusal::NoMatch: return GH_TR("Order", "Игра не начата");
+    case Refusal::Busy: return GH_TR("Order", "Подождите: на поле ещё идёт действие");
+    case Refusal::NotTheirTurn: return GH_TR("Order", "Сейчас не ваш ход");
+    case Refusal::NoSuchUnit: return GH_TR("Order", "Некому выполнить приказ");
+    case Refusal::NotAwaited: return GH_TR("Order", "Ничего не ждёт места на поле");
+    case Refusal::NoEnemyThere: return GH_TR("Order", "Там нет врага");
+    case Refusal::NoPage: return GH_TR("Order", "Эта страница пуста");
+    case Refusal::OutsideField: return GH_TR("Order", "Туда не дойдёт ни одно существо");
+    case Refusal::CellTaken: return GH_TR("Order", "Это место уже занято");
+    case Refusal::ShortOfReason: return GH_TR("Order", "Не хватает разума");
+    case Refusal::ShortOfMana: return GH_TR("Order", "Не хватает маны");
     }
     return "";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "world/Game.h"
@@ -79,8 +80,9 @@ public:
 // Whether the rules answer this refusal with a box when the order is given.
 bool RefusalIsTold(Refusal why);
 
-// A short Russian line for the play aids: why the order cannot be given.
-std::string_view RefusalText(Refusal why);
+// A short line for the play aids, in the player's language: why the order
+// cannot be given.
+std::string RefusalText(Refusal why);
 
 // The field waits for the active side's orders on the board: nothing walks,
 // strikes, casts or shows a label, and no placement is pending.

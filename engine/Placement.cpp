@@ -7,6 +7,7 @@
 #include "engine/Effects.h"
 #include "engine/Movement.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/FieldView.h"
 #include "world/Units.h"
@@ -44,22 +45,25 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
     // Outside the planned area a creature could never take a step, and
     // nothing could ever reach it: it would stand there for good.
     if (!InWalkArea(g.TargetCellX, g.TargetCellY)) {
-        ShowBox(g, "Не получается",
-                "Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены.");
+        ShowBox(g, GH_TR("Placement", "Не получается"),
+                GH_TR("Placement",
+                      "Туда не дойдёт ни одно существо! Выберите место поближе или правый клик для отмены."));
         return;
     }
     if (hero.Leadership == hero.LeadershipMax) {
         if (unruly == UnrulySummon::DoNotCall)
             return;
-        const std::string question =
-            UnitTypeName(hero.UnitType) + " " + hero.Name + " может возглавить только " +
-            std::to_string(hero.LeadershipMax) +
-            " существ. Если призвать это существо, оно не будет подчиняться! Так вызвать или нет?";
-        if (unruly == UnrulySummon::AskThePlayer && !AskYes(g, "Предупреждение", question))
+        const std::string question = Fill(
+            GH_TR("Placement", "%1 %2 может возглавить только %3 существ. Если призвать это существо, оно не "
+                               "будет подчиняться! Так вызвать или нет?"),
+            {UnitTypeName(hero.UnitType), hero.Name, std::to_string(hero.LeadershipMax)});
+        if (unruly == UnrulySummon::AskThePlayer &&
+            !AskYes(g, GH_TR("Placement", "Предупреждение"), question))
             return;
     }
     if (!IsCellFree(g, g.TargetCellX, g.TargetCellY)) {
-        ShowBox(g, "Не получается", "Это место уже занято! Выберите другое или правый клик для отмены.");
+        ShowBox(g, GH_TR("Placement", "Не получается"),
+                GH_TR("Placement", "Это место уже занято! Выберите другое или правый клик для отмены."));
         return;
     }
     g.Selected = h;
@@ -73,9 +77,9 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
 
     const int record = FreeSummonRecord(g);
     if (record == 0) {
-        ShowBox(g, "Не получается",
-                "Не удалось призвать " + UnitTypeName(g.U(0).UnitType) +
-                    "! Слишком много живности развелось...");
+        ShowBox(g, GH_TR("Placement", "Не получается"),
+                Fill(GH_TR("Placement", "Не удалось призвать %1! Слишком много живности развелось..."),
+                     {UnitTypeName(g.U(0).UnitType)}));
         g.InputMode = kModeOrders;
         failed.outcome = Outcome::NoRoom;
         Report(g, failed);
@@ -86,9 +90,10 @@ void PlaceSummon(Game& g, UnrulySummon unruly)
     hero.Mana -= g.CastMana;
 
     if (!SummonLands(hero, g.CastChance, g.rnd->Rnd() * 100.0f)) {
-        ShowBox(g, "Заклинание провалено",
-                "Заклинание провалено! " + UnitTypeName(g.U(0).UnitType) +
-                    " призвать не удалось, и мана протрачена впустую!");
+        ShowBox(g, GH_TR("Placement", "Заклинание провалено"),
+                Fill(GH_TR("Placement",
+                           "Заклинание провалено! %1 призвать не удалось, и мана протрачена впустую!"),
+                     {UnitTypeName(g.U(0).UnitType)}));
         if (ValidSlot(g))
             g.Spellbook[h][g.ChosenSlot] = 0;
         failed.outcome = Outcome::Missed;

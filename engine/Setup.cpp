@@ -4,6 +4,7 @@
 
 #include "engine/TurnCycle.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/FieldView.h"
 #include "world/Units.h"
@@ -13,29 +14,29 @@ namespace gh {
 namespace {
 
 constexpr std::array<const char*, 10> kMaleNames{{
-    "Гэндальф",
-    "Джэк",
-    "Грэнт Непобедимый",
-    "Кащей Смертный",
-    "Мракодей",
-    "Лорд Вони",
-    "Святой Гавиллан",
-    "Мордор",
-    "Герцог Тангус",
-    "Граф Блэксторм",
+    GH_TR_NOOP("Setup", "Гэндальф"),
+    GH_TR_NOOP("Setup", "Джэк"),
+    GH_TR_NOOP("Setup", "Грэнт Непобедимый"),
+    GH_TR_NOOP("Setup", "Кащей Смертный"),
+    GH_TR_NOOP("Setup", "Мракодей"),
+    GH_TR_NOOP("Setup", "Лорд Вони"),
+    GH_TR_NOOP("Setup", "Святой Гавиллан"),
+    GH_TR_NOOP("Setup", "Мордор"),
+    GH_TR_NOOP("Setup", "Герцог Тангус"),
+    GH_TR_NOOP("Setup", "Граф Блэксторм"),
 }};
 
 constexpr std::array<const char*, 10> kFemaleNames{{
-    "Арвен",
-    "Галадриэль",
-    "Эовин",
-    "Принцесса Гарнет",
-    "Королева Бранэ",
-    "Аллерия",
-    "Фаун",
-    "Лани",
-    "Шива",
-    "Кид",
+    GH_TR_NOOP("Setup", "Арвен"),
+    GH_TR_NOOP("Setup", "Галадриэль"),
+    GH_TR_NOOP("Setup", "Эовин"),
+    GH_TR_NOOP("Setup", "Принцесса Гарнет"),
+    GH_TR_NOOP("Setup", "Королева Бранэ"),
+    GH_TR_NOOP("Setup", "Аллерия"),
+    GH_TR_NOOP("Setup", "Фаун"),
+    GH_TR_NOOP("Setup", "Лани"),
+    GH_TR_NOOP("Setup", "Шива"),
+    GH_TR_NOOP("Setup", "Кид"),
 }};
 
 // Setup's neutral creatures take records 6..10; records past them hold only
@@ -116,7 +117,9 @@ std::string DefaultHeroName(Game& g, bool isMale)
     int n = Int(g.rnd->Rnd() * 10.0f) + 1;
     if (n < 1 || n > static_cast<int>(names.size()))
         n = 1;
-    return names[static_cast<std::size_t>(n - 1)];
+    // A name is the hero's own from here on, and is saved as it is: a
+    // computer hero of an English game is called the English way.
+    return GH_TR("Setup", names[static_cast<std::size_t>(n - 1)]);
 }
 
 void GiveUniqueDefaultName(Game& g, int slot)
@@ -133,8 +136,8 @@ void GiveUniqueDefaultName(Game& g, int slot)
             return;
     }
     // Four other heroes can hold at most four of the ten names.
-    for (const char* name : hero.IsMale ? kMaleNames : kFemaleNames)
-        if (!NameTakenByOther(g, h, name)) {
+    for (const char* source : hero.IsMale ? kMaleNames : kFemaleNames)
+        if (const std::string name = GH_TR("Setup", source); !NameTakenByOther(g, h, name)) {
             hero.Name = name;
             return;
         }

@@ -6,6 +6,7 @@
 
 #include "engine/Placement.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/FieldView.h"
 
@@ -28,7 +29,7 @@ bool IsHumanSide(const Game& g, int side)
 
 std::string DayTitle(const Game& g)
 {
-    return "День " + std::to_string(g.Day);
+    return Fill(GH_TR("TurnCycle", "День %1"), {std::to_string(g.Day)});
 }
 
 void ShowOk(Game& g, const std::string& text)
@@ -115,7 +116,8 @@ void PassTurn(Game& g, int fromCommand)
     const Unit& hero = g.U(IsSide(side) ? side : 0);
     MessageBoxRequest box;
     box.title = DayTitle(g);
-    box.text = (side != 0 ? "Ходит " : "Ходят ") + UnitTypeName(hero.UnitType) + " " + hero.Name;
+    box.text = Fill(side != 0 ? GH_TR("TurnCycle", "Ходит %1 %2") : GH_TR("TurnCycle", "Ходят %1 %2"),
+                    {UnitTypeName(hero.UnitType), hero.Name});
     // People at one machine swap seats on this box; a computer's turn may go
     // by without one, as the player prefers.
     if (IsHumanSide(g, side))
@@ -189,8 +191,9 @@ void AnnounceVictory(Game& g, int winner)
 {
     const Unit& w = g.U(IsSide(winner) ? winner : 0);
     const Unit& named = g.U(IsSide(g.ActiveHero) ? g.ActiveHero : 0);
-    const std::string verb = w.IsMale ? "В битве победил " : "В битве победила ";
-    ShowOk(g, verb + UnitTypeName(named.UnitType) + " " + named.Name);
+    ShowOk(g, Fill(w.IsMale ? GH_TR("TurnCycle", "В битве победил %1 %2")
+                            : GH_TR("TurnCycle", "В битве победила %1 %2"),
+                   {UnitTypeName(named.UnitType), named.Name}));
 
     // The computer player goes quiet with the rest: an exchange's end may
     // have left it on, and it must not play a turn on a finished match.

@@ -1,9 +1,9 @@
 #include "magic/Casting.h"
 
 #include "engine/Placement.h"
-
 #include "magic/SpellCatalogue.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
 #include "world/Vocabulary.h"
@@ -24,15 +24,16 @@ std::int32_t MagicBonus(const Game& g)
 
 std::string ChanceLine(const Game& g)
 {
-    return "Шанс успеха: " + std::to_string(g.CastChance) + "% + " + std::to_string(MagicBonus(g)) + "%";
+    return Fill(GH_TR("Casting", "Шанс успеха: %1% + %2%"),
+                {std::to_string(g.CastChance), std::to_string(MagicBonus(g))});
 }
 
 std::string StatWord(int kind)
 {
     switch (kind) {
-    case 1: return "жизни";
-    case 2: return "перемещений";
-    case 3: return "маны";
+    case 1: return GH_TR("Casting", "жизни");
+    case 2: return GH_TR("Casting", "перемещений");
+    case 3: return GH_TR("Casting", "маны");
     default: return "";
     }
 }
@@ -46,17 +47,17 @@ void PickSpell(Game& g, int n, CastEntry& entry)
     g.CastMana = s.ManaCost;
 
     std::string& f = entry.figures;
-    f = "Дальность: " + std::to_string(s.Range) + kLineBreak;
+    f = Fill(GH_TR("Casting", "Дальность: %1"), {std::to_string(s.Range)}) + kLineBreak;
     if (s.Effect != 0) {
-        f += "Действие: ";
-        if (s.Effect > 0)
-            f += "+";
-        f += std::to_string(s.Effect) + (s.IsPercent ? "% " : " ") + StatWord(s.StatKind) + kLineBreak;
+        const std::string effect = (s.Effect > 0 ? "+" : "") + std::to_string(s.Effect);
+        f += Fill(s.IsPercent ? GH_TR("Casting", "Действие: %1% %2") : GH_TR("Casting", "Действие: %1 %2"),
+                  {effect, StatWord(s.StatKind)}) +
+             kLineBreak;
     }
-    f += "Источник воздействия: " + ElementName(s.Element) + kLineBreak;
+    f += Fill(GH_TR("Casting", "Источник воздействия: %1"), {ElementName(s.Element)}) + kLineBreak;
     f += ChanceLine(g) + kLineBreak;
-    f += "Требуется разума: " + std::to_string(s.ReasonNeeded) + kLineBreak;
-    f += "Уходит маны: " + std::to_string(s.ManaCost);
+    f += Fill(GH_TR("Casting", "Требуется разума: %1"), {std::to_string(s.ReasonNeeded)}) + kLineBreak;
+    f += Fill(GH_TR("Casting", "Уходит маны: %1"), {std::to_string(s.ManaCost)});
 }
 
 void PickCreature(Game& g, int type, CastEntry& entry)
@@ -73,8 +74,9 @@ void PickCreature(Game& g, int type, CastEntry& entry)
     g.CastChance = cost.chance;
     g.CastMana = cost.mana;
     g.CurrentSpell.ReasonNeeded = cost.reason;
-    entry.figures = ChanceLine(g) + kLineBreak + "Требуется разума: " + std::to_string(cost.reason) +
-                    kLineBreak + "Уходит маны: " + std::to_string(g.CastMana);
+    entry.figures = ChanceLine(g) + kLineBreak +
+                    Fill(GH_TR("Casting", "Требуется разума: %1"), {std::to_string(cost.reason)}) +
+                    kLineBreak + Fill(GH_TR("Casting", "Уходит маны: %1"), {std::to_string(g.CastMana)});
 }
 
 void Tell(Game& g, const std::string& title, const std::string& text)
@@ -148,13 +150,16 @@ ReadOutcome ReadEntry(Game& g, int caster)
         return ReadOutcome::NotNow;
 
     Unit& h = g.U(caster);
-    const std::string who = "У " + UnitTypeName(h.UnitType) + " " + h.Name;
+    const std::string type = UnitTypeName(h.UnitType);
     switch (CheckRead(h, g.CurrentSpell.ReasonNeeded, g.CastMana)) {
     case ReadCheck::ShortOfReason:
-        Tell(g, "Не повезло", who + " не хватает мозгов, чтобы прочесть заклинание!");
+        Tell(g, GH_TR("Casting", "Не повезло"),
+             Fill(GH_TR("Casting", "У %1 %2 не хватает мозгов, чтобы прочесть заклинание!"), {type, h.Name}));
         return ReadOutcome::Refused;
     case ReadCheck::ShortOfMana:
-        Tell(g, "Не выходит", who + ", к несчастью, нету требуемого количества маны!");
+        Tell(
+            g, GH_TR("Casting", "Не выходит"),
+            Fill(GH_TR("Casting", "У %1 %2, к несчастью, нету требуемого количества маны!"), {type, h.Name}));
         return ReadOutcome::Refused;
     case ReadCheck::Ok: break;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "magic/Spells.h"
+#include "platform/Texts.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -46,7 +47,7 @@ Trial Try(const Game& g, int target, float x, float y, float draw)
     copy.TargetCellY = y;
     copy.InputMode = kModeSpell;
     ApplySpell(copy);
-    return {copy.U(target), roll.Drawn() > 0, copy.LblUdar.Caption == "иммунитет"};
+    return {copy.U(target), roll.Drawn() > 0, copy.LblUdar.Caption == GH_TR_NOOP("FieldLabel", "иммунитет")};
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "engine/Effects.h"
 #include "magic/SpellCatalogue.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/Units.h"
 
@@ -81,12 +82,12 @@ void ApplyAmount(Game& g, Unit& t, const Unit& h)
 
     std::int32_t a = SpellAmount(s, t);
     if (SpellImmune(s, t, a)) {
-        g.LblUdar.Caption = "иммунитет";
+        g.LblUdar.Caption = GH_TR_NOOP("FieldLabel", "иммунитет");
         a = 0;
     } else if (SpellLands(s, h, g.rnd->Rnd() * 100.0f)) {
         g.LblUdar.Caption = std::to_string(std::abs(static_cast<std::int64_t>(a)));
     } else {
-        g.LblUdar.Caption = "мимо";
+        g.LblUdar.Caption = GH_TR_NOOP("FieldLabel", "мимо");
         a = 0;
     }
     g.LblUdar.ForeColor = a > 0 ? kGreen : kWhite;
@@ -134,9 +135,9 @@ void ReportSpell(Game& g, int caster, const SpellTouch& before, const Unit& t)
         e.outcome = after.hp != before.hp ? Outcome::Rotted : Outcome::Fizzled;
     else if (s.SpellNo == kMindControl)
         e.outcome = s.Chance > 0 ? Outcome::Controlled : Outcome::Fizzled;
-    else if (g.LblUdar.Caption == "иммунитет")
+    else if (g.LblUdar.Caption == GH_TR_NOOP("FieldLabel", "иммунитет"))
         e.outcome = Outcome::Immune;
-    else if (g.LblUdar.Caption == "мимо")
+    else if (g.LblUdar.Caption == GH_TR_NOOP("FieldLabel", "мимо"))
         e.outcome = Outcome::Missed;
     else if (g.LblUdar.Caption.empty())
         e.outcome = Outcome::Fizzled;

@@ -9,6 +9,7 @@
 #include "magic/SpellCatalogue.h"
 #include "platform/ImageListId.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "save/Layout.h"
 #include "save/SaveFormat.h"
 #include "save/Text.h"
@@ -61,13 +62,13 @@ public:
     template <class P> void Range(long long v, long long lo, long long hi, const P& path)
     {
         if (Ok() && (v < lo || v > hi))
-            Fail("Поле «" + path() + "» равно " + Num(v) + ", а допустимо от " + Num(lo) + " до " + Num(hi) +
-                 ".");
+            Fail(Fill(GH_TR("Check", "Поле «%1» равно %2, а допустимо от %3 до %4."),
+                      {path(), Num(v), Num(lo), Num(hi)}));
     }
     template <class P> void WindowPoint(float v, const P& path)
     {
         if (Ok() && !(std::isfinite(v) && std::fabs(static_cast<double>(v)) <= kMaxWindowTwips))
-            Fail("Поле «" + path() + "» содержит точку далеко за пределами окна.");
+            Fail(Fill(GH_TR("Check", "Поле «%1» содержит точку далеко за пределами окна."), {path()}));
     }
     template <class P> void Caption(const std::string& text, const P& path)
     {
@@ -75,7 +76,7 @@ public:
             return;
         const TextCheck t = CheckText(text);
         if (!t.valid || t.hasControl || text.size() > kMaxCaptionBytes)
-            Fail("Надпись «" + path() + "» испорчена.");
+            Fail(Fill(GH_TR("Check", "Надпись «%1» испорчена."), {path()}));
     }
 
 private:
@@ -149,21 +150,22 @@ void CheckUnit(const Unit& u, int i, Checker& c)
     if (!c.Ok())
         return;
     if (u.Leadership > u.LeadershipMax)
-        c.Fail("Запись " + Num(i) + " ведёт больше существ (" + Num(u.Leadership) + "), чем может (" +
-               Num(u.LeadershipMax) + ").");
+        c.Fail(Fill(GH_TR("Check", "Запись %1 ведёт больше существ (%2), чем может (%3)."),
+                    {Num(i), Num(u.Leadership), Num(u.LeadershipMax)}));
 
     const TextCheck name = CheckText(u.Name);
     if (!name.valid)
-        c.Fail("Имя в записи " + Num(i) + " не в кодировке UTF-8.");
+        c.Fail(Fill(GH_TR("Check", "Имя в записи %1 не в кодировке UTF-8."), {Num(i)}));
     else if (name.utf16Units > kMaxNameUnits)
-        c.Fail("Имя в записи " + Num(i) + " длиннее " + Num(kMaxNameUnits) + " знаков.");
+        c.Fail(Fill(GH_TR("Check", "Имя в записи %1 длиннее %2 знаков."), {Num(i), Num(kMaxNameUnits)}));
     else if (name.hasLineBreakOrTab || u.Name.find('\0') != std::string::npos)
-        c.Fail("Имя в записи " + Num(i) + " содержит перевод строки, табуляцию или нулевой знак.");
+        c.Fail(Fill(GH_TR("Check", "Имя в записи %1 содержит перевод строки, табуляцию или нулевой знак."),
+                    {Num(i)}));
 
     int col = 0, row = 0;
     if (c.Ok() && !(CellCoordinate(u.PosX, col) && CellCoordinate(u.PosY, row)))
-        c.Fail("Запись " + Num(i) + " стоит не в углу клетки поля (столбцы и строки от 0 до " +
-               Num(kLastCell) + ").");
+        c.Fail(Fill(GH_TR("Check", "Запись %1 стоит не в углу клетки поля (столбцы и строки от 0 до %2)."),
+                    {Num(i), Num(kLastCell)}));
 }
 
 // Where the rules read CurrentSpell, its fields come from the spell table or
@@ -221,7 +223,7 @@ void CheckTimers(const Game& g, Checker& c)
         return [t, f] { return std::string("match.timers.") + kTimerNames[t] + "." + f; };
     };
     if (st.ticks > kMaxTicks || st.now != static_cast<std::int64_t>(st.ticks) * Scheduler::kTickMs) {
-        c.Fail("Часы таймеров (match.timers.now и ticks) не согласуются друг с другом.");
+        c.Fail(GH_TR("Check", "Часы таймеров (match.timers.now и ticks) не согласуются друг с другом."));
         return;
     }
     for (int t = 0; t < kTimerCount; ++t) {
@@ -231,7 +233,8 @@ void CheckTimers(const Game& g, Checker& c)
         case TimerId::Tmr: c.Range(s.interval, 1, kMaxIdlePace, path(t, "interval")); break;
         case TimerId::Tmr2:
             if (c.Ok() && s.interval != 1 && s.interval != 20)
-                c.Fail("Поле «match.timers.Tmr2.interval» равно " + Num(s.interval) + ", а бывает 1 или 20.");
+                c.Fail(Fill(GH_TR("Check", "Поле «match.timers.Tmr2.interval» равно %1, а бывает 1 или 20."),
+                            {Num(s.interval)}));
             break;
         case TimerId::Tmr1:
         case TimerId::TmrEnemy: c.Range(s.interval, 1, 1, path(t, "interval")); break;
@@ -243,8 +246,9 @@ void CheckTimers(const Game& g, Checker& c)
         return;
     for (TimerId busy : {TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3})
         if (g.timers.Enabled(busy)) {
-            c.Fail("Партия сохранена посреди хода, удара или заклинания (включён таймер " +
-                   std::string(kTimerNames[static_cast<int>(busy)]) + ").");
+            c.Fail(Fill(
+                GH_TR("Check", "Партия сохранена посреди хода, удара или заклинания (включён таймер %1)."),
+                {std::string(kTimerNames[static_cast<int>(busy)])}));
             return;
         }
 }
@@ -253,7 +257,7 @@ void CheckMatchValues(const Game& g, Checker& c)
 {
     auto path = [](const char* f) { return [f] { return std::string("match.") + f; }; };
     if (!g.MatchRunning) {
-        c.Fail("В сохранении нет идущей партии.");
+        c.Fail(GH_TR("Check", "В сохранении нет идущей партии."));
         return;
     }
     c.Range(g.UnitCount, 0, kMaxUnit, path("UnitCount"));
@@ -270,13 +274,15 @@ void CheckMatchValues(const Game& g, Checker& c)
     c.Range(g.CastChance, 0, 100, path("CastChance"));
     c.Range(g.CastMana, 0, 9999, path("CastMana"));
     if (c.Ok() && g.AnimSpeed != 1 && g.AnimSpeed != 2 && g.AnimSpeed != 4 && g.AnimSpeed != 8)
-        c.Fail("Поле «match.AnimSpeed» равно " + Num(g.AnimSpeed) + ", а бывает 1, 2, 4 или 8.");
+        c.Fail(Fill(GH_TR("Check", "Поле «match.AnimSpeed» равно %1, а бывает 1, 2, 4 или 8."),
+                    {Num(g.AnimSpeed)}));
     if (c.Ok() && g.InputMode != kModeOrders)
-        c.Fail("Партия сохранена, когда поле ждало не приказа (InputMode " + Num(g.InputMode) + ").");
+        c.Fail(Fill(GH_TR("Check", "Партия сохранена, когда поле ждало не приказа (InputMode %1)."),
+                    {Num(g.InputMode)}));
     c.WindowPoint(g.TargetCellX, path("TargetCellX"));
     c.WindowPoint(g.TargetCellY, path("TargetCellY"));
     if (c.Ok() && (g.HeroIsHuman[0] || g.ComputerLevel[0] != kGameLevel))
-        c.Fail("Нейтральной стороной не может играть человек или сильный компьютер.");
+        c.Fail(GH_TR("Check", "Нейтральной стороной не может играть человек или сильный компьютер."));
     for (int h = 1; h <= kHeroes && c.Ok(); ++h)
         c.Range(g.ComputerLevel[static_cast<std::size_t>(h)], kGameLevel, kStrongestLevel,
                 [&] { return "match.ComputerLevel[" + Num(h) + "]"; });
@@ -303,7 +309,7 @@ void CheckField(const Game& g, Checker& c)
     if (!c.Ok())
         return;
     if (g.U(0).OnField) {
-        c.Fail("Служебная запись 0 стоит на поле.");
+        c.Fail(GH_TR("Check", "Служебная запись 0 стоит на поле."));
         return;
     }
     // Every record on the field is one the rules look at, on a cell of its
@@ -314,34 +320,36 @@ void CheckField(const Game& g, Checker& c)
         if (!u.OnField)
             continue;
         if (i > g.UnitCount) {
-            c.Fail("Запись " + Num(i) + " стоит на поле, но UnitCount равно " + Num(g.UnitCount) + ".");
+            c.Fail(Fill(GH_TR("Check", "Запись %1 стоит на поле, но UnitCount равно %2."),
+                        {Num(i), Num(g.UnitCount)}));
             return;
         }
         const int col = static_cast<int>(u.PosX / kCell);
         const int row = static_cast<int>(u.PosY / kCell);
         if (col < 1 || row < 1) {
-            c.Fail("Запись " + Num(i) + " стоит на краю поля, куда никто не ходит.");
+            c.Fail(Fill(GH_TR("Check", "Запись %1 стоит на краю поля, куда никто не ходит."), {Num(i)}));
             return;
         }
         int& other = taken[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
         if (other != 0) {
-            c.Fail("Записи " + Num(other) + " и " + Num(i) + " стоят на одной клетке.");
+            c.Fail(Fill(GH_TR("Check", "Записи %1 и %2 стоят на одной клетке."), {Num(other), Num(i)}));
             return;
         }
         other = i;
         if (u.Hp > u.HpMax || u.Mana > u.ManaMax || u.Actions > u.ActionsMax) {
-            c.Fail("У записи " + Num(i) + " жизни, маны или очков хода больше наибольшего.");
+            c.Fail(
+                Fill(GH_TR("Check", "У записи %1 жизни, маны или очков хода больше наибольшего."), {Num(i)}));
             return;
         }
     }
     const int side = g.ActiveHero;
     if (side >= 1 && !g.U(side).OnField) {
-        c.Fail("Ходит герой " + Num(side) + ", которого нет на поле.");
+        c.Fail(Fill(GH_TR("Check", "Ходит герой %1, которого нет на поле."), {Num(side)}));
         return;
     }
     // On a side the computer plays, its player carries the turn on.
     if (!g.HeroIsHuman[static_cast<std::size_t>(side)] && !g.timers.Enabled(TimerId::TmrEnemy))
-        c.Fail("Ходит компьютер, но его таймер (TmrEnemy) выключен: партия бы встала.");
+        c.Fail(GH_TR("Check", "Ходит компьютер, но его таймер (TmrEnemy) выключен: партия бы встала."));
 }
 
 void CheckControls(const Game& g, Checker& c)
@@ -373,7 +381,7 @@ void CheckControls(const Game& g, Checker& c)
         return std::isfinite(v) && v >= static_cast<float>(bar.Min) && v <= static_cast<float>(bar.Max);
     };
     if (!within(g.ViewX, g.HorBar) || !within(g.ViewY, g.VertBar))
-        c.Fail("Вид на поле (match.ViewX, match.ViewY) за пределами полос прокрутки.");
+        c.Fail(GH_TR("Check", "Вид на поле (match.ViewX, match.ViewY) за пределами полос прокрутки."));
 }
 
 // Each side's tally: counts never below nothing, and no hero has seen more

@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/Texts.h"
 #include "save/Layout.h"
 #include "save/Record.h"
 #include "save/SaveFormat.h"
@@ -52,24 +53,24 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
 {
     if constexpr (std::is_same_v<T, bool>) {
         if (!j.is_boolean()) {
-            p.Fail("Поле " + Field(path()) + " должно быть значением true или false.");
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть значением true или false."), {Field(path())}));
             return false;
         }
         out = j.get<bool>();
     } else if constexpr (std::is_floating_point_v<T>) {
         if (!j.is_number()) {
-            p.Fail("Поле " + Field(path()) + " должно быть числом.");
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть числом."), {Field(path())}));
             return false;
         }
         const double d = j.get<double>();
         if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<T>::max()) {
-            p.Fail("Число в поле " + Field(path()) + " слишком велико.");
+            p.Fail(Fill(GH_TR("Decode", "Число в поле %1 слишком велико."), {Field(path())}));
             return false;
         }
         out = static_cast<T>(d);
     } else if constexpr (std::is_integral_v<T>) {
         if (!j.is_number_integer()) {
-            p.Fail("Поле " + Field(path()) + " должно быть целым числом.");
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть целым числом."), {Field(path())}));
             return false;
         }
         bool fits;
@@ -88,12 +89,12 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
                 out = static_cast<T>(s);
         }
         if (!fits) {
-            p.Fail("Число в поле " + Field(path()) + " вне допустимых пределов.");
+            p.Fail(Fill(GH_TR("Decode", "Число в поле %1 вне допустимых пределов."), {Field(path())}));
             return false;
         }
     } else if constexpr (std::is_same_v<T, std::string>) {
         if (!j.is_string()) {
-            p.Fail("Поле " + Field(path()) + " должно быть строкой.");
+            p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть строкой."), {Field(path())}));
             return false;
         }
         out = j.get_ref<const std::string&>();
@@ -106,8 +107,8 @@ template <class T, class P> bool ReadLeaf(const Json& j, const P& path, T& out, 
 template <class P> bool ExpectArray(const Json& j, std::size_t n, const P& path, Problem& p)
 {
     if (!j.is_array() || j.size() != n) {
-        p.Fail("Поле " + Field(path()) + " должно быть массивом из " + Num(static_cast<long long>(n)) +
-               " элементов.");
+        p.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть массивом из %2 элементов."),
+                    {Field(path()), Num(static_cast<long long>(n))}));
         return false;
     }
     return true;
@@ -142,7 +143,7 @@ public:
         if (!j)
             return;
         if (!j->is_object()) {
-            p_.Fail("Поле " + Field(Path(key)) + " должно быть объектом.");
+            p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(Path(key))}));
             return;
         }
         Reader sub(*j, Path(key), p_);
@@ -161,7 +162,7 @@ public:
             const Json& one = (*j)[i];
             const std::string path = At(Path(key), i);
             if (!one.is_object()) {
-                p_.Fail("Поле " + Field(path) + " должно быть объектом.");
+                p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(path)}));
                 return;
             }
             Reader sub(one, path, p_);
@@ -177,15 +178,15 @@ public:
         if (!j)
             return;
         if (!j->is_array() || j->size() > most) {
-            p_.Fail("Поле " + Field(Path(key)) + " должно быть массивом не более чем из " +
-                    Num(static_cast<long long>(most)) + " элементов.");
+            p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть массивом не более чем из %2 элементов."),
+                         {Field(Path(key)), Num(static_cast<long long>(most))}));
             return;
         }
         out.assign(j->size(), T{});
         for (std::size_t i = 0; i < j->size() && Ok(); ++i) {
             const std::string path = At(Path(key), i);
             if (!(*j)[i].is_object()) {
-                p_.Fail("Поле " + Field(path) + " должно быть объектом.");
+                p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(path)}));
                 return;
             }
             Reader sub((*j)[i], path, p_);
@@ -200,7 +201,7 @@ public:
         if (!j)
             return;
         if (!j->is_object()) {
-            p_.Fail("Поле " + Field(Path(key)) + " должно быть объектом.");
+            p_.Fail(Fill(GH_TR("Decode", "Поле %1 должно быть объектом."), {Field(Path(key))}));
             return;
         }
         Scheduler::State st;
@@ -209,10 +210,10 @@ public:
         r("ticks", st.ticks);
         for (int i = 0; i < kTimerCount; ++i) {
             Scheduler::TimerState& t = st.timers[static_cast<std::size_t>(i)];
-            r.Object(kTimerNames[i], t, [](Scheduler::TimerState& one, Reader& tr) {
-                tr("interval", one.interval);
-                tr("enabled", one.enabled);
-                tr("since", one.since);
+            r.Object(kTimerNames[i], t, [](Scheduler::TimerState& one, Reader& timer) {
+                timer("interval", one.interval);
+                timer("enabled", one.enabled);
+                timer("since", one.since);
             });
         }
         r.Finish();
@@ -227,7 +228,8 @@ public:
         if (!Ok())
             return;
         if (text.size() > kMaxGeneratorText || !r.Restore(text))
-            p_.Fail("Состояние генератора случайных чисел (" + Field(Path(key)) + ") повреждено.");
+            p_.Fail(Fill(GH_TR("Decode", "Состояние генератора случайных чисел (%1) повреждено."),
+                         {Field(Path(key))}));
     }
 
     // Every member has been read: anything left is not part of the format.
@@ -240,7 +242,8 @@ public:
             for (const char* k : read_)
                 known = known || it.key() == k;
             if (!known) {
-                p_.Fail("В сохранении лишнее поле «" + path_ + "." + CutAtCharacter(it.key(), 60) + "».");
+                p_.Fail(Fill(GH_TR("Decode", "В сохранении лишнее поле «%1.%2»."),
+                             {path_, CutAtCharacter(it.key(), 60)}));
                 return;
             }
         }
@@ -256,7 +259,7 @@ private:
         read_.push_back(key);
         const auto it = object_.find(key);
         if (it == object_.end()) {
-            p_.Fail("В сохранении нет поля " + Field(Path(key)) + ".");
+            p_.Fail(Fill(GH_TR("Decode", "В сохранении нет поля %1."), {Field(Path(key))}));
             return nullptr;
         }
         return &*it;
@@ -307,16 +310,18 @@ private:
 std::string CheckEnvelope(std::string_view text)
 {
     if (text.empty())
-        return "Файл пуст.";
+        return GH_TR("Decode", "Файл пуст.");
     if (text.size() > kMaxSaveBytes)
-        return "Файл слишком велик для сохранения: " + Num(static_cast<long long>(text.size())) +
-               " байт, а сохранение бывает не больше " +
-               Num(static_cast<long long>(kMaxSaveBytes / 1024 / 1024)) + " МБ.";
+        return Fill(GH_TR("Decode",
+                          "Файл слишком велик для сохранения: %1 байт, а сохранение бывает не больше %2 МБ."),
+                    {Num(static_cast<long long>(text.size())),
+                     Num(static_cast<long long>(kMaxSaveBytes / 1024 / 1024))});
     const TextCheck t = CheckText(text);
     if (!t.valid)
-        return "Файл не в кодировке UTF-8 (ошибка в байте " + Num(static_cast<long long>(t.badAt)) + ").";
+        return Fill(GH_TR("Decode", "Файл не в кодировке UTF-8 (ошибка в байте %1)."),
+                    {Num(static_cast<long long>(t.badAt))});
     if (NestingDepth(text, kMaxNesting) > kMaxNesting)
-        return "Данные в файле вложены глубже, чем бывает в сохранении.";
+        return GH_TR("Decode", "Данные в файле вложены глубже, чем бывает в сохранении.");
     return {};
 }
 
@@ -352,13 +357,14 @@ std::string Parse(std::string_view text, Json& out, bool summaryOnly)
     try {
         out = Json::parse(text.begin(), text.end(), callback);
     } catch (const Json::parse_error& e) {
-        return "Файл повреждён: это не JSON или он оборван (ошибка около байта " +
-               Num(static_cast<long long>(e.byte)) + ").";
+        return Fill(GH_TR("Decode", "Файл повреждён: это не JSON или он оборван (ошибка около байта %1)."),
+                    {Num(static_cast<long long>(e.byte))});
     } catch (const Json::exception&) {
-        return "Файл повреждён: его не удалось разобрать.";
+        return GH_TR("Decode", "Файл повреждён: его не удалось разобрать.");
     }
     if (!repeated.empty())
-        return "Поле «" + CutAtCharacter(repeated, 60) + "» встречается в одном объекте дважды.";
+        return Fill(GH_TR("Decode", "Поле «%1» встречается в одном объекте дважды."),
+                    {CutAtCharacter(repeated, 60)});
     return {};
 }
 
@@ -366,26 +372,26 @@ std::string Parse(std::string_view text, Json& out, bool summaryOnly)
 std::string CheckFormat(Json& doc, int& version, bool& newer)
 {
     if (!doc.is_object())
-        return "Файл не похож на сохранение игры.";
+        return GH_TR("Decode", "Файл не похож на сохранение игры.");
     const auto name = doc.find("format");
     if (name == doc.end() || !name->is_string() || name->get_ref<const std::string&>() != kFormatName)
-        return "Файл не является сохранением этой игры.";
+        return GH_TR("Decode", "Файл не является сохранением этой игры.");
     const auto v = doc.find("version");
     if (v == doc.end() || !v->is_number_integer() ||
         (v->is_number_unsigned() && v->get<std::uint64_t>() > 1000000) || v->get<std::int64_t>() < 1 ||
         v->get<std::int64_t>() > 1000000)
-        return "Версия формата сохранения не указана или повреждена.";
+        return GH_TR("Decode", "Версия формата сохранения не указана или повреждена.");
     version = static_cast<int>(v->get<std::int64_t>());
     if (version > kFormatVersion) {
         newer = true;
-        return "Сохранение сделано более новой версией игры (формат " + Num(version) +
-               ", а эта версия читает форматы до " + Num(kFormatVersion) +
-               "). Обновите игру, чтобы открыть его.";
+        return Fill(GH_TR("Decode", "Сохранение сделано более новой версией игры (формат %1, а эта версия "
+                                    "читает форматы до %2). Обновите игру, чтобы открыть его."),
+                    {Num(version), Num(kFormatVersion)});
     }
     for (int from = version; from < kFormatVersion; ++from) {
         const Upgrade step = UpgradeFrom(from);
         if (!step)
-            return "Сохранение формата " + Num(from) + " этой версией игры не читается.";
+            return Fill(GH_TR("Decode", "Сохранение формата %1 этой версией игры не читается."), {Num(from)});
         if (std::string why = step(doc); !why.empty())
             return why;
         doc["version"] = from + 1;
@@ -414,20 +420,20 @@ std::string CheckSummary(const SaveSummary& s)
 {
     for (const std::string* label : {&s.gameVersion, &s.savedAt})
         if (label->size() > kMaxLabelBytes || CheckText(*label).hasControl)
-            return "Версия игры или время сохранения в файле испорчены.";
+            return GH_TR("Decode", "Версия игры или время сохранения в файле испорчены.");
     if (s.title.size() > kMaxTitleBytes || CheckText(s.title).hasControl)
-        return "Название сохранения слишком длинное или содержит управляющие знаки.";
+        return GH_TR("Decode", "Название сохранения слишком длинное или содержит управляющие знаки.");
     if (s.day < 0 || s.activeHero < 0 || s.activeHero > kHeroes)
-        return "День или ходящий герой в сводке сохранения вне допустимых пределов.";
+        return GH_TR("Decode", "День или ходящий герой в сводке сохранения вне допустимых пределов.");
     int last = 0;
     for (const SaveSummary::Hero& h : s.heroes) {
         if (h.slot <= last || h.slot > kHeroes)
-            return "Герои в сводке сохранения перечислены не по порядку мест.";
+            return GH_TR("Decode", "Герои в сводке сохранения перечислены не по порядку мест.");
         last = h.slot;
         if (CheckText(h.name).utf16Units > kMaxNameUnits)
-            return "Имя героя в сводке сохранения слишком длинное.";
+            return GH_TR("Decode", "Имя героя в сводке сохранения слишком длинное.");
         if (h.unitType < 0 || h.unitType > kTypeCount)
-            return "Класс героя в сводке сохранения неизвестен.";
+            return GH_TR("Decode", "Класс героя в сводке сохранения неизвестен.");
     }
     return {};
 }
@@ -436,9 +442,10 @@ std::string CheckLog(const std::vector<JournalEntry>& log)
 {
     for (const JournalEntry& e : log) {
         if (e.Day < 0 || e.Side < -1 || e.Side > kHeroes)
-            return "Строка журнала в сохранении: день или сторона вне допустимых пределов.";
+            return GH_TR("Decode", "Строка журнала в сохранении: день или сторона вне допустимых пределов.");
         if (e.Text.size() > kMaxLogLineBytes || CheckText(e.Text).hasControl)
-            return "Строка журнала в сохранении слишком длинная или содержит управляющие знаки.";
+            return GH_TR("Decode",
+                         "Строка журнала в сохранении слишком длинная или содержит управляющие знаки.");
     }
     return {};
 }
@@ -507,20 +514,20 @@ LoadResult ReadSave(std::string_view text)
         const SaveSummary own =
             SummaryOf(*game, summary.title, summary.autosave, summary.savedAt, summary.gameVersion);
         if (own.day != summary.day || own.activeHero != summary.activeHero || !SameHeroes(own, summary))
-            p.Fail("Сводка сохранения (день, герои) не совпадает с самой партией.");
+            p.Fail(GH_TR("Decode", "Сводка сохранения (день, герои) не совпадает с самой партией."));
     }
     if (p.Ok() && !result.memory.journal.empty()) {
         const RecordReadResult journal = ReadRecord(result.memory.journal, false);
         if (journal.otherRules)
             result.memory.journal.clear();
         else if (!journal)
-            p.Fail("Журнал приказов в сохранении повреждён: " + journal.error);
+            p.Fail(Fill(GH_TR("Decode", "Журнал приказов в сохранении повреждён: %1"), {journal.error}));
         else if (journal.record.closed)
-            p.Fail("Журнал приказов в сохранении закрыт, хотя партия продолжается.");
+            p.Fail(GH_TR("Decode", "Журнал приказов в сохранении закрыт, хотя партия продолжается."));
         else if (!journal.record.lines.empty() && journal.record.lines.back().tick > game->timers.Ticks())
-            p.Fail("Журнал приказов в сохранении уходит дальше самой партии.");
+            p.Fail(GH_TR("Decode", "Журнал приказов в сохранении уходит дальше самой партии."));
         else if (journal.start->timers.Ticks() > game->timers.Ticks())
-            p.Fail("Журнал приказов в сохранении начинается позже самой партии.");
+            p.Fail(GH_TR("Decode", "Журнал приказов в сохранении начинается позже самой партии."));
     }
     if (!p.Ok()) {
         result.error = p.text;
@@ -553,7 +560,7 @@ bool ReadSummary(std::string_view text, SaveSummary& out, std::string& error)
     SaveSummary s;
     const auto it = doc.find("summary");
     if (it == doc.end() || !it->is_object()) {
-        p.Fail("В сохранении нет сводки («summary»).");
+        p.Fail(GH_TR("Decode", "В сохранении нет сводки («summary»)."));
     } else {
         Reader r(*it, "summary", p);
         ReadSummaryFields(r, s);

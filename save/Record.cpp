@@ -1,5 +1,8 @@
 // Writing and reading records of matches (save/Record.h, docs/replays.md).
 #include "save/Record.h"
+#include "platform/Texts.h"
+#include "save/StateHash.h"
+#include "save/Text.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -7,9 +10,6 @@
 #include <utility>
 
 #include <nlohmann/json.hpp>
-
-#include "save/StateHash.h"
-#include "save/Text.h"
 
 namespace gh::save {
 
@@ -98,7 +98,7 @@ public:
         : j_(j), where_(std::move(where)), p_(problem)
     {
         if (!j_.is_object())
-            Fail("не объект");
+            Fail(GH_TR("Record", "не объект"));
     }
     bool Ok() const { return p_.empty(); }
     void Fail(const std::string& what)
@@ -113,7 +113,7 @@ public:
             return nullptr;
         const auto it = j_.find(key);
         if (it == j_.end()) {
-            Fail(std::string("нет поля «") + key + "»");
+            Fail(std::string(GH_TR("Record", "нет поля «")) + key + "»");
             return nullptr;
         }
         return &*it;
@@ -126,8 +126,9 @@ public:
             return;
         if (!v->is_number_integer() || (v->is_number_unsigned() && v->get<std::uint64_t>() > 1ULL << 62) ||
             v->get<long long>() < lo || v->get<long long>() > hi) {
-            Fail(std::string("поле «") + key + "» не целое число в пределах " + std::to_string(lo) + ".." +
-                 std::to_string(hi));
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 Fill(GH_TR("Record", "» не целое число в пределах %1..%2"),
+                      {std::to_string(lo), std::to_string(hi)}));
             return;
         }
         out = static_cast<T>(v->get<long long>());
@@ -138,7 +139,7 @@ public:
         if (!v)
             return;
         if (!v->is_boolean())
-            return Fail(std::string("поле «") + key + "» не да/нет");
+            return Fail(std::string(GH_TR("Record", "поле «")) + key + GH_TR("Record", "» не да/нет"));
         out = v->get<bool>();
     }
     void Real(const char* key, float& out, double limit)
@@ -147,11 +148,13 @@ public:
         if (!v)
             return;
         if (!v->is_number() || !std::isfinite(v->get<double>()) || std::fabs(v->get<double>()) > limit)
-            return Fail(std::string("поле «") + key + "» не число в допустимых пределах");
+            return Fail(std::string(GH_TR("Record", "поле «")) + key +
+                        GH_TR("Record", "» не число в допустимых пределах"));
         const double d = v->get<double>();
         out = static_cast<float>(d);
         if (static_cast<double>(out) != d)
-            Fail(std::string("поле «") + key + "» не записывается числом одинарной точности");
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 GH_TR("Record", "» не записывается числом одинарной точности"));
     }
     void Text(const char* key, std::string& out, std::size_t maxBytes)
     {
@@ -159,7 +162,8 @@ public:
         if (!v)
             return;
         if (!v->is_string() || v->get_ref<const std::string&>().size() > maxBytes)
-            return Fail(std::string("поле «") + key + "» не текст или слишком длинное");
+            return Fail(std::string(GH_TR("Record", "поле «")) + key +
+                        GH_TR("Record", "» не текст или слишком длинное"));
         out = v->get<std::string>();
     }
     void Hash(const char* key, std::uint64_t& out)
@@ -168,14 +172,16 @@ public:
         if (!v)
             return;
         if (!v->is_string() || !ParseHashText(v->get_ref<const std::string&>(), out))
-            Fail(std::string("поле «") + key + "» не хеш из 16 шестнадцатеричных цифр");
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 GH_TR("Record", "» не хеш из 16 шестнадцатеричных цифр"));
     }
     const Json* Array(const char* key, std::size_t n)
     {
         const Json* v = Get(key);
         if (v && (!v->is_array() || (n != 0 && v->size() != n))) {
-            Fail(std::string("поле «") + key + "» не список" +
-                 (n ? " из " + std::to_string(n) + " чисел" : ""));
+            Fail(std::string(GH_TR("Record", "поле «")) + key +
+                 Fill(GH_TR("Record", "» не список%1"),
+                      {(n ? GH_TR("Record", " из ") + std::to_string(n) + GH_TR("Record", " чисел") : "")}));
             return nullptr;
         }
         return v;
@@ -190,7 +196,7 @@ public:
             for (const char* k : seen_)
                 known = known || it.key() == k;
             if (!known)
-                return Fail("лишнее поле «" + CutAtCharacter(it.key(), 40) + "»");
+                return Fail(Fill(GH_TR("Record", "лишнее поле «%1»"), {CutAtCharacter(it.key(), 40)}));
         }
     }
 
@@ -232,7 +238,7 @@ void ReadSeat(Fields& f, SeatInputs& s)
     std::vector<long long> v;
     if (const Json* a = f.Array("CurrentSpell", 11)) {
         if (!ArrayInts(*a, v, -1000000, 1000000) || v[3] < 0 || v[3] > 1)
-            f.Fail("поле «CurrentSpell» испорчено");
+            f.Fail(GH_TR("Record", "поле «CurrentSpell» испорчено"));
         else {
             SpellRecord& c = s.CurrentSpell;
             c.SpellNo = static_cast<std::int32_t>(v[0]);
@@ -251,7 +257,7 @@ void ReadSeat(Fields& f, SeatInputs& s)
     f.Int("AnimSpeed", s.AnimSpeed, 0, 1024);
     if (const Json* a = f.Array("ComputerLevel", kHeroes + 1)) {
         if (!ArrayInts(*a, v, kGameLevel, kStrongestLevel) || v[0] != kGameLevel)
-            return f.Fail("поле «ComputerLevel» испорчено");
+            return f.Fail(GH_TR("Record", "поле «ComputerLevel» испорчено"));
         for (std::size_t i = 0; i < a->size(); ++i)
             s.ComputerLevel[i] = static_cast<std::int32_t>(v[i]);
     }
@@ -259,17 +265,18 @@ void ReadSeat(Fields& f, SeatInputs& s)
         if (const Json* a = f.Array(key, kHeroes + 1)) {
             for (std::size_t i = 0; i < a->size(); ++i) {
                 if (!(*a)[i].is_boolean())
-                    return f.Fail(std::string("поле «") + key + "» не список да/нет");
+                    return f.Fail(std::string(GH_TR("Record", "поле «")) + key +
+                                  GH_TR("Record", "» не список да/нет"));
                 (*flags)[i] = (*a)[i].get<bool>();
             }
         }
     if (const Json* a = f.Array("timers", 3 * kTimerCount)) {
         if (!ArrayInts(*a, v, 0, kTickLimit * Scheduler::kTickMs))
-            return f.Fail("поле «timers» испорчено");
+            return f.Fail(GH_TR("Record", "поле «timers» испорчено"));
         for (std::size_t i = 0; i < kTimerCount; ++i) {
             Scheduler::TimerState& t = s.timers.timers[i];
             if (v[3 * i] < 1 || v[3 * i] > 100000 || v[3 * i + 1] > 1)
-                return f.Fail("поле «timers» испорчено");
+                return f.Fail(GH_TR("Record", "поле «timers» испорчено"));
             t.interval = static_cast<int>(v[3 * i]);
             t.enabled = v[3 * i + 1] != 0;
             t.since = v[3 * i + 2];
@@ -285,7 +292,7 @@ void ReadOrder(Fields& f, Order& o)
     std::string kind;
     f.Text("kind", kind, 16);
     if (f.Ok() && !KindOfName(kind, o.kind))
-        f.Fail("неизвестный приказ «" + CutAtCharacter(kind, 16) + "»");
+        f.Fail(Fill(GH_TR("Record", "неизвестный приказ «%1»"), {CutAtCharacter(kind, 16)}));
     f.Int("who", o.who, 0, kMaxUnit);
     f.Real("x", o.x, kFieldLimit);
     f.Real("y", o.y, kFieldLimit);
@@ -298,7 +305,7 @@ void ReadOrder(Fields& f, Order& o)
         else if (hand == "strong")
             o.hand = Hand::Strong;
         else
-            f.Fail("неизвестная рука «" + CutAtCharacter(hand, 16) + "»");
+            f.Fail(Fill(GH_TR("Record", "неизвестная рука «%1»"), {CutAtCharacter(hand, 16)}));
     }
     f.Finish();
 }
@@ -306,11 +313,11 @@ void ReadOrder(Fields& f, Order& o)
 std::string ParseLine(std::string_view text, Json& out)
 {
     if (NestingDepth(text, 4) > 3)
-        return "данные вложены глубже, чем бывает в записи";
+        return GH_TR("Record", "данные вложены глубже, чем бывает в записи");
     try {
         out = Json::parse(text.begin(), text.end());
     } catch (const Json::exception&) {
-        return "строка не JSON или оборвана";
+        return GH_TR("Record", "строка не JSON или оборвана");
     }
     return {};
 }
@@ -319,16 +326,16 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
 {
     Json j;
     if (NestingDepth(text, 2) > 1)
-        return "Первая строка не похожа на заголовок записи.";
+        return GH_TR("Record", "Первая строка не похожа на заголовок записи.");
     try {
         j = Json::parse(text.begin(), text.end());
     } catch (const Json::exception&) {
-        return "Первая строка повреждена: это не JSON или она оборвана.";
+        return GH_TR("Record", "Первая строка повреждена: это не JSON или она оборвана.");
     }
     if (!j.is_object() || !j.contains("format") || j["format"] != kRecordFormatName)
-        return "Файл не является записью партии этой игры.";
+        return GH_TR("Record", "Файл не является записью партии этой игры.");
     std::string problem;
-    Fields f(j, "Заголовок записи", problem);
+    Fields f(j, GH_TR("Record", "Заголовок записи"), problem);
     std::string format;
     f.Text("format", format, 64);
     f.Int("version", r.record.header.version, 1, 1000000);
@@ -336,9 +343,9 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
         return problem;
     if (r.record.header.version > kRecordFormatVersion) {
         r.newerVersion = true;
-        return "Запись сделана более новой версией игры (формат " + std::to_string(r.record.header.version) +
-               ", а эта версия читает форматы до " + std::to_string(kRecordFormatVersion) +
-               "). Обновите игру, чтобы посмотреть её.";
+        return Fill(GH_TR("Record", "Запись сделана более новой версией игры (формат %1, а эта версия читает "
+                                    "форматы до %2). Обновите игру, чтобы посмотреть её."),
+                    {std::to_string(r.record.header.version), std::to_string(kRecordFormatVersion)});
     }
     RecordHeader& h = r.record.header;
     f.Text("gameVersion", h.gameVersion, kMaxLabelBytes);
@@ -351,15 +358,16 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
         return problem;
     for (const std::string* label : {&h.gameVersion, &h.matchId, &h.recordedAt})
         if (CheckText(*label).hasControl)
-            return "Заголовок записи: версия игры, имя партии или время испорчены.";
+            return GH_TR("Record", "Заголовок записи: версия игры, имя партии или время испорчены.");
     if (h.rules != RulesFingerprint()) {
         r.otherRules = true;
-        return "Партия записана по другим правилам игры (версия " + CutAtCharacter(h.gameVersion, 32) +
-               "): эта версия не может воспроизвести её точно.";
+        return Fill(GH_TR("Record", "Партия записана по другим правилам игры (версия %1): эта версия не "
+                                    "может воспроизвести её точно."),
+                    {CutAtCharacter(h.gameVersion, 32)});
     }
     LoadResult start = ReadSave(h.start);
     if (!start)
-        return "Начальная позиция записи повреждена: " + start.error;
+        return Fill(GH_TR("Record", "Начальная позиция записи повреждена: %1"), {start.error});
     r.summary = start.summary;
     r.start = std::move(start.game);
     return {};
@@ -368,44 +376,44 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
 std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
 {
     std::string problem;
-    Fields f(j, "Строка " + std::to_string(seq + 2), problem);
+    Fields f(j, Fill(GH_TR("Record", "Строка %1"), {std::to_string(seq + 2)}), problem);
     std::uint64_t n = 0;
     f.Int("seq", n, 0, static_cast<long long>(kMaxRecordLines));
     if (f.Ok() && n != seq)
-        f.Fail("номер " + std::to_string(n) + " не по порядку");
+        f.Fail(Fill(GH_TR("Record", "номер %1 не по порядку"), {std::to_string(n)}));
     f.Int("tick", line.tick, 0, kTickLimit);
     f.Int("side", line.side, 0, kHeroes);
     f.Flag("input", line.input);
     if (f.Has("order")) {
         line.kind = RecordLine::Kind::Order;
         if (const Json* o = f.Get("order")) {
-            Fields of(*o, "Строка " + std::to_string(seq + 2) + ", приказ", problem);
+            Fields of(*o, Fill(GH_TR("Record", "Строка %1, приказ"), {std::to_string(seq + 2)}), problem);
             ReadOrder(of, line.order);
         }
         if (f.Has("answers")) {
             if (const Json* a = f.Array("answers", 0)) {
                 if (a->size() > kMaxAnswers || !line.input)
-                    f.Fail("ответов больше, чем бывает");
+                    f.Fail(GH_TR("Record", "ответов больше, чем бывает"));
                 for (const Json& v : *a) {
                     if (v == "yes")
                         line.answers.push_back(BoxAnswer::Yes);
                     else if (v == "no")
                         line.answers.push_back(BoxAnswer::No);
                     else
-                        f.Fail("ответ не «yes» и не «no»");
+                        f.Fail(GH_TR("Record", "ответ не «yes» и не «no»"));
                 }
             }
         }
     } else {
         line.kind = RecordLine::Kind::Seat;
         if (const Json* s = f.Get("seat")) {
-            Fields sf(*s, "Строка " + std::to_string(seq + 2) + ", вид", problem);
+            Fields sf(*s, Fill(GH_TR("Record", "Строка %1, вид"), {std::to_string(seq + 2)}), problem);
             ReadSeat(sf, line.seat);
         }
         if (f.Ok() && !line.input)
-            f.Fail("изменение вида бывает только между тиками");
+            f.Fail(GH_TR("Record", "изменение вида бывает только между тиками"));
         if (f.Ok() && line.seat.timers.ticks != line.tick)
-            f.Fail("часы вида не совпадают с тиком строки");
+            f.Fail(GH_TR("Record", "часы вида не совпадают с тиком строки"));
     }
     f.Hash("hash", line.hash);
     f.Finish();
@@ -415,13 +423,14 @@ std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
 std::string ReadEnd(const Json& j, std::size_t lines, RecordEnd& e)
 {
     std::string problem;
-    Fields f(j, "Последняя строка", problem);
+    Fields f(j, GH_TR("Record", "Последняя строка"), problem);
     std::uint64_t n = 0;
     f.Int("orders", n, 0, static_cast<long long>(kMaxRecordLines));
     if (f.Ok() && n != lines)
-        f.Fail("в записи " + std::to_string(lines) + " строк приказов, а названо " + std::to_string(n));
+        f.Fail(Fill(GH_TR("Record", "в записи %1 строк приказов, а названо %2"),
+                    {std::to_string(lines), std::to_string(n)}));
     if (const Json* end = f.Get("end")) {
-        Fields ef(*end, "Итог записи", problem);
+        Fields ef(*end, GH_TR("Record", "Итог записи"), problem);
         ef.Int("tick", e.tick, 0, kTickLimit);
         ef.Flag("running", e.running);
         ef.Int("day", e.day, 0, 1000000000);
@@ -559,14 +568,16 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
         return std::move(r);
     };
     if (text.empty())
-        return fail("Файл пуст.");
+        return fail(GH_TR("Record", "Файл пуст."));
     if (text.size() > kMaxRecordBytes)
-        return fail("Файл слишком велик для записи партии: " + std::to_string(text.size()) +
-                    " байт, а запись бывает не больше " + std::to_string(kMaxRecordBytes / 1024 / 1024) +
-                    " МБ.");
+        return fail(
+            Fill(GH_TR("Record",
+                       "Файл слишком велик для записи партии: %1 байт, а запись бывает не больше %2 МБ."),
+                 {std::to_string(text.size()), std::to_string(kMaxRecordBytes / 1024 / 1024)}));
     const TextCheck t = CheckText(text);
     if (!t.valid)
-        return fail("Файл не в кодировке UTF-8 (ошибка в байте " + std::to_string(t.badAt) + ").");
+        return fail(Fill(GH_TR("Record", "Файл не в кодировке UTF-8 (ошибка в байте %1)."),
+                         {std::to_string(t.badAt)}));
 
     // The lines, each within its limit, before any is parsed.
     std::vector<std::string_view> lines;
@@ -578,9 +589,10 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
         const std::string_view line = text.substr(at, end - at);
         const std::size_t limit = lines.empty() ? kMaxHeaderBytes : kMaxLineBytes;
         if (line.size() > limit)
-            return fail("Строка " + std::to_string(lines.size() + 1) + " длиннее, чем бывает в записи.");
+            return fail(Fill(GH_TR("Record", "Строка %1 длиннее, чем бывает в записи."),
+                             {std::to_string(lines.size() + 1)}));
         if (lines.size() > kMaxRecordLines + 1)
-            return fail("В записи больше строк, чем бывает.");
+            return fail(GH_TR("Record", "В записи больше строк, чем бывает."));
         lines.push_back(line);
         at = end + 1;
     }
@@ -591,10 +603,11 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
     for (std::size_t i = 1; i < lines.size(); ++i) {
         Json j;
         if (std::string why = ParseLine(lines[i], j); !why.empty())
-            return fail("Строка " + std::to_string(i + 1) + ": " + why + ".");
+            return fail(Fill(GH_TR("Record", "Строка %1: %2."), {std::to_string(i + 1), why}));
         if (j.is_object() && j.contains("end")) {
             if (i + 1 != lines.size())
-                return fail("Строка " + std::to_string(i + 1) + ": итог записи стоит не в конце.");
+                return fail(Fill(GH_TR("Record", "Строка %1: итог записи стоит не в конце."),
+                                 {std::to_string(i + 1)}));
             orders = i - 1;
             if (std::string why = ReadEnd(j, orders, r.record.end); !why.empty())
                 return fail(why);
@@ -606,18 +619,19 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
             return fail(why);
         const std::uint64_t before = r.record.lines.empty() ? 0 : r.record.lines.back().tick;
         if (line.tick < before)
-            return fail("Строка " + std::to_string(i + 1) + ": тик меньше, чем у строки перед ней.");
+            return fail(Fill(GH_TR("Record", "Строка %1: тик меньше, чем у строки перед ней."),
+                             {std::to_string(i + 1)}));
         r.record.lines.push_back(std::move(line));
     }
     if (requireEnd && !r.record.closed)
-        return fail("Запись оборвана: в ней нет итога партии.");
+        return fail(GH_TR("Record", "Запись оборвана: в ней нет итога партии."));
     // The clock of the start and of every line go forward together.
     const std::uint64_t startTick = r.start->timers.Ticks();
     if (!r.record.lines.empty() && r.record.lines.front().tick < startTick)
-        return fail("Строка 2: тик раньше начала записи.");
+        return fail(GH_TR("Record", "Строка 2: тик раньше начала записи."));
     if (r.record.closed &&
         r.record.end.tick < (r.record.lines.empty() ? startTick : r.record.lines.back().tick))
-        return fail("Последняя строка: партия кончается раньше последнего приказа.");
+        return fail(GH_TR("Record", "Последняя строка: партия кончается раньше последнего приказа."));
     return r;
 }
 

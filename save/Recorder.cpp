@@ -1,6 +1,7 @@
 #include "save/Recorder.h"
 
 #include "engine/Engine.h"
+#include "platform/Texts.h"
 #include "save/StateHash.h"
 
 namespace gh::save {
@@ -198,7 +199,7 @@ namespace {
 
 std::string At(std::size_t seq, std::uint64_t tick)
 {
-    return "приказ " + std::to_string(seq + 1) + " (тик " + std::to_string(tick) + ")";
+    return Fill(GH_TR("Recorder", "приказ %1 (тик %2)"), {std::to_string(seq + 1), std::to_string(tick)});
 }
 
 } // namespace
@@ -215,8 +216,8 @@ void Replayer::Given(Game& g, const Order& order, Refusal)
         return;
     // An order the ticks gave: it must be the next line, as recorded.
     if (done_ >= record_.lines.size() || record_.lines[done_].input) {
-        Fail("на тике " + std::to_string(g.timers.Ticks()) +
-             " компьютер отдал приказ, которого нет в записи");
+        Fail(Fill(GH_TR("Recorder", "на тике %1 компьютер отдал приказ, которого нет в записи"),
+                  {std::to_string(g.timers.Ticks())}));
         return;
     }
     RecordLine now;
@@ -229,8 +230,8 @@ void Replayer::Given(Game& g, const Order& order, Refusal)
     const RecordLine& want = record_.lines[done_];
     if (!(now == want)) {
         Fail(now.hash != want.hash && now.tick == want.tick && now.side == want.side
-                 ? At(done_, want.tick) + ": позиция после него отличается от записанной"
-                 : At(done_, want.tick) + ": компьютер отдал другой приказ, чем записано");
+                 ? At(done_, want.tick) + GH_TR("Recorder", ": позиция после него отличается от записанной")
+                 : At(done_, want.tick) + GH_TR("Recorder", ": компьютер отдал другой приказ, чем записано"));
         return;
     }
     ++done_;
@@ -239,7 +240,7 @@ void Replayer::Given(Game& g, const Order& order, Refusal)
 bool Replayer::GiveLine(const RecordLine& line)
 {
     if (line.side != g_->ActiveHero)
-        return Fail(At(done_, line.tick) + ": ходит другая сторона, чем записано");
+        return Fail(At(done_, line.tick) + GH_TR("Recorder", ": ходит другая сторона, чем записано"));
     if (line.kind == RecordLine::Kind::Seat) {
         ApplySeatInputs(*g_, line.seat);
     } else {
@@ -250,10 +251,12 @@ bool Replayer::GiveLine(const RecordLine& line)
         GiveOrder(*g_, line.order);
         givingInput_ = false;
         if (shell_->ranOut || shell_->next != line.answers.size())
-            return Fail(At(done_, line.tick) + ": вопросы приказа не совпадают с записанными ответами");
+            return Fail(At(done_, line.tick) +
+                        GH_TR("Recorder", ": вопросы приказа не совпадают с записанными ответами"));
     }
     if (StateHash(*g_) != line.hash)
-        return Fail(At(done_, line.tick) + ": позиция после него отличается от записанной");
+        return Fail(At(done_, line.tick) +
+                    GH_TR("Recorder", ": позиция после него отличается от записанной"));
     ++done_;
     return true;
 }
@@ -266,7 +269,7 @@ bool Replayer::Step()
     if (done_ < record_.lines.size()) {
         const RecordLine& next = record_.lines[done_];
         if (next.tick < now || (!next.input && next.tick == now))
-            return Fail(At(done_, next.tick) + ": приказ не был отдан в свой тик");
+            return Fail(At(done_, next.tick) + GH_TR("Recorder", ": приказ не был отдан в свой тик"));
         if (next.input && next.tick == now)
             return GiveLine(next);
     } else if (!record_.closed || now >= record_.end.tick) {
@@ -274,7 +277,7 @@ bool Replayer::Step()
             if (now != record_.end.tick || StateHash(*g_) != record_.end.hash ||
                 g_->MatchRunning != record_.end.running || g_->Day != record_.end.day ||
                 WinnerOf(*g_) != record_.end.winner)
-                return Fail("в конце записи позиция отличается от записанной");
+                return Fail(GH_TR("Recorder", "в конце записи позиция отличается от записанной"));
         }
         atEnd_ = true;
         return true;

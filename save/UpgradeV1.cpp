@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/Texts.h"
 #include "world/Game.h"
 
 namespace gh::save {
@@ -18,7 +19,7 @@ std::string UpgradeV1(nlohmann::json& save)
     if (match == save.end() || !match->is_object())
         return "";
     if (match->contains("Tally"))
-        return "Поле match.Tally появилось только в формате 2.";
+        return GH_TR("UpgradeV1", "Поле match.Tally появилось только в формате 2.");
     const auto units = match->find("Units");
     const auto day = match->find("Day");
     if (units == match->end() || !units->is_array() || units->size() != kMaxUnit + 1 || day == match->end() ||

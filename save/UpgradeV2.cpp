@@ -1,5 +1,6 @@
 #include "save/Upgrades.h"
 
+#include "platform/Texts.h"
 #include "world/Game.h"
 
 namespace gh::save {
@@ -14,7 +15,7 @@ namespace gh::save {
 std::string UpgradeV2(nlohmann::json& save)
 {
     if (save.contains("journal") || save.contains("log"))
-        return "Поля journal и log появились только в формате 3.";
+        return GH_TR("UpgradeV2", "Поля journal и log появились только в формате 3.");
     save["journal"] = "";
     save["log"] = nlohmann::json::array();
 
@@ -24,14 +25,14 @@ std::string UpgradeV2(nlohmann::json& save)
     if (match == save.end() || !match->is_object())
         return "";
     if (match->contains("ComputerLevel"))
-        return "Поле match.ComputerLevel появилось только в формате 3.";
+        return GH_TR("UpgradeV2", "Поле match.ComputerLevel появилось только в формате 3.");
     const auto strong = match->find("StrongComputer");
     if (strong == match->end() || !strong->is_array())
-        return "Поле «match.StrongComputer» отсутствует или не является списком.";
+        return GH_TR("UpgradeV2", "Поле «match.StrongComputer» отсутствует или не является списком.");
     nlohmann::json levels = nlohmann::json::array();
     for (const nlohmann::json& tick : *strong) {
         if (!tick.is_boolean())
-            return "Поле «match.StrongComputer» содержит не флажок.";
+            return GH_TR("UpgradeV2", "Поле «match.StrongComputer» содержит не флажок.");
         levels.push_back(tick.get<bool>() ? kStrongestLevel : kGameLevel);
     }
     match->erase(strong);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <cstdint>
 
 // The author's message, apart from its window: the text, how bright a line

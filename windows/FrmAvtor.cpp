@@ -9,6 +9,7 @@
 
 #include "platform/Numbers.h"
 #include "platform/Scheduler.h"
+#include "platform/qt/Translations.h"
 #include "windows/AuthorMessage.h"
 
 namespace gh {
@@ -33,7 +34,7 @@ SpeedKey SpeedKeyOf(int key)
 
 FrmAvtor::FrmAvtor(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setWindowTitle(QStringLiteral("От автора"));
+    setWindowTitle(QTr("FrmAvtor", "От автора"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Every tick repaints the whole window in black anyway.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,7 +89,7 @@ void FrmAvtor::ShowText(QPainter& p)
     const int ascent = QFontMetrics(font(), this).ascent();
     LineY = ScrollY;
     for (LineNo = 0; LineNo < kAuthorLines; ++LineNo) {
-        LineText = QString::fromUtf8(AuthorLine(LineNo));
+        LineText = QTr("AuthorMessage", AuthorLine(LineNo));
         Brightness = LineBrightness(LineY, CenterY);
         p.setPen(QColor(Brightness, Brightness, Brightness));
         // The print position is the top of the line; Qt draws from the baseline.

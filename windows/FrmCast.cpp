@@ -8,6 +8,7 @@
 #include "engine/Order.h"
 #include "magic/Casting.h"
 #include "platform/qt/Pictures.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
 
@@ -37,7 +38,7 @@ FrmCast::FrmCast(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), caster_(forms.g.ActiveHero)
 {
-    setWindowTitle(QStringLiteral("Магия"));
+    setWindowTitle(QTr("FrmCast", "Магия"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(8145, 6990));
     QFont arial(QStringLiteral("Arial"));
@@ -45,7 +46,7 @@ FrmCast::FrmCast(WindowOpener& forms, QWidget* parent)
     setFont(arial);
 
     Label1 = MakeLabel(this, 120, 240, 1845, 195);
-    Label1->setText(QStringLiteral("Доступные заклинания:"));
+    Label1->setText(QTr("FrmCast", "Доступные заклинания:"));
     // The heading's box is only a line high and just wide enough at the
     // smaller size.
     QFont heading = arial;
@@ -63,13 +64,13 @@ FrmCast::FrmCast(WindowOpener& forms, QWidget* parent)
 
     LblSuc = MakeLabel(this, 4080, 4440, 3855, 1695);
 
-    CmdCast = new QPushButton(QStringLiteral("Прочитать"), this);
+    CmdCast = new QPushButton(QTr("FrmCast", "Прочитать"), this);
     CmdCast->setGeometry(TwipsRect(4200, 6360, 1575, 495));
     CmdCast->setAutoDefault(false);
     // Nothing to read until a page is picked in this opening: the figures
     // left over from an earlier pick may belong to a page used up since.
     CmdCast->setEnabled(false);
-    CmdCancel = new QPushButton(QStringLiteral("Ненадо"), this);
+    CmdCancel = new QPushButton(QTr("FrmCast", "Ненадо"), this);
     CmdCancel->setGeometry(TwipsRect(6240, 6360, 1455, 495));
     CmdCancel->setAutoDefault(false);
 

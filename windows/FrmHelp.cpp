@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/HelpText.h"
 
@@ -13,7 +14,7 @@ namespace gh {
 FrmHelp::FrmHelp(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Помощь"));
+    setWindowTitle(QTr("FrmHelp", "Помощь"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 720);
     setMinimumSize(420, 300);
@@ -27,7 +28,7 @@ FrmHelp::FrmHelp(QWidget* parent)
     // Our own page: no player's text ever goes into it.
     TxtHelp->setHtml(QString::fromStdString(HelpPage()));
 
-    CmdOK = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdOK = new QPushButton(QTr("FrmHelp", "Закрыть"), this);
     CmdOK->setAutoDefault(false);
     connect(CmdOK, &QPushButton::clicked, this, &QWidget::close);
 

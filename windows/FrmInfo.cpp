@@ -4,6 +4,7 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Pictures.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
 #include "windows/InfoText.h"
@@ -45,7 +46,7 @@ void ShowPortrait(WindowOpener& forms, QLabel* face, int portrait)
 
 FrmInfo::FrmInfo(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Информация"));
+    setWindowTitle(QTr("FrmInfo", "Информация"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(6435, 7200));
     setFont(InfoFont());

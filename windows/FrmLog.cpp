@@ -9,6 +9,7 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/SideColours.h"
+#include "platform/qt/Translations.h"
 
 namespace gh {
 
@@ -26,7 +27,7 @@ FrmLog::FrmLog(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms)
 {
-    setWindowTitle(QStringLiteral("Журнал битвы"));
+    setWindowTitle(QTr("FrmLog", "Журнал битвы"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The battlefield keeps the keyboard when the log comes up.
     setAttribute(Qt::WA_ShowWithoutActivating);

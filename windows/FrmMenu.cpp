@@ -5,6 +5,7 @@
 
 #include "battlefield/Toolbar.h"
 #include "battlefield/WindowOpener.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/SaveState.h"
 
@@ -19,8 +20,9 @@ struct MenuButton {
 
 // By index; the buttons are stacked on screen by their tops, not their index.
 constexpr MenuButton kButtons[6] = {
-    {"Заново", 360},     {"Сохранить", 840},   {"Загрузить", 1320},
-    {"От Автора", 2280}, {"Продолжить", 1800}, {"Выход", 3360},
+    {GH_TR_NOOP("FrmMenu", "Заново"), 360},      {GH_TR_NOOP("FrmMenu", "Сохранить"), 840},
+    {GH_TR_NOOP("FrmMenu", "Загрузить"), 1320},  {GH_TR_NOOP("FrmMenu", "От Автора"), 2280},
+    {GH_TR_NOOP("FrmMenu", "Продолжить"), 1800}, {GH_TR_NOOP("FrmMenu", "Выход"), 3360},
 };
 
 } // namespace
@@ -29,7 +31,7 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms)
 {
-    setWindowTitle(QStringLiteral("Главное Меню"));
+    setWindowTitle(QTr("FrmMenu", "Главное Меню"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(3165, 4140));
 
@@ -37,7 +39,7 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
     font.setPointSizeF(12);
     font.setBold(true);
     for (int i = 0; i < 6; ++i) {
-        Cmd[i] = new QPushButton(QString::fromUtf8(kButtons[i].caption), this);
+        Cmd[i] = new QPushButton(QTr("FrmMenu", kButtons[i].caption), this);
         Cmd[i]->setFont(font);
         Cmd[i]->setGeometry(TwipsRect(480, kButtons[i].top, 2175, 375));
         Cmd[i]->setAutoDefault(false);
@@ -45,18 +47,18 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
         if (i > 0)
             setTabOrder(Cmd[i - 1], Cmd[i]);
     }
-    CmdRecords = new QPushButton(QStringLiteral("Записи партий"), this);
+    CmdRecords = new QPushButton(QTr("FrmMenu", "Записи партий"), this);
     CmdRecords->setFont(font);
     CmdRecords->setGeometry(TwipsRect(480, 2880, 2175, 375));
     CmdRecords->setAutoDefault(false);
-    CmdRecords->setToolTip(QStringLiteral("Посмотреть записанную партию"));
+    CmdRecords->setToolTip(QTr("FrmMenu", "Посмотреть записанную партию"));
     connect(CmdRecords, &QPushButton::clicked, this, [this] {
         close();
         forms_.OpenRecords();
     });
     setTabOrder(Cmd[3], CmdRecords);
     setTabOrder(CmdRecords, Cmd[5]);
-    Cmd[2]->setToolTip(QStringLiteral("Загрузить сохранённую партию"));
+    Cmd[2]->setToolTip(QTr("FrmMenu", "Загрузить сохранённую партию"));
     ShowSaveState();
     CentreOnScreen(this);
 }
@@ -68,8 +70,8 @@ void FrmMenu::ShowSaveState()
     const std::string why = WhySaveIsUnavailable(forms_.g);
     Cmd[1]->setEnabled(why.empty());
     const QString tip = why.empty()
-                            ? QStringLiteral("Сохранить партию")
-                            : QStringLiteral("Сохранить сейчас нельзя. ") + QString::fromStdString(why);
+                            ? QTr("FrmMenu", "Сохранить партию")
+                            : QTr("FrmMenu", "Сохранить сейчас нельзя. ") + QString::fromStdString(why);
     if (Cmd[1]->toolTip() != tip)
         Cmd[1]->setToolTip(tip);
 }

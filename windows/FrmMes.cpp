@@ -8,6 +8,7 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Pictures.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
 #include "windows/Speech.h"
@@ -16,7 +17,7 @@ namespace gh {
 
 FrmMes::FrmMes(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Сообщение"));
+    setWindowTitle(QTr("FrmMes", "Сообщение"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(6120, 3000));
     setFont(QFont(QStringLiteral("Comic Sans MS")));

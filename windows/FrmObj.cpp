@@ -3,6 +3,7 @@
 #include <QPalette>
 
 #include "battlefield/WindowOpener.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmInfo.h"
 #include "windows/InfoText.h"
@@ -33,7 +34,7 @@ QColor ToQColor(const Rgb& c)
 
 FrmObj::FrmObj(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Информация"));
+    setWindowTitle(QTr("FrmObj", "Информация"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(6105, 3555));
     setFont(InfoFont());
@@ -46,13 +47,13 @@ FrmObj::FrmObj(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
     ShowPortrait(forms, ImgFace, info.Portrait);
 
     LblAP = InfoLabel(this, TwipsRect(120, 1200, 2055, 195));
-    LblAP->setText(QStringLiteral("Действия"));
+    LblAP->setText(QTr("FrmObj", "Действия"));
     ShpAPMax = Bar(this, TwipsRect(120, 1440, 2055, 135), QColor(128, 0, 128));
     ShpAP = Bar(this, TwipsRect(120, 1440, 0, 135), QColor(192, 0, 192));
     ShpAP->setFixedWidth(TwipsToPixels(info.ApWidth));
 
     LblHP = InfoLabel(this, TwipsRect(3840, 1200, 2085, 195));
-    LblHP->setText(QStringLiteral("Жизнь"));
+    LblHP->setText(QTr("FrmObj", "Жизнь"));
     ShpHPMax = Bar(this, TwipsRect(3840, 1440, 2175, 135), QColor(0, 64, 0));
     ShpHP = Bar(this, TwipsRect(3840, 1440, 0, 135), ToQColor(info.HpColour));
     ShpHP->setFixedWidth(TwipsToPixels(info.HpWidth));

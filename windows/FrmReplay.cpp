@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "platform/qt/SideColours.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "save/Record.h"
 #include "windows/qt/SaveFiles.h"
@@ -59,8 +60,13 @@ struct Speed {
     const char* caption;
     double ticks;
 };
-constexpr Speed kSpeeds[] = {
-    {"×¼", 0.25}, {"×½", 0.5}, {"×1", 1}, {"×2", 2}, {"×4", 4}, {"×8", 8}, {"как можно быстрее", 0}};
+constexpr Speed kSpeeds[] = {{"×¼", 0.25},
+                             {"×½", 0.5},
+                             {"×1", 1},
+                             {"×2", 2},
+                             {"×4", 4},
+                             {"×8", 8},
+                             {GH_TR_NOOP("FrmReplay", "как можно быстрее"), 0}};
 
 QString SideName(const Game& g, int side)
 {
@@ -74,7 +80,7 @@ QString SideName(const Game& g, int side)
 
 FrmReplay::FrmReplay(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Запись партии"));
+    setWindowTitle(QTr("FrmReplay", "Запись партии"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     Field = new FieldPicture(canvas_, this);
@@ -82,28 +88,28 @@ FrmReplay::FrmReplay(QWidget* parent) : QWidget(parent, Qt::Window)
     LstLog->setMinimumWidth(300);
     LstLog->setSelectionMode(QAbstractItemView::NoSelection);
 
-    CmdPrevTurn = new QPushButton(QStringLiteral("◀◀ ход"), this);
-    CmdPrevTurn->setToolTip(QStringLiteral("К ходу предыдущей стороны"));
+    CmdPrevTurn = new QPushButton(QTr("FrmReplay", "◀◀ ход"), this);
+    CmdPrevTurn->setToolTip(QTr("FrmReplay", "К ходу предыдущей стороны"));
     CmdBack = new QPushButton(QStringLiteral("|◀"), this);
-    CmdBack->setToolTip(QStringLiteral("На приказ назад"));
+    CmdBack->setToolTip(QTr("FrmReplay", "На приказ назад"));
     CmdPlay = new QPushButton(QStringLiteral("▶"), this);
-    CmdPlay->setToolTip(QStringLiteral("Смотреть / пауза (пробел)"));
+    CmdPlay->setToolTip(QTr("FrmReplay", "Смотреть / пауза (пробел)"));
     CmdPlay->setShortcut(Qt::Key_Space);
     CmdForward = new QPushButton(QStringLiteral("▶|"), this);
-    CmdForward->setToolTip(QStringLiteral("На приказ вперёд"));
-    CmdNextTurn = new QPushButton(QStringLiteral("ход ▶▶"), this);
-    CmdNextTurn->setToolTip(QStringLiteral("К ходу следующей стороны"));
+    CmdForward->setToolTip(QTr("FrmReplay", "На приказ вперёд"));
+    CmdNextTurn = new QPushButton(QTr("FrmReplay", "ход ▶▶"), this);
+    CmdNextTurn->setToolTip(QTr("FrmReplay", "К ходу следующей стороны"));
     CboSpeed = new QComboBox(this);
-    CboSpeed->setToolTip(QStringLiteral("Скорость"));
+    CboSpeed->setToolTip(QTr("FrmReplay", "Скорость"));
     for (const Speed& s : kSpeeds)
-        CboSpeed->addItem(QString::fromUtf8(s.caption));
+        CboSpeed->addItem(QTr("FrmReplay", s.caption));
     CboSpeed->setCurrentIndex(2);
-    auto* dayLabel = new QLabel(QStringLiteral("День:"), this);
+    auto* dayLabel = new QLabel(QTr("FrmReplay", "День:"), this);
     SpnDay = new QSpinBox(this);
-    SpnDay->setToolTip(QStringLiteral("Перейти к началу дня"));
+    SpnDay->setToolTip(QTr("FrmReplay", "Перейти к началу дня"));
     SpnDay->setKeyboardTracking(false);
     Slider = new QSlider(Qt::Horizontal, this);
-    Slider->setToolTip(QStringLiteral("Вся партия: приказ за приказом"));
+    Slider->setToolTip(QTr("FrmReplay", "Вся партия: приказ за приказом"));
     LblStatus = new QLabel(this);
     LblStatus->setTextFormat(Qt::PlainText);
 
@@ -187,16 +193,16 @@ bool FrmReplay::Open(const QString& path, QString& error)
     std::string text;
     QString why;
     if (!SaveFiles::ReadText(path, text, why)) {
-        error = QStringLiteral("Не удаётся открыть запись «%1»: %2.").arg(name_, why);
+        error = QTr("FrmReplay", "Не удаётся открыть запись «%1»: %2.").arg(name_, why);
         return false;
     }
     save::RecordReadResult read = save::ReadRecord(text, true);
     if (!read) {
         error =
-            QStringLiteral("Запись «%1» не открыть.\n\n%2").arg(name_, QString::fromStdString(read.error));
+            QTr("FrmReplay", "Запись «%1» не открыть.\n\n%2").arg(name_, QString::fromStdString(read.error));
         return false;
     }
-    setWindowTitle(QStringLiteral("Запись партии — %1").arg(name_));
+    setWindowTitle(QTr("FrmReplay", "Запись партии — %1").arg(name_));
     canvas_.Resize(QSize(1008, 756), devicePixelRatioF());
     replay_ = std::make_unique<save::Replayer>(std::move(read.record), *read.start);
     replay_->bind = [this](Game& g) { Bind(g); };
@@ -221,7 +227,7 @@ bool FrmReplay::Open(const QString& path, QString& error)
         ok = replay_->PlayToEnd();
     good_ = ok ? lines : (replay_->Done() > 0 ? replay_->Done() - 1 : 0);
     if (!ok)
-        failure_ = QStringLiteral("Запись «%1» расходится с игрой: %2. Показано только то, что совпало.")
+        failure_ = QTr("FrmReplay", "Запись «%1» расходится с игрой: %2. Показано только то, что совпало.")
                        .arg(name_, QString::fromStdString(replay_->Error()));
     Slider->setRange(0, static_cast<int>(good_));
     SpnDay->setRange(dayAt_.front(), *std::max_element(dayAt_.begin(), dayAt_.end()));
@@ -245,7 +251,7 @@ bool FrmReplay::Check(bool ok)
         return true;
     SetPlaying(false);
     if (failure_.isEmpty())
-        failure_ = QStringLiteral("Запись «%1» расходится с игрой: %2.")
+        failure_ = QTr("FrmReplay", "Запись «%1» расходится с игрой: %2.")
                        .arg(name_, QString::fromStdString(replay_->Error()));
     // Never a match that differs: back to the last keyframe that matched.
     JumpTo(std::min(good_, replay_->Done() > 0 ? replay_->Done() - 1 : 0));
@@ -397,13 +403,13 @@ void FrmReplay::Played()
     CmdPrevTurn->setEnabled(Line() > 0);
     CmdForward->setEnabled(Line() < good_);
     CmdNextTurn->setEnabled(Line() < good_);
-    QString status = QStringLiteral("День %1, ходит %2 · приказ %3 из %4")
+    QString status = QTr("FrmReplay", "День %1, ходит %2 · приказ %3 из %4")
                          .arg(g.Day)
                          .arg(SideName(g, g.ActiveHero))
                          .arg(Line())
                          .arg(good_);
     if (replay_->AtEnd())
-        status += QStringLiteral(" · конец записи");
+        status += QTr("FrmReplay", " · конец записи");
     if (!failure_.isEmpty())
         status += QStringLiteral(" · ") + failure_;
     LblStatus->setText(status);

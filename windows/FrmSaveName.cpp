@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "battlefield/WindowOpener.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/SaveState.h"
 
@@ -19,29 +20,29 @@ FrmSaveName::FrmSaveName(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms)
 {
-    setWindowTitle(QStringLiteral("Сохранить партию"));
+    setWindowTitle(QTr("FrmSaveName", "Сохранить партию"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(TwipsSize(6000, 1980));
 
-    LblName = new QLabel(QStringLiteral("Название сохранения:"), this);
+    LblName = new QLabel(QTr("FrmSaveName", "Название сохранения:"), this);
     LblName->setTextFormat(Qt::PlainText);
     LblName->setGeometry(TwipsRect(240, 180, 5520, 330));
 
     TxtName = new QLineEdit(this);
     TxtName->setGeometry(TwipsRect(240, 540, 5520, 375));
     TxtName->setMaxLength(kMaxTitle);
-    TxtName->setToolTip(QStringLiteral("Под этим названием партия появится в списке сохранений"));
+    TxtName->setToolTip(QTr("FrmSaveName", "Под этим названием партия появится в списке сохранений"));
     TxtName->setText(QString::fromStdString(SuggestedSaveTitle(forms_.g)).left(kMaxTitle));
     TxtName->selectAll();
     LblName->setBuddy(TxtName);
 
-    CmdOK = new QPushButton(QStringLiteral("Сохранить"), this);
+    CmdOK = new QPushButton(QTr("FrmSaveName", "Сохранить"), this);
     CmdOK->setGeometry(TwipsRect(2640, 1320, 1455, 375));
     CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &FrmSaveName::Save);
 
-    CmdCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    CmdCancel = new QPushButton(QTr("FrmSaveName", "Отмена"), this);
     CmdCancel->setGeometry(TwipsRect(4305, 1320, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);

@@ -14,12 +14,35 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/ImageLists.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
+#include "windows/SaveState.h"
 #include "world/Catalogue.h"
 
 namespace gh {
 
 namespace {
+
+// An autosave's title is the game's own (Russian) in the file: the list says
+// it in the player's language, from the day and the hero it caught. A title
+// the player gave is shown as given.
+std::string ShownTitle(const save::SaveSummary& s)
+{
+    if (!s.autosave)
+        return s.title;
+    for (const save::SaveSummary::Hero& h : s.heroes)
+        if (h.slot == s.activeHero) {
+            const RussianTexts russian;
+            std::string asSaved;
+            {
+                const TextsInUse inRussian(russian);
+                asSaved = AutosaveTitle(s.day, AutosaveWho(h.name, h.unitType));
+            }
+            // A title of another making (an older version's) stays as it is.
+            return asSaved == s.title ? AutosaveTitle(s.day, AutosaveWho(h.name, h.unitType)) : s.title;
+        }
+    return s.title;
+}
 
 // Each hero of a row: its name and side, as the delegate paints them.
 constexpr int kHeroesRole = Qt::UserRole + 1;
@@ -144,15 +167,18 @@ QString WhenSaved(const QDateTime& when)
 {
     if (!when.isValid())
         return QStringLiteral("—");
-    const QLocale ru(QLocale::Russian, QLocale::Russia);
+    // Month names in the game's language, not the system's.
+    const QLocale locale = CurrentLanguage() == Language::English
+                               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                               : QLocale(QLocale::Russian, QLocale::Russia);
     const QDate day = when.date();
     const QDate today = QDate::currentDate();
-    const QString time = ru.toString(when.time(), QStringLiteral("HH:mm"));
+    const QString time = locale.toString(when.time(), QStringLiteral("HH:mm"));
     if (day == today)
-        return QStringLiteral("сегодня, ") + time;
+        return QTr("FrmSaves", "сегодня, %1").arg(time);
     if (day == today.addDays(-1))
-        return QStringLiteral("вчера, ") + time;
-    return ru.toString(day, QStringLiteral("d MMMM yyyy")) + QStringLiteral(", ") + time;
+        return QTr("FrmSaves", "вчера, %1").arg(time);
+    return QTr("FrmSaves", "%1, %2").arg(locale.toString(day, QStringLiteral("d MMMM yyyy")), time);
 }
 
 } // namespace
@@ -161,15 +187,15 @@ FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), files_(files)
 {
-    setWindowTitle(QStringLiteral("Загрузить партию"));
+    setWindowTitle(QTr("FrmSaves", "Загрузить партию"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(TwipsSize(14400, 6300));
     setMinimumSize(TwipsSize(7200, 3600));
 
     LstSaves = new QTreeWidget(this);
     LstSaves->setColumnCount(kColumns);
-    LstSaves->setHeaderLabels({QStringLiteral("Название"), QStringLiteral("День"), QStringLiteral("Герои"),
-                               QStringLiteral("Сохранено"), QStringLiteral("Вид")});
+    LstSaves->setHeaderLabels({QTr("FrmSaves", "Название"), QTr("FrmSaves", "День"), QTr("FrmSaves", "Герои"),
+                               QTr("FrmSaves", "Сохранено"), QTr("FrmSaves", "Вид")});
     LstSaves->setRootIsDecorated(false);
     LstSaves->setUniformRowHeights(true);
     LstSaves->setAllColumnsShowFocus(true);
@@ -181,22 +207,22 @@ FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
     // Enter reaches the window, which presses "Загрузить"; a double click loads too.
     connect(LstSaves, &QTreeWidget::itemDoubleClicked, this, [this] { LoadCurrent(); });
 
-    LblEmpty = new QLabel(QStringLiteral("Сохранённых партий пока нет. Сохранить партию можно кнопкой "
-                                         "«Сохранить» главного меню; в начале каждого хода игрока партия "
-                                         "сохраняется и сама."),
+    LblEmpty = new QLabel(QTr("FrmSaves", "Сохранённых партий пока нет. Сохранить партию можно кнопкой "
+                                          "«Сохранить» главного меню; в начале каждого хода игрока партия "
+                                          "сохраняется и сама."),
                           this);
     LblEmpty->setTextFormat(Qt::PlainText);
     LblEmpty->setWordWrap(true);
     LblEmpty->setAlignment(Qt::AlignCenter);
 
-    CmdOpen = new QPushButton(QStringLiteral("Открыть файл…"), this);
-    CmdOpen->setToolTip(QStringLiteral("Загрузить сохранение из другой папки"));
-    CmdDelete = new QPushButton(QStringLiteral("Удалить"), this);
-    CmdDelete->setToolTip(QStringLiteral("Удалить выбранное сохранение с диска"));
-    CmdLoad = new QPushButton(QStringLiteral("Загрузить"), this);
-    CmdLoad->setToolTip(QStringLiteral("Продолжить выбранную партию"));
+    CmdOpen = new QPushButton(QTr("FrmSaves", "Открыть файл…"), this);
+    CmdOpen->setToolTip(QTr("FrmSaves", "Загрузить сохранение из другой папки"));
+    CmdDelete = new QPushButton(QTr("FrmSaves", "Удалить"), this);
+    CmdDelete->setToolTip(QTr("FrmSaves", "Удалить выбранное сохранение с диска"));
+    CmdLoad = new QPushButton(QTr("FrmSaves", "Загрузить"), this);
+    CmdLoad->setToolTip(QTr("FrmSaves", "Продолжить выбранную партию"));
     CmdLoad->setDefault(true);
-    CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdCancel = new QPushButton(QTr("FrmSaves", "Закрыть"), this);
     for (QPushButton* b : {CmdOpen, CmdDelete, CmdCancel})
         b->setAutoDefault(false);
     connect(CmdOpen, &QPushButton::clicked, this, &FrmSaves::OpenElsewhere);
@@ -227,9 +253,9 @@ void FrmSaves::Reload()
     LstSaves->clear();
     for (const SaveEntry& e : entries_) {
         auto* item = new QTreeWidgetItem;
-        const QString kind = e.autosave ? QStringLiteral("автосохранение") : QStringLiteral("сохранение");
+        const QString kind = e.autosave ? QTr("FrmSaves", "автосохранение") : QTr("FrmSaves", "сохранение");
         if (e.readable) {
-            item->setText(ColTitle, QString::fromStdString(e.summary.title));
+            item->setText(ColTitle, QString::fromStdString(ShownTitle(e.summary)));
             item->setText(ColDay, QString::number(e.summary.day));
             item->setData(ColHeroes, kHeroesRole, Marks(e.summary));
             item->setText(ColKind, kind);
@@ -237,11 +263,11 @@ void FrmSaves::Reload()
         } else {
             item->setText(ColTitle, e.fileName);
             item->setText(ColDay, QStringLiteral("—"));
-            item->setText(ColHeroes, QStringLiteral("не читается: ") + InSentence(e.error));
+            item->setText(ColHeroes, QTr("FrmSaves", "не читается: ") + InSentence(e.error));
             item->setForeground(ColHeroes, QColor(160, 0, 0));
             item->setText(ColKind, e.autosave ? kind : QStringLiteral("—"));
             for (int c = 0; c < kColumns; ++c)
-                item->setToolTip(c, QStringLiteral("Файл «%1» не читается: %2").arg(e.fileName, e.error));
+                item->setToolTip(c, QTr("FrmSaves", "Файл «%1» не читается: %2").arg(e.fileName, e.error));
         }
         item->setText(ColSaved, WhenSaved(e.savedAt));
         item->setTextAlignment(ColDay, Qt::AlignRight | Qt::AlignVCenter);
@@ -301,7 +327,7 @@ void FrmSaves::DeleteCurrent()
     const QString name = e.readable ? QString::fromStdString(e.summary.title) : e.fileName;
     MessageBoxRequest box;
     box.title = windowTitle().toStdString();
-    box.text = QStringLiteral("Удалить сохранение «%1»?\n\nФайл «%2» будет удалён с диска.")
+    box.text = QTr("FrmSaves", "Удалить сохранение «%1»?\n\nФайл «%2» будет удалён с диска.")
                    .arg(name, e.fileName)
                    .toStdString();
     box.buttons = BoxButtons::YesNo;
@@ -313,7 +339,7 @@ void FrmSaves::DeleteCurrent()
     if (!files_.Remove(e.path, error)) {
         MessageBoxRequest fail;
         fail.title = box.title;
-        fail.text = QStringLiteral("Сохранение «%1» не удалено: %2.").arg(name, error).toStdString();
+        fail.text = QTr("FrmSaves", "Сохранение «%1» не удалено: %2.").arg(name, error).toStdString();
         fail.icon = BoxIcon::Exclamation;
         forms_.g.shell->MessageBox(fail);
     }
@@ -330,9 +356,9 @@ void FrmSaves::OpenElsewhere()
     const QString extension =
         QString::fromUtf8(save::kExtension.data(), static_cast<qsizetype>(save::kExtension.size()));
     auto* dialog =
-        new QFileDialog(this, QStringLiteral("Открыть сохранение"),
+        new QFileDialog(this, QTr("FrmSaves", "Открыть сохранение"),
                         QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-                        QStringLiteral("Сохранения Grimhollow (*%1);;Все файлы (*)").arg(extension));
+                        QTr("FrmSaves", "Сохранения Grimhollow (*%1);;Все файлы (*)").arg(extension));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);

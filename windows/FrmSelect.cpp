@@ -14,6 +14,7 @@
 #include "platform/Numbers.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Pictures.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmImg.h"
 #include "windows/SaveState.h"
@@ -42,7 +43,7 @@ FrmSelect::FrmSelect(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), g_(forms.g)
 {
-    setWindowTitle(QStringLiteral("Выбор участников"));
+    setWindowTitle(QTr("FrmSelect", "Выбор участников"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(7530, 6150));
 
@@ -51,14 +52,14 @@ FrmSelect::FrmSelect(WindowOpener& forms, QWidget* parent)
     before_.heroIsHuman = g_.HeroIsHuman;
     before_.activeHero = g_.ActiveHero;
 
-    CmdCancel = new QPushButton(QStringLiteral("Назад"), this);
+    CmdCancel = new QPushButton(QTr("FrmSelect", "Назад"), this);
     CmdCancel->setGeometry(TwipsRect(5880, 120, 1455, 375));
     connect(CmdCancel, &QPushButton::clicked, this, &FrmSelect::Back);
 
     for (int i = 0; i < kSlots; ++i)
         BuildRow(i);
 
-    CmdOK = new QPushButton(QStringLiteral("Начать"), this);
+    CmdOK = new QPushButton(QTr("FrmSelect", "Начать"), this);
     CmdOK->setGeometry(TwipsRect(5880, 5520, 1455, 375));
     CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &FrmSelect::StartMatch);
@@ -76,7 +77,7 @@ void FrmSelect::BuildRow(int i)
 
     Iss[i] = new WholeCheckBox(QString::number(i + 1), this);
     Iss[i]->setGeometry(TwipsRect(240, 120 + dy, 375, 1095));
-    Iss[i]->setToolTip(QStringLiteral("Нажмите для участия данного героя"));
+    Iss[i]->setToolTip(QTr("FrmSelect", "Нажмите для участия данного героя"));
     Iss[i]->setChecked(i < 2);
     // The box is only 375 twips wide; with the style's usual gap the number
     // would be cut off.
@@ -92,22 +93,22 @@ void FrmSelect::BuildRow(int i)
 
     Img[i] = new QLabel(this);
     Img[i]->setGeometry(TwipsRect(840, 120 + dy, 735, 735));
-    Img[i]->setToolTip(QStringLiteral("П-клик для информации"));
+    Img[i]->setToolTip(QTr("FrmSelect", "П-клик для информации"));
     Img[i]->installEventFilter(this);
 
     CmdD[i] = new QPushButton(QStringLiteral("<"), this);
     CmdD[i]->setGeometry(TwipsRect(840, 840 + dy, 375, 285));
-    CmdD[i]->setToolTip(QStringLiteral("Предыдущий герой"));
+    CmdD[i]->setToolTip(QTr("FrmSelect", "Предыдущий герой"));
     connect(CmdD[i], &QPushButton::clicked, this, [this, i] { StepClass(i, -1); });
 
     CmdU[i] = new QPushButton(QStringLiteral(">"), this);
     CmdU[i]->setGeometry(TwipsRect(1200, 840 + dy, 375, 285));
-    CmdU[i]->setToolTip(QStringLiteral("Следующий герой"));
+    CmdU[i]->setToolTip(QTr("FrmSelect", "Следующий герой"));
     connect(CmdU[i], &QPushButton::clicked, this, [this, i] { StepClass(i, +1); });
 
     Txt[i] = new QLineEdit(this);
     Txt[i]->setGeometry(TwipsRect(1800, 240 + dy, 2895, 375));
-    Txt[i]->setToolTip(QStringLiteral("Имя героя"));
+    Txt[i]->setToolTip(QTr("FrmSelect", "Имя героя"));
     connect(Txt[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
         // A name is one line: a pasted line break or tab would break every
         // label and message that shows it, so it becomes a blank here.
@@ -126,7 +127,7 @@ void FrmSelect::BuildRow(int i)
 
     Ai[i] = new WholeCheckBox(QStringLiteral("AI"), this);
     Ai[i]->setGeometry(TwipsRect(1800, 720 + dy, 900, 375));
-    Ai[i]->setToolTip(QStringLiteral("Нажмите, чтобы герой управлялся компом"));
+    Ai[i]->setToolTip(QTr("FrmSelect", "Нажмите, чтобы герой управлялся компом"));
     Ai[i]->setChecked(i == 1);
     connect(Ai[i], &QCheckBox::toggled, this, [this, i] { EnableRow(i); });
 
@@ -135,11 +136,11 @@ void FrmSelect::BuildRow(int i)
         CboLevel[i]->addItem(QString::fromStdString(LevelName(level)));
     CboLevel[i]->setCurrentIndex(std::clamp(forms_.prefs.ComputerLevel, kGameLevel, kStrongestLevel));
     CboLevel[i]->setGeometry(TwipsRect(2700, 705 + dy, 1995, 405));
-    CboLevel[i]->setToolTip(QStringLiteral("Как сильно компьютер играет этим героем"));
+    CboLevel[i]->setToolTip(QTr("FrmSelect", "Как сильно компьютер играет этим героем"));
 
     Cmd[i] = new QPushButton(QStringLiteral("?"), this);
     Cmd[i]->setGeometry(TwipsRect(4920, 360 + dy, 615, 615));
-    Cmd[i]->setToolTip(QStringLiteral("Случайный герой"));
+    Cmd[i]->setToolTip(QTr("FrmSelect", "Случайный герой"));
     connect(Cmd[i], &QPushButton::clicked, this,
             [this, i] { ReplaceHero(i, HeroTypeOfClass(Int(g_.rnd->Rnd() * 3.0f) + 1)); });
 
@@ -225,16 +226,16 @@ bool FrmSelect::MayReplaceRunningMatch()
     PutMatchHeroesBack();
 
     MessageBoxRequest box;
-    box.title = "Новая партия";
+    box.title = GH_TR("FrmSelect", "Новая партия");
     box.icon = BoxIcon::Question;
-    box.text = "Идущая партия будет заменена новой. Её несохранённые ходы пропадут.";
+    box.text = GH_TR("FrmSelect", "Идущая партия будет заменена новой. Её несохранённые ходы пропадут.");
     const std::string why = WhySaveIsUnavailable(g_);
     bool go = false;
     if (why.empty()) {
-        box.text += "\n\nСохранить её, прежде чем начать новую?";
+        box.text += GH_TR("FrmSelect", "\n\nСохранить её, прежде чем начать новую?");
         box.buttons = BoxButtons::YesNoCancel;
-        box.yesCaption = "Сохранить и начать";
-        box.noCaption = "Не сохранять";
+        box.yesCaption = GH_TR("FrmSelect", "Сохранить и начать");
+        box.noCaption = GH_TR("FrmSelect", "Не сохранять");
         switch (g_.shell->MessageBox(box)) {
         case BoxAnswer::Yes:
             // A save that did not happen (a name taken and not replaced, a
@@ -245,7 +246,8 @@ bool FrmSelect::MayReplaceRunningMatch()
         default: break;
         }
     } else {
-        box.text += "\n\nСохранить её сейчас нельзя. " + why + "\n\nНачать новую партию?";
+        box.text +=
+            Fill(GH_TR("FrmSelect", "\n\nСохранить её сейчас нельзя. %1\n\nНачать новую партию?"), {why});
         box.buttons = BoxButtons::YesNo;
         box.defaultNo = true;
         go = g_.shell->MessageBox(box) == BoxAnswer::Yes;
@@ -308,7 +310,7 @@ void FrmSelect::StartMatch()
     }
     MessageBoxRequest box;
     box.title = windowTitle().toStdString();
-    box.text = "Минимум два героя должны быть выбраны.";
+    box.text = GH_TR("FrmSelect", "Минимум два героя должны быть выбраны.");
     box.icon = BoxIcon::Exclamation;
     g_.shell->MessageBox(box);
 }

@@ -1,11 +1,12 @@
 #include "windows/FrmSet.h"
 
 #include <QKeyEvent>
+#include <QToolTip>
 #include <algorithm>
 
 #include "ai/Levels.h"
-
 #include "battlefield/WindowOpener.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "sound/qt/SoundPanel.h"
 #include "windows/Settings.h"
@@ -24,10 +25,10 @@ struct SliderLayout {
 };
 
 const SliderLayout kSliders[2] = {
-    {"Пропуск кадров при передвижении юнитов", TwipsRect(120, 240, 2685, 615),
+    {GH_TR_NOOP("FrmSet", "Пропуск кадров при передвижении юнитов"), TwipsRect(120, 240, 2685, 615),
      TwipsRect(2880, 360, 2055, 495), kFrameSkipMin, kFrameSkipMax, 1, 1, 1},
-    {"Скорость движения юнитов на месте", TwipsRect(120, 960, 2730, 495), TwipsRect(2880, 1080, 2055, 495),
-     kIdlePaceMin, kIdlePaceMax, 10, 50, 100},
+    {GH_TR_NOOP("FrmSet", "Скорость движения юнитов на месте"), TwipsRect(120, 960, 2730, 495),
+     TwipsRect(2880, 1080, 2055, 495), kIdlePaceMin, kIdlePaceMax, 10, 50, 100},
 };
 
 } // namespace
@@ -36,13 +37,13 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), g_(forms.g)
 {
-    setWindowTitle(QStringLiteral("Меню настроек"));
+    setWindowTitle(QTr("FrmSet", "Меню настроек"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(5340, 3945 + 375));
 
     for (int i = 0; i < 2; ++i) {
         const SliderLayout& s = kSliders[i];
-        LblSpeed[i] = new QLabel(QString::fromUtf8(s.caption), this);
+        LblSpeed[i] = new QLabel(QTr("FrmSet", s.caption), this);
         LblSpeed[i]->setTextFormat(Qt::PlainText);
         LblSpeed[i]->setWordWrap(true);
         LblSpeed[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,7 +72,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     // In the free band below the sliders; nothing else moves for it. The
     // level is the new matches': a match in play keeps the levels it was
     // started with, so that it goes on as it began.
-    LblLevel = new QLabel(QStringLiteral("Уровень компьютера"), this);
+    LblLevel = new QLabel(QTr("FrmSet", "Уровень компьютера"), this);
     LblLevel->setTextFormat(Qt::PlainText);
     LblLevel->setGeometry(TwipsRect(120, 1800, 2685, 375));
     CboLevel = new QComboBox(this);
@@ -79,8 +80,8 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
         CboLevel->addItem(QString::fromStdString(LevelName(level)));
     CboLevel->setCurrentIndex(std::clamp(forms_.prefs.ComputerLevel, kGameLevel, kStrongestLevel));
     CboLevel->setGeometry(TwipsRect(2880, 1770, 2055, 405));
-    CboLevel->setToolTip(QStringLiteral("Как сильно компьютер играет героями новых партий; в выборе героев "
-                                        "уровень можно задать каждому"));
+    CboLevel->setToolTip(QTr("FrmSet", "Как сильно компьютер играет героями новых партий; в выборе героев "
+                                       "уровень можно задать каждому"));
     LblLevel->setBuddy(CboLevel);
     connect(CboLevel, &QComboBox::currentIndexChanged, this, [this](int level) {
         forms_.prefs.ComputerLevel = level;
@@ -88,9 +89,9 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
             forms_.store->SetComputerLevel(level);
     });
 
-    ChkAutosave = new QCheckBox(QStringLiteral("Автосохранение"), this);
-    ChkAutosave->setGeometry(TwipsRect(120, 2175, 5100, 375));
-    ChkAutosave->setToolTip(QStringLiteral("Сохранять партию в начале каждого хода игрока"));
+    ChkAutosave = new QCheckBox(QTr("FrmSet", "Автосохранение"), this);
+    ChkAutosave->setGeometry(TwipsRect(120, 2175, 2025, 375));
+    ChkAutosave->setToolTip(QTr("FrmSet", "Сохранять партию в начале каждого хода игрока"));
     ChkAutosave->setChecked(forms_.autosave ? forms_.autosave->Enabled() : true);
     connect(ChkAutosave, &QCheckBox::toggled, this, [this](bool on) {
         if (forms_.autosave)
@@ -99,7 +100,30 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
             forms_.store->SetAutosave(on);
     });
 
-    ChkAnnounce = new QCheckBox(QStringLiteral("Объявлять ходы компьютера"), this);
+    // Beside «Автосохранение»: the language is read once, at start, since
+    // every window and the rules' texts take it then.
+    LblLanguage = new QLabel(QTr("FrmSet", "Язык"), this);
+    LblLanguage->setTextFormat(Qt::PlainText);
+    LblLanguage->setGeometry(TwipsRect(2160, 2175, 915, 375));
+    LblLanguage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    CboLanguage = new QComboBox(this);
+    CboLanguage->addItem(QTr("FrmSet", "Как в системе"), QString());
+    CboLanguage->addItem(QTr("FrmSet", "Русский"), QStringLiteral("ru"));
+    CboLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    CboLanguage->setGeometry(TwipsRect(3120, 2175, 2100, 375));
+    CboLanguage->setToolTip(QTr("FrmSet", "Язык игры; меняется после перезапуска игры"));
+    LblLanguage->setBuddy(CboLanguage);
+    if (forms_.store)
+        CboLanguage->setCurrentIndex(std::max(0, CboLanguage->findData(forms_.store->Language())));
+    connect(CboLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (forms_.store)
+            forms_.store->SetLanguage(CboLanguage->itemData(index).toString());
+        // No box: the choice is kept, and the player is told it waits.
+        QToolTip::showText(CboLanguage->mapToGlobal(QPoint(0, CboLanguage->height())),
+                           QTr("FrmSet", "Язык сменится после перезапуска игры."), CboLanguage);
+    });
+
+    ChkAnnounce = new QCheckBox(QTr("FrmSet", "Объявлять ходы компьютера"), this);
     ChkAnnounce->setGeometry(TwipsRect(120, 2550, 5100, 375));
     ChkAnnounce->setChecked(forms_.prefs.AnnounceComputerTurns);
     connect(ChkAnnounce, &QCheckBox::toggled, this, [this](bool on) {
@@ -108,7 +132,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
             forms_.store->SetAnnounceComputerTurns(on);
     });
 
-    ChkAids = new QCheckBox(QStringLiteral("Подсказки на поле"), this);
+    ChkAids = new QCheckBox(QTr("FrmSet", "Подсказки на поле"), this);
     // The field's two looks share a row: the window keeps its size.
     ChkAids->setGeometry(TwipsRect(120, 2925, 2580, 375));
     ChkAids->setChecked(forms_.prefs.aidsOn);
@@ -118,9 +142,9 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
         forms_.Refresh();
     });
 
-    ChkBlackField = new QCheckBox(QStringLiteral("Чёрное поле"), this);
+    ChkBlackField = new QCheckBox(QTr("FrmSet", "Чёрное поле"), this);
     ChkBlackField->setGeometry(TwipsRect(2760, 2925, 2460, 375));
-    ChkBlackField->setToolTip(QStringLiteral("Играть на чёрном поле, без земли под юнитами"));
+    ChkBlackField->setToolTip(QTr("FrmSet", "Играть на чёрном поле, без земли под юнитами"));
     ChkBlackField->setChecked(forms_.prefs.blackField);
     connect(ChkBlackField, &QCheckBox::toggled, this, [this](bool on) {
         forms_.prefs.blackField = on;
@@ -128,10 +152,10 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
         forms_.Refresh();
     });
 
-    ChkDistinctSides = new QCheckBox(QStringLiteral("Различимые цвета сторон"), this);
+    ChkDistinctSides = new QCheckBox(QTr("FrmSet", "Различимые цвета сторон"), this);
     ChkDistinctSides->setGeometry(TwipsRect(120, 3300, 5100, 375));
     ChkDistinctSides->setToolTip(
-        QStringLiteral("Цвета, которые различают и при дальтонизме, и номер стороны рядом с её цветом"));
+        QTr("FrmSet", "Цвета, которые различают и при дальтонизме, и номер стороны рядом с её цветом"));
     ChkDistinctSides->setChecked(forms_.prefs.distinctSides);
     connect(ChkDistinctSides, &QCheckBox::toggled, this, [this](bool on) {
         forms_.prefs.distinctSides = on;
@@ -139,7 +163,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
         forms_.Refresh();
     });
 
-    CmdCancel = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdCancel = new QPushButton(QTr("FrmSet", "Закрыть"), this);
     CmdCancel->setGeometry(TwipsRect(1920, 3390 + 375, 1455, 375));
     CmdCancel->setAutoDefault(false);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);

@@ -17,7 +17,7 @@ struct Game;
 // are announced with a box and whether the match is saved on its own. Each
 // control writes its setting the moment it changes, so there is nothing to
 // confirm and nothing to undo: only "Закрыть". The program remembers each
-// change at once.
+// change at once; the language alone waits for the next start.
 class FrmSet final : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +29,9 @@ public:
     QLabel* LblLevel;
     QComboBox* CboLevel;
     QCheckBox* ChkAutosave;
+    // «Язык»: as the system, Russian or English; from the next start on.
+    QLabel* LblLanguage;
+    QComboBox* CboLanguage;
     // «Объявлять ходы компьютера»
     QCheckBox* ChkAnnounce;
     // «Подсказки на поле»: the battlefield's play aids, all at once.

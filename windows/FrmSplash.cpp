@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include "platform/qt/ImageLists.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 
 namespace gh {
@@ -57,9 +58,9 @@ FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Label2[0] = MakeLabel(Picture1, QStringLiteral("Beta-version"), ArialFont(11.25, true),
                           QColor(128, 128, 128), TwipsRect(3480, 1200, 1380, 270));
     // The credit lines sit on dark grass: white reads there.
-    Label2[1] = MakeLabel(Picture1, QStringLiteral("Игра под GPL-3.0+"), ArialFont(12, true), Qt::white,
+    Label2[1] = MakeLabel(Picture1, QTr("FrmSplash", "Игра под GPL-3.0+"), ArialFont(12, true), Qt::white,
                           TwipsRect(3480, 3600, 2670, 300));
-    Label2[2] = MakeLabel(Picture1, QStringLiteral("Рисунки: Battle for Wesnoth"), ArialFont(9.75, true),
+    Label2[2] = MakeLabel(Picture1, QTr("FrmSplash", "Рисунки: Battle for Wesnoth"), ArialFont(9.75, true),
                           Qt::white, TwipsRect(3480, 3960, 2670, 270));
 
     CentreOnScreen(this);

@@ -14,16 +14,20 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/Shell.h"
-#include "world/Game.h"
 #include "platform/qt/SideColours.h"
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/MatchSummary.h"
+#include "world/Game.h"
 
 namespace gh {
 
 namespace {
 
-const char* const kColumns[] = {"Герой", "Итог", "Убито", "Потери", "Призвано", "Заклинаний", "Дней"};
+const char* const kColumns[] = {GH_TR_NOOP("FrmStats", "Герой"),    GH_TR_NOOP("FrmStats", "Итог"),
+                                GH_TR_NOOP("FrmStats", "Убито"),    GH_TR_NOOP("FrmStats", "Потери"),
+                                GH_TR_NOOP("FrmStats", "Призвано"), GH_TR_NOOP("FrmStats", "Заклинаний"),
+                                GH_TR_NOOP("FrmStats", "Дней")};
 constexpr int kColumnCount = 7;
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align)
@@ -48,15 +52,15 @@ void FrmStats::RecordWritten(bool ok, bool done)
     for (QPushButton* b : {CmdWatch, CmdKeep}) {
         b->setEnabled(ok);
         b->setToolTip(ok ? QString()
-                      : done ? QStringLiteral("Запись этой партии не удалось сохранить")
-                             : QStringLiteral("Запись партии ещё сохраняется"));
+                      : done ? QTr("FrmStats", "Запись этой партии не удалось сохранить")
+                             : QTr("FrmStats", "Запись партии ещё сохраняется"));
     }
 }
 
 FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Итоги битвы"));
+    setWindowTitle(QTr("FrmStats", "Итоги битвы"));
     setAttribute(Qt::WA_DeleteOnClose);
     const Game& g = forms.g;
 
@@ -79,7 +83,7 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
     TblStats->setObjectName(QStringLiteral("TblStats"));
     QStringList headers;
     for (const char* c : kColumns)
-        headers << QString::fromUtf8(c);
+        headers << QTr("FrmStats", c);
     TblStats->setHorizontalHeaderLabels(headers);
     TblStats->verticalHeader()->hide();
     TblStats->setSelectionMode(QAbstractItemView::NoSelection);
@@ -114,8 +118,8 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
 
     // The match's record, written as it ended (app/Forms): watch it or keep
     // a copy of it elsewhere.
-    CmdWatch = new QPushButton(QStringLiteral("Посмотреть запись"), this);
-    CmdKeep = new QPushButton(QStringLiteral("Сохранить запись…"), this);
+    CmdWatch = new QPushButton(QTr("FrmStats", "Посмотреть запись"), this);
+    CmdKeep = new QPushButton(QTr("FrmStats", "Сохранить запись…"), this);
     for (QPushButton* b : {CmdWatch, CmdKeep})
         b->setAutoDefault(false);
     RecordWritten(!forms.LastRecordPath().isEmpty(), false);
@@ -129,9 +133,9 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
             return;
         }
         const QString from = forms.LastRecordPath();
-        auto* dialog = new QFileDialog(this, QStringLiteral("Сохранить запись"),
+        auto* dialog = new QFileDialog(this, QTr("FrmStats", "Сохранить запись"),
                                        QDir::homePath() + QLatin1Char('/') + QFileInfo(from).fileName(),
-                                       QStringLiteral("Записи партий (*.ghrec)"));
+                                       QTr("FrmStats", "Записи партий (*.ghrec)"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
@@ -142,15 +146,16 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
             if (QFile::copy(from, to))
                 return;
             MessageBoxRequest box;
-            box.title = "Сохранить запись";
-            box.text = QStringLiteral("Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)).toStdString();
+            box.title = GH_TR("FrmStats", "Сохранить запись");
+            box.text =
+                QTr("FrmStats", "Не удалось записать «%1».").arg(QDir::toNativeSeparators(to)).toStdString();
             box.icon = BoxIcon::Exclamation;
             forms.g.shell->MessageBox(box);
         });
         keepDialog_ = dialog;
         dialog->open();
     });
-    CmdOK = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdOK = new QPushButton(QTr("FrmStats", "Закрыть"), this);
     CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &QWidget::close);
 

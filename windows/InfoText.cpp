@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 #include "world/Vocabulary.h"
 
@@ -14,11 +15,13 @@ namespace {
 constexpr int kRemainsPortrait = 4;
 
 const std::string kCorpseText =
-    "-труп. Это существо пока еще не поздно воскресить из мертвых. Сделав это, Вы получите существо, "
-    "ничем не отличающееся от своих сородичей, однако, служить оно будет своему прежнему хозяину...";
+    GH_TR("InfoText",
+          "-труп. Это существо пока еще не поздно воскресить из мертвых. Сделав это, Вы получите существо, "
+          "ничем не отличающееся от своих сородичей, однако, служить оно будет своему прежнему хозяину...");
 const std::string kBonesText =
-    "Гнилые кости - оживив которые, Ваша армия поплнится ходячим скелетом... Скелет не помнит своего "
-    "прежнего хозяина и служить будет, естественно, тому, кто возведет его из мертвых.";
+    GH_TR("InfoText",
+          "Гнилые кости - оживив которые, Ваша армия поплнится ходячим скелетом... Скелет не помнит своего "
+          "прежнего хозяина и служить будет, естественно, тому, кто возведет его из мертвых.");
 
 std::string N(std::int32_t v)
 {
@@ -55,9 +58,9 @@ std::string AttitudeLine(const Game& g, int hero)
     const int you = g.ActiveHero;
     // Attitudes exist only between heroes 1..5; no one else has a view of you.
     if (hero < 1 || hero > kHeroes || you < 1 || you > kHeroes)
-        return "Отношение к Вам: " + AttitudeWord(100);
-    return "Отношение к Вам: " +
-           AttitudeWord(g.Attitude[static_cast<std::size_t>(hero)][static_cast<std::size_t>(you)]);
+        return Fill(GH_TR("InfoText", "Отношение к Вам: %1"), {AttitudeWord(100)});
+    return Fill(GH_TR("InfoText", "Отношение к Вам: %1"),
+                {AttitudeWord(g.Attitude[static_cast<std::size_t>(hero)][static_cast<std::size_t>(you)])});
 }
 
 } // namespace
@@ -72,7 +75,7 @@ std::string ElementList(const std::array<bool, kElements>& flags)
             list += ", ";
         list += ElementName(e);
     }
-    return list.empty() ? "нету" : list;
+    return list.empty() ? GH_TR("InfoText", "нету") : list;
 }
 
 CreatureInfo CreatureInfoOf(const Game& g, int index)
@@ -91,37 +94,37 @@ CreatureInfo CreatureInfoOf(const Game& g, int index)
     }
 
     std::string& s1 = info.Lbl1;
-    s1 = "Уровень " + N(u.Level) + kCR;
-    s1 += Entry("Опыт: " + N(u.Exp) + "/" + N(u.ExpNext));
-    s1 += Entry("Жизнь: " + N(u.Hp) + "/" + N(u.HpMax));
-    s1 += Entry("Сила: " + N(u.Strength));
+    s1 = Fill(GH_TR("InfoText", "Уровень %1"), {N(u.Level)}) + kCR;
+    s1 += Entry(Fill(GH_TR("InfoText", "Опыт: %1/%2"), {N(u.Exp), N(u.ExpNext)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Жизнь: %1/%2"), {N(u.Hp), N(u.HpMax)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Сила: %1"), {N(u.Strength)}));
     if (hero)
-        s1 += Entry("Магия: " + N(u.Magic));
-    s1 += Entry("Быстрота: " + N(u.Speed));
-    s1 += Entry("Воля: " + N(u.Will));
-    s1 += Entry("Разум: " + N(u.Reason));
+        s1 += Entry(Fill(GH_TR("InfoText", "Магия: %1"), {N(u.Magic)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Быстрота: %1"), {N(u.Speed)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Воля: %1"), {N(u.Will)}));
+    s1 += Entry(Fill(GH_TR("InfoText", "Разум: %1"), {N(u.Reason)}));
     for (int e = 0; e < kElements; ++e) {
         const std::int32_t p = u.Protection[static_cast<std::size_t>(e)];
         if (p > 0)
-            s1 += Entry("Защита от " + ElementNameGenitive(e) + ": " + N(p));
+            s1 += Entry(Fill(GH_TR("InfoText", "Защита от %1: %2"), {ElementNameGenitive(e), N(p)}));
     }
     // The master closes the label: nothing follows it.
     if (creature)
-        s1 += kCR + std::string("Хозяин: ") + OwnerName(g, u.Owner);
+        s1 += kCR + std::string(GH_TR("InfoText", "Хозяин: ")) + OwnerName(g, u.Owner);
     if (hero)
-        s1 += Entry("Лидерство: " + N(u.Leadership) + "/" + N(u.LeadershipMax));
+        s1 += Entry(Fill(GH_TR("InfoText", "Лидерство: %1/%2"), {N(u.Leadership), N(u.LeadershipMax)}));
 
     std::string& s2 = info.Lbl2;
-    s2 = "Название атаки: " + AttackName(u.UnitType) + kCR;
-    s2 += Entry("Источник атаки: " + ElementName(u.AttackElement));
-    s2 += Entry("Дальность атаки: " + N(u.AttackRange));
-    s2 += Entry("Шанс попадания: " + N(u.HitChance) + "%");
-    s2 += Entry("Благодать: " + ElementList(u.Grace));
-    s2 += Entry("Иммунитет: " + ElementList(u.Immunity));
-    s2 += Entry("Слабость: " + ElementList(u.Weakness));
+    s2 = Fill(GH_TR("InfoText", "Название атаки: %1"), {AttackName(u.UnitType)}) + kCR;
+    s2 += Entry(Fill(GH_TR("InfoText", "Источник атаки: %1"), {ElementName(u.AttackElement)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Дальность атаки: %1"), {N(u.AttackRange)}));
+    s2 += Entry(GH_TR("InfoText", "Шанс попадания: ") + N(u.HitChance) + "%");
+    s2 += Entry(Fill(GH_TR("InfoText", "Благодать: %1"), {ElementList(u.Grace)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Иммунитет: %1"), {ElementList(u.Immunity)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Слабость: %1"), {ElementList(u.Weakness)}));
     if (hero)
-        s2 += Entry("Мана: " + N(u.Mana) + "/" + N(u.ManaMax));
-    s2 += Entry("Действия: " + N(u.Actions) + "/" + N(u.ActionsMax));
+        s2 += Entry(Fill(GH_TR("InfoText", "Мана: %1/%2"), {N(u.Mana), N(u.ManaMax)}));
+    s2 += Entry(Fill(GH_TR("InfoText", "Действия: %1/%2"), {N(u.Actions), N(u.ActionsMax)}));
     return info;
 }
 
@@ -137,7 +140,7 @@ ObjectInfo ObjectInfoOf(const Game& g, int index)
         info.Portrait = u.Portrait;
         info.HasInfo = true;
         info.LblInfo = Presentation(u);
-        info.LblMaster = "Хозяин: " + OwnerName(g, u.Owner);
+        info.LblMaster = Fill(GH_TR("InfoText", "Хозяин: %1"), {OwnerName(g, u.Owner)});
     } else if (u.Kind == kKindHero) {
         info.Portrait = u.Portrait;
         info.HasInfo = true;
@@ -152,8 +155,9 @@ ObjectInfo ObjectInfoOf(const Game& g, int index)
             info.LblInfo = kBonesText;
         else
             info.LblInfo = UnitTypeName(u.UnitType) + " " + u.Name + kCorpseText;
-        info.LblMaster =
-            index <= kHeroes ? "Трупик вражеского лорда" : "Прежний хозяин: " + OwnerName(g, u.Owner);
+        info.LblMaster = index <= kHeroes
+                             ? GH_TR("InfoText", "Трупик вражеского лорда")
+                             : Fill(GH_TR("InfoText", "Прежний хозяин: %1"), {OwnerName(g, u.Owner)});
     }
 
     info.HpColour = Rgb{255, 255, 0};

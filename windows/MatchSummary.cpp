@@ -1,5 +1,6 @@
 #include "windows/MatchSummary.h"
 
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -11,14 +12,14 @@ std::string Fate(const Game& g, int h, int winner)
     const Unit& u = g.U(h);
     const bool male = u.IsMale;
     if (h == winner && HeroAlive(g, h))
-        return male ? "победитель" : "победительница";
+        return male ? GH_TR("MatchSummary", "победитель") : GH_TR("MatchSummary", "победительница");
     // A hero that gave up left the field with its life; one that fell and
     // rotted away left it with none.
     if (!u.OnField && u.Hp >= 1)
-        return male ? "сдался" : "сдалась";
+        return male ? GH_TR("MatchSummary", "сдался") : GH_TR("MatchSummary", "сдалась");
     if (!HeroAlive(g, h))
-        return male ? "пал в бою" : "пала в бою";
-    return "в строю";
+        return male ? GH_TR("MatchSummary", "пал в бою") : GH_TR("MatchSummary", "пала в бою");
+    return GH_TR("MatchSummary", "в строю");
 }
 
 } // namespace
@@ -43,14 +44,17 @@ std::vector<SummaryRow> MatchSummary(const Game& g, int winner)
 
 std::string SummaryHeadline(const Game& g, int winner)
 {
-    const std::string day = "день " + std::to_string(g.Day);
+    const std::string day = std::to_string(g.Day);
     if (winner == 0)
-        return "В битве победили " + UnitTypeName(0) + ", " + day;
+        return Fill(GH_TR("MatchSummary", "В битве победили %1, день %2"), {UnitTypeName(0), day});
     if (winner < 0 || winner > kHeroes)
-        return "Битва идёт, " + day;
+        return Fill(GH_TR("MatchSummary", "Битва идёт, день %1"), {day});
     const Unit& w = g.U(winner);
-    return (w.IsMale ? "В битве победил " : "В битве победила ") + UnitTypeName(w.UnitType) +
-           (w.Name.empty() ? "" : " " + w.Name) + ", " + day;
+    const std::string who =
+        w.Name.empty() ? UnitTypeName(w.UnitType) : UnitTypeName(w.UnitType) + " " + w.Name;
+    return Fill(w.IsMale ? GH_TR("MatchSummary", "В битве победил %1, день %2")
+                         : GH_TR("MatchSummary", "В битве победила %1, день %2"),
+                {who, day});
 }
 
 } // namespace gh

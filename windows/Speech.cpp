@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -10,16 +11,16 @@ namespace gh {
 namespace {
 
 constexpr std::array<const char*, 10> kLines{{
-    "Убирайся, пока цел!",
-    "Ты мне не равен!",
-    "Вы все ничто передо мною!",
-    "Тебе не избежать физической расправы...",
+    GH_TR_NOOP("Speech", "Убирайся, пока цел!"),
+    GH_TR_NOOP("Speech", "Ты мне не равен!"),
+    GH_TR_NOOP("Speech", "Вы все ничто передо мною!"),
+    GH_TR_NOOP("Speech", "Тебе не избежать физической расправы..."),
     "...",
-    "Сдавайся, пока еще есть возможность.",
-    "Мы могли бы управлять миром вместе... Подумай об этом!",
-    "Мммозззги... Нннужны мозззгииии...",
-    "Они умрут.",
-    "Эээээ...",
+    GH_TR_NOOP("Speech", "Сдавайся, пока еще есть возможность."),
+    GH_TR_NOOP("Speech", "Мы могли бы управлять миром вместе... Подумай об этом!"),
+    GH_TR_NOOP("Speech", "Мммозззги... Нннужны мозззгииии..."),
+    GH_TR_NOOP("Speech", "Они умрут."),
+    GH_TR_NOOP("Speech", "Эээээ..."),
 }};
 
 } // namespace
@@ -28,7 +29,7 @@ std::string SpeechLine(int n)
 {
     if (n < 1 || n > static_cast<int>(kLines.size()))
         return "";
-    return kLines[static_cast<std::size_t>(n - 1)];
+    return GH_TR("Speech", kLines[static_cast<std::size_t>(n - 1)]);
 }
 
 std::string PickSpeech(Game& g)

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 
 namespace gh {
 
@@ -93,7 +94,7 @@ void AwardKill(Game& g)
             u.Exp = u.ExpNext;
         } else {
             Promote(g, gainer);
-            g.LblXP.Caption = "повышение";
+            g.LblXP.Caption = GH_TR_NOOP("FieldLabel", "повышение");
             MatchEvent promoted;
             promoted.kind = EventKind::Promotion;
             promoted.who = gainer;

@@ -9,6 +9,7 @@
 
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/SideColours.h"
+#include "platform/qt/Translations.h"
 
 namespace gh {
 
@@ -122,8 +123,8 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent)
     Paint(LblAwaiting, QColor(170, 70, 0));
 
     CmdLog = new QToolButton(this);
-    CmdLog->setText(QStringLiteral("Журнал"));
-    CmdLog->setToolTip(QStringLiteral("Показать или скрыть журнал битвы (F2)"));
+    CmdLog->setText(QTr("StatusStrip", "Журнал"));
+    CmdLog->setToolTip(QTr("StatusStrip", "Показать или скрыть журнал битвы (F2)"));
     CmdLog->setCheckable(true);
     CmdLog->setFocusPolicy(Qt::NoFocus);
     connect(CmdLog, &QToolButton::clicked, this, [this] {

@@ -1,5 +1,6 @@
 #include "sound/qt/SoundPanel.h"
 
+#include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "sound/qt/SoundControl.h"
 
@@ -7,16 +8,17 @@ namespace gh {
 
 namespace {
 
-const char* const kCaptions[3] = {"Музыка", "Эффекты", "Интерфейс"};
+const char* const kCaptions[3] = {GH_TR_NOOP("SoundPanel", "Музыка"), GH_TR_NOOP("SoundPanel", "Эффекты"),
+                                  GH_TR_NOOP("SoundPanel", "Интерфейс")};
 
 } // namespace
 
 SoundPanel::SoundPanel(SoundControl& sound, QWidget* parent)
-    : QGroupBox(QStringLiteral("Звук"), parent), sound_(sound)
+    : QGroupBox(QTr("SoundPanel", "Звук"), parent), sound_(sound)
 {
     for (int i = 0; i < 3; ++i) {
         const int top = 300 + i * 420;
-        LblVolume[i] = new QLabel(QString::fromUtf8(kCaptions[i]), this);
+        LblVolume[i] = new QLabel(QTr("SoundPanel", kCaptions[i]), this);
         LblVolume[i]->setTextFormat(Qt::PlainText);
         LblVolume[i]->setGeometry(TwipsRect(120, top, 1500, 375));
         SldVolume[i] = new QSlider(Qt::Horizontal, this);
@@ -30,12 +32,12 @@ SoundPanel::SoundPanel(SoundControl& sound, QWidget* parent)
         // A drag is remembered where it ends, not at every step on the way.
         connect(SldVolume[i], &QSlider::sliderReleased, this, [this] { sound_.Remember(); });
     }
-    ChkBell = new QCheckBox(QStringLiteral("Колокол в начале хода"), this);
+    ChkBell = new QCheckBox(QTr("SoundPanel", "Колокол в начале хода"), this);
     ChkBell->setGeometry(TwipsRect(120, 1560, 4860, 375));
-    ChkQuiet = new QCheckBox(QStringLiteral("Тише в фоне"), this);
+    ChkQuiet = new QCheckBox(QTr("SoundPanel", "Тише в фоне"), this);
     ChkQuiet->setGeometry(TwipsRect(120, 1935, 2400, 375));
-    ChkQuiet->setToolTip(QStringLiteral("Когда окно игры не активно, музыка тише, а эффектов не слышно"));
-    ChkMute = new QCheckBox(QStringLiteral("Без звука (M)"), this);
+    ChkQuiet->setToolTip(QTr("SoundPanel", "Когда окно игры не активно, музыка тише, а эффектов не слышно"));
+    ChkMute = new QCheckBox(QTr("SoundPanel", "Без звука (M)"), this);
     ChkMute->setGeometry(TwipsRect(2640, 1935, 2340, 375));
     for (QCheckBox* box : {ChkBell, ChkQuiet, ChkMute})
         connect(box, &QCheckBox::toggled, this, &SoundPanel::Take);

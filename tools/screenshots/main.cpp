@@ -2,11 +2,12 @@
 // saves pictures for the README and the software centres: the battlefield
 // with a unit selected and the pointer on an enemy it can reach (the play
 // aids showing; also at the field's scales 1.5 and 2), the casting dialog with a page picked, the
-// information window of the player's hero, and the list of saves. The dice
-// are pinned, so a second run paints the same match.
+// information window of the player's hero, the settings and the list of
+// saves. The dice are pinned, so a second run paints the same match.
 //
-// Usage: QT_QPA_PLATFORM=offscreen grimhollow-screenshots [folder]
-// (the folder defaults to docs/screenshots)
+// Usage: QT_QPA_PLATFORM=offscreen grimhollow-screenshots [--english] [folder]
+// (the folder defaults to docs/screenshots; --english plays the English
+// version and names the pictures en-*.png)
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -27,12 +28,14 @@
 #include "engine/Engine.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
+#include "platform/Texts.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Translations.h"
 #include "windows/FrmCast.h"
 #include "windows/FrmInfo.h"
 #include "windows/FrmSaves.h"
 #include "windows/FrmSelect.h"
+#include "windows/SaveState.h"
 #include "windows/qt/Autosave.h"
 #include "windows/qt/SaveFiles.h"
 #include "world/Game.h"
@@ -43,6 +46,9 @@ using namespace gh;
 
 constexpr std::uint64_t kSeed = 20;
 constexpr int kTicksBeforeShot = 90; // long enough for the idle animation to move
+
+// "en-" before every picture's name in the English version.
+QString gPrefix;
 
 void FlushDeletes()
 {
@@ -64,7 +70,7 @@ bool Save(QWidget* window, const QDir& dir, const QString& name)
         QTextStream(stderr) << name << ": the window never showed\n";
         return false;
     }
-    const QString path = dir.filePath(name);
+    const QString path = dir.filePath(gPrefix + name);
     if (!window->grab().save(path)) {
         QTextStream(stderr) << "cannot write " << path << "\n";
         return false;
@@ -114,19 +120,27 @@ bool SaveList(Session& s, const QDir& dir)
         const char* title; // empty: an autosave
         const char* when;
     };
+    // The names a player of each language would give.
+    const bool english = CurrentLanguage() == Language::English;
     const Made made[] = {
         {day + 4, "", "2026-11-28T21:40:12"},
         {day + 3, "", "2026-11-28T21:31:55"},
-        {day + 3, "Перед штурмом", "2026-11-28T21:30:02"},
+        {day + 3, english ? "Before the storm" : "Перед штурмом", "2026-11-28T21:30:02"},
         {day + 2, "", "2026-11-28T21:19:47"},
-        {day, "Первый день", "2026-11-27T18:05:00"},
+        {day, english ? "The first day" : "Первый день", "2026-11-27T18:05:00"},
     };
     bool ok = true;
     for (const Made& m : made) {
         g.Day = m.day;
         const bool autosave = *m.title == '\0';
-        const std::string title =
-            autosave ? "День " + std::to_string(m.day) + ", ход: " + g.U(g.ActiveHero).Name : m.title;
+        // An autosave's title is the game's own Russian in the file, as the
+        // program writes it; the list says it in the player's language.
+        std::string title = m.title;
+        if (autosave) {
+            const RussianTexts russian;
+            const TextsInUse inRussian(russian);
+            title = AutosaveTitle(m.day, g.U(g.ActiveHero).Name);
+        }
         const std::string text = save::WriteSave(g, save::SummaryOf(g, title, autosave, m.when, "0.1"));
         const QString path =
             autosave ? files.AutosavePath(m.day, g.ActiveHero) : files.ManualPath(QString::fromUtf8(m.title));
@@ -138,9 +152,10 @@ bool SaveList(Session& s, const QDir& dir)
     }
     g.Day = day;
     QString error;
-    SaveFiles::Write(files.Folder() + QStringLiteral("/с флешки.ghsave"),
-                     "{\"format\": \"grimhollow-save\", \"vers", error);
-    QFile cut(files.Folder() + QStringLiteral("/с флешки.ghsave"));
+    const QString cutName =
+        english ? QStringLiteral("/from the stick.ghsave") : QStringLiteral("/с флешки.ghsave");
+    SaveFiles::Write(files.Folder() + cutName, "{\"format\": \"grimhollow-save\", \"vers", error);
+    QFile cut(files.Folder() + cutName);
     if (cut.open(QIODevice::ReadWrite))
         cut.setFileTime(QDateTime(QDate(2026, 11, 20), QTime(12, 0)), QFileDevice::FileModificationTime);
     cut.close();
@@ -200,6 +215,8 @@ int Run(const QDir& dir)
     // The same at the field's larger scales (battlefield-150.png,
     // battlefield-200.png), zoomed about the hero, the pointer on the foe.
     for (double zoom : {1.5, 2.0}) {
+        if (!gPrefix.isEmpty())
+            break; // one scale is enough to show the other language
         s.main->ZoomTo(zoom, UnitCentre(s.g, hero, s.main->Zoom()));
         if (const Reach* reach = s.main->Aids().ShownReach(); reach && !reach->opponents.empty()) {
             const QPointF at = UnitCentre(s.g, reach->opponents.front(), zoom);
@@ -242,6 +259,16 @@ int Run(const QDir& dir)
     ok = Save(cast, dir, QStringLiteral("casting.png")) && ok;
     cast->close();
     FlushDeletes();
+
+    // The settings.
+    s.forms.OpenSettings();
+    if (s.forms.settings == nullptr) {
+        QTextStream(stderr) << "the settings did not open\n";
+        return 1;
+    }
+    ok = Save(s.forms.settings.data(), dir, QStringLiteral("settings.png")) && ok;
+    s.forms.settings->close();
+    FlushDeletes();
     return SaveList(s, dir) && ok ? 0 : 1;
 }
 
@@ -251,8 +278,12 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     LoadBundledFonts();
-    InstallRussianQtTranslation(app);
-    QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const bool english = args.removeAll(QStringLiteral("--english")) > 0;
+    InstallLanguage(app, english ? Language::English : Language::Russian);
+    if (english)
+        gPrefix = QStringLiteral("en-");
+    QDir dir(!args.isEmpty() ? args.front() : QStringLiteral("docs/screenshots"));
     if (!dir.mkpath(QStringLiteral("."))) {
         QTextStream(stderr) << "cannot make " << dir.path() << "\n";
         return 1;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "platform/qt/Translations.h"
 #include "windows/FrmSelect.h"
 #include "windows/Settings.h"
 #include "world/Catalogue.h"
@@ -191,6 +192,18 @@ void AppSettings::SetComputerLevel(int level)
 void AppSettings::SetAutosave(bool on)
 {
     store_->setValue(kAutosave, on);
+    Written();
+}
+
+QString AppSettings::Language() const
+{
+    const QString v = store_->value(QString::fromLatin1(kLanguageKey)).toString();
+    return v == QLatin1String("ru") || v == QLatin1String("en") ? v : QString();
+}
+
+void AppSettings::SetLanguage(const QString& language)
+{
+    store_->setValue(QString::fromLatin1(kLanguageKey), language);
     Written();
 }
 

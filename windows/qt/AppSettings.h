@@ -44,6 +44,9 @@ public:
     int ComputerLevel() const;
     bool Autosave() const;              // on by default
     bool AnnounceComputerTurns() const; // on by default
+    // «Язык»: "" follows the system (by default), "ru" or "en" choose; any
+    // other value reads as "". It takes effect at the next start.
+    QString Language() const;
 
     // Full screen without a frame, or a framed window, maximised or not.
     enum class Window { FullScreen, Maximized, Framed };
@@ -65,6 +68,7 @@ public:
     void SetComputerLevel(int level);
     void SetAutosave(bool on);
     void SetAnnounceComputerTurns(bool on);
+    void SetLanguage(const QString& language);
     void SetBattlefield(Window state);
     // The heroes of the match that has just started, as the dialog set them.
     void RememberSelection(const Game& g);

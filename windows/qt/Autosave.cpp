@@ -7,6 +7,8 @@
 #include <QMetaObject>
 
 #include "engine/Placement.h"
+#include "platform/qt/Translations.h"
+#include "windows/SaveState.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -75,9 +77,15 @@ std::string Autosave::Text(const Game& g, const save::MatchMemory* memory)
 {
     // The list says it is an autosave in a column of its own; the title
     // says whose turn of which day it caught.
+    // The file says it in Russian, whatever the player's language: a save
+    // holds no translated text.
     const Unit& hero = g.U(g.ActiveHero);
-    const std::string who = hero.Name.empty() ? UnitTypeName(hero.UnitType) : hero.Name;
-    const std::string title = "День " + std::to_string(g.Day) + ", ход: " + who;
+    std::string title;
+    {
+        const RussianTexts russian;
+        const TextsInUse inRussian(russian);
+        title = AutosaveTitle(g.Day, AutosaveWho(hero.Name, hero.UnitType));
+    }
     const save::SaveSummary summary =
         save::SummaryOf(g, title, true, SaveTimestamp(QDateTime::currentDateTime()),
                         QCoreApplication::applicationVersion().toStdString());
@@ -142,8 +150,8 @@ void Autosave::Written(bool ok, const QString& path, const QString& error, std::
         return;
     failing_ = true;
     if (onFailure)
-        onFailure(QStringLiteral("Автосохранение «%1» не записано: %2.\n\nИгра продолжается; "
-                                 "следующее автосохранение будет сделано в начале следующего хода.")
+        onFailure(QTr("Autosave", "Автосохранение «%1» не записано: %2.\n\nИгра продолжается; "
+                                  "следующее автосохранение будет сделано в начале следующего хода.")
                       .arg(QFileInfo(path).fileName(), error));
 }
 

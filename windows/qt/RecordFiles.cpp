@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/qt/Translations.h"
 #include "save/Record.h"
 #include "windows/qt/SaveFiles.h"
 
@@ -34,7 +35,7 @@ QStringList RecordFiles::Records() const
 bool RecordFiles::Store(const std::string& text, QString& path, QString& error) const
 {
     if (!QDir().mkpath(folder_)) {
-        error = QStringLiteral("не удаётся создать папку %1").arg(QDir::toNativeSeparators(folder_));
+        error = QTr("RecordFiles", "не удаётся создать папку %1").arg(QDir::toNativeSeparators(folder_));
         return false;
     }
     const QString ext = QString::fromUtf8(save::kRecordExtension.data(),

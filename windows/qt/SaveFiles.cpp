@@ -1,5 +1,7 @@
 #include "windows/qt/SaveFiles.h"
 
+#include "platform/qt/Translations.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +60,7 @@ QString FileStem(const QString& title)
     if (stem.size() > kMaxStem)
         stem = stem.left(kMaxStem).trimmed();
     if (stem.isEmpty())
-        stem = QStringLiteral("Сохранение");
+        stem = QTr("SaveFiles", "Сохранение");
     return stem;
 }
 
@@ -66,12 +68,12 @@ QString FolderTrouble(const QString& folder, qint64 bytesNeeded, const QString& 
 {
     const QFileInfo dir(folder);
     if (dir.exists() && !dir.isWritable())
-        return QStringLiteral("нет права записи в папку «%1»").arg(QDir::toNativeSeparators(folder));
+        return QTr("SaveFiles", "нет права записи в папку «%1»").arg(QDir::toNativeSeparators(folder));
     const QStorageInfo storage(folder);
     // A little headroom for the file system's own bookkeeping.
     if (storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < bytesNeeded + 65536)
-        return QStringLiteral("на диске не хватает места");
-    return QStringLiteral("запись на диск не удалась (%1)").arg(detail);
+        return QTr("SaveFiles", "на диске не хватает места");
+    return QTr("SaveFiles", "запись на диск не удалась (%1)").arg(detail);
 }
 
 bool NewerFirst(const SaveEntry& a, const SaveEntry& b)
@@ -124,33 +126,33 @@ bool SaveFiles::ReadText(const QString& path, std::string& text, QString& error)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        error = QStringLiteral("файла нет");
+        error = QTr("SaveFiles", "файла нет");
         return false;
     }
     if (!info.isFile()) {
-        error = QStringLiteral("это не файл");
+        error = QTr("SaveFiles", "это не файл");
         return false;
     }
     if (static_cast<quint64>(info.size()) > save::kMaxSaveBytes) {
-        error = QStringLiteral("файл слишком велик для сохранения игры (%1 КБ, сохранение не больше %2 КБ)")
+        error = QTr("SaveFiles", "файл слишком велик для сохранения игры (%1 КБ, сохранение не больше %2 КБ)")
                     .arg(info.size() / 1024)
                     .arg(save::kMaxSaveBytes / 1024);
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = info.isReadable() ? QStringLiteral("файл не открывается (%1)").arg(file.errorString())
-                                  : QStringLiteral("нет права на чтение файла");
+        error = info.isReadable() ? QTr("SaveFiles", "файл не открывается (%1)").arg(file.errorString())
+                                  : QTr("SaveFiles", "нет права на чтение файла");
         return false;
     }
     // Read no more than a save can hold, even if the file grew since.
     const QByteArray bytes = file.read(static_cast<qint64>(save::kMaxSaveBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("файл не читается с диска (%1)").arg(file.errorString());
+        error = QTr("SaveFiles", "файл не читается с диска (%1)").arg(file.errorString());
         return false;
     }
     if (static_cast<quint64>(bytes.size()) > save::kMaxSaveBytes) {
-        error = QStringLiteral("файл слишком велик для сохранения игры");
+        error = QTr("SaveFiles", "файл слишком велик для сохранения игры");
         return false;
     }
     text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -177,9 +179,9 @@ SaveEntry SaveFiles::ReadEntry(const QString& path)
         e.error = QString::fromStdString(why);
         if (e.summary.version > save::kFormatVersion)
             e.error =
-                QStringLiteral("сохранено более новой версией игры; обновите игру, чтобы загрузить его");
+                QTr("SaveFiles", "сохранено более новой версией игры; обновите игру, чтобы загрузить его");
         if (e.error.isEmpty())
-            e.error = QStringLiteral("это не сохранение этой игры");
+            e.error = QTr("SaveFiles", "это не сохранение этой игры");
         return e;
     }
     e.readable = true;
@@ -217,7 +219,7 @@ bool SaveFiles::Write(const QString& path, const std::string& text, QString& err
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("не удаётся создать папку «%1»").arg(QDir::toNativeSeparators(folder));
+        error = QTr("SaveFiles", "не удаётся создать папку «%1»").arg(QDir::toNativeSeparators(folder));
         return false;
     }
     const auto size = static_cast<qint64>(text.size());
@@ -243,7 +245,7 @@ bool SaveFiles::Remove(const QString& path, QString& error) const
     QFile file(path);
     if (!file.exists() || file.remove())
         return true;
-    error = QStringLiteral("не удаётся удалить файл (%1)").arg(file.errorString());
+    error = QTr("SaveFiles", "не удаётся удалить файл (%1)").arg(file.errorString());
     return false;
 }
 
