@@ -51,8 +51,11 @@ void Scheduler::Tick()
         if (!t.enabled || state_.now - t.since < t.interval)
             continue;
         t.since = state_.now;
-        if (handlers_[i])
+        if (handlers_[i]) {
+            firing_ = static_cast<TimerId>(i);
             handlers_[i]();
+            firing_.reset();
+        }
     }
     inTick_ = false;
     if (tickWatcher_)
@@ -62,8 +65,12 @@ void Scheduler::Tick()
 void Scheduler::Fire(TimerId id)
 {
     At(id).since = state_.now;
-    if (const auto& handler = handlers_[static_cast<std::size_t>(id)])
+    if (const auto& handler = handlers_[static_cast<std::size_t>(id)]) {
+        const std::optional<TimerId> outer = firing_;
+        firing_ = id;
         handler();
+        firing_ = outer;
+    }
 }
 
 } // namespace gh

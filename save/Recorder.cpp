@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "save/StateHash.h"
+#include "save/Undo.h"
 
 namespace gh::save {
 
@@ -58,12 +59,16 @@ void Recorder::Continue(Game& g, Record journal)
     g.timers.SetTickWatcher([this](bool starting) { TickEdge(starting); });
     last_ = SeatInputsOf(g);
     depth_ = 0;
+    if (undo)
+        undo->Begin(g);
 }
 
 void Recorder::Detach()
 {
     if (!g_)
         return;
+    if (undo)
+        undo->End();
     if (g_->orders == this)
         g_->orders = nullptr;
     g_->timers.SetTickWatcher(nullptr);
@@ -111,41 +116,52 @@ void Recorder::TickEdge(bool starting)
         last_ = SeatInputsOf(*g_);
 }
 
-void Recorder::Giving(Game& g, const Order&)
+void Recorder::Giving(Game& g, const Order& order)
 {
-    if (depth_++ > 0)
-        return;
-    input_ = !g.timers.InTick();
-    if (input_)
-        Sync();
-    side_ = g.ActiveHero;
-    tick_ = g.timers.Ticks();
-    answers_.clear();
-    if (!tap_)
-        tap_ = std::make_unique<AnswerTap>();
-    tap_->inner = g.shell;
-    tap_->answers = &answers_;
-    outerShell_ = g.shell;
-    g.shell = tap_.get();
+    if (depth_++ == 0) {
+        input_ = !g.timers.InTick();
+        if (input_)
+            Sync();
+        side_ = g.ActiveHero;
+        tick_ = g.timers.Ticks();
+        answers_.clear();
+        if (!tap_)
+            tap_ = std::make_unique<AnswerTap>();
+        tap_->inner = g.shell;
+        tap_->answers = &answers_;
+        outerShell_ = g.shell;
+        g.shell = tap_.get();
+    }
+    if (undo)
+        undo->Giving(g, order);
 }
 
-void Recorder::Given(Game& g, const Order& order, Refusal)
+void Recorder::Given(Game& g, const Order& order, Refusal why)
 {
-    if (--depth_ > 0)
-        return;
-    g.shell = outerShell_;
-    RecordLine line;
-    line.kind = RecordLine::Kind::Order;
-    line.tick = tick_;
-    line.side = side_;
-    line.input = input_;
-    line.order = order;
-    line.answers = std::move(answers_);
-    answers_.clear();
-    line.hash = StateHash(g);
-    record_.lines.push_back(std::move(line));
-    if (input_)
-        last_ = SeatInputsOf(g);
+    if (--depth_ == 0) {
+        g.shell = outerShell_;
+        RecordLine line;
+        line.kind = RecordLine::Kind::Order;
+        line.tick = tick_;
+        line.side = side_;
+        line.input = input_;
+        line.order = order;
+        line.answers = std::move(answers_);
+        answers_.clear();
+        line.hash = StateHash(g);
+        record_.lines.push_back(std::move(line));
+        if (input_)
+            last_ = SeatInputsOf(g);
+    }
+    if (undo)
+        undo->Given(g, order, why);
+}
+
+void Recorder::TakeBack(std::size_t lines, const Game& g)
+{
+    if (lines < record_.lines.size())
+        record_.lines.resize(lines);
+    last_ = SeatInputsOf(g);
 }
 
 // ---- replaying -------------------------------------------------------------
