@@ -47,8 +47,13 @@ struct UndoField : gui::GuiGame {
         return {static_cast<int>((x - g.ViewX + 360) / 15 * zoom), static_cast<int>((y - g.ViewY + 360) / 15 * zoom)};
     }
 
-    // A free cell beside hero 1, in view below the toolbar.
-    std::optional<QPoint> FreeCellBeside() const
+    // A free cell beside hero 1, in view below the toolbar: its corner in
+    // field twips and its middle in the window.
+    struct Cell {
+        float x, y;
+        QPoint at;
+    };
+    std::optional<Cell> FreeCellBeside() const
     {
         const Unit& h = g.U(1);
         for (float dx : {720.0f, -720.0f, 0.0f})
@@ -57,24 +62,29 @@ struct UndoField : gui::GuiGame {
                 const QPoint p = PixelOf(x, y);
                 if ((dx != 0 || dy != 0) && InWalkArea(x, y) && OccupantAt(g, x, y) == 0 && p.y() > 80 &&
                     p.y() < 740 && p.x() > 30 && p.x() < 1220)
-                    return p;
+                    return Cell{x, y, p};
             }
         return std::nullopt;
     }
 
     // Selects hero 1 and walks it to a free cell with the pointer; the match
-    // as it stood just before the walk's click.
+    // as it stood when the walk went through the door. The journal so far
+    // is in `journalBefore`.
     std::unique_ptr<Game> WalkWithThePointer()
     {
         QTest::mouseClick(main, Qt::LeftButton, {}, PixelOf(g.U(1).PosX, g.U(1).PosY));
         EXPECT_EQ(g.Selected, 1);
-        const std::optional<QPoint> to = FreeCellBeside();
+        const std::optional<Cell> to = FreeCellBeside();
         EXPECT_TRUE(to.has_value());
         if (!to)
             return nullptr;
-        QTest::mouseMove(main, *to);
+        QTest::mouseMove(main, to->at);
         auto before = std::make_unique<Game>(g);
-        QTest::mouseClick(main, Qt::LeftButton, {}, *to);
+        // Every left click notes its cell before it gives its order.
+        before->TargetCellX = to->x;
+        before->TargetCellY = to->y;
+        QTest::mouseClick(main, Qt::LeftButton, {}, to->at);
+        journalBefore = forms.recorder.Journal().lines.size() - 1; // all but the walk
         EXPECT_EQ(g.InputMode, kModeWalk);
         for (int i = 0; i < 2000 && !FieldTakesOrders(g); ++i)
             g.timers.Tick();
@@ -98,6 +108,7 @@ struct UndoField : gui::GuiGame {
     }
 
     FrmMain* main = nullptr;
+    std::size_t journalBefore = 0;
 };
 
 TEST(UndoWindow, TheButtonAndCtrlZTakeAWalkBackAndTheGreyedButtonSaysWhy)
@@ -116,8 +127,9 @@ TEST(UndoWindow, TheButtonAndCtrlZTakeAWalkBackAndTheGreyedButtonSaysWhy)
     const std::size_t journalAtStart = f.forms.recorder.Journal().lines.size();
     std::unique_ptr<Game> before = f.WalkWithThePointer();
     ASSERT_TRUE(before);
-    const std::size_t journalBefore = f.forms.recorder.Journal().lines.size();
-    ASSERT_GE(journalBefore, journalAtStart);
+    const std::size_t journalBefore = f.journalBefore;
+    ASSERT_GT(journalBefore, journalAtStart);
+    ASSERT_EQ(f.forms.recorder.Journal().lines[journalBefore].order.kind, OrderKind::Walk);
     EXPECT_FALSE(before->Match() == f.g.Match());
     // Time passes at rest, the idle animation drawing as it goes.
     for (int i = 0; i < 50; ++i)
