@@ -118,7 +118,10 @@ void Recorder::TickEdge(bool starting)
 
 void Recorder::Giving(Game& g, const Order& order)
 {
-    if (depth_++ == 0) {
+    if (depth_ == 0) {
+        // What the windows changed before the order (a click notes its cell
+        // before it gives its order) is written down first, while nothing is
+        // under way: Sync writes nothing once an order has begun.
         input_ = !g.timers.InTick();
         if (input_)
             Sync();
@@ -132,6 +135,7 @@ void Recorder::Giving(Game& g, const Order& order)
         outerShell_ = g.shell;
         g.shell = tap_.get();
     }
+    ++depth_;
     if (undo)
         undo->Giving(g, order);
 }
