@@ -110,10 +110,18 @@ Record Recorder::Closed()
 
 void Recorder::TickEdge(bool starting)
 {
-    if (starting)
+    if (starting) {
         Sync();
-    else if (g_)
+    } else if (g_) {
+        // What the rules changed within the tick comes again in a replay;
+        // the view they never move. A window may have moved it within the
+        // tick (a person's turn brings their hero into view as it begins):
+        // that is written down as the next tick begins.
+        const SeatInputs before = last_;
         last_ = SeatInputsOf(*g_);
+        last_.ViewX = before.ViewX;
+        last_.ViewY = before.ViewY;
+    }
 }
 
 void Recorder::Giving(Game& g, const Order& order)
