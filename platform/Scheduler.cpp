@@ -52,9 +52,9 @@ void Scheduler::Tick()
             continue;
         t.since = state_.now;
         if (handlers_[i]) {
-            firing_ = static_cast<TimerId>(i);
+            firing_ = static_cast<std::int8_t>(i);
             handlers_[i]();
-            firing_.reset();
+            firing_ = -1;
         }
     }
     inTick_ = false;
@@ -66,8 +66,8 @@ void Scheduler::Fire(TimerId id)
 {
     At(id).since = state_.now;
     if (const auto& handler = handlers_[static_cast<std::size_t>(id)]) {
-        const std::optional<TimerId> outer = firing_;
-        firing_ = id;
+        const std::int8_t outer = firing_;
+        firing_ = static_cast<std::int8_t>(id);
         handler();
         firing_ = outer;
     }
