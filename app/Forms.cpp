@@ -3,9 +3,9 @@
 #include "windows/FrmSaveName.h"
 #include "windows/FrmSaves.h"
 
-#include <QPointer>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>

@@ -84,7 +84,8 @@ QIcon UndoIcon()
     head.lineTo(12, 5);
     head.lineTo(13, 19);
     head.closeSubpath();
-    for (const auto& [colour, width] : {std::pair{QColor(60, 44, 22), 7.0}, std::pair{QColor(214, 172, 92), 4.0}}) {
+    for (const auto& [colour, width] :
+         {std::pair{QColor(60, 44, 22), 7.0}, std::pair{QColor(214, 172, 92), 4.0}}) {
         p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(arc);
@@ -200,7 +201,8 @@ void FrmMain::BuildToolbar()
     Toolbar1->setAutoFillBackground(true);
     for (const ToolbarButtonDef& def : kButtons) {
         const QString caption = QString::fromUtf8(def.caption);
-        const QIcon icon = def.icon > 0 ? QIcon(ImageLists::Get().Picture(ImageList::Icons, def.icon)) : UndoIcon();
+        const QIcon icon =
+            def.icon > 0 ? QIcon(ImageLists::Get().Picture(ImageList::Icons, def.icon)) : UndoIcon();
         QAction* a = Toolbar1->addAction(icon, caption);
         a->setToolTip(QString::fromUtf8(def.toolTip));
         connect(a, &QAction::triggered, this, [this, caption] { ToolbarClicked(caption); });

@@ -16,7 +16,7 @@ class Recorder;
 // Why «Отменить» cannot take a walk back now; None when it can.
 enum class UndoBar {
     None,
-    NoMatch,       // no match runs (or its journal has ended)
+    NoMatch, // no match runs (or its journal has ended)
     NotPersonsTurn,
     Busy,          // something walks, strikes, casts or rises
     NothingWalked, // no walk of this turn is left to take back

@@ -67,8 +67,8 @@ FrmRecords::FrmRecords(WindowOpener& forms, QString folder, QWidget* parent)
 
     LstRecords = new QTreeWidget(this);
     LstRecords->setColumnCount(kColumns);
-    LstRecords->setHeaderLabels({QStringLiteral("Герои"), QStringLiteral("Дней"), QStringLiteral("Победитель"),
-                                 QStringLiteral("Записана")});
+    LstRecords->setHeaderLabels({QStringLiteral("Герои"), QStringLiteral("Дней"),
+                                 QStringLiteral("Победитель"), QStringLiteral("Записана")});
     LstRecords->setRootIsDecorated(false);
     LstRecords->setUniformRowHeights(true);
     LstRecords->setAllColumnsShowFocus(true);

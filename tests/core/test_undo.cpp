@@ -52,8 +52,8 @@ struct UndoMatch {
         for (float dx : {720.0f, -720.0f})
             for (float dy : {0.0f, 720.0f, -720.0f}) {
                 Order o{OrderKind::Walk, 1, h.PosX + dx, h.PosY + dy};
-                if ((o.x != notX || o.y != notY) && CheckOrder(g, o) == Refusal::None && InWalkArea(o.x, o.y) &&
-                    OccupantAt(g, o.x, o.y) == 0)
+                if ((o.x != notX || o.y != notY) && CheckOrder(g, o) == Refusal::None &&
+                    InWalkArea(o.x, o.y) && OccupantAt(g, o.x, o.y) == 0)
                     return o;
             }
         return {OrderKind::Walk, 1, h.PosX, h.PosY + 720};
@@ -259,9 +259,9 @@ TEST(Undo, ASettingTheMatchSharesChangedClosesItUntilItIsBack)
 
 TEST(Undo, EveryReasonHasItsOwnWords)
 {
-    const UndoBar all[] = {UndoBar::None,      UndoBar::NoMatch, UndoBar::NotPersonsTurn,
-                           UndoBar::Busy,      UndoBar::NothingWalked, UndoBar::Exchanged,
-                           UndoBar::Magic,     UndoBar::Chance,  UndoBar::Settings};
+    const UndoBar all[] = {UndoBar::None,  UndoBar::NoMatch,       UndoBar::NotPersonsTurn,
+                           UndoBar::Busy,  UndoBar::NothingWalked, UndoBar::Exchanged,
+                           UndoBar::Magic, UndoBar::Chance,        UndoBar::Settings};
     std::set<std::string> said;
     for (UndoBar b : all) {
         const std::string text = UndoBarText(b);

@@ -52,8 +52,8 @@ struct Battlefield : GuiGame {
     FrmMain* main = nullptr;
 };
 
-const char* const kCaptions[] = {"Главное меню", "Магия",   "Дипломатия", "Отменить", "Закончить ход",
-                                 "Сдаться",      "Настройки", "Помощь"};
+const char* const kCaptions[] = {"Главное меню",  "Магия",   "Дипломатия", "Отменить",
+                                 "Закончить ход", "Сдаться", "Настройки",  "Помощь"};
 // «Отменить» says why it is greyed out: without a match there is nothing.
 const char* const kToolTips[] = {"В главное меню",
                                  "Скастовать спелл",

@@ -36,22 +36,22 @@
 
 #include "GuiGame.h"
 #include "Invariants.h"
+#include "battlefield/FrmMain.h"
 #include "save/Record.h"
 #include "save/Recorder.h"
 #include "save/StateHash.h"
-#include "windows/FrmRecords.h"
-#include "windows/qt/RecordFiles.h"
-#include "battlefield/FrmMain.h"
 #include "windows/FrmAvtor.h"
 #include "windows/FrmCast.h"
 #include "windows/FrmInfo.h"
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
+#include "windows/FrmRecords.h"
 #include "windows/FrmSaveName.h"
 #include "windows/FrmSaves.h"
 #include "windows/FrmSelect.h"
 #include "windows/FrmSet.h"
+#include "windows/qt/RecordFiles.h"
 
 namespace gh {
 namespace {
@@ -175,8 +175,10 @@ struct Fuzz : gui::GuiGame {
         if (!replay.PlayToEnd()) {
             const std::size_t at = replay.Done();
             const auto& lines = read.record.lines;
-            const std::string line = at < lines.size() ? save::OrderLine(lines[at], at) : std::string("the end");
-            const std::string before = at > 0 && at <= lines.size() ? save::OrderLine(lines[at - 1], at - 1) : "";
+            const std::string line =
+                at < lines.size() ? save::OrderLine(lines[at], at) : std::string("the end");
+            const std::string before =
+                at > 0 && at <= lines.size() ? save::OrderLine(lines[at - 1], at - 1) : "";
             return std::string(which) + " record does not replay: " + replay.Error() + "\n  after " + before +
                    "\n  at " + line + "\n";
         }
@@ -191,9 +193,11 @@ struct Fuzz : gui::GuiGame {
     // of the match then differs. False when it does not replay.
     bool ReplaysSoFar(int event)
     {
-        if (!forms.recorder.Attached() || !g.MatchRunning || disturbed.count(forms.recorder.Journal().header.matchId))
+        if (!forms.recorder.Attached() || !g.MatchRunning ||
+            disturbed.count(forms.recorder.Journal().header.matchId))
             return true;
-        const save::RecordReadResult read = save::ReadRecord(save::WriteRecord(forms.recorder.Closed()), true);
+        const save::RecordReadResult read =
+            save::ReadRecord(save::WriteRecord(forms.recorder.Closed()), true);
         save::Replayer replay(read.record, *read.start);
         if (replay.PlayToEnd())
             return true;
@@ -201,9 +205,10 @@ struct Fuzz : gui::GuiGame {
         const MatchState& b = replay.Match().Match();
         std::printf("strict: after event %d (%s): %s; equal: units %d, generator %d, timers %d, Selected %d, "
                     "Target %d, TargetCell %d, InputMode %d\n",
-                    event, last.c_str(), replay.Error().c_str(), a.Units == b.Units, a.Generator == b.Generator,
-                    a.timers == b.timers, a.Selected == b.Selected, a.Target == b.Target,
-                    a.TargetCellX == b.TargetCellX && a.TargetCellY == b.TargetCellY, a.InputMode == b.InputMode);
+                    event, last.c_str(), replay.Error().c_str(), a.Units == b.Units,
+                    a.Generator == b.Generator, a.timers == b.timers, a.Selected == b.Selected,
+                    a.Target == b.Target, a.TargetCellX == b.TargetCellX && a.TargetCellY == b.TargetCellY,
+                    a.InputMode == b.InputMode);
         for (int i = 0; i <= kMaxUnit; ++i)
             if (!(a.Units[static_cast<std::size_t>(i)] == b.Units[static_cast<std::size_t>(i)]))
                 std::printf("strict: record %d differs\n", i);
@@ -665,7 +670,8 @@ TEST(Fuzz, RandomInputNeverBreaksTheMatch)
         EXPECT_GE(matches, 1);
         std::printf("fuzz seed %u: %d events, %d matches, %zu records verified (%zu orders), %zu left out "
                     "(selection opened or a page picked), %zu undos checked\n",
-                    seed, events, matches, f.recordsVerified, f.ordersVerified, f.recordsDisturbed, f.undosChecked);
+                    seed, events, matches, f.recordsVerified, f.ordersVerified, f.recordsDisturbed,
+                    f.undosChecked);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && w != f.main)
                 w->close();

@@ -221,8 +221,10 @@ TEST(FrmRecords, TheMenuListsTheRecordsWithHeroesDaysWinnerAndDateAndADamagedOne
     const QStringList samples = {QStringLiteral("v1-two-heroes-seed-7.ghrec"),
                                  QStringLiteral("v1-five-heroes-strong-seed-3.ghrec")};
     for (const QString& name : samples)
-        ASSERT_TRUE(QFile::copy(SampleRecord(name.toUtf8().constData()), sg.forms.recordsFolder + "/" + name));
-    SavesGame::WriteFile(sg.forms.recordsFolder + QStringLiteral("/broken.ghrec"), "{\"format\":\"grimhollow-rec");
+        ASSERT_TRUE(
+            QFile::copy(SampleRecord(name.toUtf8().constData()), sg.forms.recordsFolder + "/" + name));
+    SavesGame::WriteFile(sg.forms.recordsFolder + QStringLiteral("/broken.ghrec"),
+                         "{\"format\":\"grimhollow-rec");
     sg.forms.LoadMain()->show();
 
     FrmMenu* menu = sg.forms.OpenMenu();
@@ -243,7 +245,8 @@ TEST(FrmRecords, TheMenuListsTheRecordsWithHeroesDaysWinnerAndDateAndADamagedOne
         if (!e.readable) {
             ++damaged;
             EXPECT_EQ(e.fileName, QStringLiteral("broken.ghrec"));
-            EXPECT_TRUE(item->text(FrmRecords::ColHeroes).startsWith(QStringLiteral("broken.ghrec не читается: ")))
+            EXPECT_TRUE(
+                item->text(FrmRecords::ColHeroes).startsWith(QStringLiteral("broken.ghrec не читается: ")))
                 << item->text(FrmRecords::ColHeroes).toStdString();
             list->LstRecords->setCurrentItem(item);
             EXPECT_FALSE(list->CmdWatch->isEnabled());

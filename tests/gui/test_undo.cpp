@@ -44,7 +44,8 @@ struct UndoField : gui::GuiGame {
     QPoint PixelOf(float x, float y) const
     {
         const double zoom = main->Zoom();
-        return {static_cast<int>((x - g.ViewX + 360) / 15 * zoom), static_cast<int>((y - g.ViewY + 360) / 15 * zoom)};
+        return {static_cast<int>((x - g.ViewX + 360) / 15 * zoom),
+                static_cast<int>((y - g.ViewY + 360) / 15 * zoom)};
     }
 
     // A free cell beside hero 1, in view below the toolbar: its corner in
@@ -102,10 +103,7 @@ struct UndoField : gui::GuiGame {
         return tip;
     }
 
-    void ClickUndo()
-    {
-        QTest::mouseClick(main->Toolbar1->widgetForAction(main->CmdUndo), Qt::LeftButton);
-    }
+    void ClickUndo() { QTest::mouseClick(main->Toolbar1->widgetForAction(main->CmdUndo), Qt::LeftButton); }
 
     FrmMain* main = nullptr;
     std::size_t journalBefore = 0;
