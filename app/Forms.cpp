@@ -12,6 +12,7 @@
 #include "windows/FrmMenu.h"
 #include "windows/FrmMes.h"
 #include "windows/FrmObj.h"
+#include "windows/FrmRecords.h"
 #include "windows/FrmReplay.h"
 #include "windows/FrmSaveName.h"
 #include "windows/FrmSaves.h"
@@ -70,6 +71,7 @@ Forms::~Forms()
     delete author.data();
     delete saveName.data();
     delete savesList.data();
+    delete recordsList.data();
     delete mes_.data();
     delete select_.data();
     delete menu_.data();
@@ -286,26 +288,11 @@ void Forms::OpenReplay(const QString& path)
 
 void Forms::OpenRecords()
 {
-    // Not a blocking dialog: the game's clock and its windows go on meanwhile.
-    if (recordsDialog_) {
-        recordsDialog_->raise();
-        recordsDialog_->activateWindow();
-        return;
-    }
-    const QString ext = QString::fromUtf8(save::kRecordExtension.data(),
-                                          static_cast<qsizetype>(save::kRecordExtension.size()));
-    auto* dialog =
-        new QFileDialog(DialogParent(), QTr("Forms", "Записи партий"), RecordFiles(recordsFolder).Folder(),
-                        QTr("Forms", "Записи партий (*%1)").arg(ext));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [this](const QString& path) {
-        if (!path.isEmpty())
-            OpenReplay(path);
-    });
-    recordsDialog_ = dialog;
-    dialog->open();
+    if (!recordsList)
+        recordsList = new FrmRecords(*this, recordsFolder, DialogParent());
+    else if (auto* list = qobject_cast<FrmRecords*>(recordsList.data()))
+        list->Reload();
+    BringForward(recordsList);
 }
 
 void Forms::KeepRecord()
@@ -318,6 +305,7 @@ void Forms::KeepRecord()
     }
     save::Record record = recorder.Closed();
     recorder.Detach();
+    record.header.recordedAt = SaveTimestamp(QDateTime::currentDateTime());
     QString path, error;
     const bool ok = RecordFiles(recordsFolder).Store(save::WriteRecord(record), path, error);
     if (ok)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFileDialog>
 #include <QPointer>
 #include <QString>
 
@@ -90,7 +89,7 @@ public:
     QString LastRecordPath() const override { return lastRecord_; }
     // The viewer on a record file; a file that cannot be shown says why.
     void OpenReplay(const QString& path) override;
-    // A record chosen from the records folder, in the viewer.
+    // The list of records (windows/FrmRecords), one of them to watch.
     void OpenRecords() override;
     // Where finished matches' records go (tests point it elsewhere).
     QString recordsFolder;
@@ -117,7 +116,6 @@ private:
     QPointer<FrmImg> img_;
     QPointer<FrmLog> log_;
     QPointer<FrmStats> stats_;
-    QPointer<QFileDialog> recordsDialog_;
 
     // What the match reports reaches the log, the battlefield and, at the
     // end, the end-of-match window.
@@ -136,6 +134,7 @@ public:
     QPointer<QWidget> author;
     QPointer<QWidget> saveName;
     QPointer<QWidget> savesList;
+    QPointer<QWidget> recordsList;
     QPointer<QWidget> help;
 
 private:

@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <QScreen>
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "battlefield/Drawing.h"
 #include "battlefield/GroundPattern.h"
@@ -49,18 +52,50 @@ constexpr int kFieldBarMax = 10000;
 struct ToolbarButtonDef {
     const char* caption;
     const char* toolTip;
+    int icon; // picture of ImgIcons; 0 for one drawn here
 };
 
 // Left to right; the caption is also how a click is told apart.
 constexpr ToolbarButtonDef kButtons[] = {
-    {GH_TR_NOOP("FrmMain", "Главное меню"), GH_TR_NOOP("FrmMain", "В главное меню")},
-    {GH_TR_NOOP("FrmMain", "Магия"), GH_TR_NOOP("FrmMain", "Скастовать спелл")},
-    {GH_TR_NOOP("FrmMain", "Дипломатия"), GH_TR_NOOP("FrmMain", "Дипломатия пока недоступна")},
-    {GH_TR_NOOP("FrmMain", "Закончить ход"), GH_TR_NOOP("FrmMain", "Закончить ход")},
-    {GH_TR_NOOP("FrmMain", "Сдаться"), GH_TR_NOOP("FrmMain", "Признать себя побежденным")},
-    {GH_TR_NOOP("FrmMain", "Настройки"), GH_TR_NOOP("FrmMain", "Меню настроек")},
-    {GH_TR_NOOP("FrmMain", "Помощь"), GH_TR_NOOP("FrmMain", "Помощь")},
+    {GH_TR_NOOP("FrmMain", "Главное меню"), GH_TR_NOOP("FrmMain", "В главное меню"), 1},
+    {GH_TR_NOOP("FrmMain", "Магия"), GH_TR_NOOP("FrmMain", "Скастовать спелл"), 2},
+    {GH_TR_NOOP("FrmMain", "Дипломатия"), GH_TR_NOOP("FrmMain", "Дипломатия пока недоступна"), 3},
+    // Its tool tip follows the match: what it takes back, or why not.
+    {GH_TR_NOOP("FrmMain", "Отменить"), "", 0},
+    {GH_TR_NOOP("FrmMain", "Закончить ход"), GH_TR_NOOP("FrmMain", "Закончить ход"), 4},
+    {GH_TR_NOOP("FrmMain", "Сдаться"), GH_TR_NOOP("FrmMain", "Признать себя побежденным"), 5},
+    {GH_TR_NOOP("FrmMain", "Настройки"), GH_TR_NOOP("FrmMain", "Меню настроек"), 6},
+    {GH_TR_NOOP("FrmMain", "Помощь"), GH_TR_NOOP("FrmMain", "Помощь"), 7},
 };
+
+// «Отменить»'s picture, in the manner of the others: a bronze arrow
+// turning back on itself, dark-edged, on a clear ground.
+QIcon UndoIcon()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath arc;
+    arc.moveTo(9, 13);
+    arc.cubicTo(13, 6, 26, 7, 26, 17);
+    arc.cubicTo(26, 24, 19, 27, 14, 26);
+    QPainterPath head;
+    head.moveTo(2, 13);
+    head.lineTo(12, 5);
+    head.lineTo(13, 19);
+    head.closeSubpath();
+    for (const auto& [colour, width] :
+         {std::pair{QColor(60, 44, 22), 7.0}, std::pair{QColor(214, 172, 92), 4.0}}) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(arc);
+    }
+    p.setPen(QPen(QColor(60, 44, 22), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(214, 172, 92));
+    p.drawPath(head);
+    return QIcon(pm);
+}
 
 QFont LabelFont(qreal points)
 {
@@ -165,21 +200,24 @@ void FrmMain::BuildToolbar()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setAutoFillBackground(true);
-    int icon = 1;
     for (const ToolbarButtonDef& def : kButtons) {
         // The Russian caption tells the click apart in every language.
         const QString caption = QString::fromUtf8(def.caption);
-        QAction* a = Toolbar1->addAction(QIcon(ImageLists::Get().Picture(ImageList::Icons, icon++)),
-                                         QTr("FrmMain", def.caption));
+        const QIcon icon =
+            def.icon > 0 ? QIcon(ImageLists::Get().Picture(ImageList::Icons, def.icon)) : UndoIcon();
+        QAction* a = Toolbar1->addAction(icon, QTr("FrmMain", def.caption));
         a->setData(caption);
-        a->setToolTip(QTr("FrmMain", def.toolTip));
+        a->setToolTip(*def.toolTip ? QTr("FrmMain", def.toolTip) : QString());
         connect(a, &QAction::triggered, this, [this, caption] { ToolbarClicked(caption); });
         if (QWidget* button = Toolbar1->widgetForAction(a))
             button->setFocusPolicy(Qt::NoFocus);
         // Nothing to negotiate yet: the button says so instead of doing nothing.
         if (caption == QStringLiteral("Дипломатия"))
             a->setEnabled(false);
+        if (caption == QStringLiteral("Отменить"))
+            CmdUndo = a;
     }
+    RenderUndo();
     // The strip lies over the toolbar's free right part rather than in the
     // toolbar: a toolbar hides what does not fit behind a » button, and the
     // strip must show at every width.
@@ -329,7 +367,27 @@ void FrmMain::RenderControls()
     SyncScrollBar(HorBar, g_.HorBar);
     SyncScrollBar(VertBar, g_.VertBar);
     RenderStrip();
+    RenderUndo();
     Present();
+}
+
+void FrmMain::RenderUndo()
+{
+    // Greyed out, it still says why when the pointer rests on it.
+    const save::UndoBar why = forms_.undo.Why();
+    const QString tip = QString::fromStdString(save::UndoBarText(why));
+    if (CmdUndo->isEnabled() != (why == save::UndoBar::None))
+        CmdUndo->setEnabled(why == save::UndoBar::None);
+    if (CmdUndo->toolTip() != tip)
+        CmdUndo->setToolTip(tip);
+}
+
+bool FrmMain::UndoWalk()
+{
+    if (!forms_.undo.Undo())
+        return false;
+    forms_.Refresh();
+    return true;
 }
 
 std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
@@ -436,6 +494,11 @@ void FrmMain::OnVertBar(int value)
 
 void FrmMain::ToolbarClicked(const QString& caption)
 {
+    if (caption == QStringLiteral("Отменить")) {
+        UndoWalk();
+        RenderControls();
+        return;
+    }
     switch (ToolbarCommand(g_, caption.toStdString())) {
     case ToolbarAction::OpenMenu: forms_.OpenMenu(); break;
     case ToolbarAction::OpenCast: forms_.OpenCast(); break;

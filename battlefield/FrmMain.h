@@ -77,6 +77,13 @@ public:
     // their hero into view.
     void MatchReported(const MatchEvent& e);
 
+    // «Отменить» on the toolbar: greyed out, with a tool tip saying why,
+    // whenever no walk can be taken back.
+    QAction* CmdUndo = nullptr;
+    // Takes the person's last walk back (the toolbar button, Ctrl+Z); false
+    // when there is none to take back.
+    bool UndoWalk();
+
     // The toolbar's button with this caption (nullptr if there is none).
     QAction* ToolbarButton(const QString& caption) const;
 
@@ -118,6 +125,7 @@ private:
     ViewArea VisibleField() const;
     void ScrollTo(const ViewValues& values);
     void RenderStrip();
+    void RenderUndo();
 
     void BuildToolbar();
     void ArrangeScrollBars();

@@ -45,6 +45,11 @@ bool FrmMain::PlayKey(QKeyEvent* event)
     // A key held down must not end one turn after another, nor the turn the
     // box it dismissed has just announced.
     const bool fresh = !event->isAutoRepeat();
+    // Held down, Ctrl+Z takes back one walk after another, as «Отменить» does.
+    if (event->matches(QKeySequence::Undo)) {
+        UndoWalk();
+        return true;
+    }
     switch (key) {
     case Qt::Key_F1:
         if (fresh)

@@ -8,6 +8,7 @@
 #include "engine/Journal.h"
 #include "save/Recorder.h"
 #include "save/SaveFormat.h"
+#include "save/Undo.h"
 #include "world/Game.h"
 
 class QWidget;
@@ -43,6 +44,8 @@ public:
     // The match's journal of orders, begun with every match and carried on
     // from every save that holds one.
     save::Recorder recorder;
+    // «Отменить»: the person's last walks, taken back with the journal.
+    save::WalkUndo undo{recorder};
     // The journal and the log as a save keeps them, the journal written down
     // to this moment.
     save::MatchMemory Memory()

@@ -51,8 +51,11 @@ void Scheduler::Tick()
         if (!t.enabled || state_.now - t.since < t.interval)
             continue;
         t.since = state_.now;
-        if (handlers_[i])
+        if (handlers_[i]) {
+            firing_ = static_cast<std::int8_t>(i);
             handlers_[i]();
+            firing_ = -1;
+        }
     }
     inTick_ = false;
     if (tickWatcher_)
@@ -62,8 +65,12 @@ void Scheduler::Tick()
 void Scheduler::Fire(TimerId id)
 {
     At(id).since = state_.now;
-    if (const auto& handler = handlers_[static_cast<std::size_t>(id)])
+    if (const auto& handler = handlers_[static_cast<std::size_t>(id)]) {
+        const std::int8_t outer = firing_;
+        firing_ = static_cast<std::int8_t>(id);
         handler();
+        firing_ = outer;
+    }
 }
 
 } // namespace gh

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace gh {
 
@@ -100,6 +101,12 @@ public:
     }
     bool Held() const { return holds_ > 0; }
     bool InTick() const { return inTick_; }
+    // The timer whose handler runs right now, if any: what the idle
+    // animation draws is told apart from what a blow draws by this.
+    std::optional<TimerId> Firing() const
+    {
+        return firing_ < 0 ? std::nullopt : std::optional<TimerId>(static_cast<TimerId>(firing_));
+    }
 
     std::int64_t Now() const { return state_.now; }
     std::uint64_t Ticks() const { return state_.ticks; }
@@ -120,6 +127,9 @@ private:
     std::array<std::function<void()>, kTimerCount> handlers_{};
     int holds_ = 0;
     bool inTick_ = false;
+    // Beside inTick_, where it takes no room of its own: the match's size
+    // is what a save knows it to be.
+    std::int8_t firing_ = -1;
     std::function<void()> listener_;
     std::function<void(bool)> tickWatcher_;
 };

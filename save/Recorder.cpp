@@ -3,6 +3,7 @@
 #include "engine/Engine.h"
 #include "platform/Texts.h"
 #include "save/StateHash.h"
+#include "save/Undo.h"
 
 namespace gh::save {
 
@@ -59,12 +60,16 @@ void Recorder::Continue(Game& g, Record journal)
     g.timers.SetTickWatcher([this](bool starting) { TickEdge(starting); });
     last_ = SeatInputsOf(g);
     depth_ = 0;
+    if (undo)
+        undo->Begin(g);
 }
 
 void Recorder::Detach()
 {
     if (!g_)
         return;
+    if (undo)
+        undo->End();
     if (g_->orders == this)
         g_->orders = nullptr;
     g_->timers.SetTickWatcher(nullptr);
@@ -106,47 +111,70 @@ Record Recorder::Closed()
 
 void Recorder::TickEdge(bool starting)
 {
-    if (starting)
+    if (starting) {
         Sync();
-    else if (g_)
+    } else if (g_) {
+        // What the rules changed within the tick comes again in a replay;
+        // the view they never move. A window may have moved it within the
+        // tick (a person's turn brings their hero into view as it begins):
+        // that is written down as the next tick begins.
+        const SeatInputs before = last_;
         last_ = SeatInputsOf(*g_);
+        last_.ViewX = before.ViewX;
+        last_.ViewY = before.ViewY;
+    }
 }
 
-void Recorder::Giving(Game& g, const Order&)
+void Recorder::Giving(Game& g, const Order& order)
 {
-    if (depth_++ > 0)
-        return;
-    input_ = !g.timers.InTick();
-    if (input_)
-        Sync();
-    side_ = g.ActiveHero;
-    tick_ = g.timers.Ticks();
-    answers_.clear();
-    if (!tap_)
-        tap_ = std::make_unique<AnswerTap>();
-    tap_->inner = g.shell;
-    tap_->answers = &answers_;
-    outerShell_ = g.shell;
-    g.shell = tap_.get();
+    if (depth_ == 0) {
+        // What the windows changed before the order (a click notes its cell
+        // before it gives its order) is written down first, while nothing is
+        // under way: Sync writes nothing once an order has begun.
+        input_ = !g.timers.InTick();
+        if (input_)
+            Sync();
+        side_ = g.ActiveHero;
+        tick_ = g.timers.Ticks();
+        answers_.clear();
+        if (!tap_)
+            tap_ = std::make_unique<AnswerTap>();
+        tap_->inner = g.shell;
+        tap_->answers = &answers_;
+        outerShell_ = g.shell;
+        g.shell = tap_.get();
+    }
+    ++depth_;
+    if (undo)
+        undo->Giving(g, order);
 }
 
-void Recorder::Given(Game& g, const Order& order, Refusal)
+void Recorder::Given(Game& g, const Order& order, Refusal why)
 {
-    if (--depth_ > 0)
-        return;
-    g.shell = outerShell_;
-    RecordLine line;
-    line.kind = RecordLine::Kind::Order;
-    line.tick = tick_;
-    line.side = side_;
-    line.input = input_;
-    line.order = order;
-    line.answers = std::move(answers_);
-    answers_.clear();
-    line.hash = StateHash(g);
-    record_.lines.push_back(std::move(line));
-    if (input_)
-        last_ = SeatInputsOf(g);
+    if (--depth_ == 0) {
+        g.shell = outerShell_;
+        RecordLine line;
+        line.kind = RecordLine::Kind::Order;
+        line.tick = tick_;
+        line.side = side_;
+        line.input = input_;
+        line.order = order;
+        line.answers = std::move(answers_);
+        answers_.clear();
+        line.hash = StateHash(g);
+        record_.lines.push_back(std::move(line));
+        if (input_)
+            last_ = SeatInputsOf(g);
+    }
+    if (undo)
+        undo->Given(g, order, why);
+}
+
+void Recorder::TakeBack(std::size_t lines, const Game& g)
+{
+    if (lines < record_.lines.size())
+        record_.lines.resize(lines);
+    last_ = SeatInputsOf(g);
 }
 
 // ---- replaying -------------------------------------------------------------

@@ -11,6 +11,8 @@
 
 namespace gh::save {
 
+class WalkUndo;
+
 // The match's journal: watches every order through the door and every tick
 // of the clock, and writes down each order with the tick it was given at,
 // its side and the state hash after it. A change the windows made to the
@@ -44,6 +46,14 @@ public:
     void Sync();
     // The journal with its closing line: the match as it stands now.
     Record Closed();
+
+    // Cuts the journal back to its first `lines` lines, with g standing as
+    // it stood after them: a walk taken back (save/Undo.h) was never given.
+    void TakeBack(std::size_t lines, const Game& g);
+
+    // Told of every order after the journal and of the journal's beginning
+    // and end: the undo of walks, which keeps the journal's length with each.
+    WalkUndo* undo = nullptr;
 
     void Giving(Game& g, const Order& order) override;
     void Given(Game& g, const Order& order, Refusal why) override;

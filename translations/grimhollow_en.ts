@@ -690,14 +690,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Запись партии</source>
         <translation>Match record</translation>
     </message>
-    <message>
-        <source>Записи партий</source>
-        <translation>Match records</translation>
-    </message>
-    <message>
-        <source>Записи партий (*%1)</source>
-        <translation>Match records (*%1)</translation>
-    </message>
 </context>
 <context>
     <name>FrmAvtor</name>
@@ -800,6 +792,10 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Помощь</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
 </context>
 <context>
     <name>FrmMainKeys</name>
@@ -879,6 +875,79 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     <message>
         <source>Жизнь</source>
         <translation>Life</translation>
+    </message>
+</context>
+<context>
+    <name>FrmRecords</name>
+    <message>
+        <source>не окончена</source>
+        <translation>not finished</translation>
+    </message>
+    <message>
+        <source>Записи партий</source>
+        <translation>Match Records</translation>
+    </message>
+    <message>
+        <source>Герои</source>
+        <translation>Heroes</translation>
+    </message>
+    <message>
+        <source>Дней</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Победитель</source>
+        <translation>Winner</translation>
+    </message>
+    <message>
+        <source>Записана</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>Записей пока нет. Когда партия кончается, её запись появляется здесь; хранятся последние %1.</source>
+        <translation>No records yet. When a match ends, its record appears here; the latest %1 are kept.</translation>
+    </message>
+    <message>
+        <source>Открыть файл…</source>
+        <translation>Open File…</translation>
+    </message>
+    <message>
+        <source>Посмотреть запись из другой папки</source>
+        <translation>Watch a record from another folder</translation>
+    </message>
+    <message>
+        <source>Посмотреть</source>
+        <translation>Watch</translation>
+    </message>
+    <message>
+        <source>Посмотреть выбранную запись</source>
+        <translation>Watch the selected record</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1
+приказов: %2</source>
+        <translation>%1
+orders: %2</translation>
+    </message>
+    <message>
+        <source>%1 не читается: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не читается: %2</source>
+        <translation>The file “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Открыть запись партии</source>
+        <translation>Open a Match Record</translation>
+    </message>
+    <message>
+        <source>Записи партий (*%1);;Все файлы (*)</source>
+        <translation>Match records (*%1);;All files (*)</translation>
     </message>
 </context>
 <context>
@@ -2638,6 +2707,45 @@ Load it?</translation>
     <message>
         <source>В битве победила %1 %2</source>
         <translation>%1 %2 wins the battle</translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <source>Отменить последнее перемещение (Ctrl+Z)</source>
+        <translation>Undo the last move (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Отменить нечего: партия не идёт</source>
+        <translation>Nothing to undo: no match is under way</translation>
+    </message>
+    <message>
+        <source>Отменить нельзя: сейчас не ваш ход</source>
+        <translation>Cannot undo: it is not your turn</translation>
+    </message>
+    <message>
+        <source>Отменить нельзя, пока на поле идёт действие</source>
+        <translation>Cannot undo while something is happening on the field</translation>
+    </message>
+    <message>
+        <source>Отменить нечего: в этот ход ещё никто не перемещался</source>
+        <translation>Nothing to undo: nobody has moved this turn</translation>
+    </message>
+    <message>
+        <source>Отменить нельзя: после перемещения был обмен ударами</source>
+        <translation>Cannot undo: blows were exchanged after the move</translation>
+    </message>
+    <message>
+        <source>Отменить нельзя: после перемещения творилась магия</source>
+        <translation>Cannot undo: magic was worked after the move</translation>
+    </message>
+    <message>
+        <source>Отменить нельзя: после перемещения своё слово сказал случай</source>
+        <translation>Cannot undo: chance has had its say since the move</translation>
+    </message>
+    <message>
+        <source>Отменить нельзя: после перемещения изменились настройки партии</source>
+        <translation>Cannot undo: the match settings changed after the move</translation>
     </message>
 </context>
 <context>

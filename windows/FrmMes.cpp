@@ -38,7 +38,9 @@ FrmMes::FrmMes(WindowOpener& forms, QWidget* parent) : PassingWindow(parent)
     LblMes->setTextFormat(Qt::PlainText);
     LblMes->setWordWrap(true);
     LblMes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblMes->setText(QString::fromStdString(SpeechText(g)));
+    // The match's own generator is left alone: its record shows no speech.
+    static ClockRandom taunts;
+    LblMes->setText(QString::fromStdString(SpeechText(g, taunts)));
 
     PlaceAboveTheAnnouncement(this);
 }

@@ -17,6 +17,7 @@
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/SaveState.h"
+#include "windows/qt/HeroesDelegate.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -43,115 +44,6 @@ std::string ShownTitle(const save::SaveSummary& s)
         }
     return s.title;
 }
-
-// Each hero of a row: its name and side, as the delegate paints them.
-constexpr int kHeroesRole = Qt::UserRole + 1;
-
-struct HeroMark {
-    QString name;
-    int slot = 0;
-    bool alive = true;
-};
-
-QVariant Marks(const save::SaveSummary& s)
-{
-    QVariantList list;
-    for (const save::SaveSummary::Hero& h : s.heroes) {
-        QVariantMap m;
-        m[QStringLiteral("name")] =
-            QString::fromStdString(h.name.empty() ? UnitTypeName(h.unitType) : h.name);
-        m[QStringLiteral("slot")] = h.slot;
-        m[QStringLiteral("alive")] = h.alive;
-        list.push_back(m);
-    }
-    return list;
-}
-
-QList<HeroMark> MarksOf(const QModelIndex& index)
-{
-    QList<HeroMark> marks;
-    for (const QVariant& v : index.data(kHeroesRole).toList()) {
-        const QVariantMap m = v.toMap();
-        marks.push_back({m.value(QStringLiteral("name")).toString(), m.value(QStringLiteral("slot")).toInt(),
-                         m.value(QStringLiteral("alive")).toBool()});
-    }
-    return marks;
-}
-
-// The heroes of a save side by side, each after a square of its side's
-// colour, the name in that colour; a fallen hero is struck through. Names
-// are painted as plain text: they were typed by players.
-class HeroesDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const QList<HeroMark> marks = MarksOf(index);
-        if (marks.isEmpty()) {
-            QStyledItemDelegate::paint(p, option, index);
-            return;
-        }
-        QStyleOptionViewItem background = option;
-        initStyleOption(&background, index);
-        background.text.clear();
-        option.widget->style()->drawControl(QStyle::CE_ItemViewItem, &background, p, option.widget);
-
-        p->save();
-        p->setClipRect(option.rect);
-        const QFontMetrics fm(option.font);
-        // With the distinct palette each swatch carries its side's number.
-        const bool numbered = ImageLists::DistinctSides();
-        const int swatch = numbered ? fm.height() : fm.height() * 2 / 3;
-        int x = option.rect.left() + 4;
-        const int mid = option.rect.center().y();
-        const bool selected = option.state.testFlag(QStyle::State_Selected);
-        for (const HeroMark& m : marks) {
-            const QColor side = ImageLists::TeamColour(m.slot);
-            p->fillRect(QRect(x, mid - swatch / 2, swatch, swatch), side);
-            p->setPen(QColor(0, 0, 0, 90));
-            p->drawRect(QRect(x, mid - swatch / 2, swatch - 1, swatch - 1));
-            if (numbered) {
-                QFont digit = option.font;
-                digit.setBold(true);
-                digit.setPixelSize(std::max(6, swatch * 3 / 4));
-                p->setFont(digit);
-                p->setPen(side.lightnessF() > 0.5 ? Qt::black : Qt::white);
-                p->drawText(QRect(x, mid - swatch / 2, swatch, swatch), Qt::AlignCenter, QString::number(m.slot));
-            }
-            x += swatch + 4;
-            QFont font = option.font;
-            font.setStrikeOut(!m.alive);
-            font.setBold(m.alive);
-            p->setFont(font);
-            QColor ink = m.alive ? side.darker(135) : QColor(120, 120, 120);
-            if (selected)
-                ink = option.palette.color(QPalette::HighlightedText);
-            p->setPen(ink);
-            const int w = QFontMetrics(font).horizontalAdvance(m.name);
-            p->drawText(QRect(x, option.rect.top(), w + 1, option.rect.height()),
-                        Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m.name);
-            x += w + 12;
-        }
-        p->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        const QList<HeroMark> marks = MarksOf(index);
-        if (marks.isEmpty())
-            return size;
-        QFont bold = option.font;
-        bold.setBold(true);
-        const QFontMetrics fm(bold);
-        int w = 4;
-        for (const HeroMark& m : marks)
-            w += fm.height() * 2 / 3 + 4 + fm.horizontalAdvance(m.name) + 12;
-        size.setWidth(std::max(size.width(), w));
-        return size;
-    }
-};
 
 // "Файл повреждён." after "не читается: " reads "файл повреждён".
 QString InSentence(QString why)
@@ -257,7 +149,7 @@ void FrmSaves::Reload()
         if (e.readable) {
             item->setText(ColTitle, QString::fromStdString(ShownTitle(e.summary)));
             item->setText(ColDay, QString::number(e.summary.day));
-            item->setData(ColHeroes, kHeroesRole, Marks(e.summary));
+            item->setData(ColHeroes, kHeroesRole, HeroMarks(e.summary.heroes));
             item->setText(ColKind, kind);
             item->setToolTip(ColTitle, QStringLiteral("%1\n%2").arg(item->text(ColTitle), e.fileName));
         } else {

@@ -37,13 +37,19 @@ std::string PickSpeech(Game& g)
     return SpeechLine(Int(g.rnd->Rnd() * 10.0f) + 1);
 }
 
-std::string SpeechText(Game& g)
+std::string SpeechText(const Game& g, Random& taunts)
 {
     // The taunt is drawn whatever the speaker's class: a mage may well
     // grumble about brains.
     const int h = g.ActiveHero;
     const Unit& hero = g.U(Game::ValidUnit(h) ? h : 0);
-    return UnitTypeName(hero.UnitType) + " " + hero.Name + ": \"" + PickSpeech(g) + "\"";
+    return UnitTypeName(hero.UnitType) + " " + hero.Name + ": \"" +
+           SpeechLine(Int(taunts.Rnd() * 10.0f) + 1) + "\"";
+}
+
+std::string SpeechText(Game& g)
+{
+    return SpeechText(g, *g.rnd);
 }
 
 } // namespace gh

@@ -12,5 +12,9 @@ std::string PickSpeech(Game& g);
 
 // The full line FrmMes shows for the active hero.
 std::string SpeechText(Game& g);
+// The same, the taunt drawn from `taunts`: the window draws from a source of
+// its own, not the match's generator, since a record of the match (which
+// shows no window) must draw exactly what the match drew.
+std::string SpeechText(const Game& g, Random& taunts);
 
 } // namespace gh

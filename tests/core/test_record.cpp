@@ -260,6 +260,29 @@ TEST(Record, APersonsTurnReplaysToTheSameMatch)
     EXPECT_TRUE(replay.Match().Match() == m.g.Match());
 }
 
+TEST(Record, ACellClickedForAnOrderTheRulesRefuseIsWrittenDown)
+{
+    // A click notes its cell, then gives its order; with nobody selected the
+    // walk is refused in silence, and the cell it noted must still be in the
+    // journal, or the replay differs from there.
+    LiveMatch m;
+    Recorder rec;
+    rec.Begin(m.g, "test", "refused");
+    m.Ticks(3);
+    m.g.TargetCellX = 5040;
+    m.g.TargetCellY = 2160;
+    ASSERT_EQ(GiveOrder(m.g, {OrderKind::Walk, 0, 5040, 2160}), Refusal::NoSuchUnit);
+    m.Ticks(3);
+    const Record r = rec.Closed();
+    ASSERT_EQ(r.lines.size(), 2u);
+    EXPECT_EQ(r.lines[0].kind, RecordLine::Kind::Seat);
+    EXPECT_EQ(r.lines[0].seat.TargetCellX, 5040);
+    RecordReadResult read = ReadRecord(WriteRecord(r), true);
+    ASSERT_TRUE(read) << read.error;
+    Replayer replay(read.record, *read.start);
+    EXPECT_TRUE(replay.PlayToEnd()) << replay.Error();
+}
+
 TEST(Record, AReplayStopsAtTheFirstDifference)
 {
     LiveMatch m;

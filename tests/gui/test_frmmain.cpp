@@ -52,10 +52,16 @@ struct Battlefield : GuiGame {
     FrmMain* main = nullptr;
 };
 
-const char* const kCaptions[] = {"Главное меню", "Магия",     "Дипломатия", "Закончить ход",
-                                 "Сдаться",      "Настройки", "Помощь"};
-const char* const kToolTips[] = {"В главное меню", "Скастовать спелл",          "Дипломатия пока недоступна",
-                                 "Закончить ход",  "Признать себя побежденным", "Меню настроек",
+const char* const kCaptions[] = {"Главное меню",  "Магия",   "Дипломатия", "Отменить",
+                                 "Закончить ход", "Сдаться", "Настройки",  "Помощь"};
+// «Отменить» says why it is greyed out: without a match there is nothing.
+const char* const kToolTips[] = {"В главное меню",
+                                 "Скастовать спелл",
+                                 "Дипломатия пока недоступна",
+                                 "Отменить нечего: партия не идёт",
+                                 "Закончить ход",
+                                 "Признать себя побежденным",
+                                 "Меню настроек",
                                  "Помощь"};
 
 TEST(FrmMain, StartsBorderlessAndEmptyWithTheScrollBarsPlacedInTwips)
@@ -101,26 +107,27 @@ TEST(FrmMain, StartsBorderlessAndEmptyWithTheScrollBarsPlacedInTwips)
     EXPECT_EQ(shot.pixel(10, 790) & 0xFFFFFF, 0u);
 }
 
-TEST(FrmMain, ToolbarShowsTheSevenButtonsWithIconsAndToolTips)
+TEST(FrmMain, ToolbarShowsTheEightButtonsWithIconsAndToolTips)
 {
     Battlefield b;
     const QList<QAction*> actions = b.main->Toolbar1->actions();
-    // The seven buttons; the status strip lies over the rest of the toolbar.
-    ASSERT_EQ(actions.size(), 7);
-    for (int i = 0; i < 7; ++i) {
+    // The eight buttons; the status strip lies over the rest of the toolbar.
+    ASSERT_EQ(actions.size(), 8);
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(actions[i]->text(), QString::fromUtf8(kCaptions[i]));
         EXPECT_EQ(actions[i]->toolTip(), QString::fromUtf8(kToolTips[i]));
         EXPECT_FALSE(actions[i]->icon().isNull());
         auto* button = qobject_cast<QToolButton*>(b.main->Toolbar1->widgetForAction(actions[i]));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        // Only «Дипломатия» has nothing to do yet, and is greyed out for it.
-        EXPECT_EQ(actions[i]->isEnabled(), i != 2) << kCaptions[i];
-        EXPECT_EQ(button->isEnabled(), i != 2) << kCaptions[i];
+        // «Дипломатия» has nothing to do yet, and «Отменить» nothing to
+        // take back: both are greyed out for it.
+        EXPECT_EQ(actions[i]->isEnabled(), i != 2 && i != 3) << kCaptions[i];
+        EXPECT_EQ(button->isEnabled(), i != 2 && i != 3) << kCaptions[i];
     }
     EXPECT_EQ(b.main->Strip->geometry().top(), b.main->Toolbar1->geometry().top());
     EXPECT_GE(b.main->Strip->geometry().left(),
-              b.main->Toolbar1->widgetForAction(actions[6])->geometry().right());
+              b.main->Toolbar1->widgetForAction(actions[7])->geometry().right());
 
     // Greyed out, «Дипломатия» still says why when the pointer rests on it.
     QWidget* diplomacy = b.main->Toolbar1->widgetForAction(actions[2]);

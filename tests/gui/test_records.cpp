@@ -21,8 +21,11 @@
 #include "save/Record.h"
 #include "save/StateHash.h"
 #include "windows/FrmLog.h"
+#include "windows/FrmMenu.h"
+#include "windows/FrmRecords.h"
 #include "windows/FrmReplay.h"
 #include "windows/FrmStats.h"
+#include "windows/qt/HeroesDelegate.h"
 #include "windows/qt/RecordFiles.h"
 
 namespace gh::gui {
@@ -208,6 +211,89 @@ TEST(FrmReplay, ARecordThatDiffersStopsAtTheDifferenceAndADamagedOneIsRefusedByN
     FrmReplay refused;
     EXPECT_FALSE(refused.Open(cut, error));
     EXPECT_TRUE(error.contains(QStringLiteral("cut.ghrec"))) << error.toStdString();
+}
+
+TEST(FrmRecords, TheMenuListsTheRecordsWithHeroesDaysWinnerAndDateAndADamagedOneByName)
+{
+    SavesGame sg;
+    sg.forms.recordsFolder = sg.dir.filePath(QStringLiteral("replays"));
+    ASSERT_TRUE(QDir().mkpath(sg.forms.recordsFolder));
+    const QStringList samples = {QStringLiteral("v1-two-heroes-seed-7.ghrec"),
+                                 QStringLiteral("v1-five-heroes-strong-seed-3.ghrec")};
+    for (const QString& name : samples)
+        ASSERT_TRUE(
+            QFile::copy(SampleRecord(name.toUtf8().constData()), sg.forms.recordsFolder + "/" + name));
+    SavesGame::WriteFile(sg.forms.recordsFolder + QStringLiteral("/broken.ghrec"),
+                         "{\"format\":\"grimhollow-rec");
+    sg.forms.LoadMain()->show();
+
+    FrmMenu* menu = sg.forms.OpenMenu();
+    QTest::mouseClick(menu->CmdRecords, Qt::LeftButton);
+    FlushDeletes();
+    auto* list = qobject_cast<FrmRecords*>(sg.forms.recordsList.data());
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    // No file dialog came up by itself: the list is the way in.
+    EXPECT_EQ(list->FileDialog(), nullptr);
+    ASSERT_EQ(list->Entries().size(), 3);
+    ASSERT_EQ(list->LstRecords->topLevelItemCount(), 3);
+
+    int damaged = 0;
+    for (int row = 0; row < 3; ++row) {
+        const RecordEntry& e = list->Entries()[row];
+        QTreeWidgetItem* item = list->LstRecords->topLevelItem(row);
+        if (!e.readable) {
+            ++damaged;
+            EXPECT_EQ(e.fileName, QStringLiteral("broken.ghrec"));
+            EXPECT_TRUE(
+                item->text(FrmRecords::ColHeroes).startsWith(QStringLiteral("broken.ghrec не читается: ")))
+                << item->text(FrmRecords::ColHeroes).toStdString();
+            list->LstRecords->setCurrentItem(item);
+            EXPECT_FALSE(list->CmdWatch->isEnabled());
+            continue;
+        }
+        // What the row shows is what the record holds.
+        std::string text;
+        QString error;
+        ASSERT_TRUE(SaveFiles::ReadText(e.path, text, error));
+        const save::RecordReadResult read = save::ReadRecord(text, true);
+        ASSERT_TRUE(read) << read.error;
+        EXPECT_EQ(item->text(FrmRecords::ColDays), QString::number(read.record.end.day));
+        EXPECT_GE(item->data(FrmRecords::ColHeroes, kHeroesRole).toList().size(), 2);
+        if (read.record.end.running) {
+            EXPECT_EQ(item->text(FrmRecords::ColWinner), QStringLiteral("не окончена"));
+        } else if (read.record.end.winner > 0) {
+            EXPECT_EQ(item->data(FrmRecords::ColWinner, kHeroesRole).toList().size(), 1);
+        }
+        EXPECT_NE(item->text(FrmRecords::ColRecorded), QStringLiteral("—"));
+    }
+    EXPECT_EQ(damaged, 1);
+    list->grab().save(ShotPath(QStringLiteral("records-list.png")));
+
+    // A readable row opens in the viewer.
+    list->LstRecords->setCurrentItem(list->LstRecords->topLevelItem(0));
+    ASSERT_TRUE(list->CmdWatch->isEnabled());
+    list->CmdWatch->click();
+    FrmReplay* viewer = sg.forms.Main()->findChild<FrmReplay*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->Failure().isEmpty()) << viewer->Failure().toStdString();
+    viewer->close();
+
+    // A record from elsewhere: the standard dialog, which does not hold the
+    // click (nor the game's clock) until it is answered.
+    list->CmdOpen->click();
+    QPointer<QFileDialog> files = list->FileDialog();
+    ASSERT_NE(files, nullptr);
+    EXPECT_TRUE(files->isVisible());
+    emit files->fileSelected(SampleRecord("v1-five-heroes-strong-seed-3.ghrec"));
+    files->close();
+    FlushDeletes();
+    int viewers = 0;
+    for (FrmReplay* v : sg.forms.Main()->findChildren<FrmReplay*>())
+        viewers += v->isVisible();
+    EXPECT_EQ(viewers, 1);
+    EXPECT_TRUE(sg.shell.boxes.empty());
+    list->close();
 }
 
 } // namespace

@@ -123,6 +123,19 @@ struct Speaking : GuiGame {
     QPointer<FrmMes> mes;
 };
 
+TEST(FrmMes, TheSpeechLeavesTheMatchsGeneratorAlone)
+{
+    // A record of the match shows no speech: the window must not draw the
+    // match's numbers, or the record differs from the match from there.
+    Speaking s;
+    const ClockRandom before = s.g.Generator;
+    const std::size_t drawn = s.g.rnd->Drawn();
+    for (int i = 0; i < 5; ++i)
+        ASSERT_NE(s.forms.OpenSpeech(), nullptr);
+    EXPECT_TRUE(s.g.Generator == before);
+    EXPECT_EQ(s.g.rnd->Drawn(), drawn);
+}
+
 TEST(FrmMes, ShowsThePortraitAndTheHeroQuotedLine)
 {
     Speaking s;

@@ -32,6 +32,56 @@ QStringList RecordFiles::Records() const
     return out;
 }
 
+QList<RecordEntry> RecordFiles::List() const
+{
+    QList<RecordEntry> out;
+    for (const QString& path : Records())
+        out.push_back(ReadEntry(path));
+    return out;
+}
+
+RecordEntry RecordFiles::ReadEntry(const QString& path)
+{
+    RecordEntry e;
+    e.path = path;
+    const QFileInfo info(path);
+    e.fileName = info.fileName();
+    e.recordedAt = info.lastModified();
+    std::string text;
+    QString error;
+    if (!SaveFiles::ReadText(path, text, error)) {
+        e.error = error;
+        return e;
+    }
+    // Read through, with every check the viewer makes, so that a file the
+    // list offers is one the viewer opens.
+    const save::RecordReadResult read = save::ReadRecord(text, true);
+    if (!read) {
+        e.error = QString::fromStdString(read.error);
+        return e;
+    }
+    save::SaveSummary start;
+    std::string why;
+    if (!save::ReadSummary(read.record.header.start, start, why)) {
+        e.error = QString::fromStdString(why);
+        return e;
+    }
+    e.readable = true;
+    e.heroes = start.heroes;
+    // Who was still on the field at the end: the record's last position.
+    for (save::SaveSummary::Hero& h : e.heroes)
+        h.alive = read.record.end.winner == h.slot || (read.record.end.running && h.alive);
+    e.days = read.record.end.day;
+    e.winner = read.record.end.winner;
+    e.finished = !read.record.end.running;
+    e.orders = read.record.lines.size();
+    const QDateTime when =
+        QDateTime::fromString(QString::fromStdString(read.record.header.recordedAt), Qt::ISODate);
+    if (when.isValid())
+        e.recordedAt = when;
+    return e;
+}
+
 bool RecordFiles::Store(const std::string& text, QString& path, QString& error) const
 {
     if (!QDir().mkpath(folder_)) {
