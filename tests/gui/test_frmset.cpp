@@ -39,7 +39,8 @@ TEST(FrmSet, LaidOutAsDrawnAndShowsTheCurrentSettingsWithoutWritingThem)
     QPointer<FrmSet> set = OpenSet(gg);
     ASSERT_NE(set, nullptr);
     EXPECT_EQ(set->windowTitle(), QStringLiteral("Меню настроек"));
-    EXPECT_EQ(set->size(), TwipsSize(5340, 3945));
+    // One row taller than drawn: «Различимые цвета сторон» has a row of its own.
+    EXPECT_EQ(set->size(), TwipsSize(5340, 3945 + 375));
     EXPECT_EQ(set->minimumSize(), set->maximumSize());
     EXPECT_TRUE(set->windowFlags().testFlag(Qt::Tool));
     EXPECT_TRUE(set->isVisible());
@@ -49,7 +50,7 @@ TEST(FrmSet, LaidOutAsDrawnAndShowsTheCurrentSettingsWithoutWritingThem)
     EXPECT_EQ(set->LblSpeed[1]->geometry(), TwipsRect(120, 960, 2730, 495));
     EXPECT_EQ(set->SldSpeed[0]->geometry(), TwipsRect(2880, 360, 2055, 495));
     EXPECT_EQ(set->SldSpeed[1]->geometry(), TwipsRect(2880, 1080, 2055, 495));
-    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3390, 1455, 375));
+    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3390 + 375, 1455, 375));
     EXPECT_EQ(set->CmdCancel->text(), QStringLiteral("Закрыть"));
     const int ranges[2][5] = {{1, 4, 1, 1, 1}, {1, 1001, 10, 50, 100}};
     for (int i = 0; i < 2; ++i) {
@@ -165,7 +166,7 @@ TEST(FrmSet, TheComputersLevelSitsInTheFreeBandAndIsWhereEveryNewComputerHeroSta
         EXPECT_GE(r.width(), w->sizeHint().width());
     }
     EXPECT_FALSE(set->LblLevel->geometry().intersects(box->geometry()));
-    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3390, 1455, 375));
+    EXPECT_EQ(set->CmdCancel->geometry(), TwipsRect(1920, 3390 + 375, 1455, 375));
 
     // Chosen from the keyboard; the match in play keeps its own levels.
     box->setFocus();
