@@ -16,6 +16,7 @@ tools/install-deps (what the README's commands run) installs PulseAudio and
 the rest first."""
 
 import array
+import math
 import os
 import shutil
 import subprocess
@@ -82,6 +83,10 @@ def peak(samples):
     return max((abs(s) for s in samples), default=0) / 32768.0
 
 
+def energy(samples):
+    return sum(float(s) * s for s in samples)
+
+
 def nonzero(samples):
     return sum(1 for s in samples if s != 0)
 
@@ -142,8 +147,12 @@ def main():
         muted = blow(100, True)
         print("runs played again: %s" % (retries or "none"))
         print("blow at effects 100: peak %.3f over %d samples" % (peak(loud), len(loud)))
-        ratio = peak(half) / max(peak(loud), 1e-9)
-        print("blow at effects 50: peak %.3f (%.2f of the loud one's)" % (peak(half), ratio))
+        # By the sound's energy, not its peak: the loud blow may touch full
+        # scale and be clipped there, which a peak ratio takes for a louder
+        # half. The same sound at a quarter of the amplitude has a sixteenth
+        # of the energy, however much silence each recording holds.
+        ratio = math.sqrt(energy(half) / max(energy(loud), 1e-9))
+        print("blow at effects 50: peak %.3f; %.2f of the loud one's amplitude by energy" % (peak(half), ratio))
         print("blow muted: %d non-zero samples of %d" % (nonzero(muted), len(muted)))
         problems = []
         if peak(loud) <= 0.1:

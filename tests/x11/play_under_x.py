@@ -98,8 +98,8 @@ class Play:
     # --- the battlefield ------------------------------------------------------
     def toolbar_runs(self):
         """Runs of columns that differ from the toolbar's background. The
-        status strip follows the seven buttons at the right; its words and
-        its «Журнал» are runs of their own after the seventh."""
+        status strip follows the eight buttons at the right; its words and
+        its «Журнал» are runs of their own after the eighth."""
         s = self.x.screen()
         row = [s.pixel(x, 20) for x in range(s.width)]
         background = max(set(row), key=row.count)
@@ -113,25 +113,25 @@ class Play:
         return runs
 
     def toolbar_buttons(self):
-        """Centres of the seven toolbar buttons, found by their icons once the
+        """Centres of the eight toolbar buttons, found by their icons once the
         toolbar and the strip after them have been painted."""
         seen = []
 
         def painted():
             seen[:] = [self.toolbar_runs()]
-            return len(seen[0]) > 7
+            return len(seen[0]) > 8
 
         try:
-            self.x.wait(painted, PATIENCE, "the toolbar's seven buttons and the strip")
+            self.x.wait(painted, PATIENCE, "the toolbar's eight buttons and the strip")
         except Failure:
-            self.check(False, "the toolbar shows %d runs, not seven buttons and the strip" % len(seen[0]))
+            self.check(False, "the toolbar shows %d runs, not eight buttons and the strip" % len(seen[0]))
         # Each button is about as wide as its caption, far less than a third of the screen.
-        buttons = seen[0][:7]
+        buttons = seen[0][:8]
         self.check(all(b - a < 200 for a, b in buttons), "the toolbar's buttons run together: %s" % buttons)
         return [((a + b) // 2, 20) for a, b in buttons]
 
     def press(self, caption):
-        index = ["Главное меню", "Магия", "Дипломатия", "Закончить ход", "Сдаться", "Настройки", "Помощь"]
+        index = ["Главное меню", "Магия", "Дипломатия", "Отменить", "Закончить ход", "Сдаться", "Настройки", "Помощь"]
         x, y = self.buttons[index.index(caption)]
         self.x.click(x, y)
 
@@ -362,7 +362,8 @@ class Play:
         # The settings: both sliders moved, then "Закрыть", below «Звук».
         self.press("Настройки")
         settings = x.wait_window("Меню настроек")
-        self.check(x.geometry(settings)[2:] == (twips(5340), twips(3945) + twips(SOUND_PANEL)), "the settings are %s" % (x.geometry(settings),))
+        # One row taller than drawn for «Различимые цвета сторон», and «Звук».
+        self.check(x.geometry(settings)[2:] == (twips(5340), twips(3945 + 375) + twips(SOUND_PANEL)), "the settings are %s" % (x.geometry(settings),))
         sx, sy, _, _ = x.geometry(settings)
 
         def slider(screen, top):
@@ -396,7 +397,7 @@ class Play:
             for top, n in changes.items():
                 self.check(n > 50, "the slider at %d twips did not move (%d pixels changed)" % (top, n))
         self.shot("settings-moved")
-        x.click_in(settings, *centre_of(1920, 3390 + SOUND_PANEL, 1455, 375))
+        x.click_in(settings, *centre_of(1920, 3390 + 375 + SOUND_PANEL, 1455, 375))
         x.wait_gone(settings)
 
         # The window manager offers to minimise the menu, and takes the whole
