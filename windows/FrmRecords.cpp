@@ -22,23 +22,6 @@ namespace gh {
 
 namespace {
 
-QString WhenRecorded(const QDateTime& when)
-{
-    if (!when.isValid())
-        return QStringLiteral("—");
-    const QLocale locale = CurrentLanguage() == Language::English
-                               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                               : QLocale(QLocale::Russian, QLocale::Russia);
-    const QDate day = when.date();
-    const QDate today = QDate::currentDate();
-    const QString time = locale.toString(when.time(), QStringLiteral("HH:mm"));
-    if (day == today)
-        return QTr("FrmSaves", "сегодня, %1").arg(time);
-    if (day == today.addDays(-1))
-        return QTr("FrmSaves", "вчера, %1").arg(time);
-    return locale.toString(day, QStringLiteral("d MMMM yyyy")) + QStringLiteral(", ") + time;
-}
-
 // The winner as the heroes column shows a hero: the side's colour and name.
 void ShowWinner(QTreeWidgetItem* item, const RecordEntry& e)
 {
@@ -140,27 +123,19 @@ void FrmRecords::Reload()
             for (int c = 0; c < kColumns; ++c)
                 item->setToolTip(c, QTr("FrmRecords", "Файл «%1» не читается: %2").arg(e.fileName, e.error));
         }
-        item->setText(ColRecorded, WhenRecorded(e.recordedAt));
+        item->setText(ColRecorded, WhenInList(e.recordedAt));
         item->setTextAlignment(ColDays, Qt::AlignRight | Qt::AlignVCenter);
         LstRecords->addTopLevelItem(item);
     }
     for (int c : {ColDays, ColWinner, ColRecorded})
         LstRecords->resizeColumnToContents(c);
-    const bool empty = entries_.isEmpty();
-    LstRecords->setVisible(!empty);
-    LblEmpty->setVisible(empty);
-    if (!empty)
-        LstRecords->setCurrentItem(
-            LstRecords->topLevelItem(std::clamp(keep, 0, static_cast<int>(entries_.size()) - 1)));
+    ShowRowsOrEmpty(LstRecords, LblEmpty, keep);
     ShowButtons();
 }
 
 int FrmRecords::CurrentRow() const
 {
-    const QTreeWidgetItem* item = LstRecords->currentItem();
-    if (!item || !item->isSelected())
-        return -1;
-    return LstRecords->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+    return SelectedRow(LstRecords);
 }
 
 void FrmRecords::ShowButtons()

@@ -55,24 +55,6 @@ QString InSentence(QString why)
     return why;
 }
 
-QString WhenSaved(const QDateTime& when)
-{
-    if (!when.isValid())
-        return QStringLiteral("—");
-    // Month names in the game's language, not the system's.
-    const QLocale locale = CurrentLanguage() == Language::English
-                               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                               : QLocale(QLocale::Russian, QLocale::Russia);
-    const QDate day = when.date();
-    const QDate today = QDate::currentDate();
-    const QString time = locale.toString(when.time(), QStringLiteral("HH:mm"));
-    if (day == today)
-        return QTr("FrmSaves", "сегодня, %1").arg(time);
-    if (day == today.addDays(-1))
-        return QTr("FrmSaves", "вчера, %1").arg(time);
-    return QTr("FrmSaves", "%1, %2").arg(locale.toString(day, QStringLiteral("d MMMM yyyy")), time);
-}
-
 } // namespace
 
 FrmSaves::FrmSaves(WindowOpener& forms, SaveFiles& files, QWidget* parent)
@@ -161,7 +143,7 @@ void FrmSaves::Reload()
             for (int c = 0; c < kColumns; ++c)
                 item->setToolTip(c, QTr("FrmSaves", "Файл «%1» не читается: %2").arg(e.fileName, e.error));
         }
-        item->setText(ColSaved, WhenSaved(e.savedAt));
+        item->setText(ColSaved, WhenInList(e.savedAt));
         item->setTextAlignment(ColDay, Qt::AlignRight | Qt::AlignVCenter);
         LstSaves->addTopLevelItem(item);
     }
@@ -171,21 +153,13 @@ void FrmSaves::Reload()
     const int widest = std::max(LstSaves->viewport()->width(), width()) * 2 / 5;
     if (LstSaves->columnWidth(ColTitle) > widest)
         LstSaves->setColumnWidth(ColTitle, widest);
-    const bool empty = entries_.isEmpty();
-    LstSaves->setVisible(!empty);
-    LblEmpty->setVisible(empty);
-    if (!empty)
-        LstSaves->setCurrentItem(
-            LstSaves->topLevelItem(std::clamp(keep, 0, static_cast<int>(entries_.size()) - 1)));
+    ShowRowsOrEmpty(LstSaves, LblEmpty, keep);
     ShowButtons();
 }
 
 int FrmSaves::CurrentRow() const
 {
-    const QTreeWidgetItem* item = LstSaves->currentItem();
-    if (!item || !item->isSelected())
-        return -1;
-    return LstSaves->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+    return SelectedRow(LstSaves);
 }
 
 void FrmSaves::ShowButtons()

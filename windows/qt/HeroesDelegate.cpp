@@ -1,10 +1,13 @@
 #include "windows/qt/HeroesDelegate.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
 
 #include "platform/qt/ImageLists.h"
+#include "platform/qt/Translations.h"
 #include "world/Catalogue.h"
 
 namespace gh {
@@ -110,6 +113,41 @@ QSize HeroesDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
         w += (ImageLists::DistinctSides() ? fm.height() : fm.height() * 2 / 3) + 4 + fm.horizontalAdvance(m.name) + 12;
     size.setWidth(std::max(size.width(), w));
     return size;
+}
+
+QString WhenInList(const QDateTime& when)
+{
+    if (!when.isValid())
+        return QStringLiteral("—");
+    // Month names in the game's language, not the system's.
+    const QLocale locale = CurrentLanguage() == Language::English
+                               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                               : QLocale(QLocale::Russian, QLocale::Russia);
+    const QDate day = when.date();
+    const QDate today = QDate::currentDate();
+    const QString time = locale.toString(when.time(), QStringLiteral("HH:mm"));
+    if (day == today)
+        return QTr("FrmSaves", "сегодня, %1").arg(time);
+    if (day == today.addDays(-1))
+        return QTr("FrmSaves", "вчера, %1").arg(time);
+    return QTr("FrmSaves", "%1, %2").arg(locale.toString(day, QStringLiteral("d MMMM yyyy")), time);
+}
+
+int SelectedRow(const QTreeWidget* list)
+{
+    const QTreeWidgetItem* item = list->currentItem();
+    if (!item || !item->isSelected())
+        return -1;
+    return list->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+}
+
+void ShowRowsOrEmpty(QTreeWidget* list, QLabel* empty, int keep)
+{
+    const int rows = list->topLevelItemCount();
+    list->setVisible(rows > 0);
+    empty->setVisible(rows == 0);
+    if (rows > 0)
+        list->setCurrentItem(list->topLevelItem(std::clamp(keep, 0, rows - 1)));
 }
 
 } // namespace gh

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDateTime>
+#include <QLabel>
 #include <QStyledItemDelegate>
+#include <QTreeWidget>
 #include <QVariant>
 
 #include <vector>
@@ -15,6 +18,17 @@ namespace gh {
 inline constexpr int kHeroesRole = Qt::UserRole + 1;
 
 QVariant HeroMarks(const std::vector<save::SaveSummary::Hero>& heroes);
+
+// When a save or a record was made, as both lists say it: "today, 14:05",
+// "yesterday, …" or the date, with month names in the game's language.
+QString WhenInList(const QDateTime& when);
+
+// The row of `list` that is current and selected; -1 when none is.
+int SelectedRow(const QTreeWidget* list);
+
+// Shows the list, or `empty` in its place when it has no rows, and makes the
+// row `keep` current (held to the rows there are).
+void ShowRowsOrEmpty(QTreeWidget* list, QLabel* empty, int keep);
 
 class HeroesDelegate final : public QStyledItemDelegate {
 public:
