@@ -26,7 +26,6 @@
 #include "windows/qt/SaveFiles.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
