@@ -6,12 +6,16 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QString>
+#include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include "app/Forms.h"
+#include "battlefield/FrmMain.h"
 #include "engine/Engine.h"
 #include "platform/Shell.h"
 #include "tests/support/ScriptedShell.h"
+#include "windows/FrmSelect.h"
 #include "world/Game.h"
 
 namespace gh::gui {
@@ -33,6 +37,26 @@ struct GuiGame {
     Game g;
     ScriptedShell shell;
     Forms forms{g};
+
+    // The battlefield on screen at 1280 x 800, as most window tests want it.
+    FrmMain* ShowMain()
+    {
+        FrmMain* main = forms.LoadMain();
+        main->setGeometry(0, 0, 1280, 800);
+        main->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
+        return main;
+    }
+
+    // A match started as a player starts one: the selection's «Начать» with
+    // what it proposes.
+    void StartFromSelection()
+    {
+        forms.OpenSelect()->CmdOK->click();
+        FlushDeletes();
+        shell.boxes.clear();
+        ASSERT_TRUE(g.MatchRunning);
+    }
 };
 
 // Screenshots go where people look at them; the folder is not versioned.

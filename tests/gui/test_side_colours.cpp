@@ -145,13 +145,8 @@ TEST(SideColours, TheSettingRecoloursTheUnitsNumbersTheStripAndIsRemembered)
     const Palette usual(false);
     gui::SavesGame sg;
     sg.g.Generator.Pin(3);
-    FrmMain* main = sg.forms.LoadMain();
-    main->setGeometry(0, 0, 1280, 800);
-    main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    sg.forms.OpenSelect()->CmdOK->click();
-    gui::FlushDeletes();
-    ASSERT_TRUE(sg.g.MatchRunning);
+    FrmMain* main = sg.ShowMain();
+    sg.StartFromSelection();
     const QImage before = ImageLists::Get().Frame(ImageList::Unit, sg.g.U(1).UnitType, false, 1, false).copy();
     EXPECT_TRUE(main->Strip->ShpSide->text().isEmpty());
 

@@ -23,20 +23,11 @@ namespace gh {
 namespace {
 
 struct UndoField : gui::GuiGame {
-    UndoField()
-    {
-        main = forms.LoadMain();
-        main->setGeometry(0, 0, 1280, 800);
-        main->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
-    }
+    UndoField() { main = ShowMain(); }
 
     void StartMatch()
     {
-        forms.OpenSelect()->CmdOK->click();
-        gui::FlushDeletes();
-        shell.boxes.clear();
-        ASSERT_TRUE(g.MatchRunning);
+        StartFromSelection();
         ASSERT_EQ(g.ActiveHero, 1);
     }
 
