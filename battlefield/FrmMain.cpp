@@ -494,6 +494,10 @@ void FrmMain::OnVertBar(int value)
 
 void FrmMain::ToolbarClicked(const QString& caption)
 {
+    // While the match waits (the hero selection is open over it) the
+    // toolbar only opens windows that give no order.
+    if (g_.timers.Held() && caption != QStringLiteral("Главное меню") && caption != QStringLiteral("Помощь"))
+        return;
     if (caption == QStringLiteral("Отменить")) {
         UndoWalk();
         RenderControls();
@@ -614,7 +618,8 @@ void FrmMain::mousePressEvent(QMouseEvent* event)
         return;
     }
     const int button = ButtonOf(event->button());
-    if (button == 0)
+    // While the match waits, a click on the field gives no order.
+    if (button == 0 || g_.timers.Held())
         return;
     const QPointF at = event->position();
     const auto requests = FieldMouseDown(g_, button, FieldTwips(at.x()), FieldTwips(at.y()));

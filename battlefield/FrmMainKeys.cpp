@@ -38,6 +38,17 @@ bool FrmMain::focusNextPrevChild(bool)
     return false;
 }
 
+namespace {
+
+// Keys that change nothing in the match.
+bool LooksOnly(int key)
+{
+    return key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F11 || key == Qt::Key_Space ||
+           key == Qt::Key_Home;
+}
+
+} // namespace
+
 bool FrmMain::PlayKey(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
@@ -45,6 +56,9 @@ bool FrmMain::PlayKey(QKeyEvent* event)
     // A key held down must not end one turn after another, nor the turn the
     // box it dismissed has just announced.
     const bool fresh = !event->isAutoRepeat();
+    // While the match waits (a box, the hero selection) the keys only look.
+    if (g_.timers.Held() && !LooksOnly(key))
+        return true;
     // Held down, Ctrl+Z takes back one walk after another, as «Отменить» does.
     if (event->matches(QKeySequence::Undo)) {
         UndoWalk();
@@ -85,7 +99,7 @@ bool FrmMain::PlayKey(QKeyEvent* event)
         // As «Закончить ход», but only on the person's own turn: a key
         // pressed at the wrong time asks nothing.
         if (fresh && PersonsTurn(g_))
-            ToolbarCommand(g_, GH_TR("FrmMainKeys", "Закончить ход"));
+            ToolbarCommand(g_, "Закончить ход"); // the button's name, in any language
         return true;
     default: return false;
     }

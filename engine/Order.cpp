@@ -75,6 +75,16 @@ void PageCost(const Game& g, int slot, std::int32_t& reason, std::int32_t& mana)
     mana = cost.mana;
 }
 
+// The dialog's list picks a page whenever it is open, while units move too.
+Refusal CheckPick(const Game& g, const Order& o)
+{
+    if (o.who != g.ActiveHero || !IsHero(o.who) || g.U(o.who).Hp < 1)
+        return Refusal::NotTheirTurn;
+    if (o.slot < 0 || o.slot >= kSpellSlots || g.Spellbook[o.who][o.slot] == 0)
+        return Refusal::NoPage;
+    return Refusal::None;
+}
+
 Refusal CheckRead(const Game& g, const Order& o)
 {
     if (o.who != g.ActiveHero || !IsHero(o.who) || g.U(o.who).Hp < 1)
@@ -150,6 +160,7 @@ Refusal CheckOrder(const Game& g, const Order& o)
     case OrderKind::Walk:
     case OrderKind::Exchange: return CheckBoardOrder(g, o);
     case OrderKind::ReadPage: return CheckRead(g, o);
+    case OrderKind::PickPage: return CheckPick(g, o);
     case OrderKind::Summon:
     case OrderKind::Cast: return CheckPlacement(g, o);
     case OrderKind::Cancel:
@@ -233,6 +244,7 @@ Refusal GiveOrderNow(Game& g, const Order& o)
     case OrderKind::Cancel: CancelPendingPlacement(g); break;
     case OrderKind::EndTurn: PassTurn(g, 1); break;
     case OrderKind::Concede: Concede(g); break;
+    case OrderKind::PickPage: PickEntry(g, LineOfSlot(g, o.slot)); break;
     }
     return why;
 }

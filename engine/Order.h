@@ -23,6 +23,8 @@ enum class OrderKind {
     Cancel,   // a summon or spell waiting for its cell is called off
     EndTurn,  // the active side's turn ends
     Concede,  // who (the active hero) gives up and leaves the field; the turn ends
+    PickPage, // who (the active hero) opens the spellbook at page `slot`: its
+              // figures show (a creature's are drawn up), nothing is read
 };
 
 // How the order is given. A person's pointer has already rested on the cell
@@ -37,7 +39,7 @@ struct Order {
     OrderKind kind = OrderKind::EndTurn;
     int who = 0;        // the unit ordered, or the hero reading and casting
     float x = 0, y = 0; // the cell, field twips (its corner, as a click gives it)
-    int slot = -1;      // ReadPage: the spellbook page
+    int slot = -1;      // ReadPage, PickPage: the spellbook page
     Hand hand = Hand::Pointer;
 };
 

@@ -38,14 +38,11 @@ std::string StatWord(int kind)
     }
 }
 
-void PickSpell(Game& g, int n, CastEntry& entry)
+void DescribeSpell(const Game& g, int n, CastEntry& entry)
 {
-    entry.info = LoadSpell(g, n);
+    entry.info = SpellName(n);
     entry.info += SpellDescription(n);
     const SpellRecord& s = g.CurrentSpell;
-    g.CastChance = s.Chance;
-    g.CastMana = s.ManaCost;
-
     std::string& f = entry.figures;
     f = Fill(GH_TR("Casting", "Дальность: %1"), {std::to_string(s.Range)}) + kLineBreak;
     if (s.Effect != 0) {
@@ -60,23 +57,34 @@ void PickSpell(Game& g, int n, CastEntry& entry)
     f += Fill(GH_TR("Casting", "Уходит маны: %1"), {std::to_string(s.ManaCost)});
 }
 
-void PickCreature(Game& g, int type, CastEntry& entry)
+void DescribeCreature(const Game& g, int type, CastEntry& entry)
+{
+    entry.portrait = g.U(0).Portrait;
+    entry.info = UnitTypeName(type) + UnitTypeDescription(type);
+    entry.figures = ChanceLine(g) + kLineBreak +
+                    Fill(GH_TR("Casting", "Требуется разума: %1"),
+                         {std::to_string(g.CurrentSpell.ReasonNeeded)}) +
+                    kLineBreak + Fill(GH_TR("Casting", "Уходит маны: %1"), {std::to_string(g.CastMana)});
+}
+
+void PickSpell(Game& g, int n)
+{
+    LoadSpell(g, n);
+    g.CastChance = g.CurrentSpell.Chance;
+    g.CastMana = g.CurrentSpell.ManaCost;
+}
+
+void PickCreature(Game& g, int type)
 {
     // The scratch record shows what would come: its portrait, its worth and,
     // on a right click, everything about it. It never stands on the field.
     Unit& preview = g.U(0);
     CreateUnit(g, 0, type, g.ActiveHero);
     preview.OnField = false;
-    entry.portrait = preview.Portrait;
-    entry.info = UnitTypeName(type) + UnitTypeDescription(type);
-
     const SummonCost cost = SummonCostOf(preview.ExpNext);
     g.CastChance = cost.chance;
     g.CastMana = cost.mana;
     g.CurrentSpell.ReasonNeeded = cost.reason;
-    entry.figures = ChanceLine(g) + kLineBreak +
-                    Fill(GH_TR("Casting", "Требуется разума: %1"), {std::to_string(cost.reason)}) +
-                    kLineBreak + Fill(GH_TR("Casting", "Уходит маны: %1"), {std::to_string(g.CastMana)});
 }
 
 void Tell(Game& g, const std::string& title, const std::string& text)
@@ -131,12 +139,28 @@ CastEntry PickEntry(Game& g, int line)
     entry.slot = SlotOfLine(g, line);
     if (entry.slot < 0)
         return entry;
-    entry.value = g.Spellbook[g.ActiveHero][entry.slot];
     g.ChosenSlot = static_cast<std::int16_t>(entry.slot);
-    if (entry.value < 0)
-        PickSpell(g, -entry.value, entry);
+    const int value = g.Spellbook[g.ActiveHero][entry.slot];
+    if (value < 0)
+        PickSpell(g, -value);
     else
-        PickCreature(g, entry.value, entry);
+        PickCreature(g, value);
+    return ChosenEntry(g);
+}
+
+CastEntry ChosenEntry(const Game& g)
+{
+    CastEntry entry;
+    if (!IsHero(g.ActiveHero) || g.ChosenSlot < 0 || g.ChosenSlot >= kSpellSlots)
+        return entry;
+    entry.slot = g.ChosenSlot;
+    entry.value = g.Spellbook[g.ActiveHero][entry.slot];
+    if (entry.value < 0)
+        DescribeSpell(g, -entry.value, entry);
+    else if (entry.value > 0)
+        DescribeCreature(g, entry.value, entry);
+    else
+        entry.slot = -1;
     return entry;
 }
 

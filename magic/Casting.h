@@ -32,6 +32,11 @@ inline constexpr char kLineBreak = '\r';
 // record 0 for its portrait and figures). slot -1 when the line is not there.
 CastEntry PickEntry(Game& g, int line);
 
+// The page picked last (ChosenSlot) of the active hero's book as the dialog
+// shows it, from what the pick left in the match: nothing is drawn or
+// loaded. slot -1 when no page is picked or the page has been used up since.
+CastEntry ChosenEntry(const Game& g);
+
 // What calling a creature of worth `worth` takes: the base chance of the
 // roll, the Reason the hero needs and the mana it pays.
 struct SummonCost {

@@ -29,6 +29,7 @@ const char* KindName(OrderKind k)
     case OrderKind::Cancel: return "cancel";
     case OrderKind::EndTurn: return "end-turn";
     case OrderKind::Concede: return "concede";
+    case OrderKind::PickPage: return "pick";
     }
     return "";
 }
@@ -37,7 +38,7 @@ bool KindOfName(const std::string& s, OrderKind& out)
 {
     for (OrderKind k :
          {OrderKind::Select, OrderKind::Walk, OrderKind::Exchange, OrderKind::ReadPage, OrderKind::Summon,
-          OrderKind::Cast, OrderKind::Cancel, OrderKind::EndTurn, OrderKind::Concede})
+          OrderKind::Cast, OrderKind::Cancel, OrderKind::EndTurn, OrderKind::Concede, OrderKind::PickPage})
         if (s == KindName(k)) {
             out = k;
             return true;
@@ -287,11 +288,12 @@ void ReadSeat(Fields& f, SeatInputs& s)
     f.Finish();
 }
 
-void ReadOrder(Fields& f, Order& o)
+void ReadOrder(Fields& f, Order& o, int version)
 {
     std::string kind;
     f.Text("kind", kind, 16);
-    if (f.Ok() && !KindOfName(kind, o.kind))
+    // The casting dialog's pick became an order of its own in version 2.
+    if (f.Ok() && (!KindOfName(kind, o.kind) || (o.kind == OrderKind::PickPage && version < 2)))
         f.Fail(Fill(GH_TR("Record", "неизвестный приказ «%1»"), {CutAtCharacter(kind, 16)}));
     f.Int("who", o.who, 0, kMaxUnit);
     f.Real("x", o.x, kFieldLimit);
@@ -373,7 +375,7 @@ std::string ReadHeader(std::string_view text, RecordReadResult& r)
     return {};
 }
 
-std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
+std::string ReadOrderLine(const Json& j, std::size_t seq, int version, RecordLine& line)
 {
     std::string problem;
     Fields f(j, Fill(GH_TR("Record", "Строка %1"), {std::to_string(seq + 2)}), problem);
@@ -388,7 +390,7 @@ std::string ReadOrderLine(const Json& j, std::size_t seq, RecordLine& line)
         line.kind = RecordLine::Kind::Order;
         if (const Json* o = f.Get("order")) {
             Fields of(*o, Fill(GH_TR("Record", "Строка %1, приказ"), {std::to_string(seq + 2)}), problem);
-            ReadOrder(of, line.order);
+            ReadOrder(of, line.order, version);
         }
         if (f.Has("answers")) {
             if (const Json* a = f.Array("answers", 0)) {
@@ -615,7 +617,7 @@ RecordReadResult ReadRecord(std::string_view text, bool requireEnd)
             break;
         }
         RecordLine line;
-        if (std::string why = ReadOrderLine(j, i - 1, line); !why.empty())
+        if (std::string why = ReadOrderLine(j, i - 1, r.record.header.version, line); !why.empty())
             return fail(why);
         const std::uint64_t before = r.record.lines.empty() ? 0 : r.record.lines.back().tick;
         if (line.tick < before)

@@ -24,7 +24,9 @@ namespace gh::save {
 // closing line (its result and the final hash). docs/replays.md has the rest.
 inline constexpr std::string_view kRecordFormatName = "grimhollow-record";
 // 1: the first.
-inline constexpr int kRecordFormatVersion = 1;
+// 2: the casting dialog's pick of a page is an order ("pick"): a creature's
+//    page draws from the match's generator as it is picked.
+inline constexpr int kRecordFormatVersion = 2;
 inline constexpr std::string_view kRecordExtension = ".ghrec";
 // Larger files are refused before anything is parsed.
 inline constexpr std::size_t kMaxRecordBytes = 64u * 1024u * 1024u;

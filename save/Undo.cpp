@@ -201,6 +201,11 @@ void WalkUndo::Given(Game&, const Order& order, Refusal why)
     case OrderKind::ReadPage:
     case OrderKind::Summon:
     case OrderKind::Cast: Close(UndoBar::Magic); break;
+    // A creature's page draws up what would come; a spell's loads its figures.
+    case OrderKind::PickPage:
+        if (taken)
+            Close(UndoBar::Magic);
+        break;
     case OrderKind::Cancel:
         if (taken)
             Close(UndoBar::Magic);

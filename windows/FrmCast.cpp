@@ -90,9 +90,18 @@ FrmCast::FrmCast(WindowOpener& forms, QWidget* parent)
 
 void FrmCast::Pick(int line)
 {
-    if (line < 0)
+    // While the match waits (the hero selection is open) nothing is picked.
+    if (line < 0 || forms_.g.timers.Held())
         return;
-    const CastEntry entry = PickEntry(forms_.g, line);
+    // Picking a creature's page draws up what would come from the match's
+    // generator: an order like any other, so that a record holds it.
+    Order pick;
+    pick.kind = OrderKind::PickPage;
+    pick.who = caster_;
+    pick.slot = SlotOfLine(forms_.g, line);
+    if (GiveOrder(forms_.g, pick) != Refusal::None)
+        return;
+    const CastEntry entry = ChosenEntry(forms_.g);
     if (entry.slot < 0)
         return;
     pickedValue_ = entry.value;
@@ -108,7 +117,7 @@ void FrmCast::Pick(int line)
 
 void FrmCast::Read()
 {
-    if (pickedValue_ == 0)
+    if (pickedValue_ == 0 || forms_.g.timers.Held())
         return;
     Order read;
     read.kind = OrderKind::ReadPage;

@@ -51,6 +51,10 @@ FrmSelect::FrmSelect(WindowOpener& forms, QWidget* parent)
         before_.heroes[static_cast<std::size_t>(h - 1)] = g_.U(h);
     before_.heroIsHuman = g_.HeroIsHuman;
     before_.activeHero = g_.ActiveHero;
+    if (g_.MatchRunning) {
+        kept_ = std::make_unique<Kept>(Kept::Of(g_));
+        hold_ = std::make_unique<SchedulerHold>(&g_.timers);
+    }
 
     CmdCancel = new QPushButton(QTr("FrmSelect", "Назад"), this);
     CmdCancel->setGeometry(TwipsRect(5880, 120, 1455, 375));
@@ -202,8 +206,39 @@ void FrmSelect::StepClass(int i, int delta)
     ReplaceHero(i, HeroTypeOfClass(k + delta));
 }
 
+FrmSelect::Kept FrmSelect::Kept::Of(const MatchState& m)
+{
+    Kept k;
+    k.units = m.Units;
+    k.unitCount = m.UnitCount;
+    k.selected = m.Selected;
+    k.activeHero = m.ActiveHero;
+    k.loopI = m.LoopI;
+    k.loopJ = m.LoopJ;
+    k.heroIsHuman = m.HeroIsHuman;
+    k.generator = m.Generator;
+    return k;
+}
+
+void FrmSelect::Kept::Into(MatchState& m) const
+{
+    m.Units = units;
+    m.UnitCount = unitCount;
+    m.Selected = selected;
+    m.ActiveHero = activeHero;
+    m.LoopI = loopI;
+    m.LoopJ = loopJ;
+    m.HeroIsHuman = heroIsHuman;
+    m.Generator = generator;
+}
+
 void FrmSelect::PutMatchHeroesBack()
 {
+    if (kept_) {
+        // The match has stood still since the dialog opened.
+        kept_->Into(g_);
+        return;
+    }
     for (int h = 1; h <= kSlots; ++h) {
         const Unit& live = g_.U(h);
         Unit back = before_.heroes[static_cast<std::size_t>(h - 1)];
@@ -223,6 +258,8 @@ bool FrmSelect::MayReplaceRunningMatch()
     for (int h = 1; h <= kSlots; ++h)
         chosen[static_cast<std::size_t>(h - 1)] = g_.U(h);
     const auto chosenHumans = g_.HeroIsHuman;
+    // What the dialog drew goes on being drawn from when the match starts.
+    std::unique_ptr<Kept> chosenAll = kept_ ? std::make_unique<Kept>(Kept::Of(g_)) : nullptr;
     PutMatchHeroesBack();
 
     MessageBoxRequest box;
@@ -253,6 +290,10 @@ bool FrmSelect::MayReplaceRunningMatch()
         go = g_.shell->MessageBox(box) == BoxAnswer::Yes;
     }
 
+    if (chosenAll) {
+        chosenAll->Into(g_);
+        return go;
+    }
     for (int h = 1; h <= kSlots; ++h) {
         Unit& live = g_.U(h);
         const float x = live.PosX, y = live.PosY;
@@ -293,6 +334,9 @@ void FrmSelect::StartMatch()
     }
     if (g_.LoopJ >= 2) {
         started_ = true;
+        // The new match starts at once; the old one is gone.
+        hold_.reset();
+        kept_.reset();
         // Every row keeps its level, so a hero handed to the computer later
         // and the next selection both find the one chosen here.
         for (int i = 0; i < kSlots; ++i)
@@ -352,11 +396,13 @@ void FrmSelect::closeEvent(QCloseEvent* event)
         if (!g_.MatchRunning)
             g_.ActiveHero = before_.activeHero;
         restored_ = true;
-        // The running match gets its own heroes back on the field at once.
+        // The running match gets its own heroes back on the field at once,
+        // and goes on.
         if (g_.MatchRunning) {
             g_.canvas->Clear();
             DrawUnits(g_);
         }
+        hold_.reset();
         forms_.Refresh();
     }
     event->accept();

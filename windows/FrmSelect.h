@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "world/Game.h"
 
@@ -70,14 +71,32 @@ private:
     WindowOpener& forms_;
     Game& g_;
 
-    // The dialog works on the live records 1..5. Unless it starts a match,
-    // they are put back as they were when it opened, so that looking at the
-    // selection during a match does not swap that match's heroes.
+    // The dialog works on the live records 1..5 and draws its heroes from
+    // the match's generator. Unless it starts a match, they are put back as
+    // they were when it opened, so that looking at the selection during a
+    // match does not swap that match's heroes.
     struct Before {
         std::array<Unit, kSlots> heroes;
         std::array<bool, kHeroes + 1> heroIsHuman;
         std::int32_t activeHero;
     } before_;
+    // A running match waits while the dialog is open: no tick passes and no
+    // order is taken, so that going back puts back exactly the match that
+    // was (every record, the generator, who plays), and its journal never
+    // holds what only the dialog did.
+    struct Kept {
+        decltype(MatchState::Units) units;
+        std::int32_t unitCount = 0;
+        std::int32_t selected = 0;
+        std::int32_t activeHero = 0;
+        std::int16_t loopI = 0, loopJ = 0;
+        std::array<bool, kHeroes + 1> heroIsHuman{};
+        ClockRandom generator;
+        static Kept Of(const MatchState& m);
+        void Into(MatchState& m) const;
+    };
+    std::unique_ptr<Kept> kept_;
+    std::unique_ptr<SchedulerHold> hold_;
     bool started_ = false;
     bool restored_ = false;
 };

@@ -1,5 +1,6 @@
 // The state hash, the journal of orders, records and their replay, and the
 // journal and log a save keeps.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 #include "engine/Movement.h"
 #include "engine/Order.h"
 #include "engine/Placement.h"
+#include "magic/Casting.h"
 #include "save/Layout.h"
 #include "save/Record.h"
 #include "save/Recorder.h"
@@ -420,7 +422,7 @@ TEST(RecordRefused, DamagedFilesWithAPlainReason)
 TEST(RecordRefused, ANewerFormatOrOtherRulesSaySo)
 {
     const std::string good = SampleRecord();
-    const RecordReadResult newer = ReadRecord(ReplaceFirst(good, "\"version\":1", "\"version\":2"), true);
+    const RecordReadResult newer = ReadRecord(ReplaceFirst(good, "\"version\":1", "\"version\":" + std::to_string(kRecordFormatVersion + 1)), true);
     EXPECT_FALSE(newer);
     EXPECT_TRUE(newer.newerVersion);
     EXPECT_NE(newer.error.find("Обновите игру"), std::string::npos) << newer.error;
@@ -431,6 +433,70 @@ TEST(RecordRefused, ANewerFormatOrOtherRulesSaySo)
     EXPECT_FALSE(other);
     EXPECT_TRUE(other.otherRules);
     EXPECT_NE(other.error.find("другим правилам"), std::string::npos) << other.error;
+}
+
+// The casting dialog's list picks a page through the order door: a
+// creature's page draws what would come from the match's generator, so the
+// pick is a line of its own and a replay draws the same. A record of the
+// first version cannot hold one.
+TEST(Record, APagePickedInTheDialogIsAnOrderThatReplays)
+{
+    LiveMatch m;
+    Game& g = m.g;
+    int creature = -1, spell = -1;
+    for (int slot = 0; slot < kSpellSlots; ++slot) {
+        const int v = g.Spellbook[1][slot];
+        if (v > 0 && creature < 0)
+            creature = slot;
+        if (v < 0 && spell < 0)
+            spell = slot;
+    }
+    ASSERT_GE(creature, 0);
+    ASSERT_GE(spell, 0);
+    int empty = 0;
+    while (g.Spellbook[1][empty] != 0)
+        ++empty;
+    EXPECT_EQ(CheckOrder(g, {OrderKind::PickPage, 2, 0, 0, creature}), Refusal::NotTheirTurn);
+    EXPECT_EQ(CheckOrder(g, {OrderKind::PickPage, 1, 0, 0, empty}), Refusal::NoPage);
+    EXPECT_EQ(CheckOrder(g, {OrderKind::PickPage, 1, 0, 0, kSpellSlots}), Refusal::NoPage);
+
+    Recorder rec;
+    rec.Begin(g, "test", "pick");
+    m.Ticks(4);
+    const std::size_t drawn = g.Generator.Drawn();
+    ASSERT_EQ(GiveOrder(g, {OrderKind::PickPage, 1, 0, 0, creature}), Refusal::None);
+    EXPECT_GT(g.Generator.Drawn(), drawn); // the creature to come is drawn up
+    EXPECT_EQ(g.ChosenSlot, creature);
+    const CastEntry shown = ChosenEntry(g);
+    EXPECT_EQ(shown.slot, creature);
+    EXPECT_EQ(shown.portrait, g.U(0).Portrait);
+    m.Ticks(3);
+    ASSERT_EQ(GiveOrder(g, {OrderKind::PickPage, 1, 0, 0, spell}), Refusal::None);
+    EXPECT_EQ(ChosenEntry(g).value, g.Spellbook[1][spell]);
+    m.Ticks(3);
+    ASSERT_EQ(GiveOrder(g, {OrderKind::PickPage, 1, 0, 0, creature}), Refusal::None);
+    m.Ticks(2);
+    GiveOrder(g, {OrderKind::EndTurn});
+    m.Ticks(300);
+    const Record r = rec.Closed();
+    ASSERT_EQ(std::count_if(r.lines.begin(), r.lines.end(),
+                            [](const RecordLine& l) {
+                                return l.kind == RecordLine::Kind::Order && l.order.kind == OrderKind::PickPage;
+                            }),
+              3);
+
+    const std::string text = WriteRecord(r);
+    EXPECT_NE(text.find("\"kind\":\"pick\""), std::string::npos);
+    RecordReadResult read = ReadRecord(text, true);
+    ASSERT_TRUE(read) << read.error;
+    Replayer replay(read.record, *read.start);
+    ASSERT_TRUE(replay.PlayToEnd()) << replay.Error();
+    EXPECT_TRUE(replay.Match().Match() == g.Match());
+
+    const std::string v2 = "\"version\":" + std::to_string(kRecordFormatVersion);
+    const RecordReadResult old = ReadRecord(ReplaceFirst(text, v2, "\"version\":1"), true);
+    EXPECT_FALSE(old);
+    EXPECT_NE(old.error.find("«pick»"), std::string::npos) << old.error;
 }
 
 // ---- the journal and the log in a save ------------------------------------------

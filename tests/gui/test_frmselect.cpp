@@ -13,6 +13,8 @@
 #include "GuiGame.h"
 #include "SavesGame.h"
 #include "app/QtShell.h"
+#include "battlefield/FrmMain.h"
+#include "engine/Order.h"
 #include "platform/qt/ImageLists.h"
 #include "platform/qt/Twips.h"
 #include "windows/FrmMenu.h"
@@ -246,7 +248,10 @@ TEST(FrmSelect, EnterStartsAndEscapeGoesBackToTheMenu)
     }
 }
 
-TEST(FrmSelect, GoingBackDuringAMatchLeavesItsHeroesAsTheyWere)
+// Going back leaves the match exactly as it was when the dialog opened:
+// every record, the generator the dialog drew its heroes from, who plays and
+// whose turn it is. Its record then replays without knowing of the dialog.
+TEST(FrmSelect, GoingBackDuringAMatchLeavesItExactlyAsItWas)
 {
     Selection s;
     Selection::Press(s.dlg->CmdOK);
@@ -254,60 +259,67 @@ TEST(FrmSelect, GoingBackDuringAMatchLeavesItsHeroesAsTheyWere)
     ASSERT_TRUE(s.g.MatchRunning);
     s.g.U(1).Hp -= 3;
     s.g.U(2).Name = "Старый";
-    std::array<Unit, 6> before{};
-    for (int h = 1; h <= 5; ++h)
-        before[h] = s.g.U(h);
-    const auto human = s.g.HeroIsHuman;
-    const int active = s.g.ActiveHero;
+    s.g.ActiveHero = 2;
+    const MatchState before = s.g.Match();
 
     // Open it again, fiddle, even fail to start, then go back.
     s.Open();
     FrmSelect& d = *s.dlg;
+    EXPECT_NE(s.g.Generator, before.Generator) << "the dialog draws its heroes";
     Selection::Press(d.Iss[1]);
     Selection::Press(d.Ai[0]);
     Selection::Press(d.CmdOK); // one hero: refused, but it set its flags
+    EXPECT_EQ(s.g.ActiveHero, 2) << "a refused start passed the turn";
     Selection::Press(d.Cmd[0]);
+    Selection::Press(d.CmdU[2]);
     Selection::Press(d.CmdCancel);
     gui::FlushDeletes();
 
     EXPECT_TRUE(s.dlg.isNull());
-    EXPECT_TRUE(s.g.MatchRunning);
-    for (int h = 1; h <= 5; ++h) {
-        const Unit& u = s.g.U(h);
-        EXPECT_EQ(u.Name, before[h].Name) << h;
-        EXPECT_EQ(u.UnitType, before[h].UnitType) << h;
-        EXPECT_EQ(u.Hp, before[h].Hp) << h;
-        EXPECT_EQ(u.OnField, before[h].OnField) << h;
-        EXPECT_EQ(u.PosX, before[h].PosX) << h;
-        EXPECT_EQ(u.PosY, before[h].PosY) << h;
-    }
-    EXPECT_EQ(s.g.HeroIsHuman, human);
-    EXPECT_EQ(s.g.ActiveHero, active);
+    EXPECT_TRUE(s.g.Match() == before);
+    EXPECT_EQ(s.g.U(2).Name, "Старый");
     ASSERT_NE(s.forms.Menu(), nullptr);
 }
 
-// Found by the fuzz (seed 1): the dialog opened on a computer hero's turn,
-// the match went on to the next side, and going back returned the turn to
-// the first computer hero with nothing running to play it.
-TEST(FrmSelect, TheTurnTheMatchHasReachedOutlastsTheDialog)
+// The match waits while the dialog is open over it: no tick passes, a click
+// on the field or «Закончить ход» gives no order, and it goes on as the
+// dialog closes.
+TEST(FrmSelect, TheMatchWaitsWhileTheDialogIsOpenOverIt)
 {
-    Selection s;
-    Selection::Press(s.dlg->CmdOK);
-    gui::FlushDeletes();
-    ASSERT_TRUE(s.g.MatchRunning);
-    const auto human = s.g.HeroIsHuman;
-    s.g.ActiveHero = 2;
+    GuiGame s;
+    FrmMain* main = s.ShowMain();
+    s.StartFromSelection();
+    ASSERT_EQ(s.g.ActiveHero, 1);
+    ASSERT_TRUE(s.g.HeroIsHuman[1]);
+    for (int i = 0; i < 2000 && !FieldTakesOrders(s.g); ++i)
+        s.g.timers.Tick();
+    ASSERT_TRUE(FieldTakesOrders(s.g)); // every order would be taken now
+    const std::uint64_t ticks = s.g.timers.Ticks();
 
-    s.Open();
-    Selection::Press(s.dlg->Iss[1]);
-    Selection::Press(s.dlg->CmdOK); // refused: one hero
-    EXPECT_EQ(s.g.ActiveHero, 2) << "a refused start passed the turn";
-    EXPECT_EQ(s.g.HeroIsHuman, human);
-    s.g.ActiveHero = 1; // the match moves on meanwhile
-    Selection::Press(s.dlg->CmdCancel);
-    gui::FlushDeletes();
+    QPointer<FrmSelect> dlg = s.forms.OpenSelect();
+    EXPECT_TRUE(s.g.timers.Held());
+    for (int i = 0; i < 50; ++i)
+        s.g.timers.Tick();
+    EXPECT_EQ(s.g.timers.Ticks(), ticks);
+    const std::size_t given = s.forms.recorder.Journal().lines.size();
+    main->ToolbarButton(QStringLiteral("Закончить ход"))->trigger();
+    const Unit& hero = s.g.U(1);
+    const double zoom = main->Zoom();
+    const QPoint onHero(static_cast<int>((hero.PosX - s.g.ViewX + 360) / 15 * zoom),
+                        static_cast<int>((hero.PosY - s.g.ViewY + 360) / 15 * zoom));
+    QTest::mouseClick(main, Qt::LeftButton, Qt::NoModifier, onHero);
+    QTest::keyClick(main, Qt::Key_Return);
+    EXPECT_EQ(s.forms.recorder.Journal().lines.size(), given);
     EXPECT_EQ(s.g.ActiveHero, 1);
-    EXPECT_EQ(s.g.HeroIsHuman, human);
+    EXPECT_EQ(s.g.Selected, 0);
+
+    Selection::Press(dlg->CmdCancel);
+    gui::FlushDeletes();
+    EXPECT_FALSE(s.g.timers.Held());
+    s.g.timers.Tick();
+    EXPECT_EQ(s.g.timers.Ticks(), ticks + 1);
+    QTest::mouseClick(main, Qt::LeftButton, Qt::NoModifier, onHero);
+    EXPECT_EQ(s.g.Selected, 1); // the same click, now taken
 }
 
 // «Начать» over a running match asks first, as loading a save does, and
