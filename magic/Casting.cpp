@@ -40,8 +40,7 @@ std::string StatWord(int kind)
 
 void DescribeSpell(const Game& g, int n, CastEntry& entry)
 {
-    entry.info = SpellName(n);
-    entry.info += SpellDescription(n);
+    entry.info = SpellName(n) + SpellDescription(n);
     const SpellRecord& s = g.CurrentSpell;
     std::string& f = entry.figures;
     f = Fill(GH_TR("Casting", "Дальность: %1"), {std::to_string(s.Range)}) + kLineBreak;
