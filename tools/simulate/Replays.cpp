@@ -73,7 +73,7 @@ std::string VerifyRecordText(const std::string& text, long long* lines)
     return {};
 }
 
-std::vector<std::string> ReadSampleRecords(const std::string& dir)
+std::vector<std::string> RecordFileNames(const std::string& dir)
 {
     std::vector<std::string> names;
     std::error_code ec;
@@ -81,12 +81,46 @@ std::vector<std::string> ReadSampleRecords(const std::string& dir)
         if (e.path().extension() == std::string(save::kRecordExtension))
             names.push_back(e.path().string());
     std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+std::string ReadWhole(const std::string& name)
+{
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+std::vector<std::string> ReadSampleRecords(const std::string& dir)
+{
     std::vector<std::string> texts;
-    for (const std::string& n : names) {
-        std::ifstream in(n, std::ios::binary);
-        texts.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    for (const std::string& n : RecordFileNames(dir))
+        texts.push_back(ReadWhole(n));
     return texts;
+}
+
+RecordFilesCheck CheckRecordFiles(const std::string& dir)
+{
+    RecordFilesCheck r;
+    for (const std::string& n : RecordFileNames(dir)) {
+        ++r.files;
+        long long lines = 0;
+        std::string why;
+        try {
+            why = VerifyRecordText(ReadWhole(n), &lines);
+        } catch (const std::exception& e) {
+            why = std::string("exception ") + e.what();
+        }
+        r.lines += lines;
+        if (!why.empty()) {
+            ++r.mismatches;
+            r.notes.push_back(std::filesystem::path(n).filename().string() + ": " + why);
+        }
+    }
+    return r;
 }
 
 namespace {

@@ -43,7 +43,18 @@ struct ReplayFuzzResult {
 };
 ReplayFuzzResult FuzzReplays(const std::vector<std::string>& samples, long long files, std::uint64_t seed);
 
-// The texts of every record in `dir`, in name order.
+// The paths of every record in `dir`, in name order, and their texts.
+std::vector<std::string> RecordFileNames(const std::string& dir);
 std::vector<std::string> ReadSampleRecords(const std::string& dir);
+
+// Every record in `dir` read and replayed to its end, its hashes compared
+// after every line: the hashes in the files were made by another build (the
+// committed samples by GCC on Linux), so this shows whether this build plays
+// the same. A note a record that does not verify ("name: why").
+struct RecordFilesCheck {
+    long long files = 0, lines = 0, mismatches = 0;
+    std::vector<std::string> notes;
+};
+RecordFilesCheck CheckRecordFiles(const std::string& dir);
 
 } // namespace gh::sim

@@ -25,6 +25,10 @@
 //                  record (into --records DIR when given), reads it back and
 //                  replays it, comparing the hash after every line: prints
 //                  "replays: M matches, O orders, D mismatches"
+//   --check-records DIR  reads and replays every record in DIR (records
+//                  written by another build: the committed samples, or those
+//                  another compiler's simulator wrote), comparing the hash
+//                  after every line: prints "records: N files, L lines, D mismatches"
 //   --fuzz-replays N  reads and replays N damaged copies of the sample
 //                  records (--replay-samples DIR, by default the committed
 //                  ones): prints "replay fuzz: N files, R refused, A accepted, F faults"
@@ -117,7 +121,7 @@ int Usage()
                  "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
                  "[--strong SLOT,SLOT...] [--level SLOT=L,...] [--alternate] [--ladder] [--roundtrip] "
                  "[--fuzz-saves N [--samples DIR]] [--check-aids] [--verify-replays [--records DIR]] "
-                 "[--fuzz-replays N [--replay-samples DIR]]\n");
+                 "[--check-records DIR] [--fuzz-replays N [--replay-samples DIR]]\n");
     return 2;
 }
 
@@ -231,6 +235,15 @@ int VerifyReplays(const gh::sim::Options& options, int heroesLo, int heroesHi, c
     return mismatches == 0 ? 0 : 1;
 }
 
+int CheckRecords(const std::string& dir)
+{
+    const gh::sim::RecordFilesCheck r = gh::sim::CheckRecordFiles(dir);
+    for (const std::string& note : r.notes)
+        std::fprintf(stderr, "mismatch: %s\n", note.c_str());
+    std::printf("records: %lld files, %lld lines, %lld mismatches\n", r.files, r.lines, r.mismatches);
+    return r.mismatches == 0 && r.files > 0 ? 0 : 1;
+}
+
 int FuzzReplays(long long files, std::uint64_t seed, const std::string& dir)
 {
     const std::vector<std::string> samples = gh::sim::ReadSampleRecords(dir);
@@ -257,6 +270,7 @@ int main(int argc, char** argv)
     bool verifyReplays = false;
     long long fuzzRecords = 0;
     std::string records;
+    std::string checkRecords;
     std::string replaySamples = GH_SAMPLE_RECORDS;
     bool checkAids = false;
     bool ladder = false;
@@ -309,6 +323,8 @@ int main(int argc, char** argv)
             records = value;
         else if (!std::strcmp(flag, "--replay-samples"))
             replaySamples = value;
+        else if (!std::strcmp(flag, "--check-records"))
+            checkRecords = value;
         else
             return Usage();
     }
@@ -317,6 +333,8 @@ int main(int argc, char** argv)
             options.level[static_cast<std::size_t>(h)] = gh::kStrongestLevel;
     if (ladder)
         return gh::sim::RunLadder(options) ? 0 : 1;
+    if (!checkRecords.empty())
+        return CheckRecords(checkRecords);
     if (fuzzRecords > 0)
         return FuzzReplays(fuzzRecords, options.seed, replaySamples);
     if (verifyReplays)
