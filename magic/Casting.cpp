@@ -45,7 +45,7 @@ void DescribeSpell(const Game& g, int n, CastEntry& entry)
     std::string& f = entry.figures;
     f = Fill(GH_TR("Casting", "Дальность: %1"), {std::to_string(s.Range)}) + kLineBreak;
     if (s.Effect != 0) {
-        const std::string effect = (s.Effect > 0 ? "+" : "") + std::to_string(s.Effect);
+        const std::string effect = std::string(s.Effect > 0 ? "+" : "") + std::to_string(s.Effect);
         f += Fill(s.IsPercent ? GH_TR("Casting", "Действие: %1% %2") : GH_TR("Casting", "Действие: %1 %2"),
                   {effect, StatWord(s.StatKind)}) +
              kLineBreak;
