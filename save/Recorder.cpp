@@ -163,8 +163,18 @@ void Recorder::Given(Game& g, const Order& order, Refusal why)
         answers_.clear();
         line.hash = StateHash(g);
         record_.lines.push_back(std::move(line));
-        if (input_)
+        if (input_) {
+            // What the order changed comes again in a replay, but not a view
+            // a window moved while it went through (the end of a turn brings
+            // the next person's hero into view): that is written down before
+            // the next order or tick, as the rules may read it (a page read
+            // puts its aiming frame's first cell, taken from the view, into
+            // the target cell).
+            const SeatInputs before = last_;
             last_ = SeatInputsOf(g);
+            last_.ViewX = before.ViewX;
+            last_.ViewY = before.ViewY;
+        }
     }
     if (undo)
         undo->Given(g, order, why);

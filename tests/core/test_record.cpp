@@ -22,6 +22,7 @@
 #include "save/SaveFormat.h"
 #include "save/StateHash.h"
 #include "tests/core/SampleSaves.h"
+#include "world/Events.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -433,6 +434,40 @@ TEST(RecordRefused, ANewerFormatOrOtherRulesSaySo)
     EXPECT_FALSE(other);
     EXPECT_TRUE(other.otherRules);
     EXPECT_NE(other.error.find("другим правилам"), std::string::npos) << other.error;
+}
+
+// The end of a person's turn brings the next person's hero into view while
+// the order goes through: no replay moves it there, so it is written down
+// before anything else, as a page read later takes its aiming frame's first
+// cell from the view. Found by the window fuzz.
+TEST(Record, AViewMovedWhileAnOrderWentThroughIsWrittenDown)
+{
+    struct ViewMover final : EventSink {
+        Game* g = nullptr;
+        void OnEvent(const Game&, const MatchEvent& e) override
+        {
+            if (e.kind == EventKind::TurnBegins)
+                g->ViewY = 1234; // as the battlefield centres a hero
+        }
+    } mover;
+    LiveMatch m;
+    mover.g = &m.g;
+    m.g.events = &mover;
+    Recorder rec;
+    rec.Begin(m.g, "test", "view");
+    m.Ticks(3);
+    ASSERT_EQ(GiveOrder(m.g, {OrderKind::EndTurn}), Refusal::None);
+    ASSERT_EQ(m.g.ViewY, 1234);
+    const Record r = rec.Closed();
+    ASSERT_FALSE(r.lines.empty());
+    EXPECT_EQ(r.lines.back().kind, RecordLine::Kind::Seat);
+    EXPECT_EQ(r.lines.back().seat.ViewY, 1234);
+
+    RecordReadResult read = ReadRecord(WriteRecord(r), true);
+    ASSERT_TRUE(read) << read.error;
+    Replayer replay(read.record, *read.start);
+    ASSERT_TRUE(replay.PlayToEnd()) << replay.Error();
+    EXPECT_EQ(replay.Match().ViewY, 1234);
 }
 
 // The casting dialog's list picks a page through the order door: a
