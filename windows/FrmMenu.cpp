@@ -63,11 +63,19 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
     CentreOnScreen(this);
 }
 
+std::string FrmMenu::WhyNotSave() const
+{
+    // The selection lends the waiting match's heroes to its own rows.
+    if (forms_.g.MatchRunning && forms_.SelectionOpen())
+        return GH_TR("FrmMenu", "Сначала закройте выбор участников: пока он открыт, партия ждёт.");
+    return WhySaveIsUnavailable(forms_.g);
+}
+
 void FrmMenu::ShowSaveState()
 {
     // The menu stays open while the match goes on under it: the button
     // follows every tick.
-    const std::string why = WhySaveIsUnavailable(forms_.g);
+    const std::string why = WhyNotSave();
     Cmd[1]->setEnabled(why.empty());
     const QString tip = why.empty()
                             ? QTr("FrmMenu", "Сохранить партию")
@@ -84,7 +92,7 @@ void FrmMenu::CmdClicked(int index)
         close();
         break;
     case 1:
-        if (!WhySaveIsUnavailable(forms_.g).empty())
+        if (!WhyNotSave().empty())
             break;
         forms_.OpenSaveName();
         close();

@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <string>
+
 namespace gh {
 
 class WindowOpener;
@@ -21,6 +23,8 @@ public:
 
     // Greys "Сохранить" out or lets it be pressed, as the match stands now.
     void ShowSaveState();
+    // Why «Сохранить» cannot save now; empty when it can.
+    std::string WhyNotSave() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -208,28 +208,22 @@ void FrmSelect::StepClass(int i, int delta)
 
 FrmSelect::Kept FrmSelect::Kept::Of(const MatchState& m)
 {
-    Kept k;
-    k.units = m.Units;
-    k.unitCount = m.UnitCount;
-    k.selected = m.Selected;
-    k.activeHero = m.ActiveHero;
-    k.loopI = m.LoopI;
-    k.loopJ = m.LoopJ;
-    k.heroIsHuman = m.HeroIsHuman;
-    k.generator = m.Generator;
-    return k;
+    return Kept{m};
 }
 
 void FrmSelect::Kept::Into(MatchState& m) const
 {
-    m.Units = units;
-    m.UnitCount = unitCount;
-    m.Selected = selected;
-    m.ActiveHero = activeHero;
-    m.LoopI = loopI;
-    m.LoopJ = loopJ;
-    m.HeroIsHuman = heroIsHuman;
-    m.Generator = generator;
+    // The dialog's heroes write more than their records (their spellbooks),
+    // so the whole match goes back.
+    const float viewX = m.ViewX, viewY = m.ViewY;
+    const std::int32_t speed = m.AnimSpeed;
+    const int pace = m.timers.Interval(TimerId::Tmr);
+    m = match;
+    m.ViewX = viewX;
+    m.ViewY = viewY;
+    m.AnimSpeed = speed;
+    if (m.timers.Interval(TimerId::Tmr) != pace)
+        m.timers.SetInterval(TimerId::Tmr, pace);
 }
 
 void FrmSelect::PutMatchHeroesBack()

@@ -85,14 +85,10 @@ private:
     // was (every record, the generator, who plays), and its journal never
     // holds what only the dialog did.
     struct Kept {
-        decltype(MatchState::Units) units;
-        std::int32_t unitCount = 0;
-        std::int32_t selected = 0;
-        std::int32_t activeHero = 0;
-        std::int16_t loopI = 0, loopJ = 0;
-        std::array<bool, kHeroes + 1> heroIsHuman{};
-        ClockRandom generator;
+        MatchState match;
         static Kept Of(const MatchState& m);
+        // Puts the match back but for what the settings may have changed
+        // meanwhile (the view, the walking speed, the idle pace).
         void Into(MatchState& m) const;
     };
     std::unique_ptr<Kept> kept_;

@@ -312,10 +312,13 @@ TEST(FrmSelect, TheMatchWaitsWhileTheDialogIsOpenOverIt)
     EXPECT_EQ(s.forms.recorder.Journal().lines.size(), given);
     EXPECT_EQ(s.g.ActiveHero, 1);
     EXPECT_EQ(s.g.Selected, 0);
+    // Nor is the match saved with the selection's heroes in it.
+    EXPECT_FALSE(s.forms.OpenMenu()->Cmd[1]->isEnabled());
 
     Selection::Press(dlg->CmdCancel);
     gui::FlushDeletes();
     EXPECT_FALSE(s.g.timers.Held());
+    EXPECT_TRUE(s.forms.Menu()->Cmd[1]->isEnabled());
     s.g.timers.Tick();
     EXPECT_EQ(s.g.timers.Ticks(), ticks + 1);
     QTest::mouseClick(main, Qt::LeftButton, Qt::NoModifier, onHero);

@@ -635,7 +635,11 @@ TEST(Fuzz, RandomInputNeverBreaksTheMatch)
             gui::FlushDeletes();
             continue;
         }
-        // The match the windows leave running replays to where it stands.
+        // The match the windows leave running replays to where it stands,
+        // once a selection open over it has given its heroes back.
+        if (QWidget* sel = f.forms.Select())
+            sel->close();
+        gui::FlushDeletes();
         QCoreApplication::sendPostedEvents();
         std::string unverified = f.VerifyWritten();
         if (f.forms.recorder.Attached())
