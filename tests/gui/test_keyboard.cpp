@@ -363,6 +363,55 @@ TEST(KeyCursor, TheMenuKeyOpensWhatTheRightButtonOpensAndEscCallsOffASummon)
         EXPECT_FALSE(w->isVisible() && QString(w->metaObject()->className()) == QStringLiteral("gh::FrmObj"));
 }
 
+TEST(KeyCursor, TheSpellbookIsReadByKeysAndTheCursorPlacesWhatItCalls)
+{
+    Keyboard k;
+    k.Start();
+    Game& g = k.g;
+    Place(g, 1, 5, 5);
+    for (int i = 2; i <= std::min(g.UnitCount, kMaxUnit); ++i)
+        if (g.U(i).OnField)
+            Place(g, i, 1 + i % 19, 14 + i % 5);
+    k.main->RenderControls();
+
+    // 2: «Магия»; the list has the keyboard, Down picks the first page,
+    // Enter reads it.
+    k.Press(Qt::Key_2);
+    FrmCast* cast = k.forms.cast ? qobject_cast<FrmCast*>(k.forms.cast.data()) : nullptr;
+    ASSERT_NE(cast, nullptr);
+    EXPECT_EQ(KeyTarget(), cast->List1);
+    ASSERT_GT(cast->List1->count(), 0);
+    k.Press(Qt::Key_Down);
+    EXPECT_TRUE(cast->CmdCast->isEnabled());
+    k.Press(Qt::Key_Return);
+    ASSERT_TRUE(g.InputMode == kModeSummon || g.InputMode == kModeSpell) << g.InputMode;
+    EXPECT_EQ(KeyTarget(), k.main) << "the field has the keyboard back";
+
+    // Esc calls the waiting page off, as a right click does.
+    const std::int32_t waiting = g.InputMode;
+    k.Press(Qt::Key_Escape);
+    EXPECT_EQ(g.InputMode, kModeOrders);
+
+    // Read again; the cursor goes to the cell beside the hero and Space
+    // places the creature there (or aims the spell at the hero himself).
+    k.Press(Qt::Key_2);
+    k.Press(Qt::Key_Down);
+    k.Press(Qt::Key_Return);
+    ASSERT_EQ(g.InputMode, waiting);
+    const int col = waiting == kModeSummon ? 6 : 5;
+    k.CursorTo(col, 5);
+    const int before = g.UnitCount;
+    k.Press(Qt::Key_Space);
+    EXPECT_EQ(g.TargetCellX, col * 720.0f);
+    EXPECT_EQ(g.TargetCellY, 5 * 720.0f);
+    k.Settle();
+    EXPECT_EQ(g.InputMode, kModeOrders);
+    if (waiting == kModeSummon) {
+        EXPECT_EQ(g.UnitCount, before + 1);
+        EXPECT_EQ(g.U(g.UnitCount).PosX, col * 720.0f);
+    }
+}
+
 TEST(KeyCursor, DigitsPressTheToolbarsButtonsInTheirOrder)
 {
     Keyboard k;
