@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QChildEvent>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -180,6 +179,9 @@ FrmMain::FrmMain(WindowOpener& forms)
          {static_cast<QWidget*>(Toolbar1), static_cast<QWidget*>(HorBar), static_cast<QWidget*>(VertBar)})
         child->installEventFilter(this);
     Strip->installEventFilter(this);
+    // Every window the program shows, to give the keyboard back to the
+    // field as they go.
+    qApp->installEventFilter(this);
     connect(HorBar, &QScrollBar::valueChanged, this, &FrmMain::OnHorBar);
     connect(VertBar, &QScrollBar::valueChanged, this, &FrmMain::OnVertBar);
     SyncScrollBar(HorBar, g_.HorBar);
@@ -687,21 +689,14 @@ void FrmMain::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
-bool FrmMain::event(QEvent* event)
-{
-    // Every window opened over the field is watched for when it goes.
-    if (event->type() == QEvent::ChildAdded)
-        if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
-            child->installEventFilter(this);
-    return QWidget::event(event);
-}
-
 void FrmMain::WindowShown(QWidget* window)
 {
     std::erase_if(shownWindows_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
     // A window that comes up beside the field without the keyboard (the
-    // log) never takes it later either.
-    if (!window->testAttribute(Qt::WA_ShowWithoutActivating))
+    // log), or never takes it (the portrait holder), does not get it later.
+    if (!window->testAttribute(Qt::WA_ShowWithoutActivating) &&
+        !window->testAttribute(Qt::WA_DontShowOnScreen) &&
+        !window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
         shownWindows_.push_back(window);
 }
 
@@ -734,20 +729,30 @@ void FrmMain::WindowHidden(QWidget* window)
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow()) {
-        // A window loses the keyboard as it is being hidden: it had it as
-        // it went. (One left for another program is not hidden then.)
-        if (event->type() == QEvent::WindowDeactivate && w->isHidden())
-            leaving_ = w;
-        if (event->type() == QEvent::Show)
-            WindowShown(w);
-        else if (event->type() == QEvent::Hide)
-            WindowHidden(w);
+    const QEvent::Type type = event->type();
+    if (watched == Toolbar1 || watched == HorBar || watched == VertBar || watched == Strip) {
+        if (type == QEvent::Enter) {
+            aids_.SetPointer(std::nullopt);
+            RenderControls();
+        }
         return QWidget::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::Enter) {
-        aids_.SetPointer(std::nullopt);
-        RenderControls();
+    // The program's other windows, down to the boxes and the folder
+    // dialogs they open: where the keyboard goes when one of them goes.
+    if ((type == QEvent::Show || type == QEvent::Hide || type == QEvent::WindowDeactivate) &&
+        watched->isWidgetType() && watched != this) {
+        auto* w = static_cast<QWidget*>(watched);
+        const Qt::WindowType kind = w->windowType();
+        if (!w->isWindow() || kind == Qt::Popup || kind == Qt::ToolTip || kind == Qt::SplashScreen)
+            return QWidget::eventFilter(watched, event);
+        // A window loses the keyboard as it is being hidden: it had it as
+        // it went. (One left for another program is not hidden then.)
+        if (type == QEvent::WindowDeactivate && w->isHidden())
+            leaving_ = w;
+        else if (type == QEvent::Show)
+            WindowShown(w);
+        else if (type == QEvent::Hide)
+            WindowHidden(w);
     }
     return QWidget::eventFilter(watched, event);
 }
