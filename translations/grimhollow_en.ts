@@ -798,13 +798,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
 </context>
 <context>
-    <name>FrmMainKeys</name>
-    <message>
-        <source>Закончить ход</source>
-        <translation>End Turn</translation>
-    </message>
-</context>
-<context>
     <name>FrmMenu</name>
     <message>
         <source>Заново</source>
