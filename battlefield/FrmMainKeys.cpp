@@ -63,11 +63,15 @@ bool FrmMain::focusNextPrevChild(bool)
 
 namespace {
 
-// Keys that change nothing in the match.
-bool LooksOnly(int key)
+// Keys that give no order. The cursor's arrows point as the pointer does;
+// the digits go through the toolbar, which knows which of its buttons
+// may be pressed while the match waits. Space gives orders.
+bool LooksOnly(int key, Qt::KeyboardModifiers mods)
 {
-    return key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F11 || key == Qt::Key_Space ||
-           key == Qt::Key_Home;
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    return key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F11 || key == Qt::Key_Home ||
+           (arrow && !(mods & Qt::ShiftModifier)) || ToolbarKey(key, mods) >= 0;
 }
 
 } // namespace
@@ -80,7 +84,7 @@ bool FrmMain::PlayKey(QKeyEvent* event)
     // box it dismissed has just announced.
     const bool fresh = !event->isAutoRepeat();
     // While the match waits (a box, the hero selection) the keys only look.
-    if (g_.timers.Held() && !LooksOnly(key))
+    if (g_.timers.Held() && !LooksOnly(key, mods))
         return true;
     // Held down, Ctrl+Z takes back one walk after another, as «Отменить» does.
     if (event->matches(QKeySequence::Undo)) {

@@ -413,6 +413,36 @@ TEST(KeyCursor, TheSpellbookIsReadByKeysAndTheCursorPlacesWhatItCalls)
     }
 }
 
+TEST(KeyCursor, WhileTheSelectionHoldsTheMatchTheKeysOnlyLook)
+{
+    Keyboard k;
+    k.Start();
+    Game& g = k.g;
+    Place(g, 1, 3, 5);
+    k.main->RenderControls();
+    k.Press(Qt::Key_Tab);
+    ASSERT_EQ(g.Selected, 1);
+    // The hero selection opened over the running match holds it.
+    k.forms.OpenSelect();
+    Keyboard::Settled();
+    ASSERT_TRUE(g.timers.Held());
+    const MatchState before = g.Match();
+    // Straight to the field, wherever the selection keeps the focus: the
+    // cursor may look about; Space, Enter and «Закончить ход» order nothing.
+    for (const int key : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Return, Qt::Key_5, Qt::Key_Menu})
+        QTest::keyClick(k.main, static_cast<Qt::Key>(key));
+    Keyboard::Settled();
+    EXPECT_EQ(g.InputMode, kModeOrders);
+    EXPECT_EQ(g.ActiveHero, 1);
+    EXPECT_EQ(g.Selected, before.Selected);
+    EXPECT_TRUE(g.Units == before.Units);
+    EXPECT_TRUE(k.shell.boxes.empty());
+    // The menu still opens.
+    QTest::keyClick(k.main, Qt::Key_1);
+    Keyboard::Settled();
+    EXPECT_NE(k.forms.Menu(), nullptr);
+}
+
 TEST(KeyCursor, DigitsPressTheToolbarsButtonsInTheirOrder)
 {
     Keyboard k;
