@@ -1,6 +1,7 @@
 #include "battlefield/FrmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -177,6 +179,9 @@ FrmMain::FrmMain(WindowOpener& forms)
          {static_cast<QWidget*>(Toolbar1), static_cast<QWidget*>(HorBar), static_cast<QWidget*>(VertBar)})
         child->installEventFilter(this);
     Strip->installEventFilter(this);
+    // Every window the program shows, to give the keyboard back to the
+    // field as they go.
+    qApp->installEventFilter(this);
     connect(HorBar, &QScrollBar::valueChanged, this, &FrmMain::OnHorBar);
     connect(VertBar, &QScrollBar::valueChanged, this, &FrmMain::OnVertBar);
     SyncScrollBar(HorBar, g_.HorBar);
@@ -390,7 +395,7 @@ bool FrmMain::UndoWalk()
     return true;
 }
 
-std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
+std::array<FrmMain::ControlPlace, 5> FrmMain::ControlPlaces() const
 {
     const qreal zoom = canvas.Zoom();
     auto frame = [&](const ShapeControl& shape, Rgb colour) {
@@ -426,15 +431,27 @@ std::array<FrmMain::ControlPlace, 4> FrmMain::ControlPlaces() const
         }
         return place;
     };
+    ControlPlace cursor;
+    cursor.visible = cursor_.shown && g_.MatchRunning;
+    if (cursor.visible) {
+        const qreal size = kCell / double(kTwipsPerPixel) * zoom;
+        cursor.area = QRectF(canvas.Snap(static_cast<float>(cursor_.col) * kCell - g_.ViewX),
+                             canvas.Snap(static_cast<float>(cursor_.row) * kCell - g_.ViewY), size, size)
+                          .toAlignedRect()
+                          .adjusted(-2, -2, 2, 2);
+    }
     return {frame(g_.ShpAt, kRed), frame(g_.ShpSel, kGreen),
             label(g_.LblUdar, kUdarWidth, kUdarHeight, udarFont_),
-            label(g_.LblXP, kXpWidth, kXpHeight, xpFont_)};
+            label(g_.LblXP, kXpWidth, kXpHeight, xpFont_), cursor};
 }
 
 void FrmMain::Present()
 {
     QRegion changed = canvas.TakeChanges();
-    const std::array<ControlPlace, 4> now = ControlPlaces();
+    // The cursor's cell moves in the window as the view scrolls.
+    if (keysPoint_ && cursor_.shown && g_.MatchRunning)
+        aids_.SetPointer(CursorTwips());
+    const std::array<ControlPlace, 5> now = ControlPlaces();
     for (std::size_t i = 0; i < now.size(); ++i) {
         if (now[i] == shownControls_[i])
             continue;
@@ -549,6 +566,7 @@ void FrmMain::PaintControls(QPainter& p)
     };
     frame(g_.ShpAt, QColor(255, 0, 0));
     frame(g_.ShpSel, QColor(0, 255, 0));
+    PaintCursor(p);
 
     auto label = [&](const LabelControl& l, int widthTwips, int heightTwips, const QFont& font) {
         if (!l.Visible)
@@ -561,6 +579,29 @@ void FrmMain::PaintControls(QPainter& p)
     };
     label(g_.LblUdar, kUdarWidth, kUdarHeight, udarFont_);
     label(g_.LblXP, kXpWidth, kXpHeight, xpFont_);
+}
+
+void FrmMain::PaintCursor(QPainter& p) const
+{
+    if (!cursor_.shown || !g_.MatchRunning)
+        return;
+    // Unlike every other mark on the field (the pointer's red frame, the
+    // selection's green one, the foes' orange corners): a yellow dashed
+    // square on a black one, inside the cell, that shows on the black
+    // field, on grass and over either frame.
+    const qreal zoom = canvas.Zoom();
+    const qreal size = kCell / double(kTwipsPerPixel) * zoom;
+    const QRectF cell(canvas.Snap(static_cast<float>(cursor_.col) * kCell - g_.ViewX),
+                      canvas.Snap(static_cast<float>(cursor_.row) * kCell - g_.ViewY), size, size);
+    const qreal inset = 5.0 * zoom;
+    const QRectF r = cell.adjusted(inset, inset, -inset, -inset);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0), 5.0 * zoom, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(r);
+    QPen dashes(QColor(255, 230, 0), 3.0 * zoom, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    dashes.setDashPattern({3.0, 2.0});
+    p.setPen(dashes);
+    p.drawRect(r);
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event)
@@ -632,6 +673,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
     const float mx = FieldTwips(at.x()), my = FieldTwips(at.y());
+    keysPoint_ = false;
     FieldMouseMove(g_, mx, my);
     if (childAt(at.toPoint()))
         aids_.SetPointer(std::nullopt);
@@ -647,11 +689,70 @@ void FrmMain::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
+void FrmMain::WindowShown(QWidget* window)
+{
+    std::erase_if(shownWindows_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    // A window that comes up beside the field without the keyboard (the
+    // log), or never takes it (the portrait holder), does not get it later.
+    if (!window->testAttribute(Qt::WA_ShowWithoutActivating) &&
+        !window->testAttribute(Qt::WA_DontShowOnScreen) &&
+        !window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+        shownWindows_.push_back(window);
+}
+
+void FrmMain::WindowHidden(QWidget* window)
+{
+    std::erase_if(shownWindows_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    // Only when the player was in that window: a window that goes while
+    // the player is in another program takes nothing from it.
+    if (!window->isActiveWindow() && leaving_ != window)
+        return;
+    leaving_ = nullptr;
+    // Some desktops leave the keyboard nowhere when a window goes, and then
+    // no key gets the player anywhere. A window opened in its place (the
+    // menu's «Заново» opens the selection) has it already by now.
+    QTimer::singleShot(0, this, [this] {
+        QWidget* active = QApplication::activeWindow();
+        if (active && active->isVisible())
+            return;
+        for (auto it = shownWindows_.rbegin(); it != shownWindows_.rend(); ++it)
+            if (*it && (*it)->isVisible()) {
+                (*it)->activateWindow();
+                return;
+            }
+        if (isVisible()) {
+            activateWindow();
+            setFocus();
+        }
+    });
+}
+
 bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter) {
-        aids_.SetPointer(std::nullopt);
-        RenderControls();
+    const QEvent::Type type = event->type();
+    if (watched == Toolbar1 || watched == HorBar || watched == VertBar || watched == Strip) {
+        if (type == QEvent::Enter) {
+            aids_.SetPointer(std::nullopt);
+            RenderControls();
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    // The program's other windows, down to the boxes and the folder
+    // dialogs they open: where the keyboard goes when one of them goes.
+    if ((type == QEvent::Show || type == QEvent::Hide || type == QEvent::WindowDeactivate) &&
+        watched->isWidgetType() && watched != this) {
+        auto* w = static_cast<QWidget*>(watched);
+        const Qt::WindowType kind = w->windowType();
+        if (!w->isWindow() || kind == Qt::Popup || kind == Qt::ToolTip || kind == Qt::SplashScreen)
+            return QWidget::eventFilter(watched, event);
+        // A window loses the keyboard as it is being hidden: it had it as
+        // it went. (One left for another program is not hidden then.)
+        if (type == QEvent::WindowDeactivate && w->isHidden())
+            leaving_ = w;
+        else if (type == QEvent::Show)
+            WindowShown(w);
+        else if (type == QEvent::Hide)
+            WindowHidden(w);
     }
     return QWidget::eventFilter(watched, event);
 }

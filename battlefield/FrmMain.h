@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "battlefield/AidsOverlay.h"
 #include "battlefield/Keys.h"
@@ -93,6 +95,9 @@ public:
     // field at once if that is another than the one laid.
     void SyncGround();
 
+    // The keyboard's cell cursor, as it stands.
+    const FieldCursor& Cursor() const { return cursor_; }
+
     // The play aids over the field, as they are shown now.
     const AidsOverlay& Aids() const { return aids_; }
 
@@ -119,11 +124,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A window over the field that had the keyboard has gone: the keyboard
+    // goes to the one shown before it that is still up, or to the field.
+    void WindowShown(QWidget* window);
+    void WindowHidden(QWidget* window);
+    std::vector<QPointer<QWidget>> shownWindows_;
+    QPointer<QWidget> leaving_;
     // The keys that play (FrmMainKeys.cpp); false for a key they leave alone.
     bool PlayKey(QKeyEvent* event);
     // What shows of the field: below the toolbar, clear of the scroll bars.
     ViewArea VisibleField() const;
     void ScrollTo(const ViewValues& values);
+    // The cursor came to a cell: it points there, and the view follows it.
+    void CursorMoved();
+    // The middle of the cursor's cell in window twips.
+    QPointF CursorTwips() const;
     void RenderStrip();
     void RenderUndo();
 
@@ -150,7 +165,8 @@ private:
         Rgb colour{};
         friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
     };
-    std::array<ControlPlace, 4> ControlPlaces() const;
+    std::array<ControlPlace, 5> ControlPlaces() const;
+    void PaintCursor(QPainter& p) const;
 
     WindowOpener& forms_;
     Game& g_;
@@ -161,7 +177,10 @@ private:
     AidsOverlay aids_;
     QFont udarFont_, xpFont_;
     int wheelZoom_ = 0; // eighths of a degree towards the next zoom step
-    std::array<ControlPlace, 4> shownControls_{};
+    std::array<ControlPlace, 5> shownControls_{};
+    FieldCursor cursor_;
+    // The keyboard moved last: the aids follow the cursor, not the pointer.
+    bool keysPoint_ = false;
     Presentations presented_;
     bool presentQueued_ = false;
     bool paintPending_ = false;

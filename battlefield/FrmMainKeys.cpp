@@ -1,5 +1,6 @@
 // The battlefield's keys, its two ways of showing itself, and following the
 // turns: the parts of FrmMain that came with the play aids.
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -31,7 +32,29 @@ bool PersonsTurn(const Game& g)
            g.HeroIsHuman[static_cast<std::size_t>(g.ActiveHero)];
 }
 
+// The toolbar's button (from 0) a digit key presses, or -1.
+int ToolbarKey(int key, Qt::KeyboardModifiers mods)
+{
+    if (mods != Qt::NoModifier || key < Qt::Key_1 || key > Qt::Key_9)
+        return -1;
+    return key - Qt::Key_1;
+}
+
 } // namespace
+
+void FrmMain::CursorMoved()
+{
+    // The aids beside the cursor are the pointer's, until the pointer moves.
+    keysPoint_ = true;
+    RestCursor(g_, cursor_);
+    ScrollTo(ViewFollowingCursor(g_, cursor_, VisibleField()));
+}
+
+QPointF FrmMain::CursorTwips() const
+{
+    const WindowPoint p = CursorPoint(g_, cursor_);
+    return {p.x, p.y};
+}
 
 bool FrmMain::focusNextPrevChild(bool)
 {
@@ -40,11 +63,15 @@ bool FrmMain::focusNextPrevChild(bool)
 
 namespace {
 
-// Keys that change nothing in the match.
-bool LooksOnly(int key)
+// Keys that give no order. The cursor's arrows point as the pointer does;
+// the digits go through the toolbar, which knows which of its buttons
+// may be pressed while the match waits. Space gives orders.
+bool LooksOnly(int key, Qt::KeyboardModifiers mods)
 {
-    return key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F11 || key == Qt::Key_Space ||
-           key == Qt::Key_Home;
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    return key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F11 || key == Qt::Key_Home ||
+           (arrow && !(mods & Qt::ShiftModifier)) || ToolbarKey(key, mods) >= 0;
 }
 
 } // namespace
@@ -57,14 +84,57 @@ bool FrmMain::PlayKey(QKeyEvent* event)
     // box it dismissed has just announced.
     const bool fresh = !event->isAutoRepeat();
     // While the match waits (a box, the hero selection) the keys only look.
-    if (g_.timers.Held() && !LooksOnly(key))
+    if (g_.timers.Held() && !LooksOnly(key, mods))
         return true;
     // Held down, Ctrl+Z takes back one walk after another, as «Отменить» does.
     if (event->matches(QKeySequence::Undo)) {
         UndoWalk();
         return true;
     }
+    if (const int button = ToolbarKey(key, mods); button >= 0) {
+        // The digits press the toolbar's buttons in their order, greyed-out
+        // ones included: those stay as deaf to the key as to the pointer.
+        const QList<QAction*> actions = Toolbar1->actions();
+        if (fresh && button < actions.size())
+            actions[button]->trigger();
+        return true;
+    }
     switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // With Shift the arrows scroll the view as the bars do.
+        if (mods & Qt::ShiftModifier)
+            return false;
+        const int dcol = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+        const int drow = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        if (MoveCursor(g_, cursor_, dcol, drow))
+            CursorMoved();
+        return true;
+    }
+    case Qt::Key_Space:
+        if (!cursor_.shown) {
+            if (MoveCursor(g_, cursor_, 0, 0))
+                CursorMoved();
+            return true;
+        }
+        // A held Space must not send a unit on after the one it just sent.
+        if (fresh) {
+            CursorMoved();
+            if (mods & Qt::ShiftModifier)
+                SelectAtCursor(g_, cursor_);
+            else
+                ClickAtCursor(g_, cursor_);
+        }
+        return true;
+    case Qt::Key_Menu:
+        if (fresh && cursor_.shown) {
+            CursorMoved();
+            for (const InfoRequest& r : InspectAtCursor(g_, cursor_))
+                forms_.OpenInfo(r);
+        }
+        return true;
     case Qt::Key_F1:
         if (fresh)
             forms_.OpenHelp();
@@ -85,14 +155,24 @@ bool FrmMain::PlayKey(QKeyEvent* event)
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
         const bool back = key == Qt::Key_Backtab || (mods & Qt::ShiftModifier);
-        if (const int unit = SelectNextReady(g_, !back); unit != 0 && !UnitInView(g_, unit, VisibleField()))
-            CentreOnUnit(unit);
+        if (const int unit = SelectNextReady(g_, !back); unit != 0) {
+            if (!UnitInView(g_, unit, VisibleField()))
+                CentreOnUnit(unit);
+            // The cursor goes with the selection: the next order is given
+            // from where the unit stands.
+            CursorToUnit(g_, cursor_, unit);
+            CursorMoved();
+        }
         return true;
     }
-    case Qt::Key_Space:
     case Qt::Key_Home:
-        if (g_.MatchRunning && g_.ActiveHero >= 1 && g_.ActiveHero <= kHeroes)
+        if (g_.MatchRunning && g_.ActiveHero >= 1 && g_.ActiveHero <= kHeroes) {
             CentreOnUnit(g_.ActiveHero);
+            if (g_.U(g_.ActiveHero).OnField) {
+                CursorToUnit(g_, cursor_, g_.ActiveHero);
+                CursorMoved();
+            }
+        }
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -138,9 +218,14 @@ void FrmMain::MatchReported(const MatchEvent& e)
     SyncGround();
     // At the start of a person's turn the field shows their hero, before the
     // box that announces it; a hero in view already leaves the view alone.
-    if (e.kind == EventKind::TurnBegins && e.side >= 1 && e.side <= kHeroes &&
-        g_.HeroIsHuman[static_cast<std::size_t>(e.side)] && !UnitInView(g_, e.side, VisibleField()))
+    const bool personsTurn = e.kind == EventKind::TurnBegins && e.side >= 1 && e.side <= kHeroes &&
+                             g_.HeroIsHuman[static_cast<std::size_t>(e.side)];
+    if (personsTurn && !UnitInView(g_, e.side, VisibleField()))
         CentreOnUnit(e.side);
+    // The cursor, once used, waits on the hero whose turn it is; it does
+    // not name a Target from within the rules' own report.
+    if (personsTurn && cursor_.shown && g_.U(e.side).OnField)
+        CursorToUnit(g_, cursor_, e.side);
     RenderStrip();
 }
 

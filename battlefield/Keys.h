@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "battlefield/Orders.h"
 #include "world/Game.h"
 
 namespace gh {
@@ -36,5 +39,51 @@ struct ViewValues {
     int x = 0, y = 0;
 };
 ViewValues ViewCentredOn(const Game& g, int unit, const ViewArea& view);
+
+// The keyboard's cell cursor: a cell of the field, in columns and rows from
+// the field's corner. It belongs to this seat's view, as the pointer does.
+struct FieldCursor {
+    int col = 0, row = 0;
+    bool shown = false;
+};
+
+// The farthest column and row the cursor may reach: the planned field, or
+// further where anything stands beyond it.
+int CursorLimit(const Game& g);
+
+// Puts the cursor on the unit's cell (the top left one of a large unit).
+void CursorToUnit(const Game& g, FieldCursor& c, int unit);
+
+// An arrow key: one cell that way, within the field. A cursor not yet shown
+// appears first, on the selected unit or else the active hero, without
+// moving. True when the cursor changed.
+bool MoveCursor(const Game& g, FieldCursor& c, int dcol, int drow);
+
+// The cursor's cell's middle in window twips, as the rules read the pointer.
+struct WindowPoint {
+    float x = 0, y = 0;
+};
+WindowPoint CursorPoint(const Game& g, const FieldCursor& c);
+
+// The cursor has come to its cell: it names what stands there as Target,
+// as the pointer resting there does.
+void RestCursor(Game& g, const FieldCursor& c);
+
+// Space: the left button at the cursor. Selects one's own unit there, sends
+// the selected one there otherwise (a walk or an exchange), or places the
+// summon or aims the spell waiting for a cell.
+void ClickAtCursor(Game& g, const FieldCursor& c);
+
+// Shift+Space: only selects one's own unit at the cursor, never orders.
+// Returns the unit, or 0.
+int SelectAtCursor(Game& g, const FieldCursor& c);
+
+// The menu key: the right button at the cursor. Calls off a waiting summon
+// or spell, or asks for the information windows of what stands there.
+std::vector<InfoRequest> InspectAtCursor(Game& g, const FieldCursor& c);
+
+// The scroll bar values that bring the cursor's cell wholly into the
+// visible part, moving the view as little as it takes.
+ViewValues ViewFollowingCursor(const Game& g, const FieldCursor& c, const ViewArea& view);
 
 } // namespace gh

@@ -139,6 +139,19 @@ std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my)
     return {};
 }
 
+bool PointerRestsOn(Game& g, float x, float y)
+{
+    if (!g.MatchRunning || !HumanSide(g) || g.InputMode == kModeResult)
+        return false;
+    // Hovering over a unit names it as Target, which the first tick of a walk
+    // uses to reach it from afar. During a walk Target must stay the walk's,
+    // and during a blow it is the unit being struck: the pointer must not
+    // move the damage onto whatever stands under it.
+    if (g.InputMode == kModeWalk || g.timers.Enabled(TimerId::Tmr3))
+        return Occupied(g, x, y);
+    return !IsCellFree(g, x, y);
+}
+
 void FieldMouseMove(Game& g, float mx, float my)
 {
     if (!g.MatchRunning)
@@ -150,15 +163,7 @@ void FieldMouseMove(Game& g, float mx, float my)
     const float cy = CellCorner(g.ViewY, my) - g.ViewY;
     g.ShpAt.Top = cy - 120;
     g.ShpAt.Left = cx - 120;
-    // Hovering over a unit names it as Target, which the first tick of a walk
-    // uses to reach it from afar. During a walk Target must stay the walk's,
-    // and during a blow it is the unit being struck: the pointer must not
-    // move the damage onto whatever stands under it.
-    bool unitThere;
-    if (g.InputMode == kModeWalk || g.timers.Enabled(TimerId::Tmr3))
-        unitThere = Occupied(g, g.ViewX + cx, g.ViewY + cy);
-    else
-        unitThere = !IsCellFree(g, g.ViewX + cx, g.ViewY + cy);
+    const bool unitThere = PointerRestsOn(g, g.ViewX + cx, g.ViewY + cy);
     if (unitThere || g.InputMode == kModeOrders || g.InputMode == kModeSummon)
         g.ShpAt.Visible = true;
 }

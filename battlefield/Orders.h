@@ -28,6 +28,11 @@ struct InfoRequest {
 // right click asks for (in order).
 std::vector<InfoRequest> FieldMouseDown(Game& g, int button, float mx, float my);
 
+// The pointer (or the keyboard's cursor) comes to rest on the cell whose
+// corner is (x, y) in field twips: a unit standing there is named as Target,
+// unless a walk or a blow holds Target. True when a unit stands there.
+bool PointerRestsOn(Game& g, float x, float y);
+
 // Pointer moved over the battlefield.
 void FieldMouseMove(Game& g, float mx, float my);
 

@@ -798,13 +798,6 @@ The game goes on; the next autosave will be made at the start of the next turn.<
     </message>
 </context>
 <context>
-    <name>FrmMainKeys</name>
-    <message>
-        <source>Закончить ход</source>
-        <translation>End Turn</translation>
-    </message>
-</context>
-<context>
     <name>FrmMenu</name>
     <message>
         <source>Заново</source>
@@ -1438,20 +1431,8 @@ Start a new match?</translation>
         <translation>select your next / previous unit that still has action points</translation>
     </message>
     <message>
-        <source>Пробел или Home</source>
-        <translation>Space or Home</translation>
-    </message>
-    <message>
-        <source>показать героя, чей сейчас ход</source>
-        <translation>show the hero whose turn it is</translation>
-    </message>
-    <message>
         <source>закончить ход, как кнопка «Закончить ход»</source>
         <translation>end the turn, as the &quot;End Turn&quot; button does</translation>
-    </message>
-    <message>
-        <source>Стрелки, Page Up / Page Down</source>
-        <translation>Arrows, Page Up / Page Down</translation>
     </message>
     <message>
         <source>прокрутить поле</source>
@@ -1496,6 +1477,58 @@ Start a new match?</translation>
     <message>
         <source>&lt;h2&gt;Как играть&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;«Главное меню» → «Заново»: отметьте от двух до пяти героев, выберите классы и имена, отметьте «AI» у компьютерных игроков и нажмите «Начать».&lt;/li&gt;&lt;li&gt;В свой ход выберите своего юнита левым кликом (или Tab) и щёлкните по клетке: он пойдёт туда, тратя очки действия. Дойдя до врага, он вступает в схватку: первым бьёт более быстрый, второй отвечает.&lt;/li&gt;&lt;li&gt;«Магия» открывает книгу заклинаний героя: призовите существо или сотворите заклинание и щёлкните по клетке. Правый клик или Esc отменяет.&lt;/li&gt;&lt;li&gt;Неистраченные очки действия героя в конце хода превращаются в ману.&lt;/li&gt;&lt;li&gt;«Закончить ход» (или Enter) передаёт ход. После всех героев ходят нейтральные юниты, и наступает новый день.&lt;/li&gt;&lt;li&gt;Побеждает последний живой герой: победа объявляется, как только падёт последний соперник. «Сдаться» выводит вашего героя из битвы.&lt;/li&gt;&lt;/ol&gt;</source>
         <translation>&lt;h2&gt;How to play&lt;/h2&gt;&lt;ol&gt;&lt;li&gt;&quot;Main Menu&quot; → &quot;New Game&quot;: tick two to five heroes, choose their classes and names, tick &quot;AI&quot; for the computer players and press &quot;Start&quot;.&lt;/li&gt;&lt;li&gt;On your turn, select one of your units with a left click (or Tab) and click a cell: it walks there, spending action points. When it reaches a foe it joins battle: the quicker strikes first, the other strikes back.&lt;/li&gt;&lt;li&gt;&quot;Magic&quot; opens the hero&apos;s spellbook: summon a creature or cast a spell, then click a cell. A right click or Esc calls it off.&lt;/li&gt;&lt;li&gt;A hero&apos;s unspent action points turn into mana at the end of the turn.&lt;/li&gt;&lt;li&gt;&quot;End Turn&quot; (or Enter) passes the turn. After all the heroes the neutral units move, and a new day dawns.&lt;/li&gt;&lt;li&gt;The last hero standing wins: victory is declared as soon as the last rival falls. &quot;Surrender&quot; takes your hero out of the battle.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Arrows</translation>
+    </message>
+    <message>
+        <source>передвинуть по полю курсор (жёлтая пунктирная рамка); поле следует за ним, а подсказки показываются для клетки под курсором, как под мышью</source>
+        <translation>move the cursor over the field (a yellow dashed square); the view follows it, and the aids show for the cell under the cursor as they do under the mouse</translation>
+    </message>
+    <message>
+        <source>Пробел</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>как левый клик по клетке под курсором: выбрать своего юнита, послать выбранного туда или напасть, призвать существо или направить заклинание</source>
+        <translation>as a left click on the cell under the cursor: select your unit, send the selected one there or attack, summon a creature or aim a spell</translation>
+    </message>
+    <message>
+        <source>Shift + Пробел</source>
+        <translation>Shift + Space</translation>
+    </message>
+    <message>
+        <source>только выбрать своего юнита под курсором</source>
+        <translation>only select your unit under the cursor</translation>
+    </message>
+    <message>
+        <source>Клавиша меню</source>
+        <translation>Menu key</translation>
+    </message>
+    <message>
+        <source>как правый клик по клетке под курсором: сведения о юните или отмена призыва или заклинания</source>
+        <translation>as a right click on the cell under the cursor: information on the unit, or call off a summon or spell</translation>
+    </message>
+    <message>
+        <source>показать героя, чей сейчас ход, и поставить на него курсор</source>
+        <translation>show the hero whose turn it is and put the cursor on them</translation>
+    </message>
+    <message>
+        <source>кнопки панели по порядку: 1 «Главное меню», 2 «Магия», 3 «Дипломатия», 4 «Отменить», 5 «Закончить ход», 6 «Сдаться», 7 «Настройки», 8 «Помощь»</source>
+        <translation>the toolbar&apos;s buttons in order: 1 &quot;Main Menu&quot;, 2 &quot;Magic&quot;, 3 &quot;Diplomacy&quot;, 4 &quot;Undo&quot;, 5 &quot;End Turn&quot;, 6 &quot;Surrender&quot;, 7 &quot;Settings&quot;, 8 &quot;Help&quot;</translation>
+    </message>
+    <message>
+        <source>вернуть последнее перемещение, как кнопка «Отменить»</source>
+        <translation>take back the last walk, as the &quot;Undo&quot; button does</translation>
+    </message>
+    <message>
+        <source>Shift + стрелки, Page Up / Page Down</source>
+        <translation>Shift + arrows, Page Up / Page Down</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Играть можно и без мыши. В окнах Tab и Shift+Tab переходят между кнопками и полями, Enter нажимает выбранную кнопку, Esc закрывает окно; в главном меню кнопки выбираются стрелками, в книге заклинаний стрелки листают страницы, а Enter читает выбранную. Когда окно закрывается, клавиатура возвращается на поле.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The game can be played without a mouse. In the windows Tab and Shift+Tab go from button to button and field to field, Enter presses the chosen button and Esc closes the window; in the main menu the arrows choose the button, in the spellbook they turn the pages and Enter reads the chosen one. When a window closes, the keyboard goes back to the field.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,8 @@ FrmCast::FrmCast(WindowOpener& forms, QWidget* parent)
     connect(CmdCast, &QPushButton::clicked, this, &FrmCast::Read);
     connect(CmdCancel, &QPushButton::clicked, this, &QWidget::close);
     CentreOnScreen(this);
+    // The arrows go through the pages from the start.
+    List1->setFocus();
 }
 
 void FrmCast::Pick(int line)
@@ -138,10 +140,19 @@ void FrmCast::Read()
 
 void FrmCast::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Escape: close(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The list picks a page with the arrows; Enter reads it, or presses
+        // the button the player has tabbed to.
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        else if (CmdCast->isEnabled())
+            CmdCast->click();
+        return;
+    default: QWidget::keyPressEvent(event);
+    }
 }
 
 bool FrmCast::eventFilter(QObject* watched, QEvent* event)

@@ -61,6 +61,9 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
     Cmd[2]->setToolTip(QTr("FrmMenu", "Загрузить сохранённую партию"));
     ShowSaveState();
     CentreOnScreen(this);
+    // Opened from the keyboard, the menu is played from it: Enter presses
+    // the first button until another is chosen.
+    Cmd[0]->setFocus();
 }
 
 std::string FrmMenu::WhyNotSave() const
@@ -116,11 +119,19 @@ void FrmMenu::CmdClicked(int index)
 
 void FrmMenu::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        close();
+    switch (event->key()) {
+    case Qt::Key_Escape: close(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
         return;
+    // The buttons stand in a column: the arrows go up and down it, as Tab
+    // and Shift+Tab do.
+    case Qt::Key_Up: focusNextPrevChild(false); return;
+    case Qt::Key_Down: focusNextPrevChild(true); return;
+    default: QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace gh

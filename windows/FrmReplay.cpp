@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -77,6 +78,16 @@ QString SideName(const Game& g, int side)
 }
 
 } // namespace
+
+void FrmReplay::keyPressEvent(QKeyEvent* event)
+{
+    // A viewer opened from the keyboard is left from it.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 FrmReplay::FrmReplay(QWidget* parent) : QWidget(parent, Qt::Window)
 {

@@ -72,6 +72,9 @@ public:
     QListWidget* LstLog = nullptr;
     QWidget* Field = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     struct Key {
         std::unique_ptr<save::Replayer::Mark> mark;

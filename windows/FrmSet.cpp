@@ -209,6 +209,12 @@ void FrmSet::keyPressEvent(QKeyEvent* event)
         CmdCancel->click();
         return;
     }
+    // Enter presses the button the player has tabbed to.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -175,15 +175,24 @@ FrmStats::FrmStats(WindowOpener& forms, int winner, QWidget* parent)
 
     adjustSize();
     CentreOnScreen(this);
+    CmdOK->setFocus();
 }
 
 void FrmStats::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        close();
+    switch (event->key()) {
+    case Qt::Key_Escape: close(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the button the player has tabbed to, «Закрыть»
+        // from anywhere else.
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        else
+            CmdOK->click();
         return;
+    default: QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace gh

@@ -170,13 +170,13 @@ TEST(FieldWindow, EveryCellComesWholeIntoViewAtEveryZoom)
         EXPECT_TRUE(b.FieldOnScreen().contains(b.CellOnScreen(1)))
             << "hero at " << b.CellOnScreen(1).x() << "," << b.CellOnScreen(1).y();
 
-        // The corners of the field: Space brings the hero to each, whole.
+        // The corners of the field: Home brings the hero to each, whole.
         for (const auto& [col, row] :
              {std::pair{0, 0}, std::pair{20, 0}, std::pair{0, 20}, std::pair{20, 20}}) {
             g.U(1).PosX = static_cast<float>(col * 720);
             g.U(1).PosY = static_cast<float>(row * 720);
             b.main->RenderControls();
-            b.Key(Qt::Key_Space);
+            b.Key(Qt::Key_Home);
             EXPECT_TRUE(b.FieldOnScreen().contains(b.CellOnScreen(1)))
                 << col << "," << row << ": " << b.CellOnScreen(1).x() << "," << b.CellOnScreen(1).y();
         }

@@ -197,39 +197,39 @@ TEST(FrmMain, InAMatchTheToolbarEndsTheTurnAndRefusesADeadCaster)
                                          UnitTypeName(rival.UnitType) + " " + rival.Name);
 }
 
-TEST(FrmMain, ArrowAndPageKeysScrollThroughTheBars)
+TEST(FrmMain, ShiftArrowAndPageKeysScrollThroughTheBars)
 {
     Battlefield b;
     // Before a match the bars are hidden and the keys do nothing.
-    QTest::keyClick(b.main, Qt::Key_Right);
+    QTest::keyClick(b.main, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(b.g.ViewX, 0.0f);
 
     b.StartMatch();
     ASSERT_TRUE(b.main->HorBar->isVisible());
     ASSERT_TRUE(b.main->VertBar->isVisible());
-    QTest::keyClick(b.main, Qt::Key_Right);
-    QTest::keyClick(b.main, Qt::Key_Right);
+    QTest::keyClick(b.main, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(b.main, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(b.main->HorBar->value(), 500);
     EXPECT_EQ(b.g.ViewX, 500.0f);
     EXPECT_EQ(b.g.HorBar.Value, 500);
-    QTest::keyClick(b.main, Qt::Key_Left);
+    QTest::keyClick(b.main, Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(b.g.ViewX, 250.0f);
 
     QTest::keyClick(b.main, Qt::Key_PageDown);
-    QTest::keyClick(b.main, Qt::Key_Down);
+    QTest::keyClick(b.main, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(b.main->VertBar->value(), 1250);
     EXPECT_EQ(b.g.ViewY, 1250.0f);
     QTest::keyClick(b.main, Qt::Key_PageUp);
-    QTest::keyClick(b.main, Qt::Key_Up);
+    QTest::keyClick(b.main, Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(b.g.ViewY, 0.0f);
     // The bar's range holds: no scrolling further above the top edge than
     // the toolbar covers.
     for (int i = 0; i < 5; ++i)
-        QTest::keyClick(b.main, Qt::Key_Up);
+        QTest::keyClick(b.main, Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(b.g.ViewY, -870.0f);
     QTest::keyClick(b.main, Qt::Key_PageDown);
-    QTest::keyClick(b.main, Qt::Key_Up);
-    QTest::keyClick(b.main, Qt::Key_Down);
+    QTest::keyClick(b.main, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(b.main, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(b.g.ViewY, 130.0f);
     for (int i = 0; i < 12; ++i)
         QTest::keyClick(b.main, Qt::Key_PageDown);
@@ -241,7 +241,7 @@ TEST(FrmMain, ThePointerIsReportedInTwipsOfTheWindow)
 {
     Battlefield b;
     b.StartMatch();
-    QTest::keyClick(b.main, Qt::Key_Right); // ViewX 250
+    QTest::keyClick(b.main, Qt::Key_Right, Qt::ShiftModifier); // ViewX 250
 
     // Pixel (100, 200) is twips (1500, 3000), field (1750, 3000): cell 1440, 2880.
     QTest::mouseMove(b.main, QPoint(100, 200));

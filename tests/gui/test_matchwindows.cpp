@@ -248,16 +248,16 @@ TEST(FieldKeys, TabWalksThroughTheUnitsThatCanStillActAndEscLetsGo)
     EXPECT_TRUE(f.shell.boxes.empty());
 }
 
-TEST(FieldKeys, SpaceFindsTheHeroEnterEndsTheTurnAndTheyKeepOffTheComputersTurn)
+TEST(FieldKeys, HomeFindsTheHeroEnterEndsTheTurnAndTheyKeepOffTheComputersTurn)
 {
     Field f;
     f.StartMatch();
     Game& g = f.g;
-    // Scrolled away from everything, Space brings the hero back to the middle.
+    // Scrolled away from everything, Home brings the hero back to the middle.
     f.main->HorBar->setValue(10000);
     f.main->VertBar->setValue(10000);
     ASSERT_EQ(g.ViewX, 10000.0f);
-    f.Key(Qt::Key_Space);
+    f.Key(Qt::Key_Home);
     const Unit& hero = g.U(1);
     const float cx = hero.PosX + 360 - g.ViewX, cy = hero.PosY + 360 - g.ViewY;
     // As near the middle as the bars go (the hero stands near the top left).
