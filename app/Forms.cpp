@@ -128,6 +128,11 @@ FrmSelect* Forms::OpenSelect()
     return select_;
 }
 
+bool Forms::SelectionHoldsMatch() const
+{
+    return select_ && select_->HoldsMatch();
+}
+
 FrmMes* Forms::OpenSpeech()
 {
     // A new turn's speech replaces one the player has not sent away yet.

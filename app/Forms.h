@@ -43,7 +43,7 @@ public:
     // Opening a window that is already open only brings it forward.
     FrmMenu* OpenMenu() override;
     FrmSelect* OpenSelect() override;
-    bool SelectionOpen() const override { return select_ != nullptr; }
+    bool SelectionHoldsMatch() const override;
     FrmMes* OpenSpeech();
     bool CloseSpeech() override;
     void KeepWindowsInFront() override;

@@ -62,8 +62,8 @@ public:
     // Opening a window that is already open only brings it forward.
     virtual QWidget* OpenMenu() = 0;
     virtual QWidget* OpenSelect() = 0;
-    // Whether the hero selection is open (over a running match, it holds it).
-    virtual bool SelectionOpen() const = 0;
+    // Whether the hero selection is open over a running match, which waits.
+    virtual bool SelectionHoldsMatch() const = 0;
     virtual void OpenCast() = 0;
     virtual void OpenSettings() = 0;
     virtual void OpenAuthor() = 0;

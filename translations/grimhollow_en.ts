@@ -847,6 +847,10 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Сохранить сейчас нельзя. </source>
         <translation>The match cannot be saved now. </translation>
     </message>
+    <message>
+        <source>Сначала закройте выбор участников: пока он открыт, партия ждёт.</source>
+        <translation>Close the hero selection first: the match waits while it is open.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMes</name>

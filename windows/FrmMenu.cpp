@@ -69,7 +69,7 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
 std::string FrmMenu::WhyNotSave() const
 {
     // The selection lends the waiting match's heroes to its own rows.
-    if (forms_.g.MatchRunning && forms_.SelectionOpen())
+    if (forms_.SelectionHoldsMatch())
         return GH_TR("FrmMenu", "Сначала закройте выбор участников: пока он открыт, партия ждёт.");
     return WhySaveIsUnavailable(forms_.g);
 }

@@ -26,6 +26,8 @@ public:
     static constexpr int kSlots = 5;
 
     FrmSelect(WindowOpener& forms, QWidget* parent = nullptr);
+    // Open over a running match, which waits until it closes.
+    bool HoldsMatch() const { return hold_ != nullptr; }
 
     // Slot i gets a fresh hero of class k (1 Маг, 2 Некромант, 3 Лучница),
     // as "<" and ">" would give it: the heroes last chosen come back so.

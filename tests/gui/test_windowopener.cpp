@@ -26,7 +26,7 @@ struct RecordingOpener final : WindowOpener {
 
     QWidget* OpenMenu() override { return Asked("menu"); }
     QWidget* OpenSelect() override { return Asked("select"); }
-    bool SelectionOpen() const override { return false; }
+    bool SelectionHoldsMatch() const override { return false; }
     void OpenCast() override { Asked("cast"); }
     void OpenSettings() override { Asked("settings"); }
     void OpenAuthor() override { Asked("author"); }
