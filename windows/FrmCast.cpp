@@ -10,6 +10,7 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
+#include "windows/qt/EnterKey.h"
 #include "windows/FrmImg.h"
 
 namespace gh {
@@ -146,10 +147,7 @@ void FrmCast::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         // The list picks a page with the arrows; Enter reads it, or presses
         // the button the player has tabbed to.
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
-            focused->click();
-        else if (CmdCast->isEnabled())
-            CmdCast->click();
+        PressForEnter(this, CmdCast);
         return;
     default: QWidget::keyPressEvent(event);
     }

@@ -7,6 +7,7 @@
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
+#include "windows/qt/EnterKey.h"
 #include "windows/SaveState.h"
 
 namespace gh {
@@ -123,8 +124,7 @@ void FrmMenu::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape: close(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
-            focused->click();
+        PressForEnter(this, nullptr);
         return;
     // The buttons stand in a column: the arrows go up and down it, as Tab
     // and Shift+Tab do.

@@ -14,6 +14,7 @@
 
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/Twips.h"
+#include "windows/qt/EnterKey.h"
 #include "save/Record.h"
 #include "windows/qt/HeroesDelegate.h"
 #include "world/Catalogue.h"
@@ -182,10 +183,7 @@ void FrmRecords::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape: CmdCancel->click(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
-            focused->click();
-        else
-            CmdWatch->click();
+        PressForEnter(this, CmdWatch);
         return;
     default: QWidget::keyPressEvent(event);
     }

@@ -16,6 +16,7 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
+#include "windows/qt/EnterKey.h"
 #include "windows/FrmImg.h"
 #include "windows/SaveState.h"
 #include "world/Catalogue.h"
@@ -367,10 +368,7 @@ void FrmSelect::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         // Enter presses the button the player has tabbed to ("<", "?",
         // "Назад"), and "Начать" from anywhere else, as in any dialog.
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
-            focused->click();
-        else
-            CmdOK->click();
+        PressForEnter(this, CmdOK);
         return;
     default: QWidget::keyPressEvent(event);
     }

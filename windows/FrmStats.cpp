@@ -17,6 +17,7 @@
 #include "platform/qt/SideColours.h"
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
+#include "windows/qt/EnterKey.h"
 #include "windows/MatchSummary.h"
 #include "world/Game.h"
 
@@ -186,10 +187,7 @@ void FrmStats::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         // Enter presses the button the player has tabbed to, «Закрыть»
         // from anywhere else.
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
-            focused->click();
-        else
-            CmdOK->click();
+        PressForEnter(this, CmdOK);
         return;
     default: QWidget::keyPressEvent(event);
     }
