@@ -461,6 +461,13 @@ class Play:
                 x.wait(answered, PATIENCE, "the speech %d to close" % speech, x.describe_windows)
             else:
                 time.sleep(0.2)
+        # The last computer hero's speech may still stand: every loop above
+        # found an announcement first. The person sends it away.
+        for speech in [w for w, title in x.managed_windows() if title == "Сообщение"]:
+            place = x.wait_settled(speech)
+            if place is not None:
+                x.click(place[0] + 20, place[1] + 20)
+                x.wait_gone(speech)
         screen = self.shot("person-again")
         leftover = [t for _, t in x.managed_windows() if t != "Grimhollow"]
         self.check(not leftover, "windows left open on the person's turn: %s" % leftover)
