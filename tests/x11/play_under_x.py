@@ -431,7 +431,9 @@ class Play:
         self.press("Закончить ход")
         announced = 0
         start = time.monotonic()
-        while announced < 4:
+        # Until the person's turn stands with nothing over it: the last
+        # computer hero's speech may still be up when the announcements end.
+        while True:
             self.alive()
             self.check(time.monotonic() - start < 3 * PATIENCE,
                        "the computer sides did not finish their round in %d s (%d of 4 turns announced; %s)"
@@ -439,6 +441,8 @@ class Play:
             windows = x.managed_windows()
             boxes = [w for w, title in windows if announcement(title)]
             speeches = [w for w, title in windows if title == "Сообщение"]
+            if announced >= 4 and not boxes and not speeches:
+                break
             if boxes:
                 box = boxes[0]
                 if x.wait_settled(box) is None:
@@ -461,13 +465,6 @@ class Play:
                 x.wait(answered, PATIENCE, "the speech %d to close" % speech, x.describe_windows)
             else:
                 time.sleep(0.2)
-        # The last computer hero's speech may still stand: every loop above
-        # found an announcement first. The person sends it away.
-        for speech in [w for w, title in x.managed_windows() if title == "Сообщение"]:
-            place = x.wait_settled(speech)
-            if place is not None:
-                x.click(place[0] + 20, place[1] + 20)
-                x.wait_gone(speech)
         screen = self.shot("person-again")
         leftover = [t for _, t in x.managed_windows() if t != "Grimhollow"]
         self.check(not leftover, "windows left open on the person's turn: %s" % leftover)
