@@ -76,6 +76,9 @@ QWidget* KeyTarget()
     return QApplication::activeWindow();
 }
 
+// Puts a unit on a cell, below.
+void Place(Game& g, int unit, int col, int row);
+
 struct Keyboard : gui::GuiGame {
     explicit Keyboard(std::uint32_t seed = 77)
     {
@@ -91,6 +94,18 @@ struct Keyboard : gui::GuiGame {
         StartFromSelection();
         Settled();
         Focus();
+    }
+
+    // A match with hero 1 on (3, 5) and, when `enemyCol` is given, hero 2 on
+    // (enemyCol, 5), the field showing them.
+    Game& StartWithHeroes(int enemyCol = 0)
+    {
+        Start();
+        Place(g, 1, 3, 5);
+        if (enemyCol > 0)
+            Place(g, 2, enemyCol, 5);
+        main->RenderControls();
+        return g;
     }
 
     // The battlefield takes the keyboard, as it does when the program starts.
@@ -346,11 +361,7 @@ TEST(KeyCursor, SpaceSelectsWalksAndStrikesExactlyAsTheLeftButtonDoes)
 TEST(KeyCursor, TheMenuKeyOpensWhatTheRightButtonOpensAndEscCallsOffASummon)
 {
     Keyboard k;
-    k.Start();
-    Game& g = k.g;
-    Place(g, 1, 3, 5);
-    Place(g, 2, 5, 5);
-    k.main->RenderControls();
+    k.StartWithHeroes(5);
     k.CursorTo(5, 5);
     k.Press(Qt::Key_Menu);
     int infos = 0;
@@ -416,10 +427,7 @@ TEST(KeyCursor, TheSpellbookIsReadByKeysAndTheCursorPlacesWhatItCalls)
 TEST(KeyCursor, WhileTheSelectionHoldsTheMatchTheKeysOnlyLook)
 {
     Keyboard k;
-    k.Start();
-    Game& g = k.g;
-    Place(g, 1, 3, 5);
-    k.main->RenderControls();
+    Game& g = k.StartWithHeroes();
     k.Press(Qt::Key_Tab);
     ASSERT_EQ(g.Selected, 1);
     // The hero selection opened over the running match holds it.
@@ -480,11 +488,7 @@ TEST(KeyCursor, DigitsPressTheToolbarsButtonsInTheirOrder)
 TEST(KeyCursor, TheAidsBesideTheCursorAreThePointersAndThePictureShowsBoth)
 {
     Keyboard k;
-    k.Start();
-    Game& g = k.g;
-    Place(g, 1, 3, 5);
-    Place(g, 2, 7, 5);
-    k.main->RenderControls();
+    Game& g = k.StartWithHeroes(7);
     k.Press(Qt::Key_Tab);
     ASSERT_EQ(g.Selected, 1);
     // The cursor went with the selection.
