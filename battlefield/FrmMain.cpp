@@ -168,6 +168,8 @@ FrmMain::FrmMain(WindowOpener& forms)
     VertBar = new QScrollBar(Qt::Vertical, this);
     HorBar->setObjectName(QStringLiteral("HorBar"));
     VertBar->setObjectName(QStringLiteral("VertBar"));
+    HorBar->setAccessibleName(QTr("FrmMain", "Поле по горизонтали"));
+    VertBar->setAccessibleName(QTr("FrmMain", "Поле по вертикали"));
     for (QScrollBar* bar : {HorBar, VertBar}) {
         // The keyboard belongs to the window, which scrolls through the bars.
         bar->setFocusPolicy(Qt::NoFocus);

@@ -796,6 +796,14 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Отменить</source>
         <translation>Undo</translation>
     </message>
+    <message>
+        <source>Поле по горизонтали</source>
+        <translation>Battlefield, across</translation>
+    </message>
+    <message>
+        <source>Поле по вертикали</source>
+        <translation>Battlefield, up and down</translation>
+    </message>
 </context>
 <context>
     <name>FrmMenu</name>
@@ -2690,6 +2698,10 @@ Load it?</translation>
     <message>
         <source>Показать или скрыть журнал битвы (F2)</source>
         <translation>Show or hide the battle log (F2)</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>Status</translation>
     </message>
 </context>
 <context>

@@ -101,26 +101,34 @@ FrmReplay::FrmReplay(QWidget* parent) : QWidget(parent, Qt::Window)
 
     CmdPrevTurn = new QPushButton(QTr("FrmReplay", "◀◀ ход"), this);
     CmdPrevTurn->setToolTip(QTr("FrmReplay", "К ходу предыдущей стороны"));
+    CmdPrevTurn->setAccessibleName(CmdPrevTurn->toolTip());
     CmdBack = new QPushButton(QStringLiteral("|◀"), this);
     CmdBack->setToolTip(QTr("FrmReplay", "На приказ назад"));
+    CmdBack->setAccessibleName(CmdBack->toolTip()); // its arrows say nothing aloud
     CmdPlay = new QPushButton(QStringLiteral("▶"), this);
     CmdPlay->setToolTip(QTr("FrmReplay", "Смотреть / пауза (пробел)"));
+    CmdPlay->setAccessibleName(CmdPlay->toolTip());
     CmdPlay->setShortcut(Qt::Key_Space);
     CmdForward = new QPushButton(QStringLiteral("▶|"), this);
     CmdForward->setToolTip(QTr("FrmReplay", "На приказ вперёд"));
+    CmdForward->setAccessibleName(CmdForward->toolTip());
     CmdNextTurn = new QPushButton(QTr("FrmReplay", "ход ▶▶"), this);
     CmdNextTurn->setToolTip(QTr("FrmReplay", "К ходу следующей стороны"));
+    CmdNextTurn->setAccessibleName(CmdNextTurn->toolTip());
     CboSpeed = new QComboBox(this);
     CboSpeed->setToolTip(QTr("FrmReplay", "Скорость"));
+    CboSpeed->setAccessibleName(CboSpeed->toolTip());
     for (const Speed& s : kSpeeds)
         CboSpeed->addItem(QTr("FrmReplay", s.caption));
     CboSpeed->setCurrentIndex(2);
     auto* dayLabel = new QLabel(QTr("FrmReplay", "День:"), this);
     SpnDay = new QSpinBox(this);
     SpnDay->setToolTip(QTr("FrmReplay", "Перейти к началу дня"));
+    SpnDay->setAccessibleName(SpnDay->toolTip());
     SpnDay->setKeyboardTracking(false);
     Slider = new QSlider(Qt::Horizontal, this);
     Slider->setToolTip(QTr("FrmReplay", "Вся партия: приказ за приказом"));
+    Slider->setAccessibleName(Slider->toolTip());
     LblStatus = new QLabel(this);
     LblStatus->setTextFormat(Qt::PlainText);
 

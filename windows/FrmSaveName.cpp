@@ -36,6 +36,7 @@ FrmSaveName::FrmSaveName(WindowOpener& forms, QWidget* parent)
     TxtName->setText(QString::fromStdString(SuggestedSaveTitle(forms_.g)).left(kMaxTitle));
     TxtName->selectAll();
     LblName->setBuddy(TxtName);
+    TxtName->setAccessibleName(LblName->text());
 
     CmdOK = new QPushButton(QTr("FrmSaveName", "Сохранить"), this);
     CmdOK->setGeometry(TwipsRect(2640, 1320, 1455, 375));

@@ -104,16 +104,19 @@ void FrmSelect::BuildRow(int i)
     CmdD[i] = new QPushButton(QStringLiteral("<"), this);
     CmdD[i]->setGeometry(TwipsRect(840, 840 + dy, 375, 285));
     CmdD[i]->setToolTip(QTr("FrmSelect", "Предыдущий герой"));
+    CmdD[i]->setAccessibleName(CmdD[i]->toolTip()); // "<" read aloud says nothing
     connect(CmdD[i], &QPushButton::clicked, this, [this, i] { StepClass(i, -1); });
 
     CmdU[i] = new QPushButton(QStringLiteral(">"), this);
     CmdU[i]->setGeometry(TwipsRect(1200, 840 + dy, 375, 285));
     CmdU[i]->setToolTip(QTr("FrmSelect", "Следующий герой"));
+    CmdU[i]->setAccessibleName(CmdU[i]->toolTip());
     connect(CmdU[i], &QPushButton::clicked, this, [this, i] { StepClass(i, +1); });
 
     Txt[i] = new QLineEdit(this);
     Txt[i]->setGeometry(TwipsRect(1800, 240 + dy, 2895, 375));
     Txt[i]->setToolTip(QTr("FrmSelect", "Имя героя"));
+    Txt[i]->setAccessibleName(Txt[i]->toolTip());
     connect(Txt[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
         // A name is one line: a pasted line break or tab would break every
         // label and message that shows it, so it becomes a blank here.
@@ -142,10 +145,13 @@ void FrmSelect::BuildRow(int i)
     CboLevel[i]->setCurrentIndex(std::clamp(forms_.prefs.ComputerLevel, kGameLevel, kStrongestLevel));
     CboLevel[i]->setGeometry(TwipsRect(2700, 705 + dy, 1995, 405));
     CboLevel[i]->setToolTip(QTr("FrmSelect", "Как сильно компьютер играет этим героем"));
+    CboLevel[i]->setAccessibleName(QTr("FrmSet", "Уровень компьютера"));
+    CboLevel[i]->setAccessibleDescription(CboLevel[i]->toolTip());
 
     Cmd[i] = new QPushButton(QStringLiteral("?"), this);
     Cmd[i]->setGeometry(TwipsRect(4920, 360 + dy, 615, 615));
     Cmd[i]->setToolTip(QTr("FrmSelect", "Случайный герой"));
+    Cmd[i]->setAccessibleName(Cmd[i]->toolTip());
     connect(Cmd[i], &QPushButton::clicked, this,
             [this, i] { ReplaceHero(i, HeroTypeOfClass(Int(g_.rnd->Rnd() * 3.0f) + 1)); });
 

@@ -51,6 +51,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
 
         SldSpeed[i] = new QSlider(Qt::Horizontal, this);
         SldSpeed[i]->setGeometry(s.slider);
+        SldSpeed[i]->setAccessibleName(LblSpeed[i]->text());
         SldSpeed[i]->setRange(s.min, s.max);
         SldSpeed[i]->setSingleStep(s.smallChange);
         SldSpeed[i]->setPageStep(s.largeChange);
@@ -83,6 +84,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     CboLevel->setToolTip(QTr("FrmSet", "Как сильно компьютер играет героями новых партий; в выборе героев "
                                        "уровень можно задать каждому"));
     LblLevel->setBuddy(CboLevel);
+    CboLevel->setAccessibleName(LblLevel->text());
     connect(CboLevel, &QComboBox::currentIndexChanged, this, [this](int level) {
         forms_.prefs.ComputerLevel = level;
         if (forms_.store)
@@ -113,6 +115,7 @@ FrmSet::FrmSet(WindowOpener& forms, QWidget* parent)
     CboLanguage->setGeometry(TwipsRect(3120, 2175, 2100, 375));
     CboLanguage->setToolTip(QTr("FrmSet", "Язык игры; меняется после перезапуска игры"));
     LblLanguage->setBuddy(CboLanguage);
+    CboLanguage->setAccessibleName(LblLanguage->text());
     if (forms_.store)
         CboLanguage->setCurrentIndex(std::max(0, CboLanguage->findData(forms_.store->Language())));
     connect(CboLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {

@@ -94,6 +94,9 @@ void FittingLabel::Fit()
         shown = fm.elidedText(head_ + tails.back(), Qt::ElideRight, room);
     if (text() != shown || text().isNull())
         setText(shown.isNull() ? QStringLiteral("") : shown);
+    // A screen reader reads the whole line, however little of it shows.
+    if (accessibleName() != Whole())
+        setAccessibleName(Whole());
     const QString tip = shown == Whole() ? QString() : Whole();
     if (toolTip() != tip)
         setToolTip(tip);
@@ -102,6 +105,8 @@ void FittingLabel::Fit()
 StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("StatusStrip"));
+    // Read by a screen reader as one place: whose turn, the unit, what waits.
+    setAccessibleName(QTr("StatusStrip", "Состояние"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(10);
     QFont bold = font;

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "Accessible.h"
 #include "GuiGame.h"
 #include "SavesGame.h"
 #include "battlefield/FrmMain.h"
@@ -292,6 +293,12 @@ struct EnglishMatch : gui::SavesGame {
         QApplication::processEvents();
         for (const std::string& t : RussianOnScreen())
             ADD_FAILURE() << "Russian on screen: " << t;
+        // What a screen reader reads is in English too, and never empty.
+        std::vector<QString> names;
+        for (const std::string& t : gui::UnnamedControls(&names))
+            ADD_FAILURE() << "a control without a name: " << t;
+        for (const QString& name : names)
+            EXPECT_FALSE(name.contains(kCyrillic)) << "read aloud in Russian: " << name.toStdString();
         for (const MessageBoxRequest& box : shell.boxes)
             for (const std::string* s : {&box.title, &box.text, &box.yesCaption, &box.noCaption})
                 EXPECT_FALSE(HasRussian(*s)) << *s;
