@@ -645,3 +645,23 @@ std::int32_t WinnerOf(const Game& g)
 }
 
 } // namespace gh::save
+
+namespace gh::save {
+
+std::string ReadOrderLineText(std::string_view text, std::size_t seq, RecordLine& line)
+{
+    if (text.size() > kMaxLineBytes)
+        return GH_TR("Record", "строка не JSON или оборвана");
+    Json j;
+    if (std::string why = ParseLine(text, j); !why.empty())
+        return why;
+    if (!j.is_object() || j.contains("format") || j.contains("end"))
+        return GH_TR("Record", "строка не JSON или оборвана");
+    RecordLine read;
+    if (std::string why = ReadOrderLine(j, seq, kRecordFormatVersion, read); !why.empty())
+        return why;
+    line = std::move(read);
+    return {};
+}
+
+} // namespace gh::save

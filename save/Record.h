@@ -124,6 +124,10 @@ struct RecordReadResult {
 // always has one; a save's journal never).
 RecordReadResult ReadRecord(std::string_view text, bool requireEnd);
 
+// Reads one order line as OrderLine wrote it (line `seq`, 0-based), every
+// field checked as ReadRecord checks it: "" or why it is refused.
+std::string ReadOrderLineText(std::string_view text, std::size_t seq, RecordLine& line);
+
 // The result of a finished match: the side the turn cycle crowned (LoopJ).
 std::int32_t WinnerOf(const Game& g);
 

@@ -310,6 +310,9 @@ bool Replayer::Step()
             return Fail(At(done_, next.tick) + GH_TR("Recorder", ": приказ не был отдан в свой тик"));
         if (next.input && next.tick == now)
             return GiveLine(next);
+    } else if (live_) {
+        if (now >= horizon_)
+            return true; // the host has not run further yet
     } else if (!record_.closed || now >= record_.end.tick) {
         if (record_.closed) {
             if (now != record_.end.tick || StateHash(*g_) != record_.end.hash ||
@@ -320,8 +323,26 @@ bool Replayer::Step()
         atEnd_ = true;
         return true;
     }
+    if (live_ && now >= horizon_)
+        return true;
     g_->timers.Tick();
     return !Failed();
+}
+
+void Replayer::GoLive(std::uint64_t horizon)
+{
+    live_ = true;
+    horizon_ = std::max(horizon, g_->timers.Ticks());
+}
+
+void Replayer::Append(RecordLine line)
+{
+    record_.lines.push_back(std::move(line));
+}
+
+bool Replayer::Waiting() const
+{
+    return live_ && done_ >= record_.lines.size() && g_->timers.Ticks() >= horizon_;
 }
 
 bool Replayer::PlayTo(std::size_t lines)

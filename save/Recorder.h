@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -104,6 +105,18 @@ public:
     // hash. False on a difference.
     bool PlayToEnd();
 
+    // Live: the record grows while it is played (a network match follows
+    // the host's journal as it is written). Lines are added at its end, the
+    // clock runs no further than the horizon (every line before that tick
+    // is in), and running out of lines is no end of the record.
+    void GoLive(std::uint64_t horizon);
+    void Append(RecordLine line);
+    void SetHorizon(std::uint64_t tick) { horizon_ = std::max(horizon_, tick); }
+    std::uint64_t Horizon() const { return horizon_; }
+    // Live, every line played and the clock at the horizon: nothing to do
+    // until more comes.
+    bool Waiting() const;
+
     // A copy of the replay as it stands, to go back to (keyframes).
     struct Mark;
     std::unique_ptr<Mark> Keep() const;
@@ -131,6 +144,8 @@ private:
     bool givingInput_ = false;
     std::string error_;
     std::int32_t side_ = 0;
+    bool live_ = false;
+    std::uint64_t horizon_ = 0;
 };
 
 struct Replayer::Mark {

@@ -1,0 +1,209 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/Order.h"
+#include "net/Wire.h"
+#include "save/Record.h"
+#include "save/Recorder.h"
+#include "world/Game.h"
+
+namespace gh::net {
+
+// The two ends of a network match, without sockets or a clock ("sans-IO"):
+// the shell (or a test's fake network) hands them the bytes that came and
+// the time, and takes from them the bytes to send and the connections to
+// close. Every state and every fault is reachable from a test.
+//
+// Lockstep with the host as the only clock: the host plays the match and
+// keeps its journal (save::Recorder); every line of the journal goes to every
+// peer as it is written, then the horizon, the tick up to which every line is
+// sent. A peer follows the journal with a live replay (save::Replayer): it
+// runs the same ticks, gives the persons' orders at their ticks, checks the
+// computer's orders and the state hash after every line, and never runs past
+// the horizon. A person at a peer proposes an order; the host checks it
+// against the side the connection holds (never the side the message names),
+// gives it, and the line it writes is the commit.
+
+using ConnId = std::uint32_t;
+using Millis = std::int64_t;
+
+struct Limits {
+    Millis handshake = 10'000;   // a hello must come within this
+    Millis heartbeat = 2'000;    // a ping when nothing was sent for this long
+    Millis silence = 15'000;     // a peer heard from not for this long is gone
+    // Proposals: a bucket of `proposalBurst` that fills at `proposalsPerSecond`.
+    double proposalsPerSecond = 20;
+    double proposalBurst = 40;
+    double chatsPerSecond = 0.5;
+    double chatBurst = 5;
+    std::size_t backlog = 8u * 1024u * 1024u; // unsent bytes a peer may leave unread
+};
+
+// What a session asks the carrier to do.
+struct Send {
+    ConnId conn = 0;
+    std::string bytes; // to send, in order
+    bool close = false; // then close the connection
+    std::string why;    // why it is closed (for the log)
+};
+
+// ---- the host -----------------------------------------------------------------
+
+class Host {
+public:
+    struct Seat {
+        std::int32_t side = 0;
+        std::uint32_t peer = kNoOwner; // 0: the host's own person
+        std::string token;
+        std::string name;
+        std::map<std::uint64_t, std::int32_t> answered; // proposal id -> 0 taken, else the refusal
+        double proposalTokens = 0, chatTokens = 0;
+        Millis refilled = 0;
+    };
+
+    // `g` is the host's match, with `journal` watching it; `version` and
+    // `joinCode` as the host was started.
+    Host(Game& g, save::Recorder& journal, std::string gameVersion, std::string joinCode, Limits limits,
+         std::uint64_t tokenSeed);
+
+    // The carrier's news.
+    void Opened(ConnId conn, Millis now);
+    void Received(ConnId conn, std::string_view bytes, Millis now);
+    void Closed(ConnId conn, Millis now);
+    // Bytes sent to `conn` but not yet taken by the other end.
+    void Backlog(ConnId conn, std::size_t unsent, Millis now);
+    // Timeouts and heartbeats; the journal's new lines and the horizon go out.
+    void Poll(Millis now);
+    std::vector<Send> Take();
+
+    // The seats: sides handed to peers before the match starts. A peer that
+    // joins takes the first open one.
+    void OfferSide(std::int32_t side);
+    // Sends the match as it stands to every peer: from here on the journal
+    // goes out as it is written.
+    void Start(Millis now);
+    bool Started() const { return started_; }
+
+    // Whether `side` is held by a peer that is not connected now.
+    bool Away(std::int32_t side) const;
+    const std::vector<Seat>& Seats() const { return seats_; }
+    // What happened: joins, leaves and why a peer was dropped.
+    std::vector<std::string> log;
+    // Chat lines as shown: "name: text".
+    std::vector<std::string> chat;
+
+    struct Stats {
+        long long committed = 0, refused = 0, duplicates = 0, dropped = 0, resyncs = 0;
+    };
+    const Stats& Tally() const { return stats_; }
+
+private:
+    struct Conn {
+        bool joined = false;
+        std::size_t seat = 0;
+        Millis opened = 0, heard = 0, sent = 0;
+        std::unique_ptr<Deframer> in;
+        std::uint64_t sentLines = 0; // lines of the journal this connection has
+        std::uint64_t horizon = 0;
+        bool started = false;
+    };
+    void Drop(ConnId conn, const std::string& why);
+    void Out(ConnId conn, const Message& m, Millis now);
+    void Handle(ConnId conn, const Message& m, Millis now);
+    void Hello(ConnId conn, const Message& m, Millis now);
+    void Propose(ConnId conn, const Message& m, Millis now);
+    void CatchUp(ConnId conn, Millis now);
+    std::string NewToken();
+
+    Game& g_;
+    save::Recorder& journal_;
+    std::string version_, code_;
+    Limits limits_;
+    std::uint64_t tokenState_;
+    std::map<ConnId, Conn> conns_;
+    std::vector<Seat> seats_;
+    std::vector<Send> out_;
+    std::map<std::uint64_t, std::uint64_t> proposalOfLine_; // line seq -> proposal id
+    bool started_ = false;
+    Stats stats_;
+};
+
+// ---- a peer ---------------------------------------------------------------------
+
+class Peer {
+public:
+    Peer(std::string gameVersion, std::string name, std::string joinCode, Limits limits);
+
+    // The carrier's news about the one connection to the host. After a
+    // close the peer keeps its match and its seat's token: Opened again is
+    // a rejoin.
+    void Opened(Millis now);
+    void Received(std::string_view bytes, Millis now);
+    void Closed(Millis now);
+    void Poll(Millis now);
+    std::vector<std::string> Take();
+    bool WantsClose() const { return wantsClose_; }
+
+    // Runs the match on as far as the host allows, at most `ticks` steps (a
+    // tick or a line each).
+    void Run(int ticks, Millis now);
+
+    // An order for the peer's own side; its id. Sent again after a rejoin
+    // until the host answers it.
+    std::uint64_t Propose(const Order& order, Millis now, std::vector<BoxAnswer> answers = {});
+    void SendChat(const std::string& text, Millis now);
+
+    bool Joined() const { return joined_; }
+    bool Refused() const { return !refusal_.empty(); }
+    const std::string& Refusal() const { return refusal_; }
+    std::uint32_t Id() const { return id_; }
+    std::int32_t Side() const { return side_; }
+    // The match as this machine has it, once started.
+    Game* Match() { return replay_ ? &replay_->Match() : nullptr; }
+    const save::Replayer* Replay() const { return replay_.get(); }
+    // Lines of the host's journal received; and played.
+    std::uint64_t Lines() const { return lines_; }
+    // The first difference from the host's match, if any.
+    bool Desynced() const { return replay_ && replay_->Failed(); }
+    std::string DesyncWhy() const { return replay_ ? replay_->Error() : std::string(); }
+    // Proposals sent and not yet answered; answers as they came (id -> 0
+    // taken, else the refusal).
+    const std::map<std::uint64_t, save::RecordLine>& Pending() const { return pending_; }
+    std::map<std::uint64_t, std::int32_t> answers;
+    std::vector<std::string> chat;
+    long long duplicates = 0; // lines that came twice (after a rejoin) and were let go
+    // Differences from the host's match found, and what each was.
+    long long desyncs = 0;
+    std::vector<std::string> desyncNotes;
+    static constexpr std::uint64_t kReportEvery = 64;
+
+private:
+    void Out(const Message& m, Millis now);
+    void Handle(const Message& m, Millis now);
+    void Broken(const std::string& why);
+
+    std::string version_, name_, code_;
+    Limits limits_;
+    std::unique_ptr<Deframer> in_;
+    std::vector<std::string> out_;
+    bool connected_ = false, joined_ = false, wantsClose_ = false;
+    std::string refusal_;
+    std::string token_;
+    std::uint32_t id_ = 0;
+    std::int32_t side_ = 0;
+    std::unique_ptr<save::Replayer> replay_;
+    std::uint64_t lines_ = 0, base_ = 0, reported_ = 0;
+    bool told_ = false;
+    std::uint64_t nextId_ = 1;
+    std::map<std::uint64_t, save::RecordLine> pending_;
+    Millis heard_ = 0, sent_ = 0;
+};
+
+} // namespace gh::net
