@@ -106,7 +106,19 @@ void Host::Closed(ConnId conn, Millis)
     if (it->second.joined)
         log.push_back("left: " + seats_[it->second.seat].name + " (side " +
                       std::to_string(seats_[it->second.seat].side) + ")");
+    Release(it->second);
     conns_.erase(it);
+}
+
+void Host::Release(const Conn& c)
+{
+    // Before the start nothing is lost: the seat is open again, and whoever
+    // comes (the same person included) takes it afresh.
+    if (!started_ && c.joined) {
+        seats_[c.seat].peer = kNoOwner;
+        seats_[c.seat].token.clear();
+        seats_[c.seat].answered.clear();
+    }
 }
 
 void Host::Drop(ConnId conn, const std::string& why)
@@ -118,6 +130,7 @@ void Host::Drop(ConnId conn, const std::string& why)
     log.push_back("dropped " + who + ": " + why);
     ++stats_.dropped;
     out_.push_back({conn, {}, true, why});
+    Release(it->second);
     conns_.erase(it);
 }
 
@@ -270,12 +283,12 @@ void Host::Hello(ConnId conn, const Message& m, Millis now)
 
     std::size_t seatIndex = seats_.size();
     bool rejoin = false;
-    if (!h.token.empty()) {
-        for (std::size_t i = 0; i < seats_.size(); ++i)
-            if (!seats_[i].token.empty() && seats_[i].token == h.token)
-                seatIndex = i;
-        if (seatIndex == seats_.size())
-            return refuse(RefuseReason::Started, "no seat holds that token");
+    for (std::size_t i = 0; i < seats_.size() && !h.token.empty(); ++i)
+        if (!seats_[i].token.empty() && seats_[i].token == h.token)
+            seatIndex = i;
+    if (seatIndex == seats_.size() && !h.token.empty() && started_)
+        return refuse(RefuseReason::Started, "no seat holds that token");
+    if (seatIndex < seats_.size()) {
         rejoin = true;
         // The same person on a new connection: the old one is let go.
         for (auto& [id, other] : conns_)
@@ -355,8 +368,10 @@ void Host::CatchUp(ConnId conn, Millis now)
         Message l;
         l.type = MsgType::Commit;
         l.seq = c.sentLines;
-        const auto p = proposalOfLine_.find(l.seq);
-        l.id = p == proposalOfLine_.end() ? 0 : p->second;
+        if (const auto p = proposalOfLine_.find(l.seq); p != proposalOfLine_.end()) {
+            l.from = p->second.first;
+            l.id = p->second.second;
+        }
         l.text = save::OrderLine(lines[l.seq], l.seq);
         Out(conn, l, now);
     }
@@ -429,7 +444,7 @@ void Host::Propose(ConnId conn, const Message& m, Millis now)
     ++stats_.committed;
     const auto& lines = journal_.Journal().lines;
     if (!lines.empty())
-        proposalOfLine_[lines.size() - 1] = m.id;
+        proposalOfLine_[lines.size() - 1] = {seat.peer, m.id};
     for (auto& [id, other] : conns_)
         if (other.joined && other.started)
             CatchUp(id, now);
@@ -584,8 +599,13 @@ void Peer::Handle(const Message& m, Millis now)
             return Broken("a damaged line from the host: " + why);
         replay_->Append(std::move(line));
         ++lines_;
-        if (m.id != 0 && pending_.erase(m.id))
-            answers[m.id] = 0;
+        // The proposer's own order: answered (and never twice).
+        if (m.id != 0 && m.from == id_) {
+            if (answers.count(m.id))
+                ++doubleTaken;
+            if (pending_.erase(m.id))
+                answers[m.id] = 0;
+        }
         return;
     }
     case MsgType::Refused:

@@ -115,6 +115,7 @@ private:
         bool started = false;
     };
     void Drop(ConnId conn, const std::string& why);
+    void Release(const Conn& c);
     void Out(ConnId conn, const Message& m, Millis now);
     void Handle(ConnId conn, const Message& m, Millis now);
     void Hello(ConnId conn, const Message& m, Millis now);
@@ -130,7 +131,8 @@ private:
     std::map<ConnId, Conn> conns_;
     std::vector<Seat> seats_;
     std::vector<Send> out_;
-    std::map<std::uint64_t, std::uint64_t> proposalOfLine_; // line seq -> proposal id
+    // line seq -> the proposer's peer id and its proposal's id
+    std::map<std::uint64_t, std::pair<std::uint32_t, std::uint64_t>> proposalOfLine_;
     bool started_ = false;
     Stats stats_;
 };
@@ -167,6 +169,7 @@ public:
     std::int32_t Side() const { return side_; }
     // The match as this machine has it, once started.
     Game* Match() { return replay_ ? &replay_->Match() : nullptr; }
+    const Game* Match() const { return replay_ ? &replay_->Match() : nullptr; }
     const save::Replayer* Replay() const { return replay_.get(); }
     // Lines of the host's journal received; and played.
     std::uint64_t Lines() const { return lines_; }
@@ -179,6 +182,7 @@ public:
     std::map<std::uint64_t, std::int32_t> answers;
     std::vector<std::string> chat;
     long long duplicates = 0; // lines that came twice (after a rejoin) and were let go
+    long long doubleTaken = 0; // proposals the host took twice (never, if it keeps its word)
     // Differences from the host's match found, and what each was.
     long long desyncs = 0;
     std::vector<std::string> desyncNotes;

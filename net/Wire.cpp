@@ -178,6 +178,7 @@ std::string Encode(const Message& m)
         break;
     case MsgType::Commit:
         w.U64(m.seq);
+        w.U32(m.from);
         w.U64(m.id);
         w.Text(m.text);
         break;
@@ -246,7 +247,7 @@ bool Decode(std::string_view body, Message& out, std::string& why)
     case MsgType::Start:
     case MsgType::Resync: ok = r.U64(m.seq) && r.U64(m.tick) && r.Text(m.text, kMaxState); break;
     case MsgType::Propose: ok = r.U64(m.id) && r.Text(m.text, kMaxLine); break;
-    case MsgType::Commit: ok = r.U64(m.seq) && r.U64(m.id) && r.Text(m.text, kMaxLine); break;
+    case MsgType::Commit: ok = r.U64(m.seq) && r.U32(m.from) && r.U64(m.id) && r.Text(m.text, kMaxLine); break;
     case MsgType::Refused: ok = r.U64(m.id) && r.I32(m.code) && m.code >= 0 && m.code < 64; break;
     case MsgType::Horizon: ok = r.U64(m.tick); break;
     case MsgType::HashReport: ok = r.U64(m.seq) && r.U64(m.hash); break;

@@ -103,7 +103,7 @@ struct Message {
     std::uint64_t tick = 0;        // Horizon, Resync, Start
     std::uint64_t hash = 0;        // HashReport
     std::int32_t code = 0;         // Refused: the rules' refusal; Paused, Welcome: the side
-    std::uint32_t from = 0;        // Chat from the host: whose line
+    std::uint32_t from = 0;        // Chat from the host: whose line; Commit: whose proposal
     std::string text;              // Refuse, Bye, Chat, Commit/Propose (a record's line),
                                    // Start/Resync (a save's text)
     friend bool operator==(const Message&, const Message&) = default;

@@ -88,6 +88,7 @@ public:
     Replayer& operator=(const Replayer&) = delete;
 
     Game& Match() { return *g_; }
+    const Game& Match() const { return *g_; }
     const Record& Played() const { return record_; }
     // Lines played so far (0..lines), and whether the closing line was reached.
     std::size_t Done() const { return done_; }

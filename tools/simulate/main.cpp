@@ -32,6 +32,14 @@
 //   --fuzz-replays N  reads and replays N damaged copies of the sample
 //                  records (--replay-samples DIR, by default the committed
 //                  ones): prints "replay fuzz: N files, R refused, A accepted, F faults"
+//   --network      network matches on a simulated network (Network.h): a host
+//                  and a peer for every person, the people bots giving random
+//                  orders the rules take; --faults adds stalls and cut
+//                  connections. --days defaults to 3 here. Prints
+//                  "network: M matches, O orders, D desyncs, L lost, X duplicated"
+//                  and fails unless the last three are 0
+//   --fuzz-network N  throws N damaged and hostile messages at a host: prints
+//                  "net fuzz: N messages, R refused, F faults"
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -44,6 +52,7 @@
 
 #include "AidsCheck.h"
 #include "Ladder.h"
+#include "Network.h"
 #include "Replays.h"
 #include "Roundtrip.h"
 #include "SaveFuzz.h"
@@ -121,7 +130,8 @@ int Usage()
                  "usage: grimhollow-sim [--matches N] [--heroes 2..5 | LO-HI] [--seed S] [--days D] "
                  "[--strong SLOT,SLOT...] [--level SLOT=L,...] [--alternate] [--ladder] [--roundtrip] "
                  "[--fuzz-saves N [--samples DIR]] [--check-aids] [--verify-replays [--records DIR]] "
-                 "[--check-records DIR] [--fuzz-replays N [--replay-samples DIR]]\n");
+                 "[--check-records DIR] [--fuzz-replays N [--replay-samples DIR]] [--network [--faults]] "
+                 "[--fuzz-network N]\n");
     return 2;
 }
 
@@ -274,6 +284,8 @@ int main(int argc, char** argv)
     std::string replaySamples = GH_SAMPLE_RECORDS;
     bool checkAids = false;
     bool ladder = false;
+    bool network = false, faults = false, daysGiven = false;
+    long long fuzzNetwork = 0;
     long long fuzzFiles = 0;
     std::string samples = GH_SAMPLE_SAVES;
     std::array<bool, gh::kHeroes + 1> strong{};
@@ -295,6 +307,14 @@ int main(int argc, char** argv)
             verifyReplays = true;
             continue;
         }
+        if (!std::strcmp(flag, "--network")) {
+            network = true;
+            continue;
+        }
+        if (!std::strcmp(flag, "--faults")) {
+            faults = true;
+            continue;
+        }
         if (!std::strcmp(flag, "--roundtrip")) {
             roundtrip = true;
             continue;
@@ -309,8 +329,11 @@ int main(int argc, char** argv)
             options.heroes = heroesLo;
         else if (!std::strcmp(flag, "--seed") && ParseNumber(value, 0, 1LL << 62, v))
             options.seed = static_cast<std::uint64_t>(v);
-        else if (!std::strcmp(flag, "--days") && ParseNumber(value, 1, 1000000, v))
+        else if (!std::strcmp(flag, "--days") && ParseNumber(value, 1, 1000000, v)) {
             options.days = static_cast<int>(v);
+            daysGiven = true;
+        } else if (!std::strcmp(flag, "--fuzz-network") && ParseNumber(value, 1, 1LL << 40, v))
+            fuzzNetwork = v;
         else if (!std::strcmp(flag, "--strong") && ParseSlots(value, strong)) {
         } else if (!std::strcmp(flag, "--level") && ParseLevels(value, options.level)) {
         } else if (!std::strcmp(flag, "--fuzz-saves") && ParseNumber(value, 1, 1LL << 40, v))
@@ -333,6 +356,29 @@ int main(int argc, char** argv)
             options.level[static_cast<std::size_t>(h)] = gh::kStrongestLevel;
     if (ladder)
         return gh::sim::RunLadder(options) ? 0 : 1;
+    if (fuzzNetwork > 0) {
+        const gh::sim::NetFuzzResult r = gh::sim::FuzzNetwork(fuzzNetwork, options.seed);
+        for (const std::string& n : r.notes)
+            std::fprintf(stderr, "%s\n", n.c_str());
+        std::printf("net fuzz: %lld messages, %lld refused, %lld faults\n", r.messages, r.refused, r.faults);
+        return r.faults == 0 ? 0 : 1;
+    }
+    if (network) {
+        gh::sim::NetworkOptions net;
+        net.heroesLo = heroesLo;
+        net.heroesHi = heroesHi;
+        net.faults = faults;
+        if (daysGiven)
+            net.days = options.days;
+        const gh::sim::NetworkResult r = gh::sim::PlayNetworkMatches(options, net);
+        for (const std::string& n : r.notes)
+            std::fprintf(stderr, "%s\n", n.c_str());
+        std::printf("network: %lld matches, %lld orders, %lld desyncs, %lld lost, %lld duplicated\n", r.matches,
+                    r.orders, r.desyncs, r.lost, r.duplicated);
+        std::printf("  %lld proposals (%lld refused), %lld cuts, %lld stalls, %lld resyncs\n", r.proposals,
+                    r.refused, r.cuts, r.stalls, r.resyncs);
+        return r.desyncs == 0 && r.lost == 0 && r.duplicated == 0 && r.notes.empty() ? 0 : 1;
+    }
     if (!checkRecords.empty())
         return CheckRecords(checkRecords);
     if (fuzzRecords > 0)
