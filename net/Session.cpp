@@ -6,6 +6,7 @@
 
 #include "save/SaveFormat.h"
 #include "save/StateHash.h"
+#include "windows/SaveState.h"
 
 namespace gh::net {
 
@@ -208,21 +209,24 @@ void Host::Handle(ConnId conn, const Message& m, Millis now)
             return;
         }
         const auto& lines = journal_.Journal().lines;
-        if (m.seq == 0 || m.seq > lines.size())
-            return; // a line the host has cut back (a walk taken back) or not written: nothing to compare
-        if (lines[m.seq - 1].hash != m.hash) {
+        if (m.seq > lines.size())
+            return; // a line the host has not written (or has taken back): nothing to compare
+        // Line 0 is the peer saying it differs before any line it could name.
+        if (m.seq == 0 || lines[m.seq - 1].hash != m.hash) {
+            // A match is large: asking for it costs as an order does.
+            if (seat.proposalTokens < 1) {
+                Drop(conn, "a flood of requests for the match");
+                return;
+            }
+            seat.proposalTokens -= 1;
             // The peer's match differs: it gets the host's as it stands.
             log.push_back("desync: " + seat.name + " after line " + std::to_string(m.seq));
             ++stats_.resyncs;
-            journal_.Sync();
-            Message r;
-            r.type = MsgType::Resync;
-            r.seq = journal_.Journal().lines.size();
-            r.tick = g_.timers.Ticks();
-            r.text = MatchText(g_, version_);
-            Out(conn, r, now);
-            c.sentLines = r.seq;
-            c.horizon = r.tick;
+            // It gets the host's match as soon as the match can be written
+            // down whole (nothing under way); until then it waits.
+            c.started = false;
+            c.resync = true;
+            CatchUp(conn, now);
         }
         return;
     }
@@ -351,8 +355,13 @@ void Host::CatchUp(ConnId conn, Millis now)
     Conn& c = conns_[conn];
     journal_.Sync();
     if (!c.started) {
+        // A match is written whole only at rest: a walk or a blow under way
+        // is not in a save. The peer waits for that moment.
+        if (!WhySaveIsUnavailable(g_).empty() && g_.MatchRunning)
+            return;
         Message s;
-        s.type = MsgType::Start;
+        s.type = c.resync ? MsgType::Resync : MsgType::Start;
+        c.resync = false;
         s.seq = journal_.Journal().lines.size();
         s.tick = g_.timers.Ticks();
         s.text = MatchText(g_, version_);
@@ -464,7 +473,7 @@ void Host::Poll(Millis now)
     for (auto& [id, c] : conns_) {
         if (!c.joined)
             continue;
-        if (started_ && c.started)
+        if (started_)
             CatchUp(id, now);
         if (now - c.sent >= limits_.heartbeat) {
             Message p;
@@ -511,7 +520,8 @@ void Peer::Opened(Millis now)
     h.hello.joinCode = code_;
     h.hello.name = name_;
     h.hello.token = token_;
-    h.hello.lastSeq = replay_ ? lines_ + 1 : 0;
+    // A match that differs is not gone on with: the host sends its own.
+    h.hello.lastSeq = replay_ && !replay_->Failed() ? lines_ + 1 : 0;
     Out(h, now);
 }
 
@@ -659,19 +669,20 @@ void Peer::Run(int ticks, Millis now)
     // A difference is told at once, with this machine's hash: the host
     // answers with its match. Otherwise the hash goes every so often, for the
     // host to compare.
-    if (replay_->Failed() && !told_) {
+    if (replay_->Failed()) {
+        if (told_)
+            return; // told once; the host's match is on its way
         told_ = true;
         ++desyncs;
         desyncNotes.push_back(replay_->Error());
-    } else if (!told_ && played < reported_ + kReportEvery) {
+    } else if (played == 0 || played < reported_ + kReportEvery) {
         return;
     }
-    if (!joined_ || played == 0)
-        return;
     reported_ = played;
     Message r;
     r.type = MsgType::HashReport;
-    r.seq = played;
+    // Line 0: "mine differs", whatever the hash after the last good line.
+    r.seq = replay_->Failed() ? 0 : played;
     r.hash = save::StateHash(replay_->Match());
     Out(r, now);
 }

@@ -112,7 +112,8 @@ private:
         std::unique_ptr<Deframer> in;
         std::uint64_t sentLines = 0; // lines of the journal this connection has
         std::uint64_t horizon = 0;
-        bool started = false;
+        bool started = false; // it has the match
+        bool resync = false;  // its match differs: the host's goes to it
     };
     void Drop(ConnId conn, const std::string& why);
     void Release(const Conn& c);

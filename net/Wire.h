@@ -72,12 +72,14 @@ struct Hello {
     // Coming back: 0 when it holds no match yet, else 1 + the lines of the
     // journal it holds.
     std::uint64_t lastSeq = 0;
+    friend bool operator==(const Hello&, const Hello&) = default;
 };
 
 struct Welcome {
     std::uint32_t peerId = 0;
     std::string token;
     bool rejoined = false;
+    friend bool operator==(const Welcome&, const Welcome&) = default;
 };
 
 struct LobbySeat {
@@ -87,6 +89,7 @@ struct LobbySeat {
     std::int32_t level = 0;
     std::int32_t heroClass = 0;
     std::string name;
+    friend bool operator==(const LobbySeat&, const LobbySeat&) = default;
 };
 inline constexpr std::uint32_t kNoOwner = 0xFFFFFFFFu;
 

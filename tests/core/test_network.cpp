@@ -1,0 +1,502 @@
+// The network match's wire format and its host and peer sessions, wired
+// directly to each other: joins and refusals, lockstep, orders only for the
+// connection's own side, rejoining, hostile peers and a peer that differs.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/Engine.h"
+#include "engine/Movement.h"
+#include "engine/Order.h"
+#include "net/Session.h"
+#include "net/Wire.h"
+#include "save/Recorder.h"
+#include "save/SaveFormat.h"
+#include "save/StateHash.h"
+#include "tests/core/SampleSaves.h"
+#include "world/Units.h"
+
+namespace gh {
+namespace {
+
+using namespace gh::net;
+
+std::vector<Message> OneOfEach()
+{
+    std::vector<Message> all;
+    for (int t = 1; t <= static_cast<int>(MsgType::Paused); ++t) {
+        Message m;
+        m.type = static_cast<MsgType>(t);
+        switch (m.type) {
+        case MsgType::Hello:
+            m.hello = {kProtocolVersion, "1.2.3", 77, 3, 2, "code", "Ирина", "tok", 5};
+            break;
+        case MsgType::Welcome:
+            m.welcome = {4, "token", true};
+            m.code = 2;
+            break;
+        case MsgType::Refuse:
+            m.reason = RefuseReason::Full;
+            m.text = "every seat is taken";
+            break;
+        case MsgType::Lobby: m.seats = {{1, 0, false, 0, 2, "Хозяин"}, {2, kNoOwner, true, 3, 1, ""}}; break;
+        case MsgType::Claim: m.claim = {3, 5, false, 0, 1, "Гость"}; break;
+        case MsgType::Paused:
+            m.code = 2;
+            m.tick = 120000;
+            break;
+        case MsgType::Refused:
+            m.id = 9;
+            m.code = 3;
+            break;
+        default:
+            m.seq = 12;
+            m.id = 34;
+            m.tick = 56;
+            m.hash = 0xFEDCBA9876543210ULL;
+            m.from = 7;
+            m.text = "{\"a\":1}";
+            break;
+        }
+        // Fields a type does not carry stay at their defaults.
+        Message clean;
+        clean.type = m.type;
+        const std::string frame = Encode(m);
+        Message back;
+        std::string why;
+        EXPECT_TRUE(Decode(std::string_view(frame).substr(4), back, why)) << t << ": " << why;
+        all.push_back(back);
+        EXPECT_NE(back, clean) << "type " << t << " carries none of its fields";
+    }
+    return all;
+}
+
+TEST(NetWire, EveryMessageComesThroughWholeEvenOneByteAtATime)
+{
+    const std::vector<Message> all = OneOfEach();
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(MsgType::Paused));
+    std::string stream;
+    for (const Message& m : all)
+        stream += Encode(m);
+    Deframer in(kMaxFrameBytes);
+    std::vector<Message> got;
+    for (char c : stream) {
+        ASSERT_TRUE(in.Feed(std::string_view(&c, 1)));
+        while (auto body = in.Next()) {
+            Message m;
+            std::string why;
+            ASSERT_TRUE(Decode(*body, m, why)) << why;
+            got.push_back(m);
+        }
+    }
+    EXPECT_EQ(got, all);
+    EXPECT_EQ(in.Held(), 0u);
+}
+
+TEST(NetWire, ALengthOverTheCapOrADamagedBodyIsRefusedAtOnce)
+{
+    // A 4 GiB frame announced: refused on its four bytes, nothing kept.
+    Deframer in(kMaxPeerFrameBytes);
+    EXPECT_FALSE(in.Feed(std::string("\xFF\xFF\xFF\xFF", 4)));
+    EXPECT_TRUE(in.Broken());
+    EXPECT_EQ(in.Held(), 0u);
+    EXPECT_FALSE(in.Feed("more"));
+    Deframer zero(kMaxPeerFrameBytes);
+    EXPECT_FALSE(zero.Feed(std::string("\0\0\0\0", 4)));
+    Deframer justOver(kMaxPeerFrameBytes);
+    const std::uint32_t n = kMaxPeerFrameBytes + 1;
+    const char over[4] = {static_cast<char>(n & 0xFF), static_cast<char>((n >> 8) & 0xFF),
+                          static_cast<char>((n >> 16) & 0xFF), static_cast<char>(n >> 24)};
+    EXPECT_FALSE(justOver.Feed(std::string_view(over, 4)));
+
+    Message ping;
+    ping.type = MsgType::Ping;
+    const std::string body = Encode(ping).substr(4);
+    Message m;
+    std::string why;
+    EXPECT_FALSE(Decode("", m, why));
+    EXPECT_FALSE(Decode(std::string("\x63", 1), m, why)) << "an unknown type";
+    EXPECT_FALSE(Decode(body + "x", m, why));
+    EXPECT_EQ(why, "bytes after the last field");
+    EXPECT_FALSE(Decode(body.substr(0, body.size() - 1), m, why));
+    // A text whose length runs past the frame.
+    Message chat;
+    chat.type = MsgType::Chat;
+    chat.text = "hello";
+    std::string lying = Encode(chat).substr(4);
+    lying[5] = '\x7F';
+    EXPECT_FALSE(Decode(lying, m, why));
+}
+
+TEST(NetWire, NamesAndChatTravelAsOneLineOfPlainText)
+{
+    EXPECT_EQ(CleanText("  Ирина\n\tвторая\x1b[31m  ", 32), "Ирина  вторая [31m");
+    EXPECT_EQ(CleanText("<b>Злодей</b>", 32), "<b>Злодей</b>"); // shown as it is, never as markup
+    EXPECT_EQ(CleanText("abc\xC3", 32), "abc");                 // a cut character is dropped
+    EXPECT_EQ(CleanText("\xC0\xAF/", 32), "/");                 // an overlong one too
+    EXPECT_EQ(CleanText("ab\xE2\x80\xAE" "cd", 32), "ab cd");   // no turning the text round
+    EXPECT_EQ(CleanText("Щщщщщщщщщщ", 4), "Щщщщ");              // characters, not bytes
+    EXPECT_EQ(CleanText(" \n ", 32), "");
+}
+
+// ---- sessions --------------------------------------------------------------
+
+// The host's match (the first-turn sample: hero 1 a person, hero 2 the
+// computer) with its journal, and peers wired to it without delay.
+struct Table {
+    Table()
+    {
+        save::LoadResult r =
+            save::ReadSave(testing::SampleSaveText(testing::SampleOfVersion(testing::kFirstTurnSample, 2)));
+        EXPECT_TRUE(r) << r.error;
+        BindTimers(g);
+        save::AdoptMatch(g, *r.game);
+        journal.Begin(g, "test", "net");
+        host = std::make_unique<Host>(g, journal, "test", code, Limits{}, 99);
+    }
+
+    struct Seat {
+        std::unique_ptr<Peer> peer;
+        ConnId conn = 0;
+        bool wired = true;
+        std::vector<std::string> closes; // why the host closed it
+    };
+
+    Seat& Join(const std::string& name, const std::string& joinCode = "", const std::string& version = "test")
+    {
+        auto s = std::make_unique<Seat>();
+        s->peer = std::make_unique<Peer>(version, name, joinCode, Limits{});
+        s->conn = next++;
+        host->Opened(s->conn, now);
+        s->peer->Opened(now);
+        seats.push_back(std::move(s));
+        Pump();
+        return *seats.back();
+    }
+
+    void Rewire(Seat& s)
+    {
+        s.conn = next++;
+        s.wired = true;
+        host->Opened(s.conn, now);
+        s.peer->Opened(now);
+        Pump();
+    }
+
+    void Cut(Seat& s)
+    {
+        host->Closed(s.conn, now);
+        s.peer->Closed(now);
+        s.wired = false;
+    }
+
+    // Until nothing more is said; the host's words to an unwired seat are lost.
+    void Pump()
+    {
+        for (int round = 0; round < 20; ++round) {
+            bool any = false;
+            for (Send& out : host->Take()) {
+                for (auto& s : seats)
+                    if (s->conn == out.conn && s->wired) {
+                        if (!out.bytes.empty())
+                            s->peer->Received(out.bytes, now);
+                        if (out.close) {
+                            s->closes.push_back(out.why);
+                            s->peer->Closed(now);
+                            s->wired = false;
+                        }
+                        any = true;
+                    }
+            }
+            for (auto& s : seats) {
+                if (!s->wired)
+                    continue;
+                for (std::string& bytes : s->peer->Take()) {
+                    host->Received(s->conn, bytes, now);
+                    any = true;
+                }
+            }
+            if (!any)
+                return;
+        }
+    }
+
+    // The host's clock runs `ticks` ticks, the peers following.
+    void Ticks(int ticks)
+    {
+        for (int i = 0; i < ticks; ++i) {
+            now += 10;
+            g.timers.Tick();
+            host->Poll(now);
+            Pump();
+            for (auto& s : seats) {
+                if (!s->wired)
+                    continue;
+                s->peer->Poll(now);
+                s->peer->Run(1000, now);
+                // Never past what the host has run.
+                if (const Game* m = s->peer->Match()) {
+                    EXPECT_LE(m->timers.Ticks(), g.timers.Ticks());
+                }
+            }
+            Pump();
+        }
+    }
+
+    void UntilAtRest()
+    {
+        for (int i = 0; i < 3000 && !FieldTakesOrders(g); ++i)
+            Ticks(1);
+    }
+
+    bool InStep(const Seat& s) const
+    {
+        const Game* m = s.peer->Match();
+        return m && s.peer->Lines() == journal.Journal().lines.size() &&
+               m->timers.Ticks() == g.timers.Ticks() && save::StateHash(*m) == save::StateHash(g);
+    }
+
+    // A free cell beside hero 1.
+    Order WalkBeside() const
+    {
+        const Unit& h = g.U(1);
+        for (float dx : {720.0f, -720.0f})
+            for (float dy : {0.0f, 720.0f, -720.0f}) {
+                Order o{OrderKind::Walk, 1, h.PosX + dx, h.PosY + dy};
+                o.hand = Hand::Strong;
+                if (CheckOrder(g, o) == Refusal::None && InWalkArea(o.x, o.y) && OccupantAt(g, o.x, o.y) == 0)
+                    return o;
+            }
+        return {OrderKind::Walk, 1, h.PosX, h.PosY + 720, -1, Hand::Strong};
+    }
+
+    Game g;
+    save::Recorder journal;
+    std::string code = "";
+    std::unique_ptr<Host> host;
+    std::vector<std::unique_ptr<Seat>> seats;
+    Millis now = 1000;
+    ConnId next = 1;
+};
+
+TEST(NetHost, AJoinIsRefusedWithItsReasonAndTheMatchGoesOn)
+{
+    Table t;
+    t.code = "secret";
+    t.host = std::make_unique<Host>(t.g, t.journal, "test", "secret", Limits{}, 5);
+    t.host->OfferSide(1);
+    const std::uint64_t before = save::StateHash(t.g);
+
+    Table::Seat& wrongVersion = t.Join("Старый", "secret", "0.9");
+    EXPECT_TRUE(wrongVersion.peer->Refused());
+    EXPECT_NE(wrongVersion.peer->Refusal().find("game 0.9"), std::string::npos) << wrongVersion.peer->Refusal();
+    EXPECT_FALSE(wrongVersion.wired);
+    Table::Seat& wrongCode = t.Join("Чужой", "guess");
+    EXPECT_EQ(wrongCode.peer->Refusal(), "wrong join code");
+    Table::Seat& first = t.Join("Ирина", "secret");
+    EXPECT_TRUE(first.peer->Joined());
+    EXPECT_EQ(first.peer->Side(), 1);
+    Table::Seat& late = t.Join("Опоздавший", "secret");
+    EXPECT_EQ(late.peer->Refusal(), "every seat is taken");
+
+    // Speaking before the hello, or not speaking at all, ends a connection.
+    t.host->Opened(50, t.now);
+    Message ping;
+    ping.type = MsgType::Ping;
+    t.host->Received(50, Encode(ping), t.now);
+    t.host->Opened(51, t.now);
+    t.host->Poll(t.now + Limits{}.handshake + 1);
+    std::vector<std::string> closed;
+    for (const Send& s : t.host->Take())
+        if (s.close)
+            closed.push_back(s.why);
+    ASSERT_EQ(closed.size(), 2u) << "50 and 51; the joined peer may be quiet longer";
+    EXPECT_EQ(closed[0], "a message before the hello");
+    EXPECT_EQ(closed[1], "no hello within 10 s");
+    EXPECT_EQ(save::StateHash(t.g), before);
+    EXPECT_GE(t.host->log.size(), 5u);
+}
+
+TEST(NetLockstep, APeerFollowsTheHostAndGivesOrdersOnlyForItsOwnSide)
+{
+    Table t;
+    ASSERT_TRUE(t.g.HeroIsHuman[1]);
+    t.host->OfferSide(1);
+    t.host->OfferSide(2);
+    Table::Seat& mine = t.Join("Ирина");
+    Table::Seat& other = t.Join("Пётр");
+    ASSERT_EQ(mine.peer->Side(), 1);
+    ASSERT_EQ(other.peer->Side(), 2);
+    t.host->Start(t.now);
+    t.Pump();
+    t.Ticks(40);
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(mine));
+    EXPECT_TRUE(t.InStep(other));
+
+    // The order names hero 1, but the connection holds side 2: not taken,
+    // whatever the message says.
+    const Order walk = t.WalkBeside();
+    const std::uint64_t before = save::StateHash(t.g);
+    const std::uint64_t stolen = other.peer->Propose(walk, t.now);
+    t.Pump();
+    EXPECT_EQ(other.peer->answers.at(stolen), static_cast<std::int32_t>(Refusal::NotTheirTurn));
+    EXPECT_EQ(save::StateHash(t.g), before);
+    // A unit of another side, from the side whose turn it is: the rules say no.
+    Order foreign = walk;
+    foreign.who = 2;
+    const std::uint64_t wrongUnit = mine.peer->Propose(foreign, t.now);
+    t.Pump();
+    EXPECT_NE(mine.peer->answers.at(wrongUnit), 0);
+
+    const std::size_t lines = t.journal.Journal().lines.size();
+    const std::uint64_t id = mine.peer->Propose(walk, t.now);
+    t.Pump();
+    EXPECT_EQ(mine.peer->answers.at(id), 0);
+    EXPECT_EQ(t.journal.Journal().lines.size(), lines + 1);
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(mine));
+    EXPECT_TRUE(t.InStep(other));
+    EXPECT_FALSE(mine.peer->Desynced());
+    EXPECT_EQ(t.g.U(1).PosX, walk.x);
+    EXPECT_EQ(mine.peer->Match()->U(1).PosX, walk.x);
+
+    // Chat reaches everyone, with the speaker's name, as plain text.
+    mine.peer->SendChat("привет\nвсем", t.now);
+    t.Pump();
+    ASSERT_EQ(other.peer->chat.size(), 1u);
+    EXPECT_EQ(other.peer->chat[0], "Ирина: привет всем");
+}
+
+TEST(NetLockstep, ACutConnectionRejoinsAndNothingIsLostOrRepeated)
+{
+    Table t;
+    t.host->OfferSide(1);
+    Table::Seat& s = t.Join("Ирина");
+    t.host->Start(t.now);
+    t.Ticks(30);
+    t.UntilAtRest();
+    t.Ticks(2);
+    ASSERT_TRUE(t.InStep(s));
+
+    // The order reaches the host, which takes it; the answer is lost with
+    // the connection.
+    const Order walk = t.WalkBeside();
+    const std::uint64_t id = s.peer->Propose(walk, t.now);
+    for (std::string& bytes : s.peer->Take())
+        t.host->Received(s.conn, bytes, t.now);
+    t.host->Take();
+    t.Cut(s);
+    const std::size_t lines = t.journal.Journal().lines.size();
+    t.Ticks(200); // the host plays on meanwhile
+    EXPECT_TRUE(t.host->Away(1));
+    EXPECT_EQ(s.peer->Pending().count(id), 1u);
+
+    // Back with its token: the missed lines come, the order goes again
+    // under its id and is answered without being given twice.
+    t.Rewire(s);
+    EXPECT_TRUE(s.peer->Joined());
+    EXPECT_EQ(s.peer->Side(), 1);
+    EXPECT_FALSE(t.host->Away(1));
+    t.Ticks(5);
+    EXPECT_EQ(t.host->Tally().duplicates, 1);
+    EXPECT_EQ(t.host->Tally().committed, 1);
+    EXPECT_EQ(t.journal.Journal().lines.size(), lines);
+    EXPECT_TRUE(s.peer->Pending().empty());
+    EXPECT_EQ(s.peer->answers.at(id), 0);
+    EXPECT_EQ(s.peer->doubleTaken, 0);
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(s));
+
+    // A stranger's token names no seat once the match runs.
+    Table::Seat& stranger = t.Join("Чужой");
+    EXPECT_TRUE(stranger.peer->Refused());
+}
+
+TEST(NetHostile, FloodsSilenceAndAPeerThatDoesNotReadAreDroppedAndTheRestGoOn)
+{
+    Table t;
+    t.host->OfferSide(1);
+    t.host->OfferSide(2);
+    Table::Seat& good = t.Join("Ирина");
+    Table::Seat& bad = t.Join("Злодей");
+    t.host->Start(t.now);
+    t.Ticks(20);
+
+    // A flood of orders from side 2 out of its turn.
+    save::RecordLine end;
+    end.kind = save::RecordLine::Kind::Order;
+    for (int i = 0; i < 100; ++i) {
+        Message m;
+        m.type = MsgType::Propose;
+        m.id = static_cast<std::uint64_t>(i + 1);
+        m.text = save::OrderLine(end, 0);
+        t.host->Received(bad.conn, Encode(m), t.now);
+    }
+    t.Pump();
+    ASSERT_EQ(bad.closes.size(), 1u);
+    EXPECT_EQ(bad.closes[0], "a flood of orders");
+    EXPECT_TRUE(good.wired);
+
+    // Back, then a frame of 4 GiB announced.
+    t.Rewire(bad);
+    ASSERT_TRUE(bad.peer->Joined());
+    t.host->Received(bad.conn, std::string("\xF0\xFF\xFF\xFF", 4), t.now);
+    t.Pump();
+    ASSERT_EQ(bad.closes.size(), 2u);
+    EXPECT_NE(bad.closes[1].find("4294967280 bytes"), std::string::npos) << bad.closes[1];
+
+    // Back, then it stops reading: its unread bytes pile up past the limit.
+    t.Rewire(bad);
+    t.host->Backlog(bad.conn, Limits{}.backlog + 1, t.now);
+    t.Pump();
+    ASSERT_EQ(bad.closes.size(), 3u);
+    EXPECT_NE(bad.closes[2].find("does not read"), std::string::npos);
+
+    // Back, then silent: heartbeats go, and after the silence it is gone.
+    t.Rewire(bad);
+    bad.wired = false; // it hears nothing and says nothing
+    for (int i = 0; i < 1700 && good.wired; ++i)
+        t.Ticks(1);
+    EXPECT_TRUE(good.wired) << "the good peer answers the heartbeats";
+    bool silent = false;
+    for (const std::string& line : t.host->log)
+        silent = silent || line.find("silent for 15 s") != std::string::npos;
+    EXPECT_TRUE(silent);
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(good));
+    EXPECT_EQ(t.host->Tally().committed, 0);
+}
+
+TEST(NetLockstep, APeerThatDiffersIsFoundAndGivenTheHostsMatch)
+{
+    Table t;
+    t.host->OfferSide(1);
+    Table::Seat& s = t.Join("Ирина");
+    t.host->Start(t.now);
+    t.Ticks(30);
+    t.UntilAtRest();
+    t.Ticks(2);
+    ASSERT_TRUE(t.InStep(s));
+    // Something changes the peer's match behind the rules' back.
+    s.peer->Match()->U(1).Hp -= 1;
+    s.peer->Propose(t.WalkBeside(), t.now);
+    t.Pump();
+    t.Ticks(3);
+    EXPECT_EQ(s.peer->desyncs, 1);
+    ASSERT_EQ(s.peer->desyncNotes.size(), 1u);
+    EXPECT_EQ(t.host->Tally().resyncs, 1);
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(s));
+    EXPECT_FALSE(s.peer->Desynced());
+}
+
+} // namespace
+} // namespace gh
