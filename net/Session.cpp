@@ -350,6 +350,33 @@ void Host::Start(Millis now)
             CatchUp(id, now);
 }
 
+bool Host::Full() const
+{
+    for (const Seat& s : seats_)
+        if (s.peer == kNoOwner)
+            return false;
+    return !seats_.empty();
+}
+
+void Host::Finish(std::int32_t code, const std::string& why, Millis now)
+{
+    std::vector<ConnId> joined;
+    for (auto& [id, c] : conns_)
+        if (c.joined)
+            joined.push_back(id);
+    for (ConnId id : joined) {
+        if (started_)
+            CatchUp(id, now);
+        Message bye;
+        bye.type = MsgType::Bye;
+        bye.code = code;
+        bye.text = why;
+        Out(id, bye, now);
+        out_.push_back({id, {}, true, why});
+        conns_.erase(id);
+    }
+}
+
 void Host::CatchUp(ConnId conn, Millis now)
 {
     Conn& c = conns_[conn];
@@ -638,7 +665,9 @@ void Peer::Handle(const Message& m, Millis now)
     case MsgType::Pong:
     case MsgType::Lobby:
     case MsgType::Paused: return;
-    case MsgType::Bye: return Broken("the host left: " + CleanText(m.text, 80));
+    case MsgType::Bye:
+        farewell_ = m.code;
+        return Broken("the host left: " + CleanText(m.text, 80));
     default: return Broken("a message a peer does not take");
     }
 }

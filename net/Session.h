@@ -90,6 +90,11 @@ public:
     // goes out as it is written.
     void Start(Millis now);
     bool Started() const { return started_; }
+    // Whether every offered side has its person.
+    bool Full() const;
+    // The match is over (or the host stops): every peer gets the journal to
+    // its end, then a goodbye with `code` (kByeMatchOver, kByeHostStopped).
+    void Finish(std::int32_t code, const std::string& why, Millis now);
 
     // Whether `side` is held by a peer that is not connected now.
     bool Away(std::int32_t side) const;
@@ -153,6 +158,9 @@ public:
     void Poll(Millis now);
     std::vector<std::string> Take();
     bool WantsClose() const { return wantsClose_; }
+    // The host said goodbye: the match is over (kByeMatchOver) or the host
+    // stopped (kByeHostStopped); -1 before.
+    std::int32_t Farewell() const { return farewell_; }
 
     // Runs the match on as far as the host allows, at most `ticks` steps (a
     // tick or a line each).
@@ -199,6 +207,7 @@ private:
     std::unique_ptr<Deframer> in_;
     std::vector<std::string> out_;
     bool connected_ = false, joined_ = false, wantsClose_ = false;
+    std::int32_t farewell_ = -1;
     std::string refusal_;
     std::string token_;
     std::uint32_t id_ = 0;

@@ -197,7 +197,10 @@ std::string Encode(const Message& m)
         break;
     case MsgType::Ping:
     case MsgType::Pong: w.U64(m.id); break;
-    case MsgType::Bye: w.Text(m.text); break;
+    case MsgType::Bye:
+        w.I32(m.code);
+        w.Text(m.text);
+        break;
     case MsgType::Paused:
         w.I32(m.code);
         w.U64(m.tick);
@@ -254,7 +257,7 @@ bool Decode(std::string_view body, Message& out, std::string& why)
     case MsgType::Chat: ok = r.U32(m.from) && r.Text(m.text, kMaxChatChars * 4); break;
     case MsgType::Ping:
     case MsgType::Pong: ok = r.U64(m.id); break;
-    case MsgType::Bye: ok = r.Text(m.text, kMaxReason); break;
+    case MsgType::Bye: ok = r.I32(m.code) && m.code >= 0 && m.code <= 2 && r.Text(m.text, kMaxReason); break;
     case MsgType::Paused: ok = r.I32(m.code) && m.code >= 0 && m.code <= 5 && r.U64(m.tick); break;
     }
     if (!ok) {

@@ -45,7 +45,7 @@ enum class MsgType : std::uint8_t {
     Chat = 12,      // peer: a line of chat; host: a line from someone
     Ping = 13,
     Pong = 14,
-    Bye = 15,       // either: leaving, and why
+    Bye = 15,       // either: leaving (code: kByeLeaving, kByeMatchOver, kByeHostStopped) and why
     Resync = 16,    // host: the match as it stands after line `seq`
     Paused = 17,    // host: waiting for a side's person to come back
 };
@@ -92,6 +92,9 @@ struct LobbySeat {
     friend bool operator==(const LobbySeat&, const LobbySeat&) = default;
 };
 inline constexpr std::uint32_t kNoOwner = 0xFFFFFFFFu;
+inline constexpr std::int32_t kByeLeaving = 0;
+inline constexpr std::int32_t kByeMatchOver = 1;
+inline constexpr std::int32_t kByeHostStopped = 2;
 
 struct Message {
     MsgType type = MsgType::Ping;
@@ -105,7 +108,7 @@ struct Message {
                                    // Ping/Pong's number
     std::uint64_t tick = 0;        // Horizon, Resync, Start
     std::uint64_t hash = 0;        // HashReport
-    std::int32_t code = 0;         // Refused: the rules' refusal; Paused, Welcome: the side
+    std::int32_t code = 0;         // Refused: the rules' refusal; Paused, Welcome: the side; Bye
     std::uint32_t from = 0;        // Chat from the host: whose line; Commit: whose proposal
     std::string text;              // Refuse, Bye, Chat, Commit/Propose (a record's line),
                                    // Start/Resync (a save's text)
