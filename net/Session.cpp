@@ -214,11 +214,10 @@ void Host::Handle(ConnId conn, const Message& m, Millis now)
         // Line 0 is the peer saying it differs before any line it could name.
         if (m.seq == 0 || lines[m.seq - 1].hash != m.hash) {
             // A match is large: asking for it costs as an order does.
-            if (seat.proposalTokens < 1) {
+            if (!Spend(seat, seat.proposalTokens, now)) {
                 Drop(conn, "a flood of requests for the match");
                 return;
             }
-            seat.proposalTokens -= 1;
             // The peer's match differs: it gets the host's as it stands.
             log.push_back("desync: " + seat.name + " after line " + std::to_string(m.seq));
             ++stats_.resyncs;
@@ -231,14 +230,10 @@ void Host::Handle(ConnId conn, const Message& m, Millis now)
         return;
     }
     case MsgType::Chat: {
-        Refill(seat.chatTokens, limits_.chatsPerSecond, limits_.chatBurst, now - seat.refilled);
-        Refill(seat.proposalTokens, limits_.proposalsPerSecond, limits_.proposalBurst, now - seat.refilled);
-        seat.refilled = now;
-        if (seat.chatTokens < 1) {
+        if (!Spend(seat, seat.chatTokens, now)) {
             Drop(conn, "too much chat");
             return;
         }
-        seat.chatTokens -= 1;
         const std::string text = CleanText(m.text, kMaxChatChars);
         if (text.empty())
             return;
@@ -420,18 +415,25 @@ void Host::CatchUp(ConnId conn, Millis now)
     }
 }
 
+bool Host::Spend(Seat& seat, double& bucket, Millis now)
+{
+    Refill(seat.proposalTokens, limits_.proposalsPerSecond, limits_.proposalBurst, now - seat.refilled);
+    Refill(seat.chatTokens, limits_.chatsPerSecond, limits_.chatBurst, now - seat.refilled);
+    seat.refilled = now;
+    if (bucket < 1)
+        return false;
+    bucket -= 1;
+    return true;
+}
+
 void Host::Propose(ConnId conn, const Message& m, Millis now)
 {
     Conn& c = conns_[conn];
     Seat& seat = seats_[c.seat];
-    Refill(seat.proposalTokens, limits_.proposalsPerSecond, limits_.proposalBurst, now - seat.refilled);
-    Refill(seat.chatTokens, limits_.chatsPerSecond, limits_.chatBurst, now - seat.refilled);
-    seat.refilled = now;
-    if (seat.proposalTokens < 1) {
+    if (!Spend(seat, seat.proposalTokens, now)) {
         Drop(conn, "a flood of orders");
         return;
     }
-    seat.proposalTokens -= 1;
     if (m.id == 0) {
         Drop(conn, "an order without an id");
         return;

@@ -127,6 +127,9 @@ private:
     void Hello(ConnId conn, const Message& m, Millis now);
     void Propose(ConnId conn, const Message& m, Millis now);
     void CatchUp(ConnId conn, Millis now);
+    // Fills the seat's buckets for the time gone by and takes one from
+    // `bucket` (one of them); false when it is empty.
+    bool Spend(Seat& seat, double& bucket, Millis now);
     std::string NewToken();
 
     Game& g_;

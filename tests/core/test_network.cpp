@@ -251,6 +251,19 @@ struct Table {
             Ticks(1);
     }
 
+    // One person's seat, joined, the match started and at rest.
+    Seat& Started(const std::string& name)
+    {
+        host->OfferSide(1);
+        Seat& s = Join(name);
+        host->Start(now);
+        Ticks(30);
+        UntilAtRest();
+        Ticks(2);
+        EXPECT_TRUE(InStep(s));
+        return s;
+    }
+
     bool InStep(const Seat& s) const
     {
         const Game* m = s.peer->Match();
@@ -375,12 +388,7 @@ TEST(NetLockstep, APeerFollowsTheHostAndGivesOrdersOnlyForItsOwnSide)
 TEST(NetLockstep, ACutConnectionRejoinsAndNothingIsLostOrRepeated)
 {
     Table t;
-    t.host->OfferSide(1);
-    Table::Seat& s = t.Join("Ирина");
-    t.host->Start(t.now);
-    t.Ticks(30);
-    t.UntilAtRest();
-    t.Ticks(2);
+    Table::Seat& s = t.Started("Ирина");
     ASSERT_TRUE(t.InStep(s));
 
     // The order reaches the host, which takes it; the answer is lost with
@@ -477,12 +485,7 @@ TEST(NetHostile, FloodsSilenceAndAPeerThatDoesNotReadAreDroppedAndTheRestGoOn)
 TEST(NetLockstep, APeerThatDiffersIsFoundAndGivenTheHostsMatch)
 {
     Table t;
-    t.host->OfferSide(1);
-    Table::Seat& s = t.Join("Ирина");
-    t.host->Start(t.now);
-    t.Ticks(30);
-    t.UntilAtRest();
-    t.Ticks(2);
+    Table::Seat& s = t.Started("Ирина");
     ASSERT_TRUE(t.InStep(s));
     // Something changes the peer's match behind the rules' back.
     s.peer->Match()->U(1).Hp -= 1;
