@@ -246,6 +246,59 @@ def host_stopped_mid_match(run):
     print("a host stopped by SIGTERM: autosave written, its peer told")
 
 
+def a_link_cut_and_restored(run):
+    """A peer in a network namespace of its own, joined to the host's by a
+    veth pair; the link goes down for 20 s (GH_NET_CUT_SECONDS) and comes back. The host notices
+    the silence within 15 s, the peer is back within 5 s of the link, and
+    at the end it holds the host's journal and hash."""
+    inner = subprocess.Popen(
+        ["unshare", "-n", "sh", "-c",
+         'read go && ip link set lo up && ip addr add 10.9.0.2/24 dev v1 && ip link set v1 up && exec "$0" "$@"',
+         run.program, "--join", "10.9.0.1:%d" % 27199, "--name", "Far", "--seed", "6"],
+        env=run.env, stdin=subprocess.PIPE, stdout=open(os.path.join(run.tmp, "far.out"), "w"),
+        stderr=subprocess.STDOUT)
+    inner.out_path = os.path.join(run.tmp, "far.out")
+    run.procs.append(inner)
+    try:
+        subprocess.run(["ip", "link", "add", "v0", "type", "veth", "peer", "name", "v1", "netns", str(inner.pid)],
+                       check=True, capture_output=True)
+        subprocess.run(["ip", "addr", "add", "10.9.0.1/24", "dev", "v0"], check=True, capture_output=True)
+        subprocess.run(["ip", "link", "set", "v0", "up"], check=True, capture_output=True)
+    except subprocess.CalledProcessError as e:
+        raise Failure("could not make the veth pair: %s" % e.stderr.decode(errors="replace"))
+    host = run.start(["--listen", "10.9.0.1", "--port", "27199", "--heroes", "2", "--persons", "1", "--seed", "12",
+                      "--pace", "8", "--autosave", os.path.join(run.tmp, "cut.ghsave")], "cut-host")
+    run.wait_line(host, r"^listening on", 60)
+    inner.stdin.write(b"go\n")
+    inner.stdin.close()
+    run.wait_line(host, r"^started$", 60)
+    time.sleep(2)
+    subprocess.run(["ip", "link", "set", "v0", "down"], check=True)
+    cut = time.monotonic()
+    run.wait_line(host, r"^dropped Far: silent", 40)
+    noticed = time.monotonic() - cut
+    down = float(os.environ.get("GH_NET_CUT_SECONDS", "20"))
+    while time.monotonic() - cut < down:
+        time.sleep(0.1)
+    subprocess.run(["ip", "link", "set", "v0", "up"], check=True)
+    up = time.monotonic()
+    run.wait_line(host, r"^rejoined: Far", 60)
+    back = time.monotonic() - up
+    time.sleep(2)
+    host.send_signal(signal.SIGTERM)
+    if run.wait_exit(host, 120, "the host") != 0 or run.wait_exit(inner, 120, "the far peer") != 0:
+        raise Failure("the host or the far peer failed:\n%s\n%s" % (run.output(host), run.output(inner)))
+    result = re.search(r"^result: .*lines (\d+), hash ([0-9a-f]{16})$", run.output(host), re.M)
+    far = re.search(r"^peer: side \d, lines (\d+), hash (\S+)$", run.output(inner), re.M)
+    if not result or not far or result.groups() != far.groups():
+        raise Failure("the far peer ends elsewhere than the host:\n%s\n%s" % (run.output(host), run.output(inner)))
+    if noticed > 17 or back > 5:
+        raise Failure("the silence was noticed after %.1f s (at most 15 s and a tick), the peer back %.1f s "
+                      "after the link (at most 5 s)" % (noticed, back))
+    print("a link down %d s: the silence noticed after %.1f s, the peer back %.1f s after the link; "
+          "%s lines, hash %s on both" % (down, noticed, back, result.group(1), result.group(2)))
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__, file=sys.stderr)
@@ -258,6 +311,8 @@ def main():
         print("in a network namespace of its own" if os.environ.get("GH_NET_NAMESPACE") else "on loopback")
         match_through_a_bad_relay(run)
         host_stopped_mid_match(run)
+        if os.environ.get("GH_NET_NAMESPACE"):
+            a_link_cut_and_restored(run)
     except Failure as e:
         print("FAIL:", e)
         return 1
