@@ -93,14 +93,16 @@ bool Host::Away(std::int32_t side) const
 
 void Host::Opened(ConnId conn, Millis now)
 {
+    now_ = now;
     Conn c;
     c.opened = c.heard = c.sent = now;
     c.in = std::make_unique<Deframer>(kMaxPeerFrameBytes);
     conns_[conn] = std::move(c);
 }
 
-void Host::Closed(ConnId conn, Millis)
+void Host::Closed(ConnId conn, Millis now)
 {
+    now_ = now;
     auto it = conns_.find(conn);
     if (it == conns_.end())
         return;
@@ -111,8 +113,36 @@ void Host::Closed(ConnId conn, Millis)
     conns_.erase(it);
 }
 
+Millis Host::AwayLeft(std::int32_t side, Millis now) const
+{
+    for (const Seat& s : seats_)
+        if (s.side == side && s.awaySince >= 0 && Away(side))
+            return std::max<Millis>(0, limits_.away - (now - s.awaySince));
+    return -1;
+}
+
+void Host::HandToComputer(std::int32_t side)
+{
+    if (side < 1 || side > kHeroes)
+        return;
+    // The turn under way ends as its person would end it; from its next
+    // turn on the computer plays the side. Both are in the journal: the end
+    // of the turn as an order, the hand-over as a change of the seat.
+    if (g_.ActiveHero == side && CheckOrder(g_, {OrderKind::EndTurn}) == Refusal::None)
+        GiveOrder(g_, {OrderKind::EndTurn});
+    g_.HeroIsHuman[static_cast<std::size_t>(side)] = false;
+    for (Seat& s : seats_)
+        if (s.side == side) {
+            s.awaySince = -1;
+            log.push_back("the computer plays side " + std::to_string(side) + " (" + s.name + ")");
+        }
+}
+
 void Host::Release(const Conn& c)
 {
+    // During the match the seat waits for its person, the countdown running.
+    if (started_ && c.joined && seats_[c.seat].awaySince < 0)
+        seats_[c.seat].awaySince = now_;
     // Before the start nothing is lost: the seat is open again, and whoever
     // comes (the same person included) takes it afresh.
     if (!started_ && c.joined) {
@@ -152,14 +182,16 @@ std::vector<Send> Host::Take()
     return std::exchange(out_, {});
 }
 
-void Host::Backlog(ConnId conn, std::size_t unsent, Millis)
+void Host::Backlog(ConnId conn, std::size_t unsent, Millis now)
 {
+    now_ = now;
     if (unsent > limits_.backlog)
         Drop(conn, "does not read (" + std::to_string(unsent) + " bytes waiting)");
 }
 
 void Host::Received(ConnId conn, std::string_view bytes, Millis now)
 {
+    now_ = now;
     auto it = conns_.find(conn);
     if (it == conns_.end())
         return;
@@ -318,6 +350,7 @@ void Host::Hello(ConnId conn, const Message& m, Millis now)
     joined.joined = true;
     joined.seat = seatIndex;
     Seat& seat = seats_[seatIndex];
+    seat.awaySince = -1;
     log.push_back((rejoin ? "rejoined: " : "joined: ") + seat.name + " (side " + std::to_string(seat.side) + ")");
     Message w;
     w.type = MsgType::Welcome;
@@ -490,6 +523,7 @@ void Host::Propose(ConnId conn, const Message& m, Millis now)
 
 void Host::Poll(Millis now)
 {
+    now_ = now;
     std::vector<std::pair<ConnId, std::string>> drop;
     for (auto& [id, c] : conns_) {
         if (!c.joined && now - c.opened > limits_.handshake)
@@ -499,11 +533,24 @@ void Host::Poll(Millis now)
     }
     for (const auto& [id, why] : drop)
         Drop(id, why);
+    // While the side whose turn it is waits for its person, everyone is told
+    // how long the countdown has left, once a second.
+    const Millis left = started_ ? AwayLeft(g_.ActiveHero, now) : -1;
+    const bool tellPause = left >= 0 && (lastPaused_ < 0 || now - lastPaused_ >= 1000);
+    if (tellPause)
+        lastPaused_ = now;
     for (auto& [id, c] : conns_) {
         if (!c.joined)
             continue;
         if (started_)
             CatchUp(id, now);
+        if (tellPause) {
+            Message p;
+            p.type = MsgType::Paused;
+            p.code = g_.ActiveHero;
+            p.tick = static_cast<std::uint64_t>(left);
+            Out(id, p, now);
+        }
         if (now - c.sent >= limits_.heartbeat) {
             Message p;
             p.type = MsgType::Ping;
@@ -638,6 +685,7 @@ void Peer::Handle(const Message& m, Millis now)
             return Broken("a damaged line from the host: " + why);
         replay_->Append(std::move(line));
         ++lines_;
+        pausedSide = 0;
         // The proposer's own order: answered (and never twice).
         if (m.id != 0 && m.from == id_) {
             if (answers.count(m.id))
@@ -664,9 +712,12 @@ void Peer::Handle(const Message& m, Millis now)
         Out(pong, now);
         return;
     }
+    case MsgType::Paused:
+        pausedSide = m.code;
+        pausedLeft = static_cast<Millis>(m.tick);
+        return;
     case MsgType::Pong:
-    case MsgType::Lobby:
-    case MsgType::Paused: return;
+    case MsgType::Lobby: return;
     case MsgType::Bye:
         farewell_ = m.code;
         return Broken("the host left: " + CleanText(m.text, 80));

@@ -44,6 +44,7 @@ struct Limits {
     double chatsPerSecond = 0.5;
     double chatBurst = 5;
     std::size_t backlog = 8u * 1024u * 1024u; // unsent bytes a peer may leave unread
+    Millis away = 120'000;       // the countdown for a person whose connection is lost
 };
 
 // What a session asks the carrier to do.
@@ -66,6 +67,7 @@ public:
         std::map<std::uint64_t, std::int32_t> answered; // proposal id -> 0 taken, else the refusal
         double proposalTokens = 0, chatTokens = 0;
         Millis refilled = 0;
+        Millis awaySince = -1; // its connection lost during the match
     };
 
     // `g` is the host's match, with `journal` watching it; `version` and
@@ -98,6 +100,15 @@ public:
 
     // Whether `side` is held by a peer that is not connected now.
     bool Away(std::int32_t side) const;
+    // What is left of the countdown for the person of `side`, whose
+    // connection was lost during the match (at least 0); -1 when it is not
+    // away. While the side whose turn it is is away, every peer is told
+    // (Paused) every second.
+    Millis AwayLeft(std::int32_t side, Millis now) const;
+    // When the countdown has run out, the host may let the computer play the
+    // side: its turn under way ends, and from its next turn on the computer
+    // plays it (written in the journal: every machine plays it).
+    void HandToComputer(std::int32_t side);
     const std::vector<Seat>& Seats() const { return seats_; }
     // What happened: joins, leaves and why a peer was dropped.
     std::vector<std::string> log;
@@ -143,6 +154,8 @@ private:
     // line seq -> the proposer's peer id and its proposal's id
     std::map<std::uint64_t, std::pair<std::uint32_t, std::uint64_t>> proposalOfLine_;
     bool started_ = false;
+    Millis lastPaused_ = -1;
+    Millis now_ = 0; // the time of the latest news
     Stats stats_;
 };
 
@@ -193,6 +206,10 @@ public:
     const std::map<std::uint64_t, save::RecordLine>& Pending() const { return pending_; }
     std::map<std::uint64_t, std::int32_t> answers;
     std::vector<std::string> chat;
+    // The side whose person the match waits for (0: none) and what the
+    // host's countdown had left when it last said so.
+    std::int32_t pausedSide = 0;
+    Millis pausedLeft = 0;
     long long duplicates = 0; // lines that came twice (after a rejoin) and were let go
     long long doubleTaken = 0; // proposals the host took twice (never, if it keeps its word)
     // Differences from the host's match found, and what each was.

@@ -47,7 +47,7 @@ enum class MsgType : std::uint8_t {
     Pong = 14,
     Bye = 15,       // either: leaving (code: kByeLeaving, kByeMatchOver, kByeHostStopped) and why
     Resync = 16,    // host: the match as it stands after line `seq`
-    Paused = 17,    // host: waiting for a side's person to come back
+    Paused = 17,    // host: waiting for a side's person to come back (tick: ms left)
 };
 
 // Why the host refuses a join.

@@ -503,3 +503,54 @@ TEST(NetLockstep, APeerThatDiffersIsFoundAndGivenTheHostsMatch)
 
 } // namespace
 } // namespace gh
+
+namespace gh {
+namespace {
+
+TEST(NetLockstep, ALostPersonsTurnWaitsWithACountdownThenTheComputerPlaysItEverywhere)
+{
+    Table t;
+    Limits limits;
+    limits.away = 5000;
+    t.host = std::make_unique<Host>(t.g, t.journal, "test", "", limits, 7);
+    t.host->OfferSide(1);
+    t.host->OfferSide(2); // the computer's side: its person only watches
+    Table::Seat& person = t.Join("Ирина");
+    Table::Seat& watcher = t.Join("Пётр");
+    ASSERT_EQ(person.peer->Side(), 1);
+    t.host->Start(t.now);
+    t.Ticks(30);
+    t.UntilAtRest();
+    ASSERT_EQ(t.g.ActiveHero, 1);
+
+    t.Cut(person);
+    EXPECT_EQ(t.host->AwayLeft(1, t.now), limits.away);
+    EXPECT_EQ(t.host->AwayLeft(2, t.now), -1);
+    t.Ticks(300); // three seconds of the host's clock
+    EXPECT_EQ(watcher.peer->pausedSide, 1);
+    EXPECT_GT(watcher.peer->pausedLeft, limits.away - 4000);
+    EXPECT_LT(watcher.peer->pausedLeft, limits.away - 1000);
+    EXPECT_EQ(t.g.ActiveHero, 1) << "nobody plays the person's turn meanwhile";
+
+    // The countdown runs out; the host lets the computer play side 1, on
+    // every machine alike.
+    t.Ticks(200);
+    EXPECT_EQ(t.host->AwayLeft(1, t.now), 0);
+    t.host->HandToComputer(1);
+    EXPECT_EQ(t.host->AwayLeft(1, t.now), -1);
+    for (int i = 0; i < 6000 && t.g.ActiveHero == 1; ++i)
+        t.Ticks(1);
+    EXPECT_NE(t.g.ActiveHero, 1);
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(watcher)) << watcher.peer->DesyncWhy();
+    EXPECT_FALSE(watcher.peer->Match()->HeroIsHuman[1]);
+
+    // The person comes back to a side the computer now plays, and follows.
+    t.Rewire(person);
+    t.Ticks(5);
+    EXPECT_TRUE(t.InStep(person));
+}
+
+} // namespace
+} // namespace gh

@@ -12,10 +12,12 @@
 //     A match that reaches day D (default 100) ends there. SIGTERM or SIGINT
 //     stops it cleanly: an autosave of the match (--autosave, by default in
 //     the game's data folder) as soon as nothing is under way, then goodbye
-//     to every peer.
+//     to every peer. A person whose connection is lost has two minutes to
+//     come back; then --on-timeout decides: "computer" (the default) lets
+//     the computer play that hero from its next turn, "stop" stops as
+//     SIGTERM does, "wait" waits on.
 //
 //   grimhollow-host --join ADDR:PORT [--name NAME] [--code CODE] [--seed S]
-//                   [--journal FILE]
 //     joins a match as a bot person that gives random orders the rules take
 //     on its side's turns; at the end prints
 //       peer: side S, lines L, hash H
@@ -80,9 +82,9 @@ bool WriteFile(const QString& path, const std::string& text)
 int Usage()
 {
     std::fprintf(stderr, "usage: grimhollow-host [--listen ADDR] [--port P] [--code CODE] [--heroes N] [--persons N] "
-                         "[--seed S] [--days D] [--pace MS] [--journal FILE] [--autosave FILE]\n"
-                         "       grimhollow-host --join ADDR:PORT [--name NAME] [--code CODE] [--seed S] "
-                         "[--journal FILE]\n");
+                         "[--seed S] [--days D] [--pace MS] [--journal FILE] [--autosave FILE] "
+                         "[--on-timeout computer|stop|wait]\n"
+                         "       grimhollow-host --join ADDR:PORT [--name NAME] [--code CODE] [--seed S] [--verbose]\n");
     return 2;
 }
 
@@ -90,6 +92,7 @@ struct Args {
     QString listen = QStringLiteral("0.0.0.0");
     quint16 port = gh::net::kDefaultPort;
     QString code, join, name = QStringLiteral("Bot"), journal, autosave;
+    QString onTimeout = QStringLiteral("computer");
     int heroes = 2, persons = 1, days = 100, pace = gh::Scheduler::kTickMs;
     std::uint64_t seed = 1;
     bool verbose = false;
@@ -192,6 +195,14 @@ int Host(const Args& a)
         if (!host.Started() && host.Full()) {
             host.Start(clock.Now());
             std::printf("started\n");
+        }
+        if (host.Started() && host.AwayLeft(g.ActiveHero, clock.Now()) == 0) {
+            // The countdown for the person whose turn it is has run out.
+            if (a.onTimeout == QLatin1String("computer")) {
+                host.HandToComputer(g.ActiveHero);
+            } else if (a.onTimeout == QLatin1String("stop")) {
+                g_stop = true;
+            }
         }
         if (host.Started()) {
             if (g.MatchRunning && g.Day <= a.days)
@@ -339,6 +350,9 @@ int main(int argc, char** argv)
             a.days = static_cast<int>(v);
         else if (!std::strcmp(flag, "--pace") && Number(value, 0, 1000, v))
             a.pace = static_cast<int>(v);
+        else if (!std::strcmp(flag, "--on-timeout") &&
+                 (!std::strcmp(value, "computer") || !std::strcmp(value, "stop") || !std::strcmp(value, "wait")))
+            a.onTimeout = QString::fromUtf8(value);
         else if (!std::strcmp(flag, "--journal"))
             a.journal = QString::fromUtf8(value);
         else if (!std::strcmp(flag, "--autosave"))
