@@ -397,6 +397,9 @@ TEST(FrmSaves, AnEmptyFolderSaysSoAndOpensAFileFromElsewhere)
 TEST(Autosave, AtTheStartOfEveryPersonsTurnOnceTheFieldRests)
 {
     SavesGame sg;
+    // The same match every run: with the clock's seed the computer now and
+    // then ended it on day 2 (the person's hero only ever passes its turns).
+    sg.g.Generator.Pin(11);
     sg.StartMatch();
     // A walk already under way when the turn is noticed: not yet.
     sg.g.InputMode = kModeWalk;
@@ -438,6 +441,7 @@ TEST(Autosave, AtTheStartOfEveryPersonsTurnOnceTheFieldRests)
         sg.forms.Refresh();
         QCoreApplication::sendPostedEvents();
     }
+    ASSERT_TRUE(sg.g.MatchRunning) << "the match ended on day " << sg.g.Day;
     ASSERT_EQ(sg.g.Day, 3);
     sg.Settle();
     EXPECT_EQ(sg.files.Autosaves().size(), 2);
