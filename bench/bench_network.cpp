@@ -22,7 +22,7 @@
 #include "engine/Engine.h"
 #include "engine/Order.h"
 #include "net/Session.h"
-#include "net/qt/Tcp.h"
+#include "platform/qt/net/Tcp.h"
 #include "save/Recorder.h"
 #include "save/SaveFormat.h"
 

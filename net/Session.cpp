@@ -6,6 +6,9 @@
 
 #include "save/SaveFormat.h"
 #include "save/StateHash.h"
+// Up a layer, on purpose: a match goes to a peer only when it can be saved
+// whole, and that rule (nothing walking, striking or waiting) lives with the
+// saving windows; it is rules-core code with no Qt.
 #include "windows/SaveState.h"
 
 namespace gh::net {

@@ -250,7 +250,10 @@ def a_link_cut_and_restored(run):
     """A peer in a network namespace of its own, joined to the host's by a
     veth pair; the link goes down for 20 s (GH_NET_CUT_SECONDS) and comes back. The host notices
     the silence within 15 s, the peer is back within 5 s of the link, and
-    at the end it holds the host's journal and hash."""
+    at the end it holds the host's journal and hash.
+    Runs only inside the namespace the test made for itself (main): the
+    10.9.0.0/24 addresses are on the veth pair it creates there and reach
+    nothing outside."""
     inner = subprocess.Popen(
         ["unshare", "-n", "sh", "-c",
          'read go && ip link set lo up && ip addr add 10.9.0.2/24 dev v1 && ip link set v1 up && exec "$0" "$@"',

@@ -45,7 +45,7 @@
 #include "engine/Engine.h"
 #include "net/Bots.h"
 #include "net/Session.h"
-#include "net/qt/Tcp.h"
+#include "platform/qt/net/Tcp.h"
 #include "platform/Scheduler.h"
 #include "save/Record.h"
 #include "save/Recorder.h"

@@ -1,4 +1,4 @@
-#include "net/qt/Tcp.h"
+#include "platform/qt/net/Tcp.h"
 
 namespace gh::net {
 
