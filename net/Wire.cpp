@@ -39,31 +39,19 @@ private:
 class Reader {
 public:
     explicit Reader(std::string_view in) : in_(in) {}
-    bool U8(std::uint8_t& v)
+    // A little-endian integer of its own width.
+    template <class T> bool Int(T& v)
     {
         std::uint64_t x = 0;
-        if (!Bytes(x, 1))
+        if (!Bytes(x, sizeof(T)))
             return false;
-        v = static_cast<std::uint8_t>(x);
+        v = static_cast<T>(x);
         return true;
     }
-    bool U16(std::uint16_t& v)
-    {
-        std::uint64_t x = 0;
-        if (!Bytes(x, 2))
-            return false;
-        v = static_cast<std::uint16_t>(x);
-        return true;
-    }
-    bool U32(std::uint32_t& v)
-    {
-        std::uint64_t x = 0;
-        if (!Bytes(x, 4))
-            return false;
-        v = static_cast<std::uint32_t>(x);
-        return true;
-    }
-    bool U64(std::uint64_t& v) { return Bytes(v, 8); }
+    bool U8(std::uint8_t& v) { return Int(v); }
+    bool U16(std::uint16_t& v) { return Int(v); }
+    bool U32(std::uint32_t& v) { return Int(v); }
+    bool U64(std::uint64_t& v) { return Int(v); }
     bool I32(std::int32_t& v)
     {
         std::uint32_t x = 0;
@@ -94,14 +82,14 @@ public:
     bool Done() const { return at_ == in_.size(); }
 
 private:
-    bool Bytes(std::uint64_t& v, int n)
+    bool Bytes(std::uint64_t& v, std::size_t n)
     {
-        if (in_.size() - at_ < static_cast<std::size_t>(n))
+        if (in_.size() - at_ < n)
             return false;
         v = 0;
-        for (int i = 0; i < n; ++i)
+        for (std::size_t i = 0; i < n; ++i)
             v |= static_cast<std::uint64_t>(static_cast<unsigned char>(in_[at_ + i])) << (8 * i);
-        at_ += static_cast<std::size_t>(n);
+        at_ += n;
         return true;
     }
     std::string_view in_;
