@@ -1,5 +1,7 @@
 #include "app/Forms.h"
 
+#include "app/NetPlay.h"
+
 #include "battlefield/FrmMain.h"
 #include "platform/qt/Translations.h"
 #include "save/Record.h"
@@ -58,6 +60,8 @@ Forms::Forms(Game& game) : WindowOpener(game), previousEvents_(game.events)
 
 Forms::~Forms()
 {
+    // Network play says goodbye while the windows and the match are there.
+    net_.reset();
     journal.listener = nullptr;
     if (g.events == &journal)
         g.events = previousEvents_;
@@ -71,6 +75,7 @@ Forms::~Forms()
     delete saveName.data();
     delete savesList.data();
     delete recordsList.data();
+    delete network.data();
     delete mes_.data();
     delete select_.data();
     delete menu_.data();

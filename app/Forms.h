@@ -21,6 +21,7 @@ class FrmMes;
 class FrmImg;
 class FrmLog;
 class FrmStats;
+class NetPlay;
 class TickDriver;
 class SaveFiles;
 
@@ -106,6 +107,25 @@ public:
     void Refresh() override;
 
     TickDriver* driver = nullptr;
+
+    // Network play (app/NetPlay.cpp) and its window (windows/FrmNet.cpp).
+    NetPlay& Net();
+    bool InNetworkMatch() const override;
+    bool FieldIsOurs() const override;
+    void OpenNetwork() override;
+    bool LeaveNetworkFirst() override;
+    QString NetworkWaiting() const override;
+    void NetworkSay(const QString& text) override;
+    // A network match's journal begins here (the host's, when a match
+    // without one is hosted).
+    void BeginNetworkJournal() { BeginJournal(); }
+    // This machine now shows the host's match: the windows of the old match
+    // close, the log begins afresh, and the program's own journal and clock
+    // stand aside while the host's journal drives the match.
+    void FollowNetworkMatch();
+    // Network play has ended here: the match on screen goes on at this
+    // machine, on its own clock and with a journal of its own.
+    void LeaveNetworkMatch();
     // Where the program saves (store and autosave are the opener's).
     SaveFiles* saves = nullptr;
 
@@ -137,9 +157,11 @@ public:
     QPointer<QWidget> savesList;
     QPointer<QWidget> recordsList;
     QPointer<QWidget> help;
+    QPointer<QWidget> network;
 
 private:
     std::unique_ptr<SaveFiles> ownSaves_;
+    std::unique_ptr<NetPlay> net_;
 };
 
 } // namespace gh

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "app/Forms.h"
+#include "app/NetPlay.h"
 #include "app/QtShell.h"
 #include "app/WindowMemory.h"
 #include "battlefield/FrmMain.h"
@@ -154,6 +155,11 @@ int main(int argc, char** argv)
         sound.Director().Observe(g);
     });
     forms.driver = &driver;
+    // A match followed from a network host runs its ticks itself.
+    forms.Net().afterTick = [&forms, &sound, &g] {
+        forms.Refresh();
+        sound.Director().Observe(g);
+    };
 
     gh::ShowBattlefield(forms.LoadMain(), &store);
     sound.InstallMuteKey(forms.Main());

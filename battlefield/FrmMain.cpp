@@ -381,7 +381,7 @@ void FrmMain::RenderControls()
 void FrmMain::RenderUndo()
 {
     // Greyed out, it still says why when the pointer rests on it.
-    const save::UndoBar why = forms_.undo.Why();
+    const save::UndoBar why = forms_.InNetworkMatch() ? save::UndoBar::Network : forms_.undo.Why();
     const QString tip = QString::fromStdString(save::UndoBarText(why));
     if (CmdUndo->isEnabled() != (why == save::UndoBar::None))
         CmdUndo->setEnabled(why == save::UndoBar::None);
@@ -391,7 +391,8 @@ void FrmMain::RenderUndo()
 
 bool FrmMain::UndoWalk()
 {
-    if (!forms_.undo.Undo())
+    // The other machines have the walk already.
+    if (forms_.InNetworkMatch() || !forms_.undo.Undo())
         return false;
     forms_.Refresh();
     return true;
@@ -499,6 +500,11 @@ void FrmMain::WriteStats(bool now)
 
 void FrmMain::OnHorBar(int value)
 {
+    // The view is the match's: it is moved by the person whose turn it is.
+    if (!forms_.FieldIsOurs()) {
+        RenderControls();
+        return;
+    }
     g_.HorBar.Value = value;
     HorBarChanged(g_, value);
     RenderControls();
@@ -506,6 +512,10 @@ void FrmMain::OnHorBar(int value)
 
 void FrmMain::OnVertBar(int value)
 {
+    if (!forms_.FieldIsOurs()) {
+        RenderControls();
+        return;
+    }
     g_.VertBar.Value = value;
     VertBarChanged(g_, value);
     RenderControls();
@@ -661,8 +671,9 @@ void FrmMain::mousePressEvent(QMouseEvent* event)
         return;
     }
     const int button = ButtonOf(event->button());
-    // While the match waits, a click on the field gives no order.
-    if (button == 0 || g_.timers.Held())
+    // While the match waits, a click on the field gives no order; nor does
+    // one while a side played at another machine is on the move.
+    if (button == 0 || g_.timers.Held() || !forms_.FieldIsOurs())
         return;
     const QPointF at = event->position();
     const auto requests = FieldMouseDown(g_, button, FieldTwips(at.x()), FieldTwips(at.y()));
@@ -676,7 +687,8 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event)
     const QPointF at = event->position();
     const float mx = FieldTwips(at.x()), my = FieldTwips(at.y());
     keysPoint_ = false;
-    FieldMouseMove(g_, mx, my);
+    if (forms_.FieldIsOurs())
+        FieldMouseMove(g_, mx, my);
     if (childAt(at.toPoint()))
         aids_.SetPointer(std::nullopt);
     else

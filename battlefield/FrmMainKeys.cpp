@@ -231,7 +231,12 @@ void FrmMain::MatchReported(const MatchEvent& e)
 
 void FrmMain::RenderStrip()
 {
-    Strip->Show(StatusOf(g_));
+    StatusLines lines = StatusOf(g_);
+    // In a network match, a person whose connection is lost holds the
+    // match up: the strip says who, and how long the host will wait.
+    if (const QString waiting = forms_.NetworkWaiting(); !waiting.isEmpty())
+        lines.awaiting = waiting.toStdString();
+    Strip->Show(lines);
     Strip->SetLogShown(forms_.LogShown());
 }
 

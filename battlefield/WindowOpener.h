@@ -112,6 +112,20 @@ public:
     // The battlefield changed a preference (the zoom): it is remembered.
     virtual void PreferencesChanged() {}
 
+    // Network play: whether a network match is on at this machine, whether
+    // the field takes this machine's pointer and keys now (the side whose
+    // turn it is is played here), the network window, and leaving network
+    // play before a new or loaded match replaces the shared one (false when
+    // the person would rather stay).
+    virtual bool InNetworkMatch() const { return false; }
+    virtual bool FieldIsOurs() const { return true; }
+    virtual void OpenNetwork() {}
+    virtual bool LeaveNetworkFirst() { return true; }
+    // A chat line of this machine's person, to everyone in the match.
+    virtual void NetworkSay(const QString& /*text*/) {}
+    // What the match waits for in a network match ("" for nothing).
+    virtual QString NetworkWaiting() const { return {}; }
+
     // What the program remembers and how it autosaves; without them (most
     // window tests) nothing is remembered and nothing is saved on its own.
     AppSettings* store = nullptr;

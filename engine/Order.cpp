@@ -256,6 +256,8 @@ Refusal GiveOrder(Game& g, const Order& o)
     OrderWatcher* watcher = g.orders;
     if (!watcher)
         return GiveOrderNow(g, o);
+    if (const std::optional<Refusal> diverted = watcher->Diverted(g, o))
+        return *diverted;
     watcher->Giving(g, o);
     const Refusal why = GiveOrderNow(g, o);
     watcher->Given(g, o, why);

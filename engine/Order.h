@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -77,6 +78,12 @@ public:
     virtual ~OrderWatcher() = default;
     virtual void Giving(Game& g, const Order& order) = 0;
     virtual void Given(Game& g, const Order& order, Refusal why) = 0;
+    // Asked before anything else: in a network match an order of this
+    // machine's person goes to the host instead of into the match, and an
+    // order for a side played at another machine is not taken. nullopt lets
+    // the order through; otherwise GiveOrder answers with this refusal and
+    // leaves the match alone.
+    virtual std::optional<Refusal> Diverted(Game& /*g*/, const Order& /*order*/) { return std::nullopt; }
 };
 
 // Whether the rules answer this refusal with a box when the order is given.

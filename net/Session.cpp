@@ -1,6 +1,7 @@
 #include "net/Session.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -131,8 +132,11 @@ void Host::HandToComputer(std::int32_t side)
     // The turn under way ends as its person would end it; from its next
     // turn on the computer plays the side. Both are in the journal: the end
     // of the turn as an order, the hand-over as a change of the seat.
-    if (g_.ActiveHero == side && CheckOrder(g_, {OrderKind::EndTurn}) == Refusal::None)
+    if (g_.ActiveHero == side && CheckOrder(g_, {OrderKind::EndTurn}) == Refusal::None) {
+        giving_ = true;
         GiveOrder(g_, {OrderKind::EndTurn});
+        giving_ = false;
+    }
     g_.HeroIsHuman[static_cast<std::size_t>(side)] = false;
     for (Seat& s : seats_)
         if (s.side == side) {
@@ -166,6 +170,40 @@ void Host::Drop(ConnId conn, const std::string& why)
     out_.push_back({conn, {}, true, why});
     Release(it->second);
     conns_.erase(it);
+    SendLobby(now_);
+}
+
+void Host::Say(const std::string& name, const std::string& text, Millis now)
+{
+    const std::string clean = CleanText(text, kMaxChatChars);
+    if (clean.empty())
+        return;
+    Message out;
+    out.type = MsgType::Chat;
+    out.from = 0;
+    out.text = CleanText(name, kMaxNameChars) + ": " + clean;
+    chat.push_back(out.text);
+    for (const auto& [id, other] : conns_)
+        if (other.joined)
+            Out(id, out, now);
+}
+
+void Host::SendLobby(Millis now)
+{
+    if (started_)
+        return;
+    Message l;
+    l.type = MsgType::Lobby;
+    for (const Seat& s : seats_) {
+        LobbySeat ls;
+        ls.side = s.side;
+        ls.owner = s.peer;
+        ls.name = s.peer == kNoOwner ? std::string() : s.name;
+        l.seats.push_back(std::move(ls));
+    }
+    for (const auto& [id, c] : conns_)
+        if (c.joined && !c.started)
+            Out(id, l, now);
 }
 
 void Host::Out(ConnId conn, const Message& m, Millis now)
@@ -231,6 +269,34 @@ void Host::Handle(ConnId conn, const Message& m, Millis now)
     }
     Seat& seat = seats_[c.seat];
     switch (m.type) {
+    case MsgType::Claim: {
+        if (!Spend(seat, seat.proposalTokens, now)) {
+            Drop(conn, "a flood of claims");
+            return;
+        }
+        if (started_)
+            return; // the seats are fixed once the match runs
+        for (std::size_t i = 0; i < seats_.size(); ++i) {
+            Seat& open = seats_[i];
+            if (open.side != m.claim.side || open.peer != kNoOwner)
+                continue;
+            // The person moves to the open seat with everything of theirs.
+            const std::int32_t side = open.side;
+            open = seat;
+            open.side = side;
+            Seat& left = seats_[c.seat];
+            const std::int32_t leftSide = left.side;
+            left = Seat{};
+            left.side = leftSide;
+            left.proposalTokens = limits_.proposalBurst;
+            left.chatTokens = limits_.chatBurst;
+            c.seat = i;
+            log.push_back("moved: " + open.name + " (side " + std::to_string(side) + ")");
+            break;
+        }
+        SendLobby(now);
+        return;
+    }
     case MsgType::Propose:
         if (!started_) {
             Drop(conn, "an order before the match");
@@ -371,6 +437,7 @@ void Host::Hello(ConnId conn, const Message& m, Millis now)
         }
         CatchUp(conn, now);
     }
+    SendLobby(now);
 }
 
 void Host::Start(Millis now)
@@ -493,15 +560,21 @@ void Host::Propose(ConnId conn, const Message& m, Millis now)
         Drop(conn, "a damaged order: " + why);
         return;
     }
-    if (line.kind != save::RecordLine::Kind::Order || line.answers.size() > save::kMaxAnswers) {
+    const bool view = line.kind == save::RecordLine::Kind::Seat;
+    if ((!view && line.kind != save::RecordLine::Kind::Order) || line.answers.size() > save::kMaxAnswers) {
         Drop(conn, "not an order");
+        return;
+    }
+    if (view && !(std::isfinite(line.seat.ViewX) && std::isfinite(line.seat.ViewY) &&
+                  std::fabs(line.seat.ViewX) <= kFarthestView && std::fabs(line.seat.ViewY) <= kFarthestView)) {
+        Drop(conn, "a view off the field");
         return;
     }
     // The side is the connection's, whatever the order names.
     Refusal why = Refusal::None;
     if (g_.ActiveHero != seat.side || !g_.HeroIsHuman[static_cast<std::size_t>(seat.side)])
         why = Refusal::NotTheirTurn;
-    else
+    else if (!view)
         why = CheckOrder(g_, line.order);
     if (why != Refusal::None) {
         seat.answered[m.id] = static_cast<std::int32_t>(why);
@@ -509,11 +582,33 @@ void Host::Propose(ConnId conn, const Message& m, Millis now)
         answer(static_cast<std::int32_t>(why));
         return;
     }
-    ProposalShell shell(line.answers);
-    Shell* own = g_.shell;
-    g_.shell = &shell;
-    GiveOrder(g_, line.order);
-    g_.shell = own;
+    if (view) {
+        // The person whose turn it is looks where they like: the view is
+        // the match's (the rules paint and aim by it), so it goes into the
+        // journal as a change of the seat, and every machine looks there too.
+        journal_.Sync();
+        const std::size_t before = journal_.Journal().lines.size();
+        g_.ViewX = std::round(line.seat.ViewX);
+        g_.ViewY = std::round(line.seat.ViewY);
+        journal_.Sync();
+        if (journal_.Journal().lines.size() == before) {
+            // It looks there already: taken, with no line to show for it.
+            seat.answered[m.id] = 0;
+            ++stats_.committed;
+            answer(0);
+            return;
+        }
+        if (viewChanged)
+            viewChanged();
+    } else {
+        ProposalShell shell(line.answers);
+        Shell* own = g_.shell;
+        g_.shell = &shell;
+        giving_ = true;
+        GiveOrder(g_, line.order);
+        giving_ = false;
+        g_.shell = own;
+    }
     seat.answered[m.id] = 0;
     ++stats_.committed;
     const auto& lines = journal_.Journal().lines;
@@ -659,6 +754,7 @@ void Peer::Handle(const Message& m, Millis now)
         return;
     case MsgType::Refuse:
         refusal_ = m.text.empty() ? "refused" : m.text;
+        refuseReason_ = m.reason;
         wantsClose_ = true;
         return;
     case MsgType::Start:
@@ -668,10 +764,22 @@ void Peer::Handle(const Message& m, Millis now)
         save::LoadResult r = save::ReadSave(m.text);
         if (!r)
             return Broken("the host's match does not read: " + r.error);
-        replay_ = std::make_unique<save::Replayer>(save::Record{}, *r.game);
+        if (live_) {
+            // The program's own match takes the host's: the old replay gives
+            // the match's door and shell back before the new one takes them.
+            replay_.reset();
+            save::AdoptMatch(*live_, *r.game);
+            replay_ = std::make_unique<save::Replayer>(save::Record{}, *live_, outer_);
+        } else {
+            replay_ = std::make_unique<save::Replayer>(save::Record{}, *r.game);
+        }
+        replay_->divert = divert;
         replay_->GoLive(m.tick);
         lines_ = base_ = reported_ = m.seq;
         told_ = false;
+        seats.clear();
+        if (adopted)
+            adopted(r);
         return;
     }
     case MsgType::Commit: {
@@ -719,8 +827,13 @@ void Peer::Handle(const Message& m, Millis now)
         pausedSide = m.code;
         pausedLeft = static_cast<Millis>(m.tick);
         return;
-    case MsgType::Pong:
-    case MsgType::Lobby: return;
+    case MsgType::Lobby:
+        seats = m.seats;
+        for (const LobbySeat& s : seats)
+            if (s.owner == id_)
+                side_ = s.side;
+        return;
+    case MsgType::Pong: return;
     case MsgType::Bye:
         farewell_ = m.code;
         return Broken("the host left: " + CleanText(m.text, 80));
@@ -789,6 +902,48 @@ std::uint64_t Peer::Propose(const Order& order, Millis now, std::vector<BoxAnswe
         Out(p, now);
     }
     return id;
+}
+
+void Peer::Claim(std::int32_t side, Millis now)
+{
+    if (!joined_ || replay_)
+        return;
+    Message c;
+    c.type = MsgType::Claim;
+    c.claim.side = side;
+    Out(c, now);
+}
+
+std::uint64_t Peer::ProposeView(float x, float y, Millis now)
+{
+    if (!replay_)
+        return 0;
+    const std::uint64_t id = nextId_++;
+    save::RecordLine line;
+    line.kind = save::RecordLine::Kind::Seat;
+    line.input = true;
+    line.seat = save::SeatInputsOf(replay_->Match());
+    line.seat.ViewX = x;
+    line.seat.ViewY = y;
+    line.tick = line.seat.timers.ticks; // a seat's line is read against its clock
+    pending_[id] = line;
+    if (joined_) {
+        Message p;
+        p.type = MsgType::Propose;
+        p.id = id;
+        p.text = save::OrderLine(line, 0);
+        Out(p, now);
+    }
+    return id;
+}
+
+void Peer::Follow(Game* live, Shell* outer)
+{
+    // A replay on the live match gives it back (its door and its shell).
+    if (live_ && live != live_)
+        replay_.reset();
+    live_ = live;
+    outer_ = outer;
 }
 
 void Peer::SendChat(const std::string& text, Millis now)

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "engine/Order.h"
 #include "net/Wire.h"
 #include "save/Record.h"
+#include "save/SaveFormat.h"
 #include "save/Recorder.h"
 #include "world/Game.h"
 
@@ -110,10 +112,20 @@ public:
     // plays it (written in the journal: every machine plays it).
     void HandToComputer(std::int32_t side);
     const std::vector<Seat>& Seats() const { return seats_; }
+    // Whether the host is giving a peer's order (or the end of a lost
+    // person's turn) right now: the host's own door lets those through.
+    bool Giving() const { return giving_; }
+    // A peer's person moved the shared view (the match's ViewX/ViewY): the
+    // host's window shows it.
+    std::function<void()> viewChanged;
+    // The farthest a view may stand from the field's corner, in twips.
+    static constexpr float kFarthestView = 1'000'000.0f;
     // What happened: joins, leaves and why a peer was dropped.
     std::vector<std::string> log;
     // Chat lines as shown: "name: text".
     std::vector<std::string> chat;
+    // A chat line of the host's own person, to everyone.
+    void Say(const std::string& name, const std::string& text, Millis now);
 
     struct Stats {
         long long committed = 0, refused = 0, duplicates = 0, dropped = 0, resyncs = 0;
@@ -142,6 +154,8 @@ private:
     // `bucket` (one of them); false when it is empty.
     bool Spend(Seat& seat, double& bucket, Millis now);
     std::string NewToken();
+    // Tells the peers that have no match yet who holds which seat.
+    void SendLobby(Millis now);
 
     Game& g_;
     save::Recorder& journal_;
@@ -154,6 +168,7 @@ private:
     // line seq -> the proposer's peer id and its proposal's id
     std::map<std::uint64_t, std::pair<std::uint32_t, std::uint64_t>> proposalOfLine_;
     bool started_ = false;
+    bool giving_ = false;
     Millis lastPaused_ = -1;
     Millis now_ = 0; // the time of the latest news
     Stats stats_;
@@ -186,6 +201,27 @@ public:
     // until the host answers it.
     std::uint64_t Propose(const Order& order, Millis now, std::vector<BoxAnswer> answers = {});
     void SendChat(const std::string& text, Millis now);
+    // Before the start: asks the host for the open seat of `side`.
+    void Claim(std::int32_t side, Millis now);
+    // The person whose turn it is moved the view: the host is asked to move
+    // the match's (every machine's) view there; its id, 0 without a match.
+    std::uint64_t ProposeView(float x, float y, Millis now);
+
+    // Follows the host's match on `live` (the program's own match, on
+    // screen) instead of a match of its own: each Start or Resync replaces
+    // what `live` holds, and the replay hands the boxes it does not answer
+    // from the journal to `outer`. Set before joining; Follow(nullptr,
+    // nullptr) gives the live match back, as it stands, for good.
+    void Follow(Game* live, Shell* outer);
+    // After a Start or Resync has put the host's match in place (the save
+    // it came as, for its log).
+    std::function<void(const save::LoadResult&)> adopted;
+    // An order a person at this machine gives: see OrderWatcher::Diverted.
+    std::function<std::optional<gh::Refusal>(Game&, const Order&)> divert;
+    // Why the host refused this peer (valid when Refused()).
+    RefuseReason RefusedFor() const { return refuseReason_; }
+    // The seats as the host last told them, before the start.
+    std::vector<LobbySeat> seats;
 
     bool Joined() const { return joined_; }
     bool Refused() const { return !refusal_.empty(); }
@@ -229,6 +265,9 @@ private:
     bool connected_ = false, joined_ = false, wantsClose_ = false;
     std::int32_t farewell_ = -1;
     std::string refusal_;
+    RefuseReason refuseReason_ = RefuseReason::Malformed;
+    Game* live_ = nullptr;
+    Shell* outer_ = nullptr;
     std::string token_;
     std::uint32_t id_ = 0;
     std::int32_t side_ = 0;

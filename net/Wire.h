@@ -20,7 +20,7 @@ namespace gh::net {
 // and take bytes out, and the shell carries them.
 
 // 1: the first.
-inline constexpr std::uint16_t kProtocolVersion = 1;
+inline constexpr std::uint16_t kProtocolVersion = 2;
 // A start or a resync carries the whole match as a save's text.
 inline constexpr std::uint32_t kMaxFrameBytes = 9u * 1024u * 1024u;
 // Anything but a start or resync is far smaller: a peer may send no more.

@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "platform/Texts.h"
+#include "save/SaveFormat.h"
 #include "save/StateHash.h"
 #include "save/Undo.h"
 
@@ -180,6 +181,13 @@ void Recorder::Given(Game& g, const Order& order, Refusal why)
         undo->Given(g, order, why);
 }
 
+std::optional<Refusal> Recorder::Diverted(Game& g, const Order& order)
+{
+    if (depth_ > 0 || !gate)
+        return std::nullopt;
+    return gate(g, order);
+}
+
 void Recorder::TakeBack(std::size_t lines, const Game& g)
 {
     if (lines < record_.lines.size())
@@ -196,30 +204,68 @@ public:
     std::vector<BoxAnswer> answers;
     std::size_t next = 0;
     bool ranOut = false;
+    Shell* outer = nullptr;
 
     BoxAnswer MessageBox(const MessageBoxRequest& box) override
     {
         if (box.buttons != BoxButtons::YesNo)
-            return BoxAnswer::Ok;
+            return outer ? (outer->MessageBox(box), BoxAnswer::Ok) : BoxAnswer::Ok;
         if (next >= answers.size()) {
             ranOut = true;
             return BoxAnswer::No;
         }
         return answers[next++];
     }
+    void CloseSelection() override
+    {
+        if (outer)
+            outer->CloseSelection();
+    }
+    void AnnounceComputerTurn(const MessageBoxRequest& box) override
+    {
+        if (outer)
+            outer->AnnounceComputerTurn(box);
+    }
+    void ShowSpeech() override
+    {
+        if (outer)
+            outer->ShowSpeech();
+    }
+    void DefaultPointer() override
+    {
+        if (outer)
+            outer->DefaultPointer();
+    }
 };
 
 Replayer::Replayer(Record record, const Game& start)
-    : record_(std::move(record)), g_(std::make_unique<Game>(start)), shell_(std::make_unique<AnswerPlayer>())
+    : record_(std::move(record)), owned_(std::make_unique<Game>(start)), g_(owned_.get()),
+      shell_(std::make_unique<AnswerPlayer>())
 {
     Bind();
 }
 
-Replayer::~Replayer() = default;
+Replayer::Replayer(Record record, Game& live, Shell* outer)
+    : record_(std::move(record)), g_(&live), shell_(std::make_unique<AnswerPlayer>()),
+      liveOrders_(live.orders), liveShell_(live.shell)
+{
+    shell_->outer = outer;
+    Bind();
+}
+
+Replayer::~Replayer()
+{
+    if (!owned_ && g_) {
+        g_->orders = liveOrders_;
+        g_->shell = liveShell_;
+    }
+}
 
 void Replayer::Bind()
 {
-    BindTimers(*g_);
+    // A live match's timers are bound already, to the program's handlers.
+    if (owned_)
+        BindTimers(*g_);
     g_->orders = this;
     g_->shell = shell_.get();
     if (bind)
@@ -246,6 +292,13 @@ void Replayer::Giving(Game& g, const Order&)
 {
     if (depth_++ == 0)
         side_ = g.ActiveHero;
+}
+
+std::optional<Refusal> Replayer::Diverted(Game& g, const Order& order)
+{
+    if (depth_ > 0 || stepping_ || !divert)
+        return std::nullopt;
+    return divert(g, order);
 }
 
 void Replayer::Given(Game& g, const Order& order, Refusal)
@@ -303,6 +356,14 @@ bool Replayer::Step()
 {
     if (Failed() || atEnd_)
         return false;
+    stepping_ = true;
+    const bool ok = StepOnce();
+    stepping_ = false;
+    return ok;
+}
+
+bool Replayer::StepOnce()
+{
     const std::uint64_t now = g_->timers.Ticks();
     if (done_ < record_.lines.size()) {
         const RecordLine& next = record_.lines[done_];
@@ -372,7 +433,12 @@ std::unique_ptr<Replayer::Mark> Replayer::Keep() const
 
 void Replayer::Restore(const Mark& mark)
 {
-    g_ = std::make_unique<Game>(mark.game);
+    if (owned_) {
+        owned_ = std::make_unique<Game>(mark.game);
+        g_ = owned_.get();
+    } else {
+        AdoptMatch(*g_, mark.game);
+    }
     done_ = mark.done;
     atEnd_ = mark.atEnd;
     depth_ = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,8 +57,13 @@ public:
     // and end: the undo of walks, which keeps the journal's length with each.
     WalkUndo* undo = nullptr;
 
+    // In a network match, the host's: keeps this machine's person from
+    // ordering a side played at another machine (see OrderWatcher::Diverted).
+    std::function<std::optional<Refusal>(const Game&, const Order&)> gate;
+
     void Giving(Game& g, const Order& order) override;
     void Given(Game& g, const Order& order, Refusal why) override;
+    std::optional<Refusal> Diverted(Game& g, const Order& order) override;
 
 private:
     class AnswerTap;
@@ -83,6 +89,12 @@ class Replayer final : public OrderWatcher {
 public:
     // `record` and `start` as ReadRecord gives them. The replay owns its match.
     Replayer(Record record, const Game& start);
+    // On a match that the caller owns and shows (a network match followed
+    // on this machine's battlefield): while the replay lives it is the
+    // match's door and its shell, and gives the shell's calls other than the
+    // questions it answers from the record to `outer` (which may be null).
+    // The match's own door and shell come back when the replay goes.
+    Replayer(Record record, Game& live, Shell* outer);
     ~Replayer() override;
     Replayer(const Replayer&) = delete;
     Replayer& operator=(const Replayer&) = delete;
@@ -126,19 +138,31 @@ public:
     // Points a match (the replay's, or one it went back to) at the watcher's
     // own services: the viewer hangs its log and its canvas here.
     std::function<void(Game&)> bind;
+    // Asked of an order given from outside the replay (a person at this
+    // machine, in a network match): see OrderWatcher::Diverted. Without it
+    // such an order goes into the match, and the match no longer follows
+    // the record.
+    std::function<std::optional<Refusal>(Game&, const Order&)> divert;
 
     void Giving(Game& g, const Order& order) override;
     void Given(Game& g, const Order& order, Refusal why) override;
+    std::optional<Refusal> Diverted(Game& g, const Order& order) override;
 
 private:
     class AnswerPlayer;
     bool Fail(std::string why);
     bool GiveLine(const RecordLine& line);
+    bool StepOnce();
     void Bind();
 
     Record record_;
-    std::unique_ptr<Game> g_;
+    std::unique_ptr<Game> owned_;
+    Game* g_ = nullptr;
     std::unique_ptr<AnswerPlayer> shell_;
+    // A live match's own door and shell, given back at the end.
+    OrderWatcher* liveOrders_ = nullptr;
+    Shell* liveShell_ = nullptr;
+    bool stepping_ = false;
     std::size_t done_ = 0;
     bool atEnd_ = false;
     int depth_ = 0;

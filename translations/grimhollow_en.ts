@@ -741,6 +741,14 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Журнал битвы</source>
         <translation>Battle log</translation>
     </message>
+    <message>
+        <source>Сообщение всем игрокам (Enter — отправить)</source>
+        <translation>A message to every player (Enter sends it)</translation>
+    </message>
+    <message>
+        <source>Сообщение всем игрокам</source>
+        <translation>A message to every player</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -859,12 +867,199 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Сначала закройте выбор участников: пока он открыт, партия ждёт.</source>
         <translation>Close the hero selection first: the match waits while it is open.</translation>
     </message>
+    <message>
+        <source>Сетевая игра</source>
+        <translation>Network game</translation>
+    </message>
+    <message>
+        <source>Создать партию для игры по сети или подключиться к чужой</source>
+        <translation>Host a match to play over the network, or join someone else&apos;s</translation>
+    </message>
 </context>
 <context>
     <name>FrmMes</name>
     <message>
         <source>Сообщение</source>
         <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>FrmNet</name>
+    <message>
+        <source>Порт: у хозяина и у того, кто подключается, он должен быть один и тот же</source>
+        <translation>Port: the host and whoever joins must use the same one</translation>
+    </message>
+    <message>
+        <source>Игрок</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Сетевая игра</source>
+        <translation>Network game</translation>
+    </message>
+    <message>
+        <source>Порт для подключений</source>
+        <translation>Port to accept players on</translation>
+    </message>
+    <message>
+        <source>Порт:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>необязательно</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Код партии</source>
+        <translation>Join code</translation>
+    </message>
+    <message>
+        <source>Подключиться смогут только те, кто знает этот код</source>
+        <translation>Only those who know this code can join</translation>
+    </message>
+    <message>
+        <source>Код партии:</source>
+        <translation>Join code:</translation>
+    </message>
+    <message>
+        <source>Открыть партию</source>
+        <translation>Open the match</translation>
+    </message>
+    <message>
+        <source>Ждать подключений других игроков</source>
+        <translation>Wait for other players to join</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>адрес или имя компьютера</source>
+        <translation>address or computer name</translation>
+    </message>
+    <message>
+        <source>Адрес хозяина партии</source>
+        <translation>The host&apos;s address</translation>
+    </message>
+    <message>
+        <source>Адрес:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Порт хозяина партии</source>
+        <translation>The host&apos;s port</translation>
+    </message>
+    <message>
+        <source>Ваше имя</source>
+        <translation>Your name</translation>
+    </message>
+    <message>
+        <source>Ваше имя:</source>
+        <translation>Your name:</translation>
+    </message>
+    <message>
+        <source>если хозяин его задал</source>
+        <translation>if the host set one</translation>
+    </message>
+    <message>
+        <source>Подключиться</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>Места в партии</source>
+        <translation>Seats in the match</translation>
+    </message>
+    <message>
+        <source>Двойной щелчок по свободному месту — занять его</source>
+        <translation>Double-click an open seat to take it</translation>
+    </message>
+    <message>
+        <source>Состояние сетевой игры</source>
+        <translation>Network game status</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Начать партию: у каждого места есть игрок</source>
+        <translation>Start the match: every seat has its player</translation>
+    </message>
+    <message>
+        <source>Выйти из сетевой игры</source>
+        <translation>Leave the network game</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Места:</source>
+        <translation>Seats:</translation>
+    </message>
+    <message>
+        <source>%1 — играет по сети</source>
+        <translation>%1 — played over the network</translation>
+    </message>
+    <message>
+        <source>Сначала начните партию («Заново» в главном меню): по сети играют героями, за которых играют люди.</source>
+        <translation>Start a match first («New Game» in the main menu): over the network people play the heroes marked as played by people.</translation>
+    </message>
+    <message>
+        <source>В этой партии за всех героев играет компьютер. Отметьте людей в выборе участников («Заново»).</source>
+        <translation>The computer plays every hero in this match. Mark the people in the hero selection («New Game»).</translation>
+    </message>
+    <message>
+        <source>Партия на этом экране. Отметьте героев, за которых играют на других компьютерах:</source>
+        <translation>The match on this screen. Mark the heroes played at other computers:</translation>
+    </message>
+    <message>
+        <source>Укажите адрес компьютера, на котором открыта партия.</source>
+        <translation>Enter the address of the computer the match is open on.</translation>
+    </message>
+    <message>
+        <source>Партия хозяина заменит партию на этом экране.</source>
+        <translation>The host&apos;s match will replace the match on this screen.</translation>
+    </message>
+    <message>
+        <source>Сторона %1</source>
+        <translation>Side %1</translation>
+    </message>
+    <message>
+        <source>свободно</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>%1 (вы)</source>
+        <translation>%1 (you)</translation>
+    </message>
+    <message>
+        <source>%1 — нет связи</source>
+        <translation>%1 — connection lost</translation>
+    </message>
+    <message>
+        <source>Все на местах: можно начинать.</source>
+        <translation>Everyone is seated: the match can start.</translation>
+    </message>
+    <message>
+        <source>Партия открыта на порту %1. Ждём игроков…</source>
+        <translation>The match is open on port %1. Waiting for players…</translation>
+    </message>
+    <message>
+        <source>Партия идёт. Порт %1.</source>
+        <translation>The match is under way. Port %1.</translation>
+    </message>
+    <message>
+        <source>Подключаемся…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>Подключено. Ждём, пока хозяин начнёт партию.</source>
+        <translation>Connected. Waiting for the host to start the match.</translation>
+    </message>
+    <message>
+        <source>Партия идёт.</source>
+        <translation>The match is under way.</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +2130,120 @@ Load it?</translation>
     </message>
 </context>
 <context>
+    <name>NetPlay</name>
+    <message>
+        <source>У хозяина партии другая версия игры. Играть вместе можно только одной и той же версией.
+
+Хозяин ответил: %1</source>
+        <translation>The host has another version of the game. You can only play together with the same version.
+
+The host said: %1</translation>
+    </message>
+    <message>
+        <source>Неверный код партии.</source>
+        <translation>Wrong join code.</translation>
+    </message>
+    <message>
+        <source>В этой партии все места уже заняты.</source>
+        <translation>Every seat in this match is taken.</translation>
+    </message>
+    <message>
+        <source>Партия уже идёт, и места для вас в ней нет.</source>
+        <translation>The match is under way and has no seat for you.</translation>
+    </message>
+    <message>
+        <source>Хозяин партии не принял подключение: %1</source>
+        <translation>The host did not accept the connection: %1</translation>
+    </message>
+    <message>
+        <source>Сначала начните партию: «Заново» в главном меню.</source>
+        <translation>Start a match first: «New Game» in the main menu.</translation>
+    </message>
+    <message>
+        <source>Отметьте хотя бы одного героя, за которого играют по сети.</source>
+        <translation>Mark at least one hero to be played over the network.</translation>
+    </message>
+    <message>
+        <source>Не удаётся принимать подключения на порту %1: %2</source>
+        <translation>Cannot accept players on port %1: %2</translation>
+    </message>
+    <message>
+        <source>Партия здесь разошлась с партией хозяина (%1); хозяин присылает свою.</source>
+        <translation>The match here has drifted from the host&apos;s (%1); the host is sending its own.</translation>
+    </message>
+    <message>
+        <source>Не удаётся подключиться к %1, порт %2: там никто не ждёт игроков.
+
+%3</source>
+        <translation>Cannot connect to %1, port %2: nobody is waiting for players there.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Партия окончена.</source>
+        <translation>The match is over.</translation>
+    </message>
+    <message>
+        <source>Хозяин партии закончил сетевую игру. Партия осталась на этом компьютере: её можно продолжить здесь или загрузить из автосохранения.</source>
+        <translation>The host has ended the network game. The match stays on this computer: you can go on with it here or load it from the autosave.</translation>
+    </message>
+    <message>
+        <source>Хозяин партии не отвечает уже две минуты. Партия осталась на этом компьютере: её можно продолжить здесь или загрузить из автосохранения.</source>
+        <translation>The host has not answered for two minutes. The match stays on this computer: you can go on with it here or load it from the autosave.</translation>
+    </message>
+    <message>
+        <source>Хозяин</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>%1: связь потеряна, время ожидания вышло</source>
+        <translation>%1: connection lost, the wait is over</translation>
+    </message>
+    <message>
+        <source>%1: связь потеряна, ждём %2:%3</source>
+        <translation>%1: connection lost, waiting %2:%3</translation>
+    </message>
+    <message>
+        <source>Сетевая игра</source>
+        <translation>Network game</translation>
+    </message>
+</context>
+<context>
+    <name>Network</name>
+    <message>
+        <source>Сетевая игра</source>
+        <translation>Network game</translation>
+    </message>
+    <message>
+        <source>Игрок «%1» (%2) не вернулся вовремя. Что делать?</source>
+        <translation>Player «%1» (%2) has not come back in time. What now?</translation>
+    </message>
+    <message>
+        <source>Ждать дальше</source>
+        <translation>Keep waiting</translation>
+    </message>
+    <message>
+        <source>Пусть играет компьютер</source>
+        <translation>Let the computer play</translation>
+    </message>
+    <message>
+        <source>Сохранить и закончить</source>
+        <translation>Save and stop</translation>
+    </message>
+    <message>
+        <source>Идёт сетевая игра. Выйти из неё? Партия останется на этом компьютере.</source>
+        <translation>A network game is under way. Leave it? The match stays on this computer.</translation>
+    </message>
+    <message>
+        <source>Выйти</source>
+        <translation>Leave</translation>
+    </message>
+    <message>
+        <source>Остаться</source>
+        <translation>Stay</translation>
+    </message>
+</context>
+<context>
     <name>Order</name>
     <message>
         <source>Игра не начата</source>
@@ -2795,6 +3104,10 @@ Load it?</translation>
     <message>
         <source>Отменить нельзя: после перемещения изменились настройки партии</source>
         <translation>Cannot undo: the match settings changed after the move</translation>
+    </message>
+    <message>
+        <source>В сетевой игре перемещения не отменяются</source>
+        <translation>Moves cannot be undone in a network game</translation>
     </message>
 </context>
 <context>

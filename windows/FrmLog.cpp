@@ -49,9 +49,24 @@ FrmLog::FrmLog(WindowOpener& forms, QWidget* parent)
     pal.setColor(QPalette::Text, SideTextColour(-1, true));
     LstLog->setPalette(pal);
 
+    TxtChat = new QLineEdit(this);
+    TxtChat->setObjectName(QStringLiteral("TxtChat"));
+    TxtChat->setMaxLength(200);
+    TxtChat->setPlaceholderText(QTr("FrmLog", "Сообщение всем игрокам (Enter — отправить)"));
+    TxtChat->setAccessibleName(QTr("FrmLog", "Сообщение всем игрокам"));
+    TxtChat->hide();
+    connect(TxtChat, &QLineEdit::returnPressed, this, [this] {
+        const QString text = TxtChat->text().trimmed();
+        if (text.isEmpty())
+            return;
+        forms_.NetworkSay(text);
+        TxtChat->clear();
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(LstLog);
+    layout->addWidget(TxtChat);
 
     resize(kWidth, kHeight);
     // Along the right edge of the battlefield, under its toolbar.
@@ -81,6 +96,7 @@ void FrmLog::AddItem(const JournalEntry& entry)
 void FrmLog::Reload()
 {
     LstLog->clear();
+    chatShown_ = 0;
     for (const JournalEntry& e : forms_.journal.Entries())
         AddItem(e);
     LstLog->scrollToBottom();
@@ -94,6 +110,29 @@ void FrmLog::Append(const JournalEntry& entry)
     // As many lines as the journal keeps, no more.
     while (LstLog->count() > static_cast<int>(Journal::kKept))
         delete LstLog->takeItem(0);
+    if (following)
+        LstLog->scrollToBottom();
+}
+
+void FrmLog::FollowChat(bool network, const QStringList& lines)
+{
+    if (TxtChat->isVisible() != network)
+        TxtChat->setVisible(network);
+    if (lines.size() < chatShown_)
+        chatShown_ = 0; // another network match
+    if (lines.size() == chatShown_)
+        return;
+    const QScrollBar* bar = LstLog->verticalScrollBar();
+    const bool following = bar->value() >= bar->maximum();
+    for (; chatShown_ < lines.size(); ++chatShown_) {
+        // Plain text, as typed: a name is never markup.
+        auto* item = new QListWidgetItem(lines[chatShown_]);
+        QFont italic = LstLog->font();
+        italic.setItalic(true);
+        item->setFont(italic);
+        item->setForeground(QColor(230, 230, 160));
+        LstLog->addItem(item);
+    }
     if (following)
         LstLog->scrollToBottom();
 }

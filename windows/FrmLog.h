@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QStringList>
 #include <QWidget>
 
 #include "engine/Journal.h"
@@ -25,6 +27,10 @@ public:
     void Append(const JournalEntry& entry);
 
     QListWidget* LstLog;
+    // A network match's chat: the line to write in (shown only then), and
+    // the lines said, among the match's in the list.
+    QLineEdit* TxtChat;
+    void FollowChat(bool network, const QStringList& lines);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -33,6 +39,7 @@ private:
     void AddItem(const JournalEntry& entry);
 
     WindowOpener& forms_;
+    qsizetype chatShown_ = 0;
 };
 
 } // namespace gh

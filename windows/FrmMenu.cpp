@@ -23,7 +23,7 @@ struct MenuButton {
 constexpr MenuButton kButtons[6] = {
     {GH_TR_NOOP("FrmMenu", "Заново"), 360},      {GH_TR_NOOP("FrmMenu", "Сохранить"), 840},
     {GH_TR_NOOP("FrmMenu", "Загрузить"), 1320},  {GH_TR_NOOP("FrmMenu", "От Автора"), 2280},
-    {GH_TR_NOOP("FrmMenu", "Продолжить"), 1800}, {GH_TR_NOOP("FrmMenu", "Выход"), 3360},
+    {GH_TR_NOOP("FrmMenu", "Продолжить"), 1800}, {GH_TR_NOOP("FrmMenu", "Выход"), 3840},
 };
 
 } // namespace
@@ -34,7 +34,7 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
 {
     setWindowTitle(QTr("FrmMenu", "Главное Меню"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(3165, 4140));
+    setFixedSize(TwipsSize(3165, 4620));
 
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(12);
@@ -48,16 +48,26 @@ FrmMenu::FrmMenu(WindowOpener& forms, QWidget* parent)
         if (i > 0)
             setTabOrder(Cmd[i - 1], Cmd[i]);
     }
+    CmdNetwork = new QPushButton(QTr("FrmMenu", "Сетевая игра"), this);
+    CmdNetwork->setFont(font);
+    CmdNetwork->setGeometry(TwipsRect(480, 2880, 2175, 375));
+    CmdNetwork->setAutoDefault(false);
+    CmdNetwork->setToolTip(QTr("FrmMenu", "Создать партию для игры по сети или подключиться к чужой"));
+    connect(CmdNetwork, &QPushButton::clicked, this, [this] {
+        close();
+        forms_.OpenNetwork();
+    });
     CmdRecords = new QPushButton(QTr("FrmMenu", "Записи партий"), this);
     CmdRecords->setFont(font);
-    CmdRecords->setGeometry(TwipsRect(480, 2880, 2175, 375));
+    CmdRecords->setGeometry(TwipsRect(480, 3360, 2175, 375));
     CmdRecords->setAutoDefault(false);
     CmdRecords->setToolTip(QTr("FrmMenu", "Посмотреть записанную партию"));
     connect(CmdRecords, &QPushButton::clicked, this, [this] {
         close();
         forms_.OpenRecords();
     });
-    setTabOrder(Cmd[3], CmdRecords);
+    setTabOrder(Cmd[3], CmdNetwork);
+    setTabOrder(CmdNetwork, CmdRecords);
     setTabOrder(CmdRecords, Cmd[5]);
     Cmd[2]->setToolTip(QTr("FrmMenu", "Загрузить сохранённую партию"));
     ShowSaveState();
@@ -92,6 +102,9 @@ void FrmMenu::CmdClicked(int index)
 {
     switch (index) {
     case 0:
+        // A new match would replace the shared one: network play ends first.
+        if (!forms_.LeaveNetworkFirst())
+            break;
         forms_.OpenSelect();
         close();
         break;
@@ -102,6 +115,8 @@ void FrmMenu::CmdClicked(int index)
         close();
         break;
     case 2:
+        if (!forms_.LeaveNetworkFirst())
+            break;
         forms_.OpenSaves();
         close();
         break;

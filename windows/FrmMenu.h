@@ -20,6 +20,8 @@ public:
     QPushButton* Cmd[6];
     // The records of finished matches, to watch again.
     QPushButton* CmdRecords;
+    // Hosting or joining a match over the network.
+    QPushButton* CmdNetwork;
 
     // Greys "Сохранить" out or lets it be pressed, as the match stands now.
     void ShowSaveState();

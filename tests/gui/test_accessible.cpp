@@ -94,6 +94,9 @@ TEST(Accessible, EveryWindowNamesEveryControlAndTheStripReadsTheTurn)
     sg.forms.OpenRecords();
     ExpectAllNamed("the list of records");
     CloseAllBut(main);
+    sg.forms.OpenNetwork();
+    ExpectAllNamed("the network game");
+    CloseAllBut(main);
     sg.forms.OpenReplay(sg.forms.recordsFolder + QStringLiteral("/v2-two-heroes-seed-7.ghrec"));
     ExpectAllNamed("the record's viewer");
     CloseAllBut(main);

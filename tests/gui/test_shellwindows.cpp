@@ -27,20 +27,23 @@ TEST(FrmMenu, ButtonsStandByTheirTopsWithSaveGreyedOutBeforeAMatch)
     GuiGame gg;
     QPointer<FrmMenu> menu = gg.forms.OpenMenu();
     EXPECT_EQ(menu->windowTitle(), QStringLiteral("Главное Меню"));
-    EXPECT_EQ(menu->size(), TwipsSize(3165, 4140));
+    EXPECT_EQ(menu->size(), TwipsSize(3165, 4620));
     EXPECT_EQ(menu->minimumSize(), menu->maximumSize());
     EXPECT_TRUE(menu->windowFlags().testFlag(Qt::Tool));
     const char* captions[] = {"Заново", "Сохранить", "Загрузить", "От Автора", "Продолжить", "Выход"};
-    const int tops[] = {360, 840, 1320, 2280, 1800, 3360};
+    const int tops[] = {360, 840, 1320, 2280, 1800, 3840};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(menu->Cmd[i]->text(), QString::fromUtf8(captions[i]));
         EXPECT_EQ(menu->Cmd[i]->geometry(), TwipsRect(480, tops[i], 2175, 375));
         EXPECT_EQ(menu->Cmd[i]->isEnabled(), i != 1) << i;
         EXPECT_TRUE(menu->Cmd[i]->font().bold());
     }
-    // The records of finished matches, between the author's word and the way out.
+    // Network play and the records of finished matches, between the
+    // author's word and the way out.
+    EXPECT_EQ(menu->CmdNetwork->text(), QStringLiteral("Сетевая игра"));
+    EXPECT_EQ(menu->CmdNetwork->geometry(), TwipsRect(480, 2880, 2175, 375));
     EXPECT_EQ(menu->CmdRecords->text(), QStringLiteral("Записи партий"));
-    EXPECT_EQ(menu->CmdRecords->geometry(), TwipsRect(480, 2880, 2175, 375));
+    EXPECT_EQ(menu->CmdRecords->geometry(), TwipsRect(480, 3360, 2175, 375));
     EXPECT_TRUE(menu->CmdRecords->isEnabled());
     // With no match there is nothing to save: the greyed-out button does nothing.
     QTest::mouseClick(menu->Cmd[1], Qt::LeftButton);

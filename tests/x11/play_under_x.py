@@ -289,7 +289,7 @@ class Play:
         # The main menu, then a new match from it.
         self.press("Главное меню")
         menu = x.wait_window("Главное Меню")
-        self.check(x.geometry(menu)[2:] == (twips(3165), twips(4140)), "the menu is %s" % (x.geometry(menu),))
+        self.check(x.geometry(menu)[2:] == (twips(3165), twips(4620)), "the menu is %s" % (x.geometry(menu),))
         self.shot("menu")
         x.click_in(menu, *centre_of(480, 360, 2175, 375))  # "Заново"
         select = x.wait_window("Выбор участников")
@@ -537,7 +537,7 @@ class Play:
         # The menu's "Выход", answered "Да", ends the program.
         self.press("Главное меню")
         menu = x.wait_window("Главное Меню")
-        x.click_in(menu, *centre_of(480, 3360, 2175, 375))  # "Выход"
+        x.click_in(menu, *centre_of(480, 3840, 2175, 375))  # "Выход"
         del question
         self.answer_box("Grimhollow", ("Tab", "Return"), exclude=(main,))  # from No over to Yes
         try:

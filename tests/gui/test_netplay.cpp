@@ -1,0 +1,250 @@
+// Network play between two games in one process, over the loopback address:
+// the host's windows and the peer's battlefield, which follows the host's
+// journal and sends its person's orders as proposals.
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTcpServer>
+
+#include <functional>
+#include <random>
+
+#include "app/NetPlay.h"
+#include "net/Bots.h"
+#include "save/StateHash.h"
+#include "tests/gui/GuiGame.h"
+#include "windows/FrmLog.h"
+#include "windows/FrmNet.h"
+
+namespace gh::gui {
+namespace {
+
+// Runs the host's clock a tick at a time with both event loops turning,
+// until `done` or `ms` have gone by; whether it came.
+bool Play(GuiGame& host, const std::function<bool()>& done, int ms = 20000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        if (host.g.MatchRunning && !host.g.timers.Held())
+            host.g.timers.Tick();
+        QTest::qWait(2);
+    }
+    return true;
+}
+
+// The peer has played everything the host sent, and stands where it stands.
+bool InStep(GuiGame& host, GuiGame& peer)
+{
+    // (The view is not in the hash: the rules never move it.)
+    return peer.forms.Net().HasMatch() && peer.g.timers.Ticks() == host.g.timers.Ticks() &&
+           save::StateHash(peer.g) == save::StateHash(host.g) && peer.g.ViewX == host.g.ViewX &&
+           peer.g.ViewY == host.g.ViewY;
+}
+
+// With the host's clock standing, lets the peer catch up; whether it did.
+bool Settle(GuiGame& host, GuiGame& peer, int ms = 10000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!InStep(host, peer)) {
+        if (t.elapsed() > ms) {
+            ADD_FAILURE() << "the peer is at tick " << peer.g.timers.Ticks() << " of " << host.g.timers.Ticks()
+                          << "; " << peer.forms.Net().Events().join('\n').toStdString();
+            return false;
+        }
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+struct TwoMachines {
+    GuiGame host, peer;
+    NetPlay& hn = host.forms.Net();
+    NetPlay& pn = peer.forms.Net();
+
+    // A match of the selection's heroes in which sides 1 and 2 are people,
+    // side 2 at the peer.
+    void Open(const QString& code = QStringLiteral("дуб"))
+    {
+        host.ShowMain();
+        peer.ShowMain();
+        host.StartFromSelection();
+        for (int side = 1; side <= kHeroes; ++side)
+            host.g.HeroIsHuman[static_cast<std::size_t>(side)] = side <= 2;
+        QString error;
+        ASSERT_TRUE(hn.Host(0, code, {2}, error)) << error.toStdString();
+        ASSERT_NE(hn.Port(), 0);
+    }
+    void Join(const QString& code = QStringLiteral("дуб"))
+    {
+        pn.Join(QStringLiteral("127.0.0.1"), hn.Port(), QStringLiteral("Петя"), code);
+    }
+    // Plays on (the host's person ending side 1's turns) until side 2's
+    // person is on the move at both machines.
+    bool UntilPeersTurn()
+    {
+        return Play(host, [this] {
+                   if (host.g.ActiveHero == 1 && CheckOrder(host.g, {OrderKind::EndTurn}) == Refusal::None)
+                       GiveOrder(host.g, {OrderKind::EndTurn});
+                   return host.g.ActiveHero == 2 && CheckOrder(host.g, {OrderKind::EndTurn}) == Refusal::None;
+               }) &&
+               Settle(host, peer) && pn.FieldIsOurs();
+    }
+};
+
+TEST(NetPlay, APeerFollowsTheHostsMatchAndItsPersonPlaysOnlyTheirOwnSide)
+{
+    TwoMachines m;
+    m.Open();
+    m.Join();
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000)) << "the peer never took its seat";
+    // The host's window lists the seat and its person; «Начать» is there.
+    m.host.forms.OpenNetwork();
+    auto* window = qobject_cast<FrmNet*>(m.host.forms.network.data());
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->LstSeats->count(), 1);
+    EXPECT_TRUE(window->LstSeats->item(0)->text().contains(QStringLiteral("Петя")))
+        << window->LstSeats->item(0)->text().toStdString();
+    EXPECT_TRUE(window->CmdStart->isEnabled());
+    window->CmdStart->click();
+    EXPECT_TRUE(m.hn.Started());
+
+    ASSERT_TRUE(Settle(m.host, m.peer)) << "the peer never caught up";
+    // The peer's own clock and journal stand aside; the host's journal runs.
+    EXPECT_FALSE(m.peer.forms.recorder.Attached());
+
+    ASSERT_TRUE(m.UntilPeersTurn()) << "side 2's turn never came at both machines";
+    // The host's person cannot order the side played at the peer...
+    EXPECT_EQ(GiveOrder(m.host.g, {OrderKind::EndTurn}), Refusal::NotTheirTurn);
+    EXPECT_FALSE(m.host.forms.FieldIsOurs());
+    // ...and the peer's person orders it: a walk, then the end of the turn,
+    // each taken by the host and played at both machines.
+    std::mt19937_64 rng(7);
+    const Order walk = net::BotOrder(m.peer.g, 2, 0, rng);
+    const std::size_t before = m.host.forms.recorder.Journal().lines.size();
+    EXPECT_EQ(GiveOrder(m.peer.g, walk), Refusal::None);
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.forms.recorder.Journal().lines.size() > before; }))
+        << "the host never took the walk";
+    ASSERT_TRUE(Play(m.host, [&] { return CheckOrder(m.host.g, {OrderKind::EndTurn}) == Refusal::None; }));
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    EXPECT_EQ(GiveOrder(m.peer.g, {OrderKind::EndTurn}), Refusal::None);
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.g.ActiveHero != 2; }, 5000))
+        << "the peer's end of turn never went through";
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    // An order out of turn at the peer goes nowhere.
+    if (m.host.g.ActiveHero != 2) {
+        EXPECT_EQ(GiveOrder(m.peer.g, {OrderKind::EndTurn}), Refusal::NotTheirTurn);
+    }
+
+    // Chat: plain text, with the name the person gave, at both machines and
+    // in the peer's log.
+    m.peer.forms.ToggleLog();
+    FrmLog* log = m.peer.forms.Log();
+    ASSERT_NE(log, nullptr);
+    m.peer.forms.NetworkSay(QStringLiteral("привет <b>всем</b>"));
+    const QString said = QStringLiteral("Петя: привет <b>всем</b>");
+    ASSERT_TRUE(Play(m.host, [&] { return m.pn.Chat().contains(said) && m.hn.Chat().contains(said); }, 5000));
+    Play(m.host, [&] { return !log->LstLog->findItems(said, Qt::MatchExactly).isEmpty(); }, 2000);
+    EXPECT_EQ(log->LstLog->findItems(said, Qt::MatchExactly).size(), 1);
+    EXPECT_TRUE(log->TxtChat->isVisible());
+
+    EXPECT_EQ(m.peer.forms.NetworkWaiting(), QString());
+    // No difference was ever found.
+    EXPECT_TRUE(m.pn.Events().filter(QStringLiteral("разошлась")).isEmpty()) << m.pn.Events().join('\n').toStdString();
+
+    // The peer leaves: its match goes on at its own machine, with a journal
+    // of its own; the host waits for the person, the countdown running.
+    m.pn.Leave();
+    EXPECT_FALSE(m.pn.Active());
+    EXPECT_TRUE(m.peer.forms.recorder.Attached());
+    EXPECT_EQ(m.peer.g.orders, &m.peer.forms.recorder);
+    EXPECT_EQ(m.peer.g.shell, &m.peer.shell);
+    m.hn.Leave();
+    EXPECT_EQ(m.host.g.shell, &m.host.shell);
+    EXPECT_EQ(GiveOrder(m.host.g, {OrderKind::Cancel}) != Refusal::NotTheirTurn, true);
+}
+
+TEST(NetPlay, TheViewIsMovedByThePersonWhoseTurnItIs)
+{
+    TwoMachines m;
+    m.Open();
+    m.Join();
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000));
+    m.hn.StartMatch();
+    ASSERT_TRUE(m.UntilPeersTurn());
+    // The peer's person scrolls: the host's match (and so everyone's) looks
+    // there once the line comes back.
+    const float x = m.host.g.ViewX == 720 ? 1440 : 720;
+    m.peer.g.ViewX = x;
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.g.ViewX == x; }, 5000))
+        << "the view never moved: host " << m.host.g.ViewX << ", peer " << m.peer.g.ViewX << "; "
+        << m.hn.Events().join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    // The peer's bar shows where the field is seen from, as far as it goes.
+    EXPECT_EQ(m.peer.g.HorBar.Value, std::clamp(static_cast<int>(x), m.peer.g.HorBar.Min, m.peer.g.HorBar.Max));
+    // What the peer's windows write into the shared state otherwise does
+    // not survive the next frame.
+    const std::int32_t target = m.host.g.Target;
+    m.peer.g.Target = target + 1;
+    ASSERT_TRUE(Play(m.host, [&] { return m.peer.g.Target == target; }, 2000));
+    m.pn.Leave();
+    m.hn.Leave();
+}
+
+TEST(NetPlay, AWrongJoinCodeIsRefusedWithAReadableReason)
+{
+    TwoMachines m;
+    m.Open();
+    m.Join(QStringLiteral("клён"));
+    ASSERT_TRUE(Play(m.host, [&] { return !m.pn.Active(); }, 10000));
+    EXPECT_EQ(m.pn.Problem(), QStringLiteral("Неверный код партии."));
+    EXPECT_FALSE(m.hn.Full());
+    // The peer's own match (none) is as it was; the host still waits.
+    EXPECT_FALSE(m.peer.g.MatchRunning);
+    EXPECT_TRUE(m.hn.Active());
+    m.hn.Leave();
+}
+
+TEST(NetPlay, NobodyAtTheAddressIsSaidAndLeavingStopsTheAttempts)
+{
+    GuiGame peer;
+    peer.ShowMain();
+    NetPlay& pn = peer.forms.Net();
+    // A port nothing listens on, on this machine only.
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    pn.Join(QStringLiteral("127.0.0.1"), port, QStringLiteral("Петя"), {});
+    peer.forms.OpenNetwork();
+    auto* window = qobject_cast<FrmNet*>(peer.forms.network.data());
+    ASSERT_NE(window, nullptr);
+    QTest::qWait(300);
+    EXPECT_TRUE(pn.Active());
+    EXPECT_FALSE(pn.Connected());
+    EXPECT_TRUE(window->LblStatus->text().contains(QStringLiteral("Подключаемся")))
+        << window->LblStatus->text().toStdString();
+    EXPECT_FALSE(window->Tabs->isEnabled());
+    // The attempts end with what went wrong, in the window.
+    QElapsedTimer t;
+    t.start();
+    while (pn.Active() && t.elapsed() < 15000)
+        QTest::qWait(20);
+    EXPECT_FALSE(pn.Active());
+    EXPECT_TRUE(pn.Problem().contains(QStringLiteral("никто не ждёт"))) << pn.Problem().toStdString();
+    EXPECT_EQ(window->LblStatus->text(), pn.Problem());
+    EXPECT_TRUE(window->Tabs->isEnabled());
+
+    // Leaving while it still tries stops the attempts at once.
+    pn.Join(QStringLiteral("127.0.0.1"), port, QStringLiteral("Петя"), {});
+    EXPECT_TRUE(pn.Active());
+    window->CmdLeave->click();
+    EXPECT_FALSE(pn.Active());
+    EXPECT_TRUE(pn.Problem().isEmpty());
+}
+
+} // namespace
+} // namespace gh::gui
