@@ -183,8 +183,7 @@ bool NetPlay::Host(quint16 port, const QString& joinCode, const std::vector<int>
         forms_.BeginNetworkJournal();
     std::random_device entropy;
     const std::uint64_t seed = (static_cast<std::uint64_t>(entropy()) << 32) ^ entropy();
-    host_ = std::make_unique<net::Host>(g, forms_.recorder, GameVersion(), joinCode.toStdString(), net::Limits{},
-                                        seed);
+    host_ = std::make_unique<net::Host>(g, forms_.recorder, GameVersion(), joinCode.toStdString(), limits, seed);
     for (const int side : remote)
         host_->OfferSide(side);
     tcpHost_ = std::make_unique<net::TcpHost>(*host_, clock_);
@@ -289,7 +288,7 @@ void NetPlay::Join(const QString& address, quint16 port, const QString& name, co
     if (Active())
         Leave();
     name_ = name;
-    peer_ = std::make_unique<net::Peer>(GameVersion(), name.toStdString(), joinCode.toStdString(), net::Limits{});
+    peer_ = std::make_unique<net::Peer>(GameVersion(), name.toStdString(), joinCode.toStdString(), limits);
     ownShell_ = forms_.g.shell;
     peerShell_ = std::make_unique<PeerShell>(*this, *ownShell_);
     peer_->Follow(&forms_.g, peerShell_.get());
@@ -598,13 +597,19 @@ void NetPlay::Leave()
     // The replay gives the match its own door and shell back now.
     if (peer_)
         peer_->Follow(nullptr, nullptr);
+    // A host's goodbyes are on their way: its connections close once they
+    // are out (closing at once would throw them away).
+    const int linger = host_ ? kGoodbyeMs : 0;
     auto retired = std::make_unique<Retired>();
     retired->host = std::move(host_);
     retired->peer = std::move(peer_);
     retired->tcpHost = std::move(tcpHost_);
     retired->tcpPeer = std::move(tcpPeer_);
+    Retired* gone = retired.get();
     retired_.push_back(std::move(retired));
-    QTimer::singleShot(0, this, [this] { retired_.clear(); });
+    QTimer::singleShot(linger, this, [this, gone] {
+        std::erase_if(retired_, [gone](const std::unique_ptr<Retired>& r) { return r.get() == gone; });
+    });
     if (ownShell_)
         g.shell = ownShell_;
     ownShell_ = nullptr;

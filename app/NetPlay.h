@@ -42,6 +42,8 @@ public:
     static constexpr net::Millis kHostGoneMs = 120'000;
     // A first connection that has not come in this long is given up.
     static constexpr net::Millis kFirstContactMs = 4'000;
+    // How long a host that stops keeps its connections for its goodbyes.
+    static constexpr int kGoodbyeMs = 1'500;
 
     explicit NetPlay(Forms& forms);
     ~NetPlay() override;
@@ -108,6 +110,10 @@ public:
     // Asked when a person's countdown has run out, on the host (tests
     // answer it): 0 wait on, 1 the computer plays the side, 2 save and stop.
     std::function<int(int side, const QString& who)> askOnTimeout;
+
+    // The sessions' limits (the countdown for a lost person among them);
+    // taken when hosting or joining.
+    net::Limits limits;
 
     // Texts for the reasons a host refuses, as a person reads them.
     static QString RefusalText(net::RefuseReason why, const QString& hostText);

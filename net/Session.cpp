@@ -565,11 +565,6 @@ void Host::Propose(ConnId conn, const Message& m, Millis now)
         Drop(conn, "not an order");
         return;
     }
-    if (view && !(std::isfinite(line.seat.ViewX) && std::isfinite(line.seat.ViewY) &&
-                  std::fabs(line.seat.ViewX) <= kFarthestView && std::fabs(line.seat.ViewY) <= kFarthestView)) {
-        Drop(conn, "a view off the field");
-        return;
-    }
     // The side is the connection's, whatever the order names.
     Refusal why = Refusal::None;
     if (g_.ActiveHero != seat.side || !g_.HeroIsHuman[static_cast<std::size_t>(seat.side)])
@@ -583,7 +578,8 @@ void Host::Propose(ConnId conn, const Message& m, Millis now)
         return;
     }
     if (view) {
-        // The person whose turn it is looks where they like: the view is
+        // The person whose turn it is looks where they like (the record's
+        // reader keeps a view within the field's reach): the view is
         // the match's (the rules paint and aim by it), so it goes into the
         // journal as a change of the seat, and every machine looks there too.
         journal_.Sync();

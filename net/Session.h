@@ -118,8 +118,6 @@ public:
     // A peer's person moved the shared view (the match's ViewX/ViewY): the
     // host's window shows it.
     std::function<void()> viewChanged;
-    // The farthest a view may stand from the field's corner, in twips.
-    static constexpr float kFarthestView = 1'000'000.0f;
     // What happened: joins, leaves and why a peer was dropped.
     std::vector<std::string> log;
     // Chat lines as shown: "name: text".

@@ -1,7 +1,9 @@
 // The network match's wire format and its host and peer sessions, wired
 // directly to each other: joins and refusals, lockstep, orders only for the
 // connection's own side, rejoining, hostile peers and a peer that differs.
+#include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "save/SaveFormat.h"
 #include "save/StateHash.h"
 #include "tests/core/SampleSaves.h"
+#include "tests/support/ScriptedShell.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -383,6 +386,181 @@ TEST(NetLockstep, APeerFollowsTheHostAndGivesOrdersOnlyForItsOwnSide)
     t.Pump();
     ASSERT_EQ(other.peer->chat.size(), 1u);
     EXPECT_EQ(other.peer->chat[0], "Ирина: привет всем");
+}
+
+TEST(NetLockstep, APeerCanFollowOnTheProgramsOwnMatchWhosePersonsOrdersGoToTheHost)
+{
+    // The program's match, with its own door and shell: the peer's replay
+    // borrows them while it follows the host and gives them back after.
+    Game live;
+    BindTimers(live);
+    save::Recorder ownJournal;
+    ownJournal.Begin(live, "test", "own");
+    ScriptedShell ownShell;
+    live.shell = &ownShell;
+    ScriptedShell outer;
+
+    Table t;
+    t.host->OfferSide(1);
+    auto seat = std::make_unique<Table::Seat>();
+    seat->peer = std::make_unique<Peer>("test", "Ирина", "", Limits{});
+    Peer& peer = *seat->peer;
+    int adopted = 0, diverted = 0;
+    peer.Follow(&live, &outer);
+    peer.adopted = [&](const save::LoadResult&) { ++adopted; };
+    peer.divert = [&](Game&, const Order& o) -> std::optional<Refusal> {
+        ++diverted;
+        peer.Propose(o, t.now);
+        return Refusal::None;
+    };
+    ownJournal.Detach();
+    seat->conn = t.next++;
+    t.host->Opened(seat->conn, t.now);
+    peer.Opened(t.now);
+    t.seats.push_back(std::move(seat));
+    t.Pump();
+    t.host->Start(t.now);
+    t.Pump();
+    t.Ticks(30);
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_EQ(adopted, 1);
+    ASSERT_EQ(peer.Match(), &live);
+    EXPECT_TRUE(t.InStep(*t.seats.back()));
+    EXPECT_NE(live.orders, nullptr);
+
+    // The person's order goes to the host and not into the match; the line
+    // that comes back moves the unit on both.
+    const Order walk = t.WalkBeside();
+    const std::uint64_t before = save::StateHash(live);
+    EXPECT_EQ(GiveOrder(live, walk), Refusal::None);
+    EXPECT_EQ(diverted, 1);
+    EXPECT_EQ(save::StateHash(live), before);
+    t.Pump();
+    t.UntilAtRest();
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(*t.seats.back()));
+    EXPECT_EQ(live.U(1).PosX, walk.x);
+    EXPECT_FALSE(peer.Desynced());
+    // The computer's orders and the host's lines are the replay's own: none
+    // of them went to the divert.
+    EXPECT_EQ(diverted, 1);
+
+    // The view is the person's whose turn it is: it moves every machine's.
+    const float x = t.g.ViewX + 720.0f;
+    const std::uint64_t view = peer.ProposeView(x, t.g.ViewY, t.now);
+    t.Pump();
+    EXPECT_EQ(peer.answers.at(view), 0);
+    EXPECT_EQ(t.g.ViewX, x);
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(*t.seats.back()));
+    EXPECT_EQ(live.ViewX, x);
+    // The same view again is taken with no line to show for it.
+    const std::size_t lines = t.journal.Journal().lines.size();
+    const std::uint64_t again = peer.ProposeView(x, t.g.ViewY, t.now);
+    t.Pump();
+    EXPECT_EQ(peer.answers.at(again), 0);
+    EXPECT_EQ(t.journal.Journal().lines.size(), lines);
+
+    // Given back: the match keeps what it has, with its own door and shell.
+    peer.Follow(nullptr, nullptr);
+    EXPECT_EQ(live.orders, nullptr); // the journal stood aside before the join
+    EXPECT_EQ(live.shell, &ownShell);
+    EXPECT_EQ(save::StateHash(live), save::StateHash(t.g));
+}
+
+TEST(NetHostile, AViewOffTheFieldOrOutOfTurnGetsNowhere)
+{
+    Table t;
+    t.host->OfferSide(1);
+    t.host->OfferSide(2);
+    Table::Seat& mine = t.Join("Ирина");
+    Table::Seat& other = t.Join("Пётр");
+    t.host->Start(t.now);
+    t.Pump();
+    t.Ticks(30);
+    t.UntilAtRest();
+    t.Ticks(2);
+    ASSERT_EQ(t.g.ActiveHero, 1);
+    // Side 2 looks elsewhere while side 1 is on the move: refused.
+    const float x = t.g.ViewX;
+    const std::uint64_t id = other.peer->ProposeView(x + 1440, 0, t.now);
+    t.Pump();
+    EXPECT_EQ(other.peer->answers.at(id), static_cast<std::int32_t>(Refusal::NotTheirTurn));
+    EXPECT_EQ(t.g.ViewX, x);
+    // A view no field has: that connection ends, the match goes on.
+    mine.peer->ProposeView(1.0e9f, 0, t.now);
+    t.Pump();
+    ASSERT_EQ(mine.closes.size(), 1u);
+    EXPECT_NE(mine.closes[0].find("ViewX"), std::string::npos) << mine.closes[0];
+    EXPECT_TRUE(std::isfinite(t.g.ViewX));
+    t.Ticks(2);
+    EXPECT_TRUE(t.InStep(other));
+}
+
+TEST(NetHost, APersonMovesToAnOpenSeatBeforeTheStartAndEveryoneIsTold)
+{
+    Table t;
+    for (int side = 1; side <= 3; ++side)
+        t.host->OfferSide(side);
+    Table::Seat& a = t.Join("Ирина");
+    Table::Seat& b = t.Join("Пётр");
+    ASSERT_EQ(a.peer->Side(), 1);
+    ASSERT_EQ(b.peer->Side(), 2);
+    // Both hear who sits where, before the match comes.
+    ASSERT_EQ(a.peer->seats.size(), 3u);
+    EXPECT_EQ(a.peer->seats[1].name, "Пётр");
+    EXPECT_EQ(a.peer->seats[2].owner, kNoOwner);
+
+    b.peer->Claim(3, t.now);
+    t.Pump();
+    EXPECT_EQ(b.peer->Side(), 3);
+    EXPECT_EQ(a.peer->seats[1].owner, kNoOwner);
+    EXPECT_EQ(a.peer->seats[2].name, "Пётр");
+    // A seat someone holds is not taken from them.
+    b.peer->Claim(1, t.now);
+    t.Pump();
+    EXPECT_EQ(b.peer->Side(), 3);
+    EXPECT_EQ(a.peer->Side(), 1);
+    // The one left open takes the next person; once the match runs the
+    // seats stay where they are.
+    Table::Seat& c = t.Join("Анна");
+    EXPECT_EQ(c.peer->Side(), 2);
+    EXPECT_TRUE(t.host->Full());
+    t.host->Start(t.now);
+    t.Pump();
+    c.peer->Claim(1, t.now);
+    t.Pump();
+    EXPECT_EQ(c.peer->Side(), 2);
+    EXPECT_EQ(t.host->Seats()[1].name, "Анна");
+}
+
+TEST(NetLockstep, TheHostsOwnPersonIsKeptFromSidesPlayedElsewhere)
+{
+    Table t;
+    t.host->OfferSide(1);
+    Table::Seat& s = t.Join("Ирина");
+    t.host->Start(t.now);
+    t.Pump();
+    t.Ticks(30);
+    t.UntilAtRest();
+    t.Ticks(2);
+    // The host's window asks its door; side 1 is played at the peer.
+    t.journal.gate = [&](const Game& g, const Order&) -> std::optional<Refusal> {
+        if (g.timers.InTick() || t.host->Giving())
+            return std::nullopt;
+        return g.ActiveHero == 1 ? std::optional<Refusal>(Refusal::NotTheirTurn) : std::nullopt;
+    };
+    const std::size_t lines = t.journal.Journal().lines.size();
+    const std::uint64_t before = save::StateHash(t.g);
+    EXPECT_EQ(GiveOrder(t.g, t.WalkBeside()), Refusal::NotTheirTurn);
+    EXPECT_EQ(save::StateHash(t.g), before);
+    EXPECT_EQ(t.journal.Journal().lines.size(), lines);
+    // The person at the peer gives it, through the same door.
+    const std::uint64_t id = s.peer->Propose(t.WalkBeside(), t.now);
+    t.Pump();
+    EXPECT_EQ(s.peer->answers.at(id), 0);
+    EXPECT_EQ(t.journal.Journal().lines.size(), lines + 1);
 }
 
 TEST(NetLockstep, ACutConnectionRejoinsAndNothingIsLostOrRepeated)

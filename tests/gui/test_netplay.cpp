@@ -13,6 +13,7 @@
 #include "net/Bots.h"
 #include "save/StateHash.h"
 #include "tests/gui/GuiGame.h"
+#include "tests/gui/SavesGame.h"
 #include "windows/FrmLog.h"
 #include "windows/FrmNet.h"
 
@@ -61,7 +62,8 @@ bool Settle(GuiGame& host, GuiGame& peer, int ms = 10000)
 }
 
 struct TwoMachines {
-    GuiGame host, peer;
+    // Each with saves, settings and autosaves in folders of its own.
+    SavesGame host, peer;
     NetPlay& hn = host.forms.Net();
     NetPlay& pn = peer.forms.Net();
 
@@ -190,6 +192,78 @@ TEST(NetPlay, TheViewIsMovedByThePersonWhoseTurnItIs)
     const std::int32_t target = m.host.g.Target;
     m.peer.g.Target = target + 1;
     ASSERT_TRUE(Play(m.host, [&] { return m.peer.g.Target == target; }, 2000));
+    m.pn.Leave();
+    m.hn.Leave();
+}
+
+TEST(NetPlay, ALostPersonsTurnWaitsWithACountdownOnTheStripThenTheHostChooses)
+{
+    TwoMachines m;
+    m.hn.limits.away = 1500;
+    m.Open();
+    m.Join();
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000));
+    m.hn.StartMatch();
+    ASSERT_TRUE(m.UntilPeersTurn());
+    int asked = 0;
+    QString askedWho;
+    m.hn.askOnTimeout = [&](int side, const QString& who) {
+        ++asked;
+        askedWho = who;
+        EXPECT_EQ(side, 2);
+        return 1; // the computer plays the side
+    };
+    // The peer's machine is gone: the host's strip counts down for its person.
+    m.pn.Leave();
+    ASSERT_TRUE(Play(m.host, [&] { return !m.hn.Waiting().isEmpty(); }, 5000));
+    const QString hero = QString::fromStdString(m.host.g.U(2).Name);
+    EXPECT_TRUE(m.hn.Waiting().startsWith(hero + QStringLiteral(": связь потеряна, ждём 0:0")))
+        << m.hn.Waiting().toStdString();
+    EXPECT_EQ(m.host.forms.NetworkWaiting(), m.hn.Waiting());
+    EXPECT_EQ(m.host.g.ActiveHero, 2);
+    // When it runs out the host is asked, once; the computer ends the turn
+    // and plays the side from then on.
+    ASSERT_TRUE(Play(m.host, [&] { return asked > 0; }, 10000));
+    EXPECT_EQ(askedWho, QStringLiteral("Петя"));
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.g.ActiveHero != 2; }, 5000));
+    EXPECT_FALSE(m.host.g.HeroIsHuman[2]);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(m.hn.Waiting().isEmpty());
+    m.hn.Leave();
+}
+
+TEST(NetPlay, TheHostsSaveOfANetworkMatchIsHostedAgainAndThePeerTakesItsSeat)
+{
+    TwoMachines m;
+    m.Open();
+    m.Join();
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000));
+    m.hn.StartMatch();
+    ASSERT_TRUE(m.UntilPeersTurn());
+    // The peer's machine keeps autosaves of the match it follows.
+    m.peer.Settle();
+    EXPECT_FALSE(m.peer.files.Autosaves().isEmpty());
+
+    // The host saves and stops: the peer is told, and its match goes on there.
+    ASSERT_TRUE(m.host.forms.SaveAs(QStringLiteral("Сетевая партия")));
+    const std::uint64_t saved = save::StateHash(m.host.g);
+    m.hn.Leave();
+    ASSERT_TRUE(Play(m.host, [&] { return !m.pn.Active(); }, 5000));
+    EXPECT_TRUE(m.pn.Problem().contains(QStringLiteral("закончил сетевую игру"))) << m.pn.Problem().toStdString();
+    EXPECT_TRUE(m.peer.forms.recorder.Attached());
+
+    // Later: the save is loaded and hosted again; the peer joins and plays on.
+    ASSERT_TRUE(m.host.forms.LoadFile(m.host.files.ManualPath(QStringLiteral("Сетевая партия"))));
+    EXPECT_EQ(save::StateHash(m.host.g), saved);
+    QString error;
+    ASSERT_TRUE(m.hn.Host(0, QStringLiteral("дуб"), {2}, error)) << error.toStdString();
+    m.Join();
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000));
+    m.hn.StartMatch();
+    ASSERT_TRUE(m.UntilPeersTurn());
+    EXPECT_EQ(GiveOrder(m.peer.g, {OrderKind::EndTurn}), Refusal::None);
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.g.ActiveHero != 2; }, 5000));
+    ASSERT_TRUE(Settle(m.host, m.peer));
     m.pn.Leave();
     m.hn.Leave();
 }
