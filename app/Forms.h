@@ -121,8 +121,9 @@ public:
     void BeginNetworkJournal() { BeginJournal(); }
     // This machine now shows the host's match: the windows of the old match
     // close, the log begins afresh, and the program's own journal and clock
-    // stand aside while the host's journal drives the match.
-    void FollowNetworkMatch();
+    // stand aside while the host's journal drives the match. `first`: the
+    // match has just come (not sent again after a difference).
+    void FollowNetworkMatch(bool first);
     // Network play has ended here: the match on screen goes on at this
     // machine, on its own clock and with a journal of its own.
     void LeaveNetworkMatch();

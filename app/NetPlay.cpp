@@ -339,7 +339,7 @@ void NetPlay::Adopted(const save::LoadResult&)
     // The host's match replaces whatever this machine had: its windows go
     // with the old match, the log begins afresh, and the program's own
     // journal and clock stand aside (the host's journal is the match's).
-    forms_.FollowNetworkMatch();
+    forms_.FollowNetworkMatch(!running_);
     shadow_ = save::SeatInputsOf(forms_.g);
     haveShadow_ = true;
     running_ = true;

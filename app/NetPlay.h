@@ -37,7 +37,7 @@ class NetPlay final : public QObject {
     Q_OBJECT
 public:
     enum class Mode { None, Hosting, Joined };
-    static constexpr quint16 kDefaultPort = 47474;
+    static constexpr quint16 kDefaultPort = 27183; // as grimhollow-host's
     // A lost host is given this long to come back before the match ends here.
     static constexpr net::Millis kHostGoneMs = 120'000;
     // A first connection that has not come in this long is given up.

@@ -98,8 +98,12 @@ bool Forms::LeaveNetworkFirst()
     return true;
 }
 
-void Forms::FollowNetworkMatch()
+void Forms::FollowNetworkMatch(bool first)
 {
+    // The match has come: the network window has done its part, as the
+    // host's closes on «Начать».
+    if (first && network)
+        network->close();
     // The windows that show the old match's records go with it.
     CloseSelection();
     if (cast)

@@ -773,7 +773,6 @@ void Peer::Handle(const Message& m, Millis now)
         replay_->GoLive(m.tick);
         lines_ = base_ = reported_ = m.seq;
         told_ = false;
-        seats.clear();
         if (adopted)
             adopted(r);
         return;

@@ -218,7 +218,7 @@ public:
     std::function<std::optional<gh::Refusal>(Game&, const Order&)> divert;
     // Why the host refused this peer (valid when Refused()).
     RefuseReason RefusedFor() const { return refuseReason_; }
-    // The seats as the host last told them, before the start.
+    // The seats as the host last told them (before the start; they stay so).
     std::vector<LobbySeat> seats;
 
     bool Joined() const { return joined_; }
