@@ -166,7 +166,7 @@ QString NetPlay::RefusalText(net::RefuseReason why, const QString& hostText)
 
 // ---- hosting ------------------------------------------------------------------
 
-bool NetPlay::Host(quint16 port, const QString& joinCode, const std::vector<int>& remote, QString& error)
+bool NetPlay::Host(unsigned short port, const QString& joinCode, const std::vector<int>& remote, QString& error)
 {
     Game& g = forms_.g;
     if (Active())
@@ -215,7 +215,7 @@ bool NetPlay::Host(quint16 port, const QString& joinCode, const std::vector<int>
     return true;
 }
 
-quint16 NetPlay::Port() const
+unsigned short NetPlay::Port() const
 {
     return tcpHost_ ? tcpHost_->Port() : 0;
 }
@@ -283,7 +283,7 @@ void NetPlay::HostPulse()
 
 // ---- joining ------------------------------------------------------------------
 
-void NetPlay::Join(const QString& address, quint16 port, const QString& name, const QString& joinCode)
+void NetPlay::Join(const QString& address, unsigned short port, const QString& name, const QString& joinCode)
 {
     if (Active())
         Leave();

@@ -17,6 +17,7 @@
 #include "platform/Shell.h"
 #include "platform/qt/net/Tcp.h"
 #include "save/Record.h"
+#include "windows/NetworkPlay.h"
 
 class QMessageBox;
 
@@ -33,11 +34,9 @@ class Forms;
 // host's journal (a live replay of the program's own match): the person's
 // orders go to the host as proposals and come back as the journal's lines,
 // on every machine at the same tick.
-class NetPlay final : public QObject {
+class NetPlay final : public QObject, public NetworkPlay {
     Q_OBJECT
 public:
-    enum class Mode { None, Hosting, Joined };
-    static constexpr quint16 kDefaultPort = 27183; // as grimhollow-host's
     // A lost host is given this long to come back before the match ends here.
     static constexpr net::Millis kHostGoneMs = 120'000;
     // A first connection that has not come in this long is given up.
@@ -48,32 +47,32 @@ public:
     explicit NetPlay(Forms& forms);
     ~NetPlay() override;
 
-    Mode Current() const { return mode_; }
-    bool Active() const { return mode_ != Mode::None; }
+    Mode Current() const override { return mode_; }
 
     // Hosts the match on screen on `port` (0: any free port); `remote` are
     // the sides played at other machines. False with the reason.
-    bool Host(quint16 port, const QString& joinCode, const std::vector<int>& remote, QString& error);
-    quint16 Port() const;
+    bool Host(unsigned short port, const QString& joinCode, const std::vector<int>& remote,
+              QString& error) override;
+    unsigned short Port() const override;
     // Host: every offered side has its person.
-    bool Full() const;
-    bool Started() const;
+    bool Full() const override;
+    bool Started() const override;
     // Host: the match goes to everyone and play begins.
-    void StartMatch();
+    void StartMatch() override;
 
     // Joins the match at `address`:`port`; what comes of it is told through
     // `changed` (Joined, Refusal, the seats, the start).
-    void Join(const QString& address, quint16 port, const QString& name, const QString& joinCode);
+    void Join(const QString& address, unsigned short port, const QString& name, const QString& joinCode) override;
     // Peer: asks the host for the open seat of `side`.
-    void Claim(int side);
-    bool Connected() const;
+    void Claim(int side) override;
+    bool Connected() const override;
     // Peer: the side this machine's person plays (0 before the welcome).
     int OwnSide() const;
     bool HasMatch() const;
 
     // Ends network play on this machine (a goodbye to the others). The match
     // on screen stays and goes on at this machine.
-    void Leave();
+    void Leave() override;
 
     // Whether this machine's person plays `side`.
     bool PlaysHere(int side) const;
@@ -81,24 +80,16 @@ public:
     // whose turn it is is played here.
     bool FieldIsOurs() const;
 
-    // The seats as they stand: the side, who holds it ("" when open) and
-    // whether that person is connected.
-    struct SeatView {
-        int side = 0;
-        QString person;
-        bool here = false; // this machine's person
-        bool connected = false;
-    };
-    std::vector<SeatView> Seats() const;
+    std::vector<SeatView> Seats() const override;
 
     void Say(const QString& text);
     // Chat lines, "name: text", as they came.
     const QStringList& Chat() const { return chat_; }
     // For the status strip: who the match waits for and how long is left
     // ("" when it waits for nobody).
-    QString Waiting() const;
+    QString Waiting() const override;
     // What went wrong last (a refusal, a lost host), "" when nothing did.
-    const QString& Problem() const { return problem_; }
+    const QString& Problem() const override { return problem_; }
     // What happened, for this machine's person: joins, leaves, drops.
     QStringList Events() const { return events_; }
 

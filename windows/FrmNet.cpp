@@ -12,11 +12,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/NetPlay.h"
 #include "battlefield/WindowOpener.h"
 #include "platform/qt/SideColours.h"
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
+#include "windows/NetworkPlay.h"
 
 namespace gh {
 
@@ -29,7 +29,7 @@ QSpinBox* PortBox(QWidget* parent, const QString& name)
 {
     auto* box = new QSpinBox(parent);
     box->setRange(1, 65535);
-    box->setValue(NetPlay::kDefaultPort);
+    box->setValue(NetworkPlay::kDefaultPort);
     box->setAccessibleName(name);
     box->setToolTip(QTr("FrmNet", "Порт: у хозяина и у того, кто подключается, он должен быть один и тот же"));
     return box;
@@ -45,7 +45,7 @@ QString PersonName()
 
 } // namespace
 
-FrmNet::FrmNet(WindowOpener& forms, NetPlay& net, QWidget* parent)
+FrmNet::FrmNet(WindowOpener& forms, NetworkPlay& net, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       forms_(forms), net_(net)
 {
@@ -211,7 +211,7 @@ void FrmNet::Join()
 void FrmNet::Follow()
 {
     const bool active = net_.Active();
-    const bool hosting = net_.Current() == NetPlay::Mode::Hosting;
+    const bool hosting = net_.Current() == NetworkPlay::Mode::Hosting;
     const bool started = net_.Started();
     Tabs->setEnabled(!active);
     CmdHost->setEnabled(!active && !ChkRemote.empty());

@@ -14,7 +14,7 @@ class QTabWidget;
 
 namespace gh {
 
-class NetPlay;
+class NetworkPlay;
 class WindowOpener;
 
 // Network play: host the match on screen (which heroes are played at other
@@ -24,9 +24,9 @@ class WindowOpener;
 class FrmNet final : public QWidget {
     Q_OBJECT
 public:
-    FrmNet(WindowOpener& forms, NetPlay& net, QWidget* parent = nullptr);
+    FrmNet(WindowOpener& forms, NetworkPlay& net, QWidget* parent = nullptr);
 
-    // Shows network play as it stands (NetPlay tells of every change).
+    // Shows network play as it stands (network play tells of every change).
     void Follow();
 
     QTabWidget* Tabs = nullptr;
@@ -59,7 +59,7 @@ private:
     void Join();
 
     WindowOpener& forms_;
-    NetPlay& net_;
+    NetworkPlay& net_;
     QWidget* heroesBox_ = nullptr;
 };
 
