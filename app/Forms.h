@@ -115,6 +115,7 @@ public:
     void OpenNetwork() override;
     bool LeaveNetworkFirst() override;
     QString NetworkWaiting() const override;
+    QString NetworkPlayer() const override;
     void NetworkSay(const QString& text) override;
     // A network match's journal begins here (the host's, when a match
     // without one is hosted).

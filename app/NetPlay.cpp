@@ -490,6 +490,17 @@ std::vector<NetPlay::SeatView> NetPlay::Seats() const
     return out;
 }
 
+QString NetPlay::PlayedBy(int side) const
+{
+    const Game& g = forms_.g;
+    if (!Active() || PlaysHere(side) || side < 1 || side > kHeroes || !g.HeroIsHuman[static_cast<std::size_t>(side)])
+        return {};
+    for (const SeatView& s : Seats())
+        if (s.side == side && !s.person.isEmpty())
+            return s.person;
+    return mode_ == Mode::Joined ? QTr("NetPlay", "хозяин партии") : QString();
+}
+
 void NetPlay::Say(const QString& text)
 {
     const std::string line = text.trimmed().toStdString();

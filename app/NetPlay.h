@@ -82,6 +82,10 @@ public:
 
     std::vector<SeatView> Seats() const override;
 
+    // Who plays `side` at another machine ("" when it is played here or by
+    // the computer): the person's name, or the host.
+    QString PlayedBy(int side) const;
+
     void Say(const QString& text);
     // Chat lines, "name: text", as they came.
     const QStringList& Chat() const { return chat_; }

@@ -67,6 +67,11 @@ QString Forms::NetworkWaiting() const
     return net_ ? net_->Waiting() : QString();
 }
 
+QString Forms::NetworkPlayer() const
+{
+    return net_ ? net_->PlayedBy(g.ActiveHero) : QString();
+}
+
 void Forms::NetworkSay(const QString& text)
 {
     if (InNetworkMatch())

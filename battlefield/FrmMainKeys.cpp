@@ -232,6 +232,9 @@ void FrmMain::MatchReported(const MatchEvent& e)
 void FrmMain::RenderStrip()
 {
     StatusLines lines = StatusOf(g_);
+    // In a network match the turn says on whose machine it is played.
+    if (const QString who = forms_.NetworkPlayer(); !who.isEmpty() && !lines.turn.empty())
+        lines.turn += QTr("FrmMain", " (играет %1)").arg(who).toStdString();
     // In a network match, a person whose connection is lost holds the
     // match up: the strip says who, and how long the host will wait.
     if (const QString waiting = forms_.NetworkWaiting(); !waiting.isEmpty())

@@ -123,6 +123,9 @@ public:
     virtual bool LeaveNetworkFirst() { return true; }
     // A chat line of this machine's person, to everyone in the match.
     virtual void NetworkSay(const QString& /*text*/) {}
+    // In a network match, who plays the side whose turn it is at another
+    // machine ("" when it is played here, or by the computer).
+    virtual QString NetworkPlayer() const { return {}; }
     // What the match waits for in a network match ("" for nothing).
     virtual QString NetworkWaiting() const { return {}; }
 

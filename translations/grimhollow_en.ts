@@ -812,6 +812,10 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Поле по вертикали</source>
         <translation>Battlefield, up and down</translation>
     </message>
+    <message>
+        <source> (играет %1)</source>
+        <translation> (played by %1)</translation>
+    </message>
 </context>
 <context>
     <name>FrmMenu</name>
@@ -2206,6 +2210,10 @@ The host said: %1</translation>
     <message>
         <source>Сетевая игра</source>
         <translation>Network game</translation>
+    </message>
+    <message>
+        <source>хозяин партии</source>
+        <translation>the host</translation>
     </message>
 </context>
 <context>

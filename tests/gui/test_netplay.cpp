@@ -4,8 +4,11 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPushButton>
+#include <QPointer>
 #include <QTcpServer>
+#include <QTcpSocket>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -119,6 +122,10 @@ TEST(NetPlay, APeerFollowsTheHostsMatchAndItsPersonPlaysOnlyTheirOwnSide)
     EXPECT_FALSE(m.peer.forms.recorder.Attached());
 
     ASSERT_TRUE(m.UntilPeersTurn()) << "side 2's turn never came at both machines";
+    // The strip says where the turn is played: at the peer, by Петя.
+    m.host.forms.Main()->RenderControls();
+    EXPECT_EQ(m.host.forms.NetworkPlayer(), QStringLiteral("Петя"));
+    EXPECT_EQ(m.peer.forms.NetworkPlayer(), QString());
     // The host's person cannot order the side played at the peer...
     EXPECT_EQ(GiveOrder(m.host.g, {OrderKind::EndTurn}), Refusal::NotTheirTurn);
     EXPECT_FALSE(m.host.forms.FieldIsOurs());
@@ -264,6 +271,83 @@ TEST(NetPlay, TheHostsSaveOfANetworkMatchIsHostedAgainAndThePeerTakesItsSeat)
     EXPECT_EQ(GiveOrder(m.peer.g, {OrderKind::EndTurn}), Refusal::None);
     ASSERT_TRUE(Play(m.host, [&] { return m.host.g.ActiveHero != 2; }, 5000));
     ASSERT_TRUE(Settle(m.host, m.peer));
+    m.pn.Leave();
+    m.hn.Leave();
+}
+
+// A relay on the loopback address between a peer and its host, whose
+// connections the test cuts as a failing network would.
+class Relay {
+public:
+    explicit Relay(quint16 hostPort) : hostPort_(hostPort)
+    {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* in = server_.nextPendingConnection()) {
+                auto* out = new QTcpSocket(in);
+                out->connectToHost(QHostAddress::LocalHost, hostPort_);
+                QObject::connect(in, &QTcpSocket::readyRead, out, [in, out] { out->write(in->readAll()); });
+                QObject::connect(out, &QTcpSocket::readyRead, in, [in, out] { in->write(out->readAll()); });
+                QObject::connect(out, &QTcpSocket::disconnected, in, [in] { in->disconnectFromHost(); });
+                QObject::connect(in, &QTcpSocket::disconnected, out, [out] { out->disconnectFromHost(); });
+                pairs_.push_back(in);
+            }
+        });
+    }
+    quint16 Port() const { return server_.serverPort(); }
+    // Every connection through the relay is reset at once.
+    void Cut()
+    {
+        for (QPointer<QTcpSocket>& in : pairs_)
+            if (in) {
+                for (auto* out : in->findChildren<QTcpSocket*>())
+                    out->abort();
+                in->abort();
+                in->deleteLater();
+            }
+        pairs_.clear();
+    }
+    int Connections() const { return static_cast<int>(pairs_.size()); }
+
+private:
+    quint16 hostPort_;
+    QTcpServer server_;
+    std::vector<QPointer<QTcpSocket>> pairs_;
+};
+
+TEST(NetPlay, ACutConnectionComesBackOnItsOwnAndNothingIsLostOrRepeated)
+{
+    TwoMachines m;
+    m.Open();
+    Relay relay(m.hn.Port());
+    m.pn.Join(QStringLiteral("127.0.0.1"), relay.Port(), QStringLiteral("Петя"), QStringLiteral("дуб"));
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000));
+    m.hn.StartMatch();
+    ASSERT_TRUE(m.UntilPeersTurn());
+    const std::size_t lines = m.host.forms.recorder.Journal().lines.size();
+
+    // The link fails during the peer's turn: the host counts down, the peer
+    // connects again by itself, and its seat is its own again.
+    relay.Cut();
+    ASSERT_TRUE(Play(m.host, [&] { return !m.hn.Waiting().isEmpty(); }, 5000)) << "the host never noticed";
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Waiting().isEmpty() && m.pn.Connected(); }, 10000))
+        << "the peer never came back";
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    EXPECT_EQ(m.host.forms.recorder.Journal().lines.size(), lines);
+    EXPECT_TRUE(m.pn.FieldIsOurs());
+
+    // Its person goes on: the end of the turn is taken once, at both machines.
+    EXPECT_EQ(GiveOrder(m.peer.g, {OrderKind::EndTurn}), Refusal::None);
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.g.ActiveHero != 2; }, 5000));
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    const auto& journal = m.host.forms.recorder.Journal().lines;
+    const auto ends = std::count_if(journal.begin() + static_cast<std::ptrdiff_t>(lines), journal.end(),
+                                    [](const save::RecordLine& l) {
+                                        return l.input && l.side == 2 && l.kind == save::RecordLine::Kind::Order &&
+                                               l.order.kind == OrderKind::EndTurn;
+                                    });
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(m.pn.Events().filter(QStringLiteral("разошлась")).isEmpty()) << m.pn.Events().join('\n').toStdString();
     m.pn.Leave();
     m.hn.Leave();
 }
