@@ -11,6 +11,7 @@
 
 #include "app/Forms.h"
 #include "battlefield/Drawing.h"
+#include "engine/Setup.h"
 #include "platform/qt/Translations.h"
 #include "save/SaveFormat.h"
 #include "save/StateHash.h"
@@ -18,6 +19,7 @@
 #include "windows/SaveState.h"
 #include "windows/qt/Autosave.h"
 #include "windows/qt/SaveFiles.h"
+#include "world/Catalogue.h"
 
 namespace gh {
 
@@ -236,6 +238,26 @@ void NetPlay::StartMatch()
 {
     if (!host_ || host_->Started())
         return;
+    // The heroes as their persons chose them. The match is changed outside
+    // any order, so its journal begins again here: the network match's
+    // record starts as the match starts for everyone.
+    Game& g = forms_.g;
+    bool changed = false;
+    for (const auto& s : host_->Seats()) {
+        if (s.peer == net::kNoOwner)
+            continue;
+        if (s.heroClass != 0 && g.U(s.side).UnitType != HeroTypeOfClass(s.heroClass))
+            changed |= ChangeHeroClass(g, s.side, s.heroClass);
+        if (!s.heroName.empty() && g.U(s.side).Name != s.heroName) {
+            g.U(s.side).Name = s.heroName;
+            changed = true;
+        }
+    }
+    if (changed) {
+        forms_.BeginNetworkJournal();
+        g.canvas->Clear();
+        DrawUnits(g);
+    }
     host_->Start(clock_.Now());
     tcpHost_->Flush();
     Told();
@@ -283,7 +305,8 @@ void NetPlay::HostPulse()
 
 // ---- joining ------------------------------------------------------------------
 
-void NetPlay::Join(const QString& address, unsigned short port, const QString& name, const QString& joinCode)
+void NetPlay::Join(const QString& address, unsigned short port, const QString& name, const QString& joinCode,
+                   int heroClass, const QString& heroName)
 {
     if (Active())
         Leave();
@@ -306,6 +329,8 @@ void NetPlay::Join(const QString& address, unsigned short port, const QString& n
     everJoined_ = false;
     address_ = address;
     port_ = port;
+    heroClass_ = heroClass;
+    heroName_ = heroName.trimmed();
     tcpPeer_->Connect(address, port);
     pulse_.start(Scheduler::kTickMs);
     Told();
@@ -314,7 +339,7 @@ void NetPlay::Join(const QString& address, unsigned short port, const QString& n
 void NetPlay::Claim(int side)
 {
     if (peer_) {
-        peer_->Claim(side, clock_.Now());
+        peer_->Claim(side, heroClass_, heroName_.toStdString(), clock_.Now());
         tcpPeer_->Flush();
     }
 }
@@ -423,8 +448,12 @@ void NetPlay::PeerNews()
                  .arg(tcpPeer_->Problem()));
         return;
     }
-    if (peer_->Joined())
+    if (peer_->Joined() && !everJoined_) {
         everJoined_ = true;
+        // The hero as the person chose it, for the seat the host gave.
+        if (heroClass_ != 0 || !heroName_.isEmpty())
+            Claim(peer_->Side());
+    }
     if (peer_->Refused()) {
         Stop(RefusalText(peer_->RefusedFor(), Q(peer_->Refusal())));
         return;
@@ -475,6 +504,7 @@ std::vector<NetPlay::SeatView> NetPlay::Seats() const
             v.side = s.side;
             v.person = s.peer == net::kNoOwner ? QString() : Q(s.name);
             v.connected = s.peer != net::kNoOwner && !host_->Away(s.side);
+            v.heroClass = s.heroClass;
             out.push_back(v);
         }
     } else if (peer_) {

@@ -62,7 +62,8 @@ public:
 
     // Joins the match at `address`:`port`; what comes of it is told through
     // `changed` (Joined, Refusal, the seats, the start).
-    void Join(const QString& address, unsigned short port, const QString& name, const QString& joinCode) override;
+    void Join(const QString& address, unsigned short port, const QString& name, const QString& joinCode,
+              int heroClass = 0, const QString& heroName = {}) override;
     // Peer: asks the host for the open seat of `side`.
     void Claim(int side) override;
     bool Connected() const override;
@@ -162,6 +163,8 @@ private:
     net::Millis lastHeard_ = 0, joinedAt_ = 0;
     bool everJoined_ = false;
     QString address_;
+    int heroClass_ = 0;
+    QString heroName_;
     quint16 port_ = 0;
     QPointer<QMessageBox> news_;
 };

@@ -197,4 +197,25 @@ void SetUpMatch(Game& g)
     PassTurn(g, 0);
 }
 
+bool ChangeHeroClass(Game& g, int hero, int heroClass)
+{
+    const int type = HeroTypeOfClass(heroClass);
+    if (hero < 1 || hero > kHeroes || type == 0 || !g.MatchRunning || g.Day != 1)
+        return false;
+    const Unit was = g.U(hero);
+    if (was.Exp != 0 || was.Hp != was.HpMax || was.Actions != was.ActionsMax || was.Mana != was.ManaMax)
+        return false;
+    if (was.UnitType == type)
+        return true;
+    CreateUnit(g, hero, type, hero);
+    Unit& now = g.U(hero);
+    now.Name = was.Name;
+    now.PosX = was.PosX;
+    now.PosY = was.PosY;
+    now.Facing = was.Facing;
+    now.OnField = was.OnField;
+    DrawHeroTables(g, hero);
+    return true;
+}
+
 } // namespace gh

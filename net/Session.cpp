@@ -276,7 +276,7 @@ void Host::Handle(ConnId conn, const Message& m, Millis now)
         }
         if (started_)
             return; // the seats are fixed once the match runs
-        for (std::size_t i = 0; i < seats_.size(); ++i) {
+        for (std::size_t i = 0; i < seats_.size() && m.claim.side != seat.side; ++i) {
             Seat& open = seats_[i];
             if (open.side != m.claim.side || open.peer != kNoOwner)
                 continue;
@@ -293,6 +293,11 @@ void Host::Handle(ConnId conn, const Message& m, Millis now)
             c.seat = i;
             log.push_back("moved: " + open.name + " (side " + std::to_string(side) + ")");
             break;
+        }
+        // The hero as the person would have them, on the seat they hold now.
+        if (Seat& held = seats_[c.seat]; held.side == m.claim.side) {
+            held.heroClass = m.claim.heroClass;
+            held.heroName = CleanText(m.claim.name, kMaxNameChars);
         }
         SendLobby(now);
         return;
@@ -899,13 +904,15 @@ std::uint64_t Peer::Propose(const Order& order, Millis now, std::vector<BoxAnswe
     return id;
 }
 
-void Peer::Claim(std::int32_t side, Millis now)
+void Peer::Claim(std::int32_t side, std::int32_t heroClass, const std::string& heroName, Millis now)
 {
     if (!joined_ || replay_)
         return;
     Message c;
     c.type = MsgType::Claim;
     c.claim.side = side;
+    c.claim.heroClass = heroClass;
+    c.claim.name = CleanText(heroName, kMaxNameChars);
     Out(c, now);
 }
 

@@ -70,6 +70,10 @@ public:
         double proposalTokens = 0, chatTokens = 0;
         Millis refilled = 0;
         Millis awaySince = -1; // its connection lost during the match
+        // What the person chose for the hero before the start (0, "": as
+        // the host set it up).
+        std::int32_t heroClass = 0;
+        std::string heroName;
     };
 
     // `g` is the host's match, with `journal` watching it; `version` and
@@ -199,8 +203,10 @@ public:
     // until the host answers it.
     std::uint64_t Propose(const Order& order, Millis now, std::vector<BoxAnswer> answers = {});
     void SendChat(const std::string& text, Millis now);
-    // Before the start: asks the host for the open seat of `side`.
-    void Claim(std::int32_t side, Millis now);
+    // Before the start: asks the host for the seat of `side` (its own, or
+    // an open one) with the hero's class and name the person chose (0, "":
+    // as the host set them up).
+    void Claim(std::int32_t side, std::int32_t heroClass, const std::string& heroName, Millis now);
     // The person whose turn it is moved the view: the host is asked to move
     // the match's (every machine's) view there; its id, 0 without a match.
     std::uint64_t ProposeView(float x, float y, Millis now);

@@ -1065,6 +1065,34 @@ The game goes on; the next autosave will be made at the start of the next turn.<
         <source>Партия идёт.</source>
         <translation>The match is under way.</translation>
     </message>
+    <message>
+        <source>как решит хозяин</source>
+        <translation>as the host decides</translation>
+    </message>
+    <message>
+        <source>Класс героя</source>
+        <translation>Hero class</translation>
+    </message>
+    <message>
+        <source>Каким героем играть: хозяин сменит класс перед началом партии</source>
+        <translation>Which hero to play: the host changes the class before the match starts</translation>
+    </message>
+    <message>
+        <source>Класс героя:</source>
+        <translation>Hero class:</translation>
+    </message>
+    <message>
+        <source>как назовёт хозяин</source>
+        <translation>as the host names it</translation>
+    </message>
+    <message>
+        <source>Имя героя</source>
+        <translation>Hero&apos;s name</translation>
+    </message>
+    <message>
+        <source>Имя героя:</source>
+        <translation>Hero name:</translation>
+    </message>
 </context>
 <context>
     <name>FrmObj</name>

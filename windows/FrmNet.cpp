@@ -1,6 +1,7 @@
 #include "windows/FrmNet.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include "platform/qt/Translations.h"
 #include "platform/qt/Twips.h"
 #include "windows/NetworkPlay.h"
+#include "world/Catalogue.h"
 
 namespace gh {
 
@@ -33,6 +35,13 @@ QSpinBox* PortBox(QWidget* parent, const QString& name)
     box->setAccessibleName(name);
     box->setToolTip(QTr("FrmNet", "Порт: у хозяина и у того, кто подключается, он должен быть один и тот же"));
     return box;
+}
+
+// "Лучница Эовин": the hero's class and name, as the strip says them.
+QString HeroTitle(const Game& g, int side)
+{
+    const Unit& hero = g.U(side);
+    return QString::fromStdString(UnitTypeName(hero.UnitType) + " " + hero.Name);
 }
 
 QString PersonName()
@@ -98,6 +107,18 @@ FrmNet::FrmNet(WindowOpener& forms, NetworkPlay& net, QWidget* parent)
     TxtJoinCode->setPlaceholderText(QTr("FrmNet", "если хозяин его задал"));
     TxtJoinCode->setAccessibleName(QTr("FrmNet", "Код партии"));
     joinForm->addRow(QTr("FrmNet", "Код партии:"), TxtJoinCode);
+    CboClass = new QComboBox(joinPage);
+    CboClass->addItem(QTr("FrmNet", "как решит хозяин"), 0);
+    for (int heroClass = 1; heroClass <= 3; ++heroClass)
+        CboClass->addItem(QString::fromStdString(UnitTypeName(HeroTypeOfClass(heroClass))), heroClass);
+    CboClass->setAccessibleName(QTr("FrmNet", "Класс героя"));
+    CboClass->setToolTip(QTr("FrmNet", "Каким героем играть: хозяин сменит класс перед началом партии"));
+    joinForm->addRow(QTr("FrmNet", "Класс героя:"), CboClass);
+    TxtHeroName = new QLineEdit(joinPage);
+    TxtHeroName->setMaxLength(kMaxName);
+    TxtHeroName->setPlaceholderText(QTr("FrmNet", "как назовёт хозяин"));
+    TxtHeroName->setAccessibleName(QTr("FrmNet", "Имя героя"));
+    joinForm->addRow(QTr("FrmNet", "Имя героя:"), TxtHeroName);
     CmdJoin = new QPushButton(QTr("FrmNet", "Подключиться"), joinPage);
     connect(CmdJoin, &QPushButton::clicked, this, &FrmNet::Join);
     connect(TxtAddress, &QLineEdit::returnPressed, CmdJoin, &QPushButton::click);
@@ -160,7 +181,7 @@ void FrmNet::FillHeroes()
             if (!g.HeroIsHuman[static_cast<std::size_t>(side)] || !g.U(side).OnField)
                 continue;
             auto* box = new QCheckBox(
-                QTr("FrmNet", "%1 — играет по сети").arg(QString::fromStdString(g.U(side).Name)), heroesBox_);
+                QTr("FrmNet", "%1 — играет по сети").arg(HeroTitle(g, side)), heroesBox_);
             box->setChecked(!first);
             first = false;
             heroesBox_->layout()->addWidget(box);
@@ -204,7 +225,7 @@ void FrmNet::Join()
         LblStatus->setText(QTr("FrmNet", "Партия хозяина заменит партию на этом экране."));
     }
     net_.Join(address, static_cast<quint16>(SpnJoinPort->value()), TxtName->text().trimmed(),
-              TxtJoinCode->text().trimmed());
+              TxtJoinCode->text().trimmed(), CboClass->currentData().toInt(), TxtHeroName->text().trimmed());
     Follow();
 }
 
@@ -231,7 +252,7 @@ void FrmNet::Follow()
         const auto& s = seats[i];
         QString hero = QTr("FrmNet", "Сторона %1").arg(s.side);
         if (hosting || started)
-            hero = QString::fromStdString(g.U(s.side).Name);
+            hero = HeroTitle(g, s.side);
         QString who;
         if (s.person.isEmpty())
             who = QTr("FrmNet", "свободно");

@@ -5,6 +5,7 @@
 #include <map>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -41,6 +42,8 @@ public:
     QSpinBox* SpnJoinPort = nullptr;
     QLineEdit* TxtName = nullptr;
     QLineEdit* TxtJoinCode = nullptr;
+    QComboBox* CboClass = nullptr;   // the hero's class, or as the host set it up
+    QLineEdit* TxtHeroName = nullptr;
     QPushButton* CmdJoin = nullptr;
     // Both.
     QListWidget* LstSeats = nullptr;

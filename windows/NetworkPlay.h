@@ -30,11 +30,13 @@ public:
     // Host: the match goes to everyone and play begins.
     virtual void StartMatch() = 0;
 
-    // Joins the match at `address`:`port`; what comes of it shows in the
+    // Joins the match at `address`:`port`, the person's hero of `heroClass`
+    // (1 Маг, 2 Некромант, 3 Лучница; 0 as the host set it up) and named
+    // `heroName` ("" as the host named it); what comes of it shows in the
     // seats, Connected, Started and Problem.
-    virtual void Join(const QString& address, unsigned short port, const QString& name,
-                      const QString& joinCode) = 0;
-    // Peer: asks the host for the open seat of `side`.
+    virtual void Join(const QString& address, unsigned short port, const QString& name, const QString& joinCode,
+                      int heroClass = 0, const QString& heroName = {}) = 0;
+    // Peer: asks the host for the open seat of `side`, the hero as chosen.
     virtual void Claim(int side) = 0;
     virtual bool Connected() const = 0;
 
@@ -49,6 +51,7 @@ public:
         QString person;
         bool here = false;
         bool connected = false;
+        int heroClass = 0; // as its person chose it (0: as the host set it up)
     };
     virtual std::vector<SeatView> Seats() const = 0;
 

@@ -12,6 +12,7 @@
 #include "engine/Engine.h"
 #include "engine/Movement.h"
 #include "engine/Order.h"
+#include "engine/Setup.h"
 #include "net/Session.h"
 #include "net/Wire.h"
 #include "save/Recorder.h"
@@ -19,6 +20,7 @@
 #include "save/StateHash.h"
 #include "tests/core/SampleSaves.h"
 #include "tests/support/ScriptedShell.h"
+#include "world/Catalogue.h"
 #include "world/Units.h"
 
 namespace gh {
@@ -512,13 +514,17 @@ TEST(NetHost, APersonMovesToAnOpenSeatBeforeTheStartAndEveryoneIsTold)
     EXPECT_EQ(a.peer->seats[1].name, "Пётр");
     EXPECT_EQ(a.peer->seats[2].owner, kNoOwner);
 
-    b.peer->Claim(3, t.now);
+    b.peer->Claim(3, 2, "Морвен\nЧёрная", t.now);
     t.Pump();
     EXPECT_EQ(b.peer->Side(), 3);
+    // The hero as the person chose it goes with the seat, as plain text.
+    EXPECT_EQ(t.host->Seats()[2].heroClass, 2);
+    EXPECT_EQ(t.host->Seats()[2].heroName, "Морвен Чёрная");
+    EXPECT_EQ(t.host->Seats()[1].heroName, "");
     EXPECT_EQ(a.peer->seats[1].owner, kNoOwner);
     EXPECT_EQ(a.peer->seats[2].name, "Пётр");
     // A seat someone holds is not taken from them.
-    b.peer->Claim(1, t.now);
+    b.peer->Claim(1, 0, "", t.now);
     t.Pump();
     EXPECT_EQ(b.peer->Side(), 3);
     EXPECT_EQ(a.peer->Side(), 1);
@@ -529,10 +535,31 @@ TEST(NetHost, APersonMovesToAnOpenSeatBeforeTheStartAndEveryoneIsTold)
     EXPECT_TRUE(t.host->Full());
     t.host->Start(t.now);
     t.Pump();
-    c.peer->Claim(1, t.now);
+    c.peer->Claim(1, 0, "", t.now);
     t.Pump();
     EXPECT_EQ(c.peer->Side(), 2);
     EXPECT_EQ(t.host->Seats()[1].name, "Анна");
+}
+
+TEST(NetHost, AHeroChangesClassWhereHeStandsOnlyBeforeAnyoneHasActed)
+{
+    Table t;
+    ASSERT_EQ(t.g.Day, 1);
+    const Unit before = t.g.U(2);
+    const int other = ClassOfHeroType(before.UnitType) == 2 ? 3 : 2;
+    ASSERT_TRUE(ChangeHeroClass(t.g, 2, other));
+    EXPECT_EQ(t.g.U(2).UnitType, HeroTypeOfClass(other));
+    EXPECT_EQ(t.g.U(2).Name, before.Name);
+    EXPECT_EQ(t.g.U(2).PosX, before.PosX);
+    EXPECT_EQ(t.g.U(2).PosY, before.PosY);
+    EXPECT_EQ(t.g.U(2).Hp, t.g.U(2).HpMax);
+    // No class that is none, and not once the hero has acted.
+    const std::uint64_t now = save::StateHash(t.g);
+    EXPECT_FALSE(ChangeHeroClass(t.g, 2, 7));
+    t.g.U(1).Actions -= 1;
+    EXPECT_FALSE(ChangeHeroClass(t.g, 1, ClassOfHeroType(t.g.U(1).UnitType) == 1 ? 2 : 1));
+    t.g.U(1).Actions += 1;
+    EXPECT_EQ(save::StateHash(t.g), now);
 }
 
 TEST(NetLockstep, TheHostsOwnPersonIsKeptFromSidesPlayedElsewhere)

@@ -14,7 +14,10 @@
 
 #include "app/NetPlay.h"
 #include "net/Bots.h"
+#include "save/Record.h"
+#include "save/Recorder.h"
 #include "save/StateHash.h"
+#include "world/Catalogue.h"
 #include "tests/gui/GuiGame.h"
 #include "tests/gui/SavesGame.h"
 #include "windows/FrmLog.h"
@@ -348,6 +351,36 @@ TEST(NetPlay, ACutConnectionComesBackOnItsOwnAndNothingIsLostOrRepeated)
                                     });
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(m.pn.Events().filter(QStringLiteral("разошлась")).isEmpty()) << m.pn.Events().join('\n').toStdString();
+    m.pn.Leave();
+    m.hn.Leave();
+}
+
+TEST(NetPlay, AJoiningPersonChoosesTheirHerosClassAndNameAndTheRecordStillReplays)
+{
+    TwoMachines m;
+    m.Open();
+    ASSERT_EQ(m.host.g.Day, 1);
+    const int wanted = m.host.g.U(2).UnitType == HeroTypeOfClass(2) ? 3 : 2;
+    const float x = m.host.g.U(2).PosX, y = m.host.g.U(2).PosY;
+    m.pn.Join(QStringLiteral("127.0.0.1"), m.hn.Port(), QStringLiteral("Петя"), QStringLiteral("дуб"), wanted,
+              QStringLiteral("Морвен"));
+    // The choice travels after the welcome, with the seat.
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full() && m.hn.Seats()[0].heroClass == wanted; }, 10000));
+    m.hn.StartMatch();
+    // The hero is of the chosen class, named as chosen, where he stood.
+    EXPECT_EQ(m.host.g.U(2).UnitType, HeroTypeOfClass(wanted));
+    EXPECT_EQ(m.host.g.U(2).Name, "Морвен");
+    EXPECT_EQ(m.host.g.U(2).PosX, x);
+    EXPECT_EQ(m.host.g.U(2).PosY, y);
+    ASSERT_TRUE(m.UntilPeersTurn());
+    EXPECT_EQ(m.peer.g.U(2).Name, "Морвен");
+    // The host's record begins where the network match began, and plays to
+    // its end as recorded.
+    const std::string text = save::WriteRecord(m.host.forms.recorder.Closed());
+    save::RecordReadResult read = save::ReadRecord(text, false);
+    ASSERT_TRUE(read) << read.error;
+    save::Replayer replay(std::move(read.record), *read.start);
+    EXPECT_TRUE(replay.PlayToEnd()) << replay.Error();
     m.pn.Leave();
     m.hn.Leave();
 }
