@@ -117,6 +117,8 @@ public:
     QString NetworkWaiting() const override;
     QString NetworkPlayer() const override;
     void NetworkSay(const QString& text) override;
+    bool NetworkUndo() override;
+    save::UndoBar NetworkUndoBar() const override;
     // A network match's journal begins here (the host's, when a match
     // without one is hosted).
     void BeginNetworkJournal() { BeginJournal(); }

@@ -203,6 +203,12 @@ bool NetPlay::Host(unsigned short port, const QString& joinCode, const std::vect
     asked_ = false;
     tcpHost_->changed = [this] { Told(); };
     host_->viewChanged = [this] { RedrawView(); };
+    host_->undo = [this] {
+        if (!forms_.undo.Undo())
+            return false;
+        forms_.Refresh();
+        return true;
+    };
     // This machine's person orders only the sides played here.
     forms_.recorder.gate = [this](const Game& game, const Order&) -> std::optional<Refusal> {
         if (game.timers.InTick() || (host_ && host_->Giving()) || PlaysHere(game.ActiveHero))
@@ -518,6 +524,33 @@ std::vector<NetPlay::SeatView> NetPlay::Seats() const
         }
     }
     return out;
+}
+
+bool NetPlay::Undo()
+{
+    if (!FieldIsOurs())
+        return false;
+    if (host_) {
+        if (!forms_.undo.Undo())
+            return false;
+        host_->TakenBack(clock_.Now());
+        tcpHost_->Flush();
+        forms_.Refresh();
+        return true;
+    }
+    if (peer_ && peer_->ProposeUndo(clock_.Now()) != 0) {
+        tcpPeer_->Flush();
+        return true;
+    }
+    return false;
+}
+
+save::UndoBar NetPlay::UndoBarNow() const
+{
+    if (!FieldIsOurs())
+        return save::UndoBar::NotPersonsTurn;
+    // The host knows its walks; a peer's person asks, and the host decides.
+    return host_ ? forms_.undo.Why() : save::UndoBar::None;
 }
 
 QString NetPlay::PlayedBy(int side) const

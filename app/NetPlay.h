@@ -17,6 +17,7 @@
 #include "platform/Shell.h"
 #include "platform/qt/net/Tcp.h"
 #include "save/Record.h"
+#include "save/Undo.h"
 #include "windows/NetworkPlay.h"
 
 class QMessageBox;
@@ -82,6 +83,13 @@ public:
     bool FieldIsOurs() const;
 
     std::vector<SeatView> Seats() const override;
+
+    // «Отменить» in a network match: the host takes the walk back and
+    // sends everyone the match as it is then; a peer asks the host. False
+    // when nothing was taken back or asked.
+    bool Undo();
+    // Why «Отменить» is greyed now (None when it can be pressed).
+    save::UndoBar UndoBarNow() const;
 
     // Who plays `side` at another machine ("" when it is played here or by
     // the computer): the person's name, or the host.

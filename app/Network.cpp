@@ -87,6 +87,16 @@ void Forms::OpenNetwork()
     network->activateWindow();
 }
 
+bool Forms::NetworkUndo()
+{
+    return InNetworkMatch() && net_->Undo();
+}
+
+save::UndoBar Forms::NetworkUndoBar() const
+{
+    return net_ ? net_->UndoBarNow() : undo.Why();
+}
+
 bool Forms::LeaveNetworkFirst()
 {
     if (!InNetworkMatch())
@@ -126,9 +136,13 @@ void Forms::FollowNetworkMatch(bool first)
     recorder.Detach();
     if (driver)
         driver->Stop();
-    journal.Restore({});
-    if (log_)
-        log_->Reload();
+    // A match sent again (after a walk taken back, or a difference) goes on
+    // with the log it has.
+    if (first) {
+        journal.Restore({});
+        if (log_)
+            log_->Reload();
+    }
     lastRecord_.clear();
     if (autosave)
         autosave->MatchStarted();

@@ -381,7 +381,7 @@ void FrmMain::RenderControls()
 void FrmMain::RenderUndo()
 {
     // Greyed out, it still says why when the pointer rests on it.
-    const save::UndoBar why = forms_.InNetworkMatch() ? save::UndoBar::Network : forms_.undo.Why();
+    const save::UndoBar why = forms_.InNetworkMatch() ? forms_.NetworkUndoBar() : forms_.undo.Why();
     const QString tip = QString::fromStdString(save::UndoBarText(why));
     if (CmdUndo->isEnabled() != (why == save::UndoBar::None))
         CmdUndo->setEnabled(why == save::UndoBar::None);
@@ -391,8 +391,13 @@ void FrmMain::RenderUndo()
 
 bool FrmMain::UndoWalk()
 {
-    // The other machines have the walk already.
-    if (forms_.InNetworkMatch() || !forms_.undo.Undo())
+    // In a network match every machine takes it back: the host decides.
+    if (forms_.InNetworkMatch()) {
+        const bool asked = forms_.NetworkUndo();
+        forms_.Refresh();
+        return asked;
+    }
+    if (!forms_.undo.Undo())
         return false;
     forms_.Refresh();
     return true;

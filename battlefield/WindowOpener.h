@@ -121,6 +121,10 @@ public:
     virtual bool FieldIsOurs() const { return true; }
     virtual void OpenNetwork() {}
     virtual bool LeaveNetworkFirst() { return true; }
+    // «Отменить» in a network match (the host takes back and tells everyone;
+    // a peer asks the host), and why it is greyed there now.
+    virtual bool NetworkUndo() { return false; }
+    virtual save::UndoBar NetworkUndoBar() const { return undo.Why(); }
     // A chat line of this machine's person, to everyone in the match.
     virtual void NetworkSay(const QString& /*text*/) {}
     // In a network match, who plays the side whose turn it is at another

@@ -309,6 +309,27 @@ void Host::Handle(ConnId conn, const Message& m, Millis now)
         }
         Propose(conn, m, now);
         return;
+    case MsgType::Undo: {
+        if (!started_) {
+            Drop(conn, "an undo before the match");
+            return;
+        }
+        if (!Spend(seat, seat.proposalTokens, now)) {
+            Drop(conn, "a flood of orders");
+            return;
+        }
+        Message r;
+        r.type = MsgType::Refused;
+        r.id = m.id;
+        // Only the person whose turn it is takes a walk back, and only one
+        // the rules would let them take back at one machine.
+        const bool theirs = g_.ActiveHero == seat.side && g_.HeroIsHuman[static_cast<std::size_t>(seat.side)];
+        r.code = !theirs ? static_cast<std::int32_t>(Refusal::NotTheirTurn) : (undo && undo()) ? 0 : kNothingToUndo;
+        Out(conn, r, now);
+        if (r.code == 0)
+            TakenBack(now);
+        return;
+    }
     case MsgType::HashReport: {
         if (!started_ || !c.started) {
             Drop(conn, "a hash before the match");
@@ -443,6 +464,18 @@ void Host::Hello(ConnId conn, const Message& m, Millis now)
         CatchUp(conn, now);
     }
     SendLobby(now);
+}
+
+void Host::TakenBack(Millis now)
+{
+    const std::size_t lines = journal_.Journal().lines.size();
+    proposalOfLine_.erase(proposalOfLine_.lower_bound(lines), proposalOfLine_.end());
+    for (auto& [id, c] : conns_)
+        if (c.joined && c.started) {
+            c.started = false;
+            c.resync = true;
+            CatchUp(id, now);
+        }
 }
 
 void Host::Start(Millis now)
@@ -807,7 +840,7 @@ void Peer::Handle(const Message& m, Millis now)
         return;
     }
     case MsgType::Refused:
-        if (pending_.erase(m.id))
+        if (pending_.erase(m.id) || undos_.erase(m.id))
             answers[m.id] = m.code;
         return;
     case MsgType::Horizon:
@@ -937,6 +970,18 @@ std::uint64_t Peer::ProposeView(float x, float y, Millis now)
         Out(p, now);
     }
     return id;
+}
+
+std::uint64_t Peer::ProposeUndo(Millis now)
+{
+    if (!replay_ || !joined_)
+        return 0;
+    Message u;
+    u.type = MsgType::Undo;
+    u.id = nextId_++;
+    undos_.insert(u.id);
+    Out(u, now);
+    return u.id;
 }
 
 void Peer::Follow(Game* live, Shell* outer)

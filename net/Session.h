@@ -116,6 +116,13 @@ public:
     // plays it (written in the journal: every machine plays it).
     void HandToComputer(std::int32_t side);
     const std::vector<Seat>& Seats() const { return seats_; }
+    // Takes the last walk of the person whose turn it is back, as their
+    // «Отменить» does at one machine (the program's WalkUndo); false when it
+    // cannot. Asked when a peer's person asks for it.
+    std::function<bool()> undo;
+    // The host's match went back (a walk taken back, here or for a peer):
+    // every peer gets the match as it stands now, and the journal from there.
+    void TakenBack(Millis now);
     // Whether the host is giving a peer's order (or the end of a lost
     // person's turn) right now: the host's own door lets those through.
     bool Giving() const { return giving_; }
@@ -203,6 +210,9 @@ public:
     // until the host answers it.
     std::uint64_t Propose(const Order& order, Millis now, std::vector<BoxAnswer> answers = {});
     void SendChat(const std::string& text, Millis now);
+    // On this person's turn: asks the host to take their last walk back;
+    // its id (answered as a proposal is).
+    std::uint64_t ProposeUndo(Millis now);
     // Before the start: asks the host for the seat of `side` (its own, or
     // an open one) with the hero's class and name the person chose (0, "":
     // as the host set them up).
@@ -280,6 +290,7 @@ private:
     bool told_ = false;
     std::uint64_t nextId_ = 1;
     std::map<std::uint64_t, save::RecordLine> pending_;
+    std::set<std::uint64_t> undos_; // asked, not answered (never sent again)
     Millis heard_ = 0, sent_ = 0;
 };
 

@@ -184,7 +184,8 @@ std::string Encode(const Message& m)
         w.Text(m.text);
         break;
     case MsgType::Ping:
-    case MsgType::Pong: w.U64(m.id); break;
+    case MsgType::Pong:
+    case MsgType::Undo: w.U64(m.id); break;
     case MsgType::Bye:
         w.I32(m.code);
         w.Text(m.text);
@@ -201,7 +202,7 @@ bool Decode(std::string_view body, Message& out, std::string& why)
 {
     Reader r(body);
     std::uint8_t type = 0;
-    if (!r.U8(type) || type < 1 || type > static_cast<std::uint8_t>(MsgType::Paused)) {
+    if (!r.U8(type) || type < 1 || type > static_cast<std::uint8_t>(kLastMsgType)) {
         why = "unknown message type";
         return false;
     }
@@ -244,7 +245,8 @@ bool Decode(std::string_view body, Message& out, std::string& why)
     case MsgType::HashReport: ok = r.U64(m.seq) && r.U64(m.hash); break;
     case MsgType::Chat: ok = r.U32(m.from) && r.Text(m.text, kMaxChatChars * 4); break;
     case MsgType::Ping:
-    case MsgType::Pong: ok = r.U64(m.id); break;
+    case MsgType::Pong:
+    case MsgType::Undo: ok = r.U64(m.id); break;
     case MsgType::Bye: ok = r.I32(m.code) && m.code >= 0 && m.code <= 2 && r.Text(m.text, kMaxReason); break;
     case MsgType::Paused: ok = r.I32(m.code) && m.code >= 0 && m.code <= 5 && r.U64(m.tick); break;
     }

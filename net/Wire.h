@@ -48,7 +48,9 @@ enum class MsgType : std::uint8_t {
     Bye = 15,       // either: leaving (code: kByeLeaving, kByeMatchOver, kByeHostStopped) and why
     Resync = 16,    // host: the match as it stands after line `seq`
     Paused = 17,    // host: waiting for a side's person to come back (tick: ms left)
+    Undo = 18,      // peer: take my last walk back (id: answered as a proposal is; then a Resync)
 };
+inline constexpr MsgType kLastMsgType = MsgType::Undo;
 
 // Why the host refuses a join.
 enum class RefuseReason : std::uint8_t {
@@ -92,6 +94,10 @@ struct LobbySeat {
     friend bool operator==(const LobbySeat&, const LobbySeat&) = default;
 };
 inline constexpr std::uint32_t kNoOwner = 0xFFFFFFFFu;
+// Refused's code for an Undo the host could not carry out (nothing of the
+// person's to take back, as «Отменить» would have said greyed); the rules'
+// refusals are the codes below it.
+inline constexpr std::int32_t kNothingToUndo = 63;
 inline constexpr std::int32_t kByeLeaving = 0;
 inline constexpr std::int32_t kByeMatchOver = 1;
 inline constexpr std::int32_t kByeHostStopped = 2;

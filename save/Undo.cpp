@@ -33,7 +33,6 @@ std::string UndoBarText(UndoBar bar)
     case UndoBar::Magic: return GH_TR("Undo", "Отменить нельзя: после перемещения творилась магия");
     case UndoBar::Chance: return GH_TR("Undo", "Отменить нельзя: после перемещения своё слово сказал случай");
     case UndoBar::Settings: return GH_TR("Undo", "Отменить нельзя: после перемещения изменились настройки партии");
-    case UndoBar::Network: return GH_TR("Undo", "В сетевой игре перемещения не отменяются");
     }
     return "";
 }

@@ -25,7 +25,6 @@ enum class UndoBar {
     Chance,        // a number was drawn since, other than the idle animation's
     Settings,      // the walking speed, the idle pace, the computer's level or
                    // a side's player changed since
-    Network,       // a network match: the other machines have the walk already
 };
 
 // A short Russian line for the greyed button's tool tip.

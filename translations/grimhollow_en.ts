@@ -3141,10 +3141,6 @@ The host said: %1</translation>
         <source>Отменить нельзя: после перемещения изменились настройки партии</source>
         <translation>Cannot undo: the match settings changed after the move</translation>
     </message>
-    <message>
-        <source>В сетевой игре перемещения не отменяются</source>
-        <translation>Moves cannot be undone in a network game</translation>
-    </message>
 </context>
 <context>
     <name>UpgradeV1</name>

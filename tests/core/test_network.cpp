@@ -16,6 +16,7 @@
 #include "net/Session.h"
 #include "net/Wire.h"
 #include "save/Recorder.h"
+#include "save/Undo.h"
 #include "save/SaveFormat.h"
 #include "save/StateHash.h"
 #include "tests/core/SampleSaves.h"
@@ -31,7 +32,7 @@ using namespace gh::net;
 std::vector<Message> OneOfEach()
 {
     std::vector<Message> all;
-    for (int t = 1; t <= static_cast<int>(MsgType::Paused); ++t) {
+    for (int t = 1; t <= static_cast<int>(kLastMsgType); ++t) {
         Message m;
         m.type = static_cast<MsgType>(t);
         switch (m.type) {
@@ -81,7 +82,7 @@ std::vector<Message> OneOfEach()
 TEST(NetWire, EveryMessageComesThroughWholeEvenOneByteAtATime)
 {
     const std::vector<Message> all = OneOfEach();
-    ASSERT_EQ(all.size(), static_cast<std::size_t>(MsgType::Paused));
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(kLastMsgType));
     std::string stream;
     for (const Message& m : all)
         stream += Encode(m);
@@ -361,6 +362,7 @@ TEST(NetLockstep, APeerFollowsTheHostAndGivesOrdersOnlyForItsOwnSide)
     const std::uint64_t before = save::StateHash(t.g);
     const std::uint64_t stolen = other.peer->Propose(walk, t.now);
     t.Pump();
+    ASSERT_TRUE(other.peer->answers.count(stolen));
     EXPECT_EQ(other.peer->answers.at(stolen), static_cast<std::int32_t>(Refusal::NotTheirTurn));
     EXPECT_EQ(save::StateHash(t.g), before);
     // A unit of another side, from the side whose turn it is: the rules say no.
@@ -560,6 +562,56 @@ TEST(NetHost, AHeroChangesClassWhereHeStandsOnlyBeforeAnyoneHasActed)
     EXPECT_FALSE(ChangeHeroClass(t.g, 1, ClassOfHeroType(t.g.U(1).UnitType) == 1 ? 2 : 1));
     t.g.U(1).Actions += 1;
     EXPECT_EQ(save::StateHash(t.g), now);
+}
+
+TEST(NetLockstep, AWalkTakenBackAtAPeersAskingIsTakenBackOnEveryMachine)
+{
+    Table t;
+    save::WalkUndo walks(t.journal);
+    t.journal.undo = &walks;
+    walks.Begin(t.g);
+    t.host->undo = [&] { return walks.Undo(); };
+    t.host->OfferSide(1);
+    t.host->OfferSide(2);
+    Table::Seat& mine = t.Join("Ирина");
+    Table::Seat& other = t.Join("Пётр");
+    t.host->Start(t.now);
+    t.Pump();
+    t.Ticks(30);
+    t.UntilAtRest();
+    t.Ticks(2);
+    const Order walk = t.WalkBeside();
+    const float x = t.g.U(1).PosX;
+    const std::size_t lines = t.journal.Journal().lines.size();
+    mine.peer->Propose(walk, t.now);
+    t.Pump();
+    t.UntilAtRest();
+    t.Ticks(2);
+    ASSERT_EQ(t.g.U(1).PosX, walk.x);
+    // Not the other person's to take back.
+    const std::uint64_t stolen = other.peer->ProposeUndo(t.now);
+    t.Pump();
+    ASSERT_TRUE(other.peer->answers.count(stolen));
+    EXPECT_EQ(other.peer->answers.at(stolen), static_cast<std::int32_t>(Refusal::NotTheirTurn));
+    EXPECT_EQ(t.g.U(1).PosX, walk.x);
+    // The walker's own: back at the host, and every peer gets the match again.
+    const std::uint64_t id = mine.peer->ProposeUndo(t.now);
+    t.Pump();
+    ASSERT_TRUE(mine.peer->answers.count(id));
+    EXPECT_EQ(mine.peer->answers.at(id), 0);
+    EXPECT_EQ(t.g.U(1).PosX, x);
+    EXPECT_EQ(t.journal.Journal().lines.size(), lines);
+    t.Ticks(3);
+    EXPECT_TRUE(t.InStep(mine));
+    EXPECT_TRUE(t.InStep(other));
+    EXPECT_EQ(mine.peer->Match()->U(1).PosX, x);
+    // Nothing more to take back: refused, and nothing changes.
+    const std::uint64_t again = mine.peer->ProposeUndo(t.now);
+    t.Pump();
+    ASSERT_TRUE(mine.peer->answers.count(again));
+    EXPECT_EQ(mine.peer->answers.at(again), kNothingToUndo);
+    EXPECT_TRUE(t.InStep(mine));
+    t.journal.undo = nullptr;
 }
 
 TEST(NetLockstep, TheHostsOwnPersonIsKeptFromSidesPlayedElsewhere)

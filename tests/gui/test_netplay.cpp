@@ -385,6 +385,71 @@ TEST(NetPlay, AJoiningPersonChoosesTheirHerosClassAndNameAndTheRecordStillReplay
     m.hn.Leave();
 }
 
+TEST(NetPlay, UndoTakesAWalkBackOnEveryMachine)
+{
+    TwoMachines m;
+    m.Open();
+    m.Join();
+    ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000));
+    m.hn.StartMatch();
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    std::mt19937_64 rng(11);
+
+    // The host's person walks on their turn and takes it back: the peer's
+    // field goes back with the host's.
+    ASSERT_TRUE(Play(m.host, [&] {
+        return m.host.g.ActiveHero == 1 && CheckOrder(m.host.g, {OrderKind::EndTurn}) == Refusal::None;
+    }));
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    EXPECT_FALSE(m.peer.forms.Main()->CmdUndo->isEnabled()); // not the peer's turn
+    const Order hostWalk = net::BotOrder(m.host.g, 1, 0, rng);
+    ASSERT_EQ(hostWalk.kind, OrderKind::Walk);
+    const float hx = m.host.g.U(hostWalk.who).PosX, hy = m.host.g.U(hostWalk.who).PosY;
+    const std::size_t lines = m.host.forms.recorder.Journal().lines.size();
+    ASSERT_EQ(GiveOrder(m.host.g, hostWalk), Refusal::None);
+    ASSERT_TRUE(Play(m.host, [&] { return CheckOrder(m.host.g, {OrderKind::EndTurn}) == Refusal::None; }));
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    m.host.forms.Main()->RenderControls();
+    EXPECT_TRUE(m.host.forms.Main()->CmdUndo->isEnabled());
+    ASSERT_TRUE(m.host.forms.Main()->UndoWalk());
+    EXPECT_EQ(m.host.g.U(hostWalk.who).PosX, hx);
+    EXPECT_EQ(m.host.g.U(hostWalk.who).PosY, hy);
+    EXPECT_EQ(m.host.forms.recorder.Journal().lines.size(), lines);
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    EXPECT_EQ(m.peer.g.U(hostWalk.who).PosX, hx);
+
+    // The peer's person walks on their turn and asks for it back.
+    ASSERT_TRUE(m.UntilPeersTurn());
+    m.peer.forms.Main()->RenderControls();
+    EXPECT_TRUE(m.peer.forms.Main()->CmdUndo->isEnabled());
+    const Order walk = net::BotOrder(m.peer.g, 2, 0, rng);
+    ASSERT_EQ(walk.kind, OrderKind::Walk);
+    const float px = m.host.g.U(walk.who).PosX, py = m.host.g.U(walk.who).PosY;
+    const std::size_t before = m.host.forms.recorder.Journal().lines.size();
+    EXPECT_EQ(GiveOrder(m.peer.g, walk), Refusal::None);
+    auto moved = [&](const Game& g) { return g.U(walk.who).PosX != px || g.U(walk.who).PosY != py; };
+    ASSERT_TRUE(Play(m.host, [&] {
+        return moved(m.host.g) && CheckOrder(m.host.g, {OrderKind::EndTurn}) == Refusal::None;
+    })) << "the peer's walk never went through";
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    ASSERT_TRUE(moved(m.peer.g));
+    EXPECT_TRUE(m.peer.forms.Main()->UndoWalk());
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.g.U(walk.who).PosX == px && m.host.g.U(walk.who).PosY == py; },
+                     5000))
+        << "the host never took the peer's walk back";
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    EXPECT_EQ(m.peer.g.U(walk.who).PosX, px);
+    EXPECT_EQ(m.peer.g.U(walk.who).PosY, py);
+    EXPECT_EQ(m.host.forms.recorder.Journal().lines.size(), before);
+    // Still the peer's turn: it goes on from there, in step.
+    EXPECT_EQ(GiveOrder(m.peer.g, {OrderKind::EndTurn}), Refusal::None);
+    ASSERT_TRUE(Play(m.host, [&] { return m.host.g.ActiveHero != 2; }, 5000));
+    ASSERT_TRUE(Settle(m.host, m.peer));
+    EXPECT_TRUE(m.pn.Events().filter(QStringLiteral("разошлась")).isEmpty()) << m.pn.Events().join('\n').toStdString();
+    m.pn.Leave();
+    m.hn.Leave();
+}
+
 TEST(NetPlay, AWrongJoinCodeIsRefusedWithAReadableReason)
 {
     TwoMachines m;

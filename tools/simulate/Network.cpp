@@ -447,7 +447,7 @@ std::string Frame(std::uint32_t length, std::string_view body)
 net::Message SampleMessage(std::mt19937_64& rng, const Game& g)
 {
     net::Message m;
-    m.type = static_cast<net::MsgType>(1 + rng() % static_cast<std::uint64_t>(net::MsgType::Paused));
+    m.type = static_cast<net::MsgType>(1 + rng() % static_cast<std::uint64_t>(net::kLastMsgType));
     m.hello.gameVersion = "sim";
     m.hello.rules = save::RulesFingerprint();
     m.hello.saveFormat = static_cast<std::uint16_t>(save::kFormatVersion);
