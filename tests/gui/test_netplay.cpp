@@ -16,12 +16,14 @@
 #include "net/Bots.h"
 #include "save/Record.h"
 #include "save/Recorder.h"
+#include "save/SaveFormat.h"
 #include "save/StateHash.h"
 #include "world/Catalogue.h"
 #include "tests/gui/GuiGame.h"
 #include "tests/gui/SavesGame.h"
 #include "windows/FrmLog.h"
 #include "windows/FrmNet.h"
+#include "windows/qt/SaveFiles.h"
 
 namespace gh::gui {
 namespace {
@@ -250,9 +252,19 @@ TEST(NetPlay, TheHostsSaveOfANetworkMatchIsHostedAgainAndThePeerTakesItsSeat)
     ASSERT_TRUE(Play(m.host, [&] { return m.hn.Full(); }, 10000));
     m.hn.StartMatch();
     ASSERT_TRUE(m.UntilPeersTurn());
-    // The peer's machine keeps autosaves of the match it follows.
+    // The peer's machine keeps autosaves of the match it follows, and its
+    // person may save a copy for themselves, which loads as any save does.
     m.peer.Settle();
     EXPECT_FALSE(m.peer.files.Autosaves().isEmpty());
+    ASSERT_TRUE(m.peer.forms.SaveAs(QStringLiteral("Моя копия")));
+    {
+        std::string text;
+        QString error;
+        ASSERT_TRUE(SaveFiles::ReadText(m.peer.files.ManualPath(QStringLiteral("Моя копия")), text, error));
+        const save::LoadResult copy = save::ReadSave(text);
+        ASSERT_TRUE(copy) << copy.error;
+        EXPECT_EQ(save::StateHash(*copy.game), save::StateHash(m.host.g));
+    }
 
     // The host saves and stops: the peer is told, and its match goes on there.
     ASSERT_TRUE(m.host.forms.SaveAs(QStringLiteral("Сетевая партия")));
