@@ -906,7 +906,7 @@ void Peer::Run(int ticks, Millis now)
         told_ = true;
         ++desyncs;
         desyncNotes.push_back(replay_->Error());
-    } else if (played == 0 || played < reported_ + kReportEvery) {
+    } else if (played == 0 || played < reported_ + kReportEvery || replay_->Done() == 0) {
         return;
     }
     reported_ = played;
@@ -914,7 +914,11 @@ void Peer::Run(int ticks, Millis now)
     r.type = MsgType::HashReport;
     // Line 0: "mine differs", whatever the hash after the last good line.
     r.seq = replay_->Failed() ? 0 : played;
-    r.hash = save::StateHash(replay_->Match());
+    // The hash this match had just after that line, as the replay checked
+    // it: the match has run on since (idle ticks up to the horizon), and its
+    // hash now is no line's.
+    r.hash = replay_->Failed() ? save::StateHash(replay_->Match())
+                               : replay_->Played().lines[replay_->Done() - 1].hash;
     Out(r, now);
 }
 

@@ -176,7 +176,14 @@ int Host(const Args& a)
         if (g_stop) {
             // An autosave as soon as the match can be written down whole.
             if (!WhySaveIsUnavailable(g).empty() && g.MatchRunning && restWait++ < 2000) {
+                // One tick an event while it waits, as before the signal:
+                // the match must not run on at twice its pace (and end
+                // without its autosave) while the host looks for rest.
                 g.timers.Tick();
+                host.Poll(clock.Now());
+                tcp.Flush();
+                printLog();
+                return;
             } else {
                 if (WhySaveIsUnavailable(g).empty() || !g.MatchRunning) {
                     const std::string text =
