@@ -262,6 +262,22 @@ def a_link_cut_and_restored(run):
         stderr=subprocess.STDOUT)
     inner.out_path = os.path.join(run.tmp, "far.out")
     run.procs.append(inner)
+    # The pair's far end goes into the far peer's namespace, which exists
+    # only once unshare has made it: on a busy machine the process starts
+    # in ours, and an end moved in then would stay here.
+    ours = os.readlink("/proc/self/ns/net")
+    deadline = time.monotonic() + 60
+    while True:
+        try:
+            theirs = os.readlink("/proc/%d/ns/net" % inner.pid)
+        except OSError:
+            theirs = None
+        if theirs and theirs != ours:
+            break
+        if inner.poll() is not None or time.monotonic() > deadline:
+            raise Failure("the far peer's namespace never came (it is in %s, ours is %s; status %s)"
+                          % (theirs, ours, inner.poll()))
+        time.sleep(0.05)
     try:
         subprocess.run(["ip", "link", "add", "v0", "type", "veth", "peer", "name", "v1", "netns", str(inner.pid)],
                        check=True, capture_output=True)
@@ -274,7 +290,10 @@ def a_link_cut_and_restored(run):
     run.wait_line(host, r"^listening on", 60)
     inner.stdin.write(b"go\n")
     inner.stdin.close()
-    run.wait_line(host, r"^started$", 60)
+    try:
+        run.wait_line(host, r"^started$", 60)
+    except Failure as e:
+        raise Failure("%s\nthe far peer (status %s) said:\n%s" % (e, inner.poll(), run.output(inner)))
     time.sleep(2)
     subprocess.run(["ip", "link", "set", "v0", "down"], check=True)
     cut = time.monotonic()
