@@ -148,6 +148,9 @@ private:
     EventSink* previousEvents_;
     // A new journal of orders for the match as it stands.
     void BeginJournal();
+    // Another match replaces this one (loaded, or come from a network host):
+    // the windows that show this one's records close.
+    void CloseMatchWindows();
     // The match has ended: its record goes into the records folder.
     void KeepRecord();
     QString lastRecord_;

@@ -92,6 +92,23 @@ SaveFiles& Forms::Saves()
     return *ownSaves_;
 }
 
+void Forms::CloseMatchWindows()
+{
+    // Windows that show the old match's records go with it; the selection
+    // dialog puts its heroes back as it closes, before the new match comes.
+    CloseSelection();
+    if (cast)
+        cast->close();
+    if (mes_)
+        mes_->close();
+    if (main_) {
+        for (QWidget* w : main_->findChildren<FrmInfo*>(Qt::FindDirectChildrenOnly))
+            w->close();
+        for (QWidget* w : main_->findChildren<FrmObj*>(Qt::FindDirectChildrenOnly))
+            w->close();
+    }
+}
+
 void Forms::BeginJournal()
 {
     recorder.Begin(g, QCoreApplication::applicationVersion().toStdString(),
@@ -181,19 +198,7 @@ bool Forms::LoadFile(const QString& path)
                  .arg(QString::fromStdString(loaded.summary.title))))
         return false;
 
-    // Windows that show the old match's records go with it; the selection
-    // dialog puts its heroes back as it closes, before the new match comes.
-    CloseSelection();
-    if (cast)
-        cast->close();
-    if (mes_)
-        mes_->close();
-    if (main_) {
-        for (QWidget* w : main_->findChildren<FrmInfo*>(Qt::FindDirectChildrenOnly))
-            w->close();
-        for (QWidget* w : main_->findChildren<FrmObj*>(Qt::FindDirectChildrenOnly))
-            w->close();
-    }
+    CloseMatchWindows();
 
     // The idle pace is the program's setting, not the match's: the loaded
     // match plays with the one set now. The computer's levels were chosen

@@ -8,11 +8,8 @@
 #include "battlefield/FrmMain.h"
 #include "platform/qt/TickDriver.h"
 #include "platform/qt/Translations.h"
-#include "windows/FrmInfo.h"
 #include "windows/FrmLog.h"
-#include "windows/FrmMes.h"
 #include "windows/FrmNet.h"
-#include "windows/FrmObj.h"
 #include "windows/qt/AppSettings.h"
 #include "windows/qt/Autosave.h"
 #include "world/FieldView.h"
@@ -119,18 +116,7 @@ void Forms::FollowNetworkMatch(bool first)
     // host's closes on «Начать».
     if (first && network)
         network->close();
-    // The windows that show the old match's records go with it.
-    CloseSelection();
-    if (cast)
-        cast->close();
-    if (mes_)
-        mes_->close();
-    if (main_) {
-        for (QWidget* w : main_->findChildren<FrmInfo*>(Qt::FindDirectChildrenOnly))
-            w->close();
-        for (QWidget* w : main_->findChildren<FrmObj*>(Qt::FindDirectChildrenOnly))
-            w->close();
-    }
+    CloseMatchWindows();
     // The host's journal drives the match; this machine's own clock and
     // journal wait until network play ends.
     recorder.Detach();

@@ -778,13 +778,8 @@ void Peer::Handle(const Message& m, Millis now)
         token_ = m.welcome.token;
         side_ = m.code;
         // What the host never answered goes again, under the same ids.
-        for (const auto& [id, line] : pending_) {
-            Message p;
-            p.type = MsgType::Propose;
-            p.id = id;
-            p.text = save::OrderLine(line, 0);
-            Out(p, now);
-        }
+        for (const auto& [id, line] : pending_)
+            SendProposal(id, line, now);
         return;
     case MsgType::Refuse:
         refusal_ = m.text.empty() ? "refused" : m.text;
@@ -930,15 +925,24 @@ std::uint64_t Peer::Propose(const Order& order, Millis now, std::vector<BoxAnswe
     line.input = true;
     line.order = order;
     line.answers = std::move(answers);
-    pending_[id] = line;
-    if (joined_) {
-        Message p;
-        p.type = MsgType::Propose;
-        p.id = id;
-        p.text = save::OrderLine(line, 0);
-        Out(p, now);
-    }
+    return Pend(id, std::move(line), now);
+}
+
+std::uint64_t Peer::Pend(std::uint64_t id, save::RecordLine line, Millis now)
+{
+    pending_[id] = std::move(line);
+    if (joined_)
+        SendProposal(id, pending_[id], now);
     return id;
+}
+
+void Peer::SendProposal(std::uint64_t id, const save::RecordLine& line, Millis now)
+{
+    Message p;
+    p.type = MsgType::Propose;
+    p.id = id;
+    p.text = save::OrderLine(line, 0);
+    Out(p, now);
 }
 
 void Peer::Claim(std::int32_t side, std::int32_t heroClass, const std::string& heroName, Millis now)
@@ -965,15 +969,7 @@ std::uint64_t Peer::ProposeView(float x, float y, Millis now)
     line.seat.ViewX = x;
     line.seat.ViewY = y;
     line.tick = line.seat.timers.ticks; // a seat's line is read against its clock
-    pending_[id] = line;
-    if (joined_) {
-        Message p;
-        p.type = MsgType::Propose;
-        p.id = id;
-        p.text = save::OrderLine(line, 0);
-        Out(p, now);
-    }
-    return id;
+    return Pend(id, std::move(line), now);
 }
 
 std::uint64_t Peer::ProposeUndo(Millis now)

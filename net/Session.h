@@ -271,6 +271,9 @@ private:
     void Out(const Message& m, Millis now);
     void Handle(const Message& m, Millis now);
     void Broken(const std::string& why);
+    // Keeps a proposal until the host answers it, and sends it when joined.
+    std::uint64_t Pend(std::uint64_t id, save::RecordLine line, Millis now);
+    void SendProposal(std::uint64_t id, const save::RecordLine& line, Millis now);
 
     std::string version_, name_, code_;
     Limits limits_;

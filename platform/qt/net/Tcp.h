@@ -10,6 +10,9 @@
 #include <functional>
 #include <map>
 
+// Up a layer, on purpose: these carriers exist only to move the network
+// sessions' bytes, and they tell those sessions (net/, rules core, no Qt)
+// what came and went; nothing else of the platform layer depends on them.
 #include "net/Session.h"
 
 namespace gh::net {
