@@ -135,6 +135,124 @@ class Play:
         x, y = self.buttons[index.index(caption)]
         self.x.click(x, y)
 
+    def person_to_move(self, screen):
+        """Whether the strip names the first hero (the person's) as the one to
+        move: the square before its words is in his colour."""
+        left = self.buttons[-1][0] + 40  # past the last button's icon and caption
+        return len(screen.find(TEAM_1, left, 0, screen.width - 100, FIELD_TOP - 8)) >= 20
+
+    def computer_round(self):
+        """Plays out the round after the person's turn: True once the person's
+        turn stands again with nothing over it, False if his hero fell.
+        The two computer heroes and the neutrals play and each turn is
+        announced, the person's last. A computer hero may fall in the round,
+        and his turn is then never announced: the person's announcement is
+        the one that comes while the strip names the first hero. His turn
+        comes on the second day; one announced on the third, or the end of
+        the match, means his hero fell.
+        A computer hero's speech opens just before his turn's announcement,
+        which holds every other window until it is answered: the
+        announcement goes first, the speech is sent away once nothing holds
+        it. The limit is for a round that never ends, not a slow one."""
+        x = self.x
+        announced = []
+        persons = False
+        start = time.monotonic()
+        # Until the person's turn stands with nothing over it: the last
+        # computer hero's speech may still be up when the announcements end.
+        while True:
+            self.alive()
+            self.check(time.monotonic() - start < 3 * PATIENCE,
+                       "the computer sides did not finish their round in %d s (announced: %s, the person's "
+                       "turn %s; %s)" % (3 * PATIENCE, announced or "nothing", "among them" if persons
+                                         else "not yet", x.describe_windows()))
+            windows = x.managed_windows()
+            if any(title == "Итоги битвы" for _, title in windows):
+                self.shot("match-over")
+                return False
+            boxes = [(w, title) for w, title in windows if announcement(title)]
+            speeches = [w for w, title in windows if title == "Сообщение"]
+            if persons and not boxes and not speeches:
+                return True
+            if boxes:
+                box, title = boxes[0]
+                if x.wait_settled(box) is None:
+                    continue
+                # The box is modal and settled: the strip behind it is painted.
+                screen = self.shot("turn-%d" % (len(announced) + 1))
+                self.check(not persons, "a turn announced after the person's: %s" % title)
+                persons = self.person_to_move(screen)
+                self.press_keys_on(box, ("Return",))
+                announced.append(title)
+                if not persons and int(title.split()[1]) >= 3:
+                    return False
+            elif speeches:
+                speech = speeches[0]
+                place = x.wait_settled(speech)
+                if place is None:
+                    continue  # the next turn's speech replaced it
+                x.click(place[0] + 20, place[1] + 20)
+
+                def answered():
+                    now = x.managed_windows()
+                    return speech not in [w for w, _ in now] or any(announcement(t) for _, t in now)
+
+                # Gone, or held by an announcement that opened meanwhile.
+                x.wait(answered, PATIENCE, "the speech %d to close" % speech, x.describe_windows)
+            else:
+                time.sleep(0.2)
+
+    def start_again(self):
+        """A new match from the main menu, with the heroes the selection
+        offers, in place of one whose person's hero fell. The computer sides
+        play on meanwhile: their announcements and speeches are answered as
+        they come, and the new match has begun when the first hero's turn is
+        announced with the selection gone."""
+        x = self.x
+        deadline = time.monotonic() + 3 * PATIENCE
+        started = False  # «Начать» pressed
+        while True:
+            self.alive()
+            self.check(time.monotonic() < deadline, "no new match in %d s after the person's hero fell (%s)"
+                       % (3 * PATIENCE, x.describe_windows()))
+            windows = x.managed_windows()
+            titled = {title: w for w, title in windows}
+            boxes = [(w, title) for w, title in windows if announcement(title)]
+            if "Итоги битвы" in titled:
+                self.press_keys_on(titled["Итоги битвы"], ("Escape",))
+            elif "Новая партия" in titled:
+                # The fallen person's match is replaced without saving it:
+                # from «Сохранить и начать», the tab goes to «Не сохранять».
+                self.answer_box("Новая партия", ("Tab", "space"))
+            elif boxes:
+                box, title = boxes[0]
+                if x.wait_settled(box) is None:
+                    continue
+                screen = self.shot("again-" + title.replace(" ", "-"))
+                begun = started and "Выбор участников" not in titled and self.person_to_move(screen)
+                self.press_keys_on(box, ("Return",))
+                if begun:
+                    return
+            elif "Сообщение" in titled:
+                place = x.wait_settled(titled["Сообщение"])
+                if place is not None:
+                    x.click(place[0] + 20, place[1] + 20)
+                    time.sleep(0.5)
+            elif "Выбор участников" in titled:
+                if x.wait_settled(titled["Выбор участников"]) is not None:
+                    x.click_in(titled["Выбор участников"], *centre_of(5880, 5520, 1455, 375))  # "Начать"
+                    started = True
+                    time.sleep(1)
+            elif "Главное Меню" in titled:
+                if x.wait_settled(titled["Главное Меню"]) is not None:
+                    x.click_in(titled["Главное Меню"], *centre_of(480, 360, 2175, 375))  # "Заново"
+                    time.sleep(1)
+            elif not started:
+                self.press("Главное меню")
+                time.sleep(1)
+            else:
+                time.sleep(0.2)
+
     def hero_cell(self, screen):
         """The cell of the first hero, the only unit in his colour at the start."""
         cell = self.hero_cell_or_none(screen)
@@ -422,50 +540,18 @@ class Play:
         x.click_in(menu, *centre_of(480, 1800, 2175, 375))  # "Продолжить"
         x.wait_gone(menu)
 
-        # The turn passes; the two computer heroes and the neutrals play and
-        # each turn is announced. The fourth announcement is the person's.
-        # A computer hero's speech opens just before his turn's announcement,
-        # which holds every other window until it is answered: the
-        # announcement goes first, the speech is sent away once nothing holds
-        # it. The limit is for a round that never ends, not a slow one.
-        self.press("Закончить ход")
-        announced = 0
-        start = time.monotonic()
-        # Until the person's turn stands with nothing over it: the last
-        # computer hero's speech may still be up when the announcements end.
-        while True:
-            self.alive()
-            self.check(time.monotonic() - start < 3 * PATIENCE,
-                       "the computer sides did not finish their round in %d s (%d of 4 turns announced; %s)"
-                       % (3 * PATIENCE, announced, x.describe_windows()))
-            windows = x.managed_windows()
-            boxes = [w for w, title in windows if announcement(title)]
-            speeches = [w for w, title in windows if title == "Сообщение"]
-            if announced >= 4 and not boxes and not speeches:
+        # The turn passes and the computer sides play their round. The match
+        # is drawn from the clock: now and then the person's hero falls in it,
+        # and a new match is played from the menu (a few times at most).
+        for attempt in range(1, 5):
+            self.press("Закончить ход")
+            if self.computer_round():
                 break
-            if boxes:
-                box = boxes[0]
-                if x.wait_settled(box) is None:
-                    continue
-                self.shot("turn-%d" % (announced + 1))
-                self.press_keys_on(box, ("Return",))
-                announced += 1
-            elif speeches:
-                speech = speeches[0]
-                place = x.wait_settled(speech)
-                if place is None:
-                    continue  # the next turn's speech replaced it
-                x.click(place[0] + 20, place[1] + 20)
-
-                def answered():
-                    now = x.managed_windows()
-                    return speech not in [w for w, _ in now] or any(announcement(t) for _, t in now)
-
-                # Gone, or held by an announcement that opened meanwhile.
-                x.wait(answered, PATIENCE, "the speech %d to close" % speech, x.describe_windows)
-            else:
-                time.sleep(0.2)
+            self.check(attempt < 4, "the person's hero fell in the computer round of %d matches in a row" % attempt)
+            self.start_again()
         screen = self.shot("person-again")
+        if attempt > 1:
+            col, row = self.hero_cell(screen)  # a new match: the hero stands where it began
         leftover = [t for _, t in x.managed_windows() if t != "Grimhollow"]
         self.check(not leftover, "windows left open on the person's turn: %s" % leftover)
         x.click(*self.cell_centre(col, row))
