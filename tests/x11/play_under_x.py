@@ -549,6 +549,7 @@ class Play:
                 break
             self.check(attempt < 4, "the person's hero fell in the computer round of %d matches in a row" % attempt)
             self.start_again()
+        self.matches = attempt
         screen = self.shot("person-again")
         if attempt > 1:
             col, row = self.hero_cell(screen)  # a new match: the hero stands where it began
@@ -653,7 +654,8 @@ def main():
         problems = play.stderr_problems()
         if problems:
             raise Failure("unexpected lines on the program's stderr:\n" + "\n".join(problems[:40]))
-        print("played through; screenshots in " + sys.argv[2])
+        print("played through (%d %s); screenshots in %s"
+              % (play.matches, "match" if play.matches == 1 else "matches, the person's hero fell before", sys.argv[2]))
         return 0
     except Failure as e:
         print("FAILED: %s" % e, file=sys.stderr)
