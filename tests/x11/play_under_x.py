@@ -187,20 +187,24 @@ class Play:
                 if not persons and int(title.split()[1]) >= 3:
                     return False
             elif speeches:
-                speech = speeches[0]
-                place = x.wait_settled(speech)
-                if place is None:
-                    continue  # the next turn's speech replaced it
-                x.click(place[0] + 20, place[1] + 20)
-
-                def answered():
-                    now = x.managed_windows()
-                    return speech not in [w for w, _ in now] or any(announcement(t) for _, t in now)
-
-                # Gone, or held by an announcement that opened meanwhile.
-                x.wait(answered, PATIENCE, "the speech %d to close" % speech, x.describe_windows)
+                self.send_speech_away(speeches[0])
             else:
                 time.sleep(0.2)
+
+    def send_speech_away(self, speech):
+        """Clicks a computer hero's speech and waits until it is gone, or held
+        by an announcement that opened meanwhile."""
+        x = self.x
+        place = x.wait_settled(speech)
+        if place is None:
+            return  # the next turn's speech replaced it
+        x.click(place[0] + 20, place[1] + 20)
+
+        def answered():
+            now = x.managed_windows()
+            return speech not in [w for w, _ in now] or any(announcement(t) for _, t in now)
+
+        x.wait(answered, PATIENCE, "the speech %d to close" % speech, x.describe_windows)
 
     def start_again(self):
         """A new match from the main menu, with the heroes the selection
@@ -234,10 +238,7 @@ class Play:
                 if begun:
                     return
             elif "Сообщение" in titled:
-                place = x.wait_settled(titled["Сообщение"])
-                if place is not None:
-                    x.click(place[0] + 20, place[1] + 20)
-                    time.sleep(0.5)
+                self.send_speech_away(titled["Сообщение"])
             elif "Выбор участников" in titled:
                 if x.wait_settled(titled["Выбор участников"]) is not None:
                     x.click_in(titled["Выбор участников"], *centre_of(5880, 5520, 1455, 375))  # "Начать"
